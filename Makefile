@@ -1,0 +1,31 @@
+# make run   - installs what is missing, builds and starts the program
+# make test  - installs what is missing, builds and runs every test
+# make bench - builds and runs the benchmarks
+
+.PHONY: all deps configure build run test bench format clean
+
+all: build
+
+deps:
+	@./tools/install-deps.sh
+
+configure: deps
+	cmake --preset default
+
+build: configure
+	cmake --build --preset default
+
+run: build
+	./build/bin/saldovia
+
+test: build
+	ctest --preset default
+
+bench: build
+	./build/bin/bench_store
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build

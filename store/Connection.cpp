@@ -1,0 +1,291 @@
+#include "Connection.h"
+
+#include "Values.h"
+
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace saldovia {
+
+namespace {
+
+struct Statement {
+    sqlite3_stmt* s = nullptr;
+    ~Statement() { sqlite3_finalize(s); }
+};
+
+QString engineText(sqlite3* db) {
+    return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("Databáza nie je otvorená.");
+}
+
+// SUCET(x): exact sum of amount texts; NULL over no values, like SUM().
+struct SumState {
+    std::int64_t units;
+    bool any;
+};
+
+void sumStep(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    auto* st = static_cast<SumState*>(sqlite3_aggregate_context(ctx, sizeof(SumState)));
+    if (!st || sqlite3_value_type(argv[0]) == SQLITE_NULL)
+        return;
+    const auto* raw = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    const QString text = QString::fromUtf8(raw ? raw : "");
+    const auto amount = Amount::parse(text);
+    if (!amount) {
+        const QByteArray msg = QStringLiteral("'%1' nie je platná suma.").arg(text).toUtf8();
+        sqlite3_result_error(ctx, msg.constData(), msg.size());
+        return;
+    }
+    st->units += amount->units();
+    st->any = true;
+}
+
+void sumFinal(sqlite3_context* ctx) {
+    auto* st = static_cast<SumState*>(sqlite3_aggregate_context(ctx, 0));
+    if (!st || !st->any) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QByteArray text = Amount::fromUnits(st->units).toText().toUtf8();
+    sqlite3_result_text(ctx, text.constData(), text.size(), SQLITE_TRANSIENT);
+}
+
+void bind(sqlite3* db, sqlite3_stmt* s, const QVariantList& params) {
+    for (int i = 0; i < params.size(); ++i) {
+        const QVariant& v = params[i];
+        int rc = SQLITE_OK;
+        if (v.isNull()) {
+            rc = sqlite3_bind_null(s, i + 1);
+        } else if (v.typeId() == QMetaType::QByteArray) {
+            const QByteArray b = v.toByteArray();
+            rc = sqlite3_bind_blob(s, i + 1, b.constData(), b.size(), SQLITE_TRANSIENT);
+        } else if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong) {
+            rc = sqlite3_bind_int64(s, i + 1, v.toLongLong());
+        } else {
+            const QByteArray t = v.toString().toUtf8();
+            rc = sqlite3_bind_text(s, i + 1, t.constData(), t.size(), SQLITE_TRANSIENT);
+        }
+        if (rc != SQLITE_OK)
+            throw DbError(engineText(db));
+    }
+}
+
+} // namespace
+
+int ResultSet::columnIndex(const QString& name) const {
+    for (int i = 0; i < columns_.size(); ++i)
+        if (columns_[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+int ResultSet::requireColumn(const QString& name) const {
+    const int i = columnIndex(name);
+    if (i < 0)
+        throw DbError(QStringLiteral("Pole '%1' sa nenašlo.").arg(name));
+    return i;
+}
+
+QString ResultSet::text(int row, int column) const {
+    return valueText(value(row, column));
+}
+qint64 ResultSet::integer(int row, int column) const {
+    return valueInteger(value(row, column));
+}
+
+QString valueText(const QVariant& v) {
+    if (v.isNull())
+        return {};
+    if (v.typeId() == QMetaType::QByteArray)
+        return QString::fromUtf8(v.toByteArray());
+    return v.toString();
+}
+
+qint64 valueInteger(const QVariant& v) {
+    if (v.isNull())
+        return 0;
+    if (v.typeId() == QMetaType::LongLong)
+        return v.toLongLong();
+    const QString t = valueText(v);
+    bool ok = false;
+    const qint64 n = t.trimmed().toLongLong(&ok);
+    if (!ok)
+        throw DbError(QStringLiteral("'%1' nie je platné celé číslo.").arg(t));
+    return n;
+}
+
+QString sqlText(const QString& text) {
+    QString quoted = text;
+    quoted.replace(u'\'', QStringLiteral("''"));
+    return u'\'' + quoted + u'\'';
+}
+
+QString sqlAccountEquals(const QString& column, const QString& account) {
+    return QStringLiteral("RTRIM(%1) = RTRIM(%2)").arg(column, sqlText(account));
+}
+
+Connection::~Connection() {
+    close();
+}
+
+void Connection::fail(const QString& context) const {
+    const QString engine = engineText(db_);
+    throw DbError(context.isEmpty() ? engine : context + QStringLiteral(": ") + engine);
+}
+
+void Connection::open(const QString& path, Mode mode, const QString& key) {
+    close();
+    if (mode != Mode::Create && !QFileInfo(path).isFile())
+        throw DbError(QStringLiteral("Súbor %1 neexistuje.").arg(path));
+    int flags = SQLITE_OPEN_NOMUTEX;
+    switch (mode) {
+    case Mode::ReadOnly:
+        flags |= SQLITE_OPEN_READONLY;
+        break;
+    case Mode::ReadWrite:
+        flags |= SQLITE_OPEN_READWRITE;
+        break;
+    case Mode::Create:
+        flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+        break;
+    }
+    const QByteArray p = path.toUtf8();
+    const int rc = sqlite3_open_v2(p.constData(), &db_, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString text = engineText(db_);
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw DbError(text);
+    }
+    path_ = path;
+    try {
+        const QByteArray k = key.toUtf8();
+        if (!k.isEmpty() && sqlite3_key(db_, k.constData(), k.size()) != SQLITE_OK)
+            fail();
+        // Files come from outside (backups, exams): no triggers, checked cells, no mmap.
+        int unused = 0;
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, &unused);
+        exec(QStringLiteral("PRAGMA cipher_compatibility = 3;"));
+        exec(QStringLiteral("PRAGMA cell_size_check = ON;"));
+        exec(QStringLiteral("PRAGMA mmap_size = 0;"));
+        if (sqlite3_create_function_v2(db_, "SUCET", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                       nullptr, sumStep, sumFinal, nullptr) != SQLITE_OK)
+            fail();
+        sqlite3_busy_timeout(db_, 2000);
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Connection::close() {
+    if (db_) {
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+    }
+}
+
+void Connection::exec(const QString& sql) {
+    if (!db_)
+        fail();
+    const QByteArray text = sql.toUtf8();
+    const char* tail = text.constData();
+    const char* end = tail + text.size();
+    while (tail < end) {
+        Statement st;
+        const char* next = nullptr;
+        if (sqlite3_prepare_v2(db_, tail, static_cast<int>(end - tail), &st.s, &next) != SQLITE_OK)
+            fail();
+        tail = next;
+        if (!st.s)
+            continue; // whitespace or a comment
+        int rc;
+        while ((rc = sqlite3_step(st.s)) == SQLITE_ROW) {
+        }
+        if (rc != SQLITE_DONE)
+            fail();
+    }
+}
+
+ResultSet Connection::query(const QString& sql, const QVariantList& params) {
+    if (!db_)
+        fail();
+    Statement st;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(db_, text.constData(), text.size(), &st.s, nullptr) != SQLITE_OK)
+        fail();
+    ResultSet rs;
+    if (!st.s)
+        return rs;
+    bind(db_, st.s, params);
+    const int n = sqlite3_column_count(st.s);
+    for (int i = 0; i < n; ++i)
+        rs.columns_ << QString::fromUtf8(sqlite3_column_name(st.s, i));
+    int rc;
+    while ((rc = sqlite3_step(st.s)) == SQLITE_ROW) {
+        for (int i = 0; i < n; ++i) {
+            switch (sqlite3_column_type(st.s, i)) {
+            case SQLITE_INTEGER:
+                rs.cells_.emplace_back(static_cast<qint64>(sqlite3_column_int64(st.s, i)));
+                break;
+            case SQLITE_NULL:
+                rs.cells_.emplace_back();
+                break;
+            case SQLITE_BLOB: {
+                const auto* b = static_cast<const char*>(sqlite3_column_blob(st.s, i));
+                rs.cells_.emplace_back(QByteArray(b, sqlite3_column_bytes(st.s, i)));
+                break;
+            }
+            default: { // text; a REAL is read in its text form too
+                const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st.s, i));
+                rs.cells_.emplace_back(QString::fromUtf8(t, sqlite3_column_bytes(st.s, i)));
+                break;
+            }
+            }
+        }
+        ++rs.rows_;
+    }
+    if (rc != SQLITE_DONE)
+        fail();
+    return rs;
+}
+
+int Connection::execBound(const QString& sql, const QVariantList& params) {
+    if (!db_)
+        fail();
+    Statement st;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(db_, text.constData(), text.size(), &st.s, nullptr) != SQLITE_OK)
+        fail();
+    if (!st.s)
+        return 0;
+    bind(db_, st.s, params);
+    int rc;
+    while ((rc = sqlite3_step(st.s)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE)
+        fail();
+    return sqlite3_changes(db_);
+}
+
+Transaction::Transaction(Connection& c) : c_(c) {
+    c_.exec(QStringLiteral("BEGIN IMMEDIATE;"));
+}
+
+Transaction::~Transaction() {
+    if (!done_ && c_.isOpen()) {
+        try {
+            c_.exec(QStringLiteral("ROLLBACK;"));
+        } catch (const DbError&) {
+            // the engine may have rolled back already after the failing statement
+        }
+    }
+}
+
+void Transaction::commit() {
+    c_.exec(QStringLiteral("COMMIT;"));
+    done_ = true;
+}
+
+} // namespace saldovia

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <stdexcept>
+#include <vector>
+
+struct sqlite3;
+
+namespace saldovia {
+
+// The program's fixed database password and the agenda format version.
+inline const QString Heslo = QStringLiteral("vakro3tembilaQuUnezo");
+inline const QString VerziaProgramu = QStringLiteral("2.0.0.0");
+
+// An error of the database engine or of reading a value; what() carries the text shown
+// to the user (the engine's own message for engine errors).
+class DbError : public std::runtime_error {
+public:
+    explicit DbError(const QString& text) : std::runtime_error(text.toStdString()) {}
+    QString text() const { return QString::fromUtf8(what()); }
+};
+
+// Rows of a query, fully read. Values are QString (text), qint64 (integer), QByteArray
+// (blob) or a null QVariant.
+class ResultSet {
+public:
+    const QStringList& columns() const { return columns_; }
+    int rowCount() const { return rows_; }
+    int columnCount() const { return static_cast<int>(columns_.size()); }
+    // Index of a column by name (as SQL, without regard to letter case); -1 if absent.
+    int columnIndex(const QString& name) const;
+    // As columnIndex, but a missing column is a DbError.
+    int requireColumn(const QString& name) const;
+    const QVariant& value(int row, int column) const {
+        return cells_[static_cast<size_t>(row) * columns_.size() + column];
+    }
+    QString text(int row, int column) const;
+    qint64 integer(int row, int column) const;
+
+private:
+    friend class Connection;
+    QStringList columns_;
+    std::vector<QVariant> cells_;
+    int rows_ = 0;
+};
+
+// Text of a value as the program reads it: integers in decimal, null as "".
+QString valueText(const QVariant& v);
+// Integer of a value; a text that is no whole number is a DbError with a Slovak message.
+qint64 valueInteger(const QVariant& v);
+
+// Puts a text between single quotes for splicing into a statement, doubling every
+// apostrophe inside it: O'Brien -> 'O''Brien'.
+QString sqlText(const QString& text);
+
+// The one rule for comparing account numbers: postings keep them padded with spaces to
+// five characters, the chart without. Gives a condition true when the column holds the
+// given account in either form.
+QString sqlAccountEquals(const QString& column, const QString& account);
+
+// One SQLCipher connection to an agenda file keyed with the program's password.
+class Connection {
+public:
+    enum class Mode { ReadWrite, ReadOnly, Create };
+
+    Connection() = default;
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Opens and keys the file. A missing file is an error unless mode is Create.
+    // Nothing is read yet: a wrong key shows only at the first statement. An empty key
+    // opens a plain, unencrypted file.
+    void open(const QString& path, Mode mode = Mode::ReadWrite, const QString& key = Heslo);
+    void close();
+    bool isOpen() const { return db_ != nullptr; }
+    const QString& path() const { return path_; }
+
+    // Runs every statement in the text, discarding any rows.
+    void exec(const QString& sql);
+    // Runs one statement with optional bound parameters and reads all its rows.
+    ResultSet query(const QString& sql, const QVariantList& params = {});
+    // Runs one statement with bound parameters; returns the number of changed rows.
+    int execBound(const QString& sql, const QVariantList& params);
+
+    sqlite3* handle() const { return db_; }
+
+private:
+    [[noreturn]] void fail(const QString& context = {}) const;
+    sqlite3* db_ = nullptr;
+    QString path_;
+};
+
+// All or nothing: begins a transaction; the destructor rolls it back unless commit()
+// ran. Nesting is not supported.
+class Transaction {
+public:
+    explicit Transaction(Connection& c);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    Connection& c_;
+    bool done_ = false;
+};
+
+} // namespace saldovia

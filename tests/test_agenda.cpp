@@ -1,0 +1,311 @@
+#include "TestAgenda.h"
+
+#include "store/Agenda.h"
+#include "store/Store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace saldovia;
+
+namespace {
+
+// Every row of every table, in a stable textual form.
+QStringList allRows(const QString& path) {
+    Connection c;
+    c.open(path, Connection::Mode::ReadOnly);
+    QStringList out;
+    const ResultSet tables = c.query(
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name;"));
+    for (int t = 0; t < tables.rowCount(); ++t) {
+        const ResultSet rows =
+            c.query(QStringLiteral("SELECT * FROM %1 ORDER BY rowid;").arg(tables.text(t, 0)));
+        for (int r = 0; r < rows.rowCount(); ++r) {
+            QStringList cells;
+            for (int k = 0; k < rows.columnCount(); ++k)
+                cells << rows.value(r, k).toString() + u'/' +
+                             QString::number(rows.value(r, k).typeId());
+            out << tables.text(t, 0) + u':' + cells.join(u'|');
+        }
+    }
+    return out;
+}
+
+void fillEveryTable(const QString& path, int journalLines) {
+    Store s;
+    s.connectAgenda(path);
+    Transaction t(s.connection());
+    for (int i = 1; i <= journalLines; ++i)
+        s.SQL(QStringLiteral("INSERT INTO UctovnyDennik VALUES (%1, '05.01.2006', 'ID0601', "
+                             "'%2,50', 'SKK', '1,000', '%2,50', 'Nákup O''Brien', '501  ', "
+                             "'211  ');")
+                  .arg(i)
+                  .arg(i));
+    for (const char* table : {"UctovnyDennikPomocny", "UctovnyDennikVzor"})
+        s.SQL(QStringLiteral("INSERT INTO %1 SELECT *%2 FROM UctovnyDennik WHERE Riadok < 50;")
+                  .arg(QString::fromLatin1(table),
+                       QString::fromLatin1(table).endsWith(QLatin1String("Vzor"))
+                           ? QStringLiteral(", 1 AS Vypocty")
+                           : QString()));
+    s.SQL(QStringLiteral("INSERT INTO Doklady (Druh, Cislo, Datum, Popis, Logo, Zaklad) VALUES "
+                         "('FV', 'FV0601', '05.01.2006', 'Faktúra', 1, '100,00');"));
+    for (const char* table : {"DokladyPolozky", "DokladyPolozkyPomocne"})
+        s.SQL(QStringLiteral("INSERT INTO %1 VALUES (1, 'FV0601', 1, NULL, '19', 'Tovar', "
+                             "'119,00');")
+                  .arg(QString::fromLatin1(table)));
+    for (const char* table : {"HlavnaKniha", "HlavnaKnihaVzor"})
+        s.SQL(QStringLiteral("INSERT INTO %1 VALUES ('211  ', '0,00', '10,00', '21', '2');")
+                  .arg(QString::fromLatin1(table)));
+    s.SQL(QStringLiteral("INSERT INTO UctovaOsnova VALUES ('2111', 'Pokladnica EUR', 'U', 'A');"));
+    QByteArray picture(5000, '\0');
+    for (int i = 0; i < picture.size(); ++i)
+        picture[i] = static_cast<char>(i * 7);
+    s.connection().execBound(QStringLiteral("INSERT INTO Logo VALUES (1, ?);"), {picture});
+    t.commit();
+}
+
+QStringList leftovers(const QString& dir) {
+    return QDir(dir).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".tmp"));
+}
+
+} // namespace
+
+class TestAgendaFile : public QObject {
+    Q_OBJECT
+private slots:
+    void preparedAgendaIsAcceptedAndComplete() {
+        TestAgenda a;
+        QVERIFY(kontrolaDatabazy(a.path()));
+        Store s;
+        s.connectAgenda(a.path());
+        QCOMPARE(s.SQL(QStringLiteral("SELECT * FROM AgendaNastavenie;")), 1);
+        const ResultSet& row = s.ADOQuery.rows();
+        for (int k = 0; k < row.columnCount(); ++k)
+            QCOMPARE(row.text(0, k), k == 0 ? VerziaProgramu : QString());
+
+        QCOMPARE(s.SQL(QStringLiteral("SELECT * FROM UctovaOsnova WHERE Povod <> 'P';")), 0);
+        const QList<QStringList> accounts = {{"2", "Finančné účty", "UT"},
+                                             {"21", "Peniaze", "US"},
+                                             {"211", "Pokladnica", "A"},
+                                             {"221", "Bankové účty", "A"},
+                                             {"311", "Odberatelia", "A"},
+                                             {"321", "Dodávatelia", "P"},
+                                             {"343", "Daň z pridanej hodnoty", "AP"},
+                                             {"501", "Spotreba materiálu", "N"},
+                                             {"504", "Predaný tovar", "N"},
+                                             {"518", "Ostatné služby", "N"},
+                                             {"601", "Tržby za vlastné výrobky", "V"},
+                                             {"602", "Tržby z predaja služieb", "V"},
+                                             {"604", "Tržby za tovar", "V"}};
+        for (const QStringList& acc : accounts) {
+            QCOMPARE(s.SQL(QStringLiteral("SELECT * FROM UctovaOsnova WHERE Cislo = ") +
+                           sqlText(acc[0]) + u';'),
+                     1);
+            QCOMPARE(s.ADOQuery.text(QStringLiteral("Nazov")), acc[1]);
+            QCOMPARE(s.ADOQuery.text(QStringLiteral("Druh")), acc[2]);
+        }
+        // classes 0 to 7 each have a heading; every group heading sits under its class
+        QCOMPARE(s.SQL(QStringLiteral("SELECT Cislo FROM UctovaOsnova WHERE Druh = 'UT' ORDER "
+                                      "BY Cislo;")),
+                 8);
+        QCOMPARE(s.SQL(QStringLiteral("SELECT g.Cislo FROM UctovaOsnova g WHERE g.Druh = 'US' "
+                                      "AND NOT EXISTS (SELECT 1 FROM UctovaOsnova c WHERE "
+                                      "c.Druh = 'UT' AND c.Cislo = substr(g.Cislo, 1, 1));")),
+                 0);
+        QCOMPARE(s.SQL(QStringLiteral("SELECT * FROM UctovaOsnova WHERE Druh NOT IN (SELECT "
+                                      "Kod FROM UctovaOsnovaDruhy);")),
+                 0);
+        QCOMPARE(s.SQL(QStringLiteral("SELECT Nazov FROM UctovaOsnovaDruhy GROUP BY Nazov "
+                                      "HAVING Count(*) > 1;")),
+                 0);
+
+        for (const char* table : {"AgendaPrisposobenie", "AgendaPrisposobenieOriginal"}) {
+            QCOMPARE(s.SQL(QStringLiteral("SELECT * FROM %1 WHERE Kod IN ('ID','SP','SV','SR',"
+                                          "'FV','FP','PP','PV','BV') AND Doklad <> '' AND "
+                                          "Zoznam <> '';")
+                               .arg(QString::fromLatin1(table))),
+                     9);
+            QCOMPARE(s.SQL(QStringLiteral("SELECT DISTINCT Prefix FROM %1;")
+                               .arg(QString::fromLatin1(table))),
+                     9);
+        }
+        QCOMPARE(s.SQL(QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = 'FV';")), 1);
+        QCOMPARE(s.ADOQuery.text(QStringLiteral("Doklad")), QStringLiteral("Vystavená faktúra"));
+        QCOMPARE(s.ADOQuery.text(QStringLiteral("Zoznam")), QStringLiteral("Vystavené faktúry"));
+        for (const char* empty :
+             {"UctovnyDennik", "UctovnyDennikPomocny", "UctovnyDennikVzor", "Doklady",
+              "DokladyPolozky", "DokladyPolozkyPomocne", "HlavnaKniha", "HlavnaKnihaVzor", "Logo"})
+            QCOMPARE(s.SQL(QStringLiteral("SELECT * FROM %1;").arg(QString::fromLatin1(empty))), 0);
+
+        // copies between twin tables rely on their column order
+        s.SQL(QStringLiteral("INSERT INTO UctovnyDennik (Riadok, Popis) VALUES (1, 'x');"));
+        s.SQL(QStringLiteral("INSERT INTO UctovnyDennikPomocny SELECT * FROM UctovnyDennik;"));
+        s.SQL(QStringLiteral("INSERT INTO UctovnyDennikVzor SELECT *, 0 AS Vypocty FROM "
+                             "UctovnyDennik;"));
+        QCOMPARE(s.SQL(QStringLiteral("SELECT * FROM UctovnyDennikVzor WHERE Popis = 'x' AND "
+                                      "Vypocty = 0;")),
+                 1);
+    }
+
+    void preparedAgendaIsEncrypted() {
+        TestAgenda a;
+        const QByteArray bytes = readFileBytes(a.path());
+        QVERIFY(bytes.size() > 1024);
+        QVERIFY(!bytes.startsWith("SQLite format 3"));
+        QVERIFY(!bytes.contains("Pokladnica"));
+        QVERIFY(!bytes.contains(QStringLiteral("Účtovná").toUtf8()));
+        Connection c;
+        c.open(a.path(), Connection::Mode::ReadOnly, QStringLiteral("zle-heslo"));
+        QVERIFY_THROWS_EXCEPTION(DbError,
+                                 c.query(QStringLiteral("SELECT * FROM AgendaNastavenie;")));
+    }
+
+    void rejections_data() {
+        QTest::addColumn<QString>("damage");
+        for (const char* d :
+             {"missing", "empty file", "random bytes", "truncated", "other password",
+              "no settings row", "wrong version", "empty version", "trigger", "extra table", "view",
+              "missing table", "extra column", "index", "plain sqlite"})
+            QTest::newRow(d) << QString::fromLatin1(d);
+    }
+    void rejections() {
+        QFETCH(QString, damage);
+        TestAgenda a;
+        const QString path = a.path();
+        auto run = [&](const QString& sql) {
+            Connection c;
+            c.open(path);
+            c.exec(sql);
+        };
+        if (damage == QLatin1String("missing")) {
+            QFile::remove(path);
+        } else if (damage == QLatin1String("empty file")) {
+            writeFileBytes(path, {});
+        } else if (damage == QLatin1String("random bytes")) {
+            QByteArray junk(64 * 1024, '\0');
+            for (int i = 0; i < junk.size(); ++i)
+                junk[i] = static_cast<char>((i * 2654435761u) >> 13);
+            writeFileBytes(path, junk);
+        } else if (damage == QLatin1String("truncated")) {
+            const QByteArray whole = readFileBytes(path);
+            writeFileBytes(path, whole.left(whole.size() / 2));
+        } else if (damage == QLatin1String("other password")) {
+            QFile::remove(path);
+            Connection c;
+            c.open(path, Connection::Mode::Create, QStringLiteral("ine-heslo"));
+            c.exec(agendaSchemaSql());
+            c.exec(QStringLiteral("INSERT INTO AgendaNastavenie (Verzia) VALUES ('2.0.0.0');"));
+        } else if (damage == QLatin1String("no settings row")) {
+            run(QStringLiteral("DELETE FROM AgendaNastavenie;"));
+        } else if (damage == QLatin1String("wrong version")) {
+            run(QStringLiteral("UPDATE AgendaNastavenie SET Verzia = '2.0.0.1';"));
+        } else if (damage == QLatin1String("empty version")) {
+            run(QStringLiteral("UPDATE AgendaNastavenie SET Verzia = NULL;"));
+        } else if (damage == QLatin1String("trigger")) {
+            run(QStringLiteral("CREATE TRIGGER t AFTER INSERT ON UctovnyDennik BEGIN DELETE FROM "
+                               "Doklady; END;"));
+        } else if (damage == QLatin1String("extra table")) {
+            run(QStringLiteral("CREATE TABLE Navyse (x);"));
+        } else if (damage == QLatin1String("view")) {
+            run(QStringLiteral("CREATE VIEW Pohlad AS SELECT * FROM UctovnyDennik;"));
+        } else if (damage == QLatin1String("missing table")) {
+            run(QStringLiteral("DROP TABLE HlavnaKnihaVzor;"));
+        } else if (damage == QLatin1String("extra column")) {
+            run(QStringLiteral("ALTER TABLE UctovnyDennik ADD COLUMN Navyse TEXT;"));
+        } else if (damage == QLatin1String("index")) {
+            run(QStringLiteral("CREATE INDEX Navyse ON UctovnyDennik (Popis);"));
+        } else if (damage == QLatin1String("plain sqlite")) {
+            QFile::remove(path);
+            Connection c;
+            c.open(path, Connection::Mode::Create, QString());
+            c.exec(agendaSchemaSql());
+            c.exec(QStringLiteral("INSERT INTO AgendaNastavenie (Verzia) VALUES ('2.0.0.0');"));
+        }
+        const QByteArray before = readFileBytes(path);
+        QVERIFY(!kontrolaDatabazy(path));
+        QCOMPARE(readFileBytes(path), before); // the check changes nothing
+        // and leaves nothing open: the file can be replaced and checked again at once
+        if (QFile::exists(path)) {
+            QVERIFY(QFile::remove(path));
+            QVERIFY(QFile::copy(QStringLiteral(PREPARED_AGENDA), path));
+            QVERIFY(kontrolaDatabazy(path));
+        }
+    }
+
+    void compactionKeepsEveryRow() {
+        TestAgenda a;
+        fillEveryTable(a.path(), 1000);
+        const QByteArray sourceBefore = readFileBytes(a.path());
+        const QStringList expected = allRows(a.path());
+        QVERIFY(expected.size() > 1000);
+
+        // the destination exists already and holds something else
+        const QString destination = a.file(QStringLiteral("Zaloha.mdb"));
+        writeFileBytes(destination, "stary obsah");
+        const FileResult r = compactDatabase(a.path(), destination);
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QVERIFY(kontrolaDatabazy(destination));
+        QCOMPARE(allRows(destination), expected);
+        QCOMPARE(readFileBytes(a.path()), sourceBefore);
+        QVERIFY(leftovers(a.dir()).isEmpty());
+
+        // compacting in place the way closing does
+        const QString temp = a.file(QStringLiteral("Data.~mdb"));
+        QVERIFY(compactDatabase(a.path(), temp).ok);
+        QVERIFY(renameOver(temp, a.path()).ok);
+        QVERIFY(!QFile::exists(temp));
+        QVERIFY(kontrolaDatabazy(a.path()));
+        QCOMPARE(allRows(a.path()), expected);
+    }
+
+    void failedCompactionReplacesNothing() {
+        TestAgenda a;
+        const QString destination = a.file(QStringLiteral("Data.~mdb"));
+        writeFileBytes(destination, "predchadzajuca kopia");
+
+        // the source is no agenda
+        const QString junk = a.file(QStringLiteral("junk.mdb"));
+        writeFileBytes(junk, QByteArray(8192, 'x'));
+        FileResult r = compactDatabase(junk, destination);
+        QVERIFY(!r.ok);
+        QVERIFY(!r.error.isEmpty());
+        QCOMPARE(readFileBytes(destination), QByteArray("predchadzajuca kopia"));
+
+        // the source is missing
+        r = compactDatabase(a.file(QStringLiteral("nie.mdb")), destination);
+        QVERIFY(!r.ok);
+        QCOMPARE(readFileBytes(destination), QByteArray("predchadzajuca kopia"));
+
+        // the source is an unaccepted agenda (wrong version): no copy takes its place
+        {
+            Connection c;
+            c.open(a.path());
+            c.exec(QStringLiteral("UPDATE AgendaNastavenie SET Verzia = '1.0';"));
+        }
+        r = compactDatabase(a.path(), destination);
+        QVERIFY(!r.ok);
+        QCOMPARE(readFileBytes(destination), QByteArray("predchadzajuca kopia"));
+
+        // the destination folder does not exist
+        r = compactDatabase(QStringLiteral(PREPARED_AGENDA), a.file(QStringLiteral("nie/x.mdb")));
+        QVERIFY(!r.ok);
+        QVERIFY(leftovers(a.dir()).isEmpty());
+    }
+
+    void replacingAFile() {
+        TestAgenda a;
+        const QString target = a.file(QStringLiteral("ciel.mdb"));
+        writeFileBytes(target, "povodny");
+        QVERIFY(replaceFileWith(a.path(), target).ok);
+        QCOMPARE(readFileBytes(target), readFileBytes(a.path()));
+        writeFileBytes(target, "povodny");
+        const FileResult r = replaceFileWith(a.file(QStringLiteral("nie.mdb")), target);
+        QVERIFY(!r.ok);
+        QVERIFY(!r.error.isEmpty());
+        QCOMPARE(readFileBytes(target), QByteArray("povodny"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAgendaFile)
+#include "test_agenda.moc"

@@ -1,0 +1,7 @@
+# Copies SOURCE to TARGET only when TARGET does not exist.
+if(NOT EXISTS "${TARGET}")
+    get_filename_component(dir "${TARGET}" DIRECTORY)
+    file(MAKE_DIRECTORY "${dir}")
+    file(COPY_FILE "${SOURCE}" "${TARGET}")
+    message(STATUS "Placed ${TARGET}")
+endif()

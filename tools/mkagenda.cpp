@@ -1,0 +1,143 @@
+// Builds the prepared agenda file from the text sources in data/: the schema, the
+// chart of accounts, the kinds of chart entries and the document kinds.
+//
+// mkagenda OUTPUT SCHEMA.sql OSNOVA.csv DRUHY.csv PRISPOSOBENIE.csv
+
+#include "store/Agenda.h"
+#include "store/Connection.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSet>
+#include <QTextStream>
+
+#include <cstdio>
+
+using namespace saldovia;
+
+namespace {
+
+[[noreturn]] void die(const QString& text) {
+    std::fprintf(stderr, "mkagenda: %s\n", qPrintable(text));
+    std::exit(1);
+}
+
+QString readAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        die(QStringLiteral("%1: %2").arg(path, f.errorString()));
+    return QString::fromUtf8(f.readAll());
+}
+
+// Rows of a ';'-separated file with a header line; every row must have the header's
+// number of fields and no field may be empty.
+QList<QStringList> readCsv(const QString& path, int fields) {
+    QList<QStringList> rows;
+    const QStringList lines = readAll(path).split(u'\n');
+    for (int i = 1; i < lines.size(); ++i) {
+        QString line = lines[i];
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (line.trimmed().isEmpty())
+            continue;
+        const QStringList row = line.split(u';');
+        if (row.size() != fields)
+            die(QStringLiteral("%1:%2: expected %3 fields").arg(path).arg(i + 1).arg(fields));
+        for (const QString& f : row)
+            if (f.trimmed().isEmpty() || f != f.trimmed())
+                die(QStringLiteral("%1:%2: empty or padded field").arg(path).arg(i + 1));
+        rows << row;
+    }
+    return rows;
+}
+
+void requireUnique(const QList<QStringList>& rows, int column, const QString& what) {
+    QSet<QString> seen;
+    for (const QStringList& r : rows) {
+        if (seen.contains(r[column]))
+            die(QStringLiteral("duplicate %1: %2").arg(what, r[column]));
+        seen.insert(r[column]);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 6)
+        die(QStringLiteral("usage: mkagenda OUTPUT SCHEMA OSNOVA DRUHY PRISPOSOBENIE"));
+    const QString output = args[1];
+
+    const auto druhy = readCsv(args[4], 2);
+    requireUnique(druhy, 0, QStringLiteral("kind code"));
+    requireUnique(druhy, 1, QStringLiteral("kind name"));
+    QSet<QString> kodyDruhov;
+    for (const auto& d : druhy)
+        kodyDruhov.insert(d[0]);
+    for (const char* required : {"UT", "US"})
+        if (!kodyDruhov.contains(QString::fromLatin1(required)))
+            die(QStringLiteral("kind %1 missing").arg(QString::fromLatin1(required)));
+
+    const auto osnova = readCsv(args[3], 3);
+    requireUnique(osnova, 0, QStringLiteral("account number"));
+    for (const auto& u : osnova) {
+        if (!kodyDruhov.contains(u[2]))
+            die(QStringLiteral("account %1: unknown kind %2").arg(u[0], u[2]));
+        if (u[0].size() > 5)
+            die(QStringLiteral("account %1: longer than five characters").arg(u[0]));
+        const int expectedLength = u[2] == QLatin1String("UT")   ? 1
+                                   : u[2] == QLatin1String("US") ? 2
+                                                                 : 0;
+        if (expectedLength && u[0].size() != expectedLength)
+            die(QStringLiteral("heading %1 of kind %2 has the wrong length").arg(u[0], u[2]));
+    }
+
+    const auto kinds = readCsv(args[5], 4);
+    requireUnique(kinds, 0, QStringLiteral("document kind"));
+    requireUnique(kinds, 1, QStringLiteral("document prefix"));
+    const QSet<QString> nine{"ID", "SP", "SV", "SR", "FV", "FP", "PP", "PV", "BV"};
+    QSet<QString> present;
+    for (const auto& k : kinds) {
+        present.insert(k[0]);
+        if (k[1].size() != 2)
+            die(QStringLiteral("prefix %1 is not two characters").arg(k[1]));
+    }
+    if (present != nine)
+        die(QStringLiteral("the nine document kinds are required"));
+
+    const QString temp = output + QStringLiteral(".tmp");
+    QFile::remove(temp);
+    try {
+        Connection c;
+        c.open(temp, Connection::Mode::Create);
+        c.exec(readAll(args[2]));
+        Transaction t(c);
+        c.execBound(QStringLiteral("INSERT INTO AgendaNastavenie (Verzia) VALUES (?);"),
+                    {VerziaProgramu});
+        for (const auto& d : druhy)
+            c.execBound(QStringLiteral("INSERT INTO UctovaOsnovaDruhy (Kod, Nazov) VALUES (?, ?);"),
+                        {d[0], d[1]});
+        for (const auto& u : osnova)
+            c.execBound(QStringLiteral("INSERT INTO UctovaOsnova (Cislo, Nazov, Povod, Druh) "
+                                       "VALUES (?, ?, 'P', ?);"),
+                        {u[0], u[1], u[2]});
+        for (const char* table : {"AgendaPrisposobenie", "AgendaPrisposobenieOriginal"})
+            for (const auto& k : kinds)
+                c.execBound(QStringLiteral("INSERT INTO %1 (Kod, Prefix, Doklad, Zoznam) "
+                                           "VALUES (?, ?, ?, ?);")
+                                .arg(QString::fromLatin1(table)),
+                            {k[0], k[1], k[2], k[3]});
+        t.commit();
+    } catch (const DbError& e) {
+        QFile::remove(temp);
+        die(e.text());
+    }
+    if (!kontrolaDatabazy(temp)) {
+        QFile::remove(temp);
+        die(QStringLiteral("the generated file is not accepted as an agenda"));
+    }
+    if (const FileResult r = renameOver(temp, output); !r)
+        die(r.error);
+    return 0;
+}
