@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+namespace saldovia {
+
+// Every message box and standard dialog of the program goes through this service, so
+// that tests can answer them. Real runs use the Qt dialogs.
+class DialogService {
+public:
+    enum class Icon { Information, Warning, Critical, Question };
+
+    virtual ~DialogService() = default;
+
+    virtual QMessageBox::StandardButton message(QWidget* parent, const QString& caption,
+                                                const QString& text, Icon icon,
+                                                QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton) = 0;
+    // Path of an existing file, or "" when cancelled.
+    virtual QString openFile(QWidget* parent, const QString& caption, const QString& directory,
+                             const QString& filter, const QString& defaultSuffix) = 0;
+    // Path to write (replacing an existing file was confirmed), or "" when cancelled.
+    virtual QString saveFile(QWidget* parent, const QString& caption, const QString& proposedPath,
+                             const QString& filter, const QString& defaultSuffix) = 0;
+    // The printer set-up dialog; true when the user accepted it.
+    virtual bool printerSetup(QWidget* parent, QPrinter& printer) = 0;
+    // The page set-up dialog; true when the user accepted it.
+    virtual bool pageSetup(QWidget* parent, QPrinter& printer) = 0;
+    // The print dialog before printing; true when the user chose to print.
+    virtual bool print(QWidget* parent, QPrinter& printer) = 0;
+
+    // The service in force; Qt dialogs unless another was installed.
+    static DialogService& instance();
+    // Installs a service (tests); nullptr restores the Qt dialogs. Not owned.
+    static void install(DialogService* service);
+};
+
+// Shorthands for the three kinds of message of the program.
+void showError(QWidget* parent, const QString& caption, const QString& text);       // "Chyba"
+void showWarning(QWidget* parent, const QString& caption, const QString& text);     // exclamation
+void showInformation(QWidget* parent, const QString& caption, const QString& text); // information
+// A Yes/No question with No as the default; true for Yes.
+bool askYesNo(QWidget* parent, const QString& caption, const QString& text,
+              DialogService::Icon icon = DialogService::Icon::Question,
+              QMessageBox::StandardButton defaultButton = QMessageBox::No);
+
+// The Qt dialogs.
+class QtDialogService : public DialogService {
+public:
+    QMessageBox::StandardButton message(QWidget* parent, const QString& caption,
+                                        const QString& text, Icon icon,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override;
+    QString openFile(QWidget* parent, const QString& caption, const QString& directory,
+                     const QString& filter, const QString& defaultSuffix) override;
+    QString saveFile(QWidget* parent, const QString& caption, const QString& proposedPath,
+                     const QString& filter, const QString& defaultSuffix) override;
+    bool printerSetup(QWidget* parent, QPrinter& printer) override;
+    bool pageSetup(QWidget* parent, QPrinter& printer) override;
+    bool print(QWidget* parent, QPrinter& printer) override;
+};
+
+} // namespace saldovia

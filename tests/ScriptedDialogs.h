@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/Dialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+// Answers the program's dialogs from a script and records every message, for tests.
+// Without a scripted answer a message box gets its default button and a file dialog is
+// cancelled. Installs itself for its lifetime.
+class ScriptedDialogs : public saldovia::DialogService {
+public:
+    struct Message {
+        QString caption;
+        QString text;
+        Icon icon;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton;
+    };
+
+    ScriptedDialogs() { install(this); }
+    ~ScriptedDialogs() override { install(nullptr); }
+
+    QList<QMessageBox::StandardButton> answers; // for message boxes, in order
+    QStringList files;                          // for open and save dialogs, in order
+    QList<bool> printerAnswers;                 // for printer, page and print dialogs
+    QList<Message> messages;                    // every message box shown
+    QStringList fileCaptions;                   // every file dialog's caption
+
+    QStringList texts() const {
+        QStringList t;
+        for (const Message& m : messages)
+            t << m.text;
+        return t;
+    }
+    const Message& last() const { return messages.constLast(); }
+
+    QMessageBox::StandardButton message(QWidget*, const QString& caption, const QString& text,
+                                        Icon icon, QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override {
+        messages.append({caption, text, icon, buttons, defaultButton});
+        return answers.isEmpty() ? defaultButton : answers.takeFirst();
+    }
+    QString openFile(QWidget*, const QString& caption, const QString&, const QString&,
+                     const QString&) override {
+        fileCaptions << caption;
+        return files.isEmpty() ? QString() : files.takeFirst();
+    }
+    QString saveFile(QWidget*, const QString& caption, const QString&, const QString&,
+                     const QString&) override {
+        fileCaptions << caption;
+        return files.isEmpty() ? QString() : files.takeFirst();
+    }
+    bool printerSetup(QWidget*, QPrinter&) override { return nextPrinterAnswer(); }
+    bool pageSetup(QWidget*, QPrinter&) override { return nextPrinterAnswer(); }
+    bool print(QWidget*, QPrinter&) override { return nextPrinterAnswer(); }
+
+private:
+    bool nextPrinterAnswer() {
+        return printerAnswers.isEmpty() ? false : printerAnswers.takeFirst();
+    }
+};
