@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-translations-l10n
+    qt6-base-dev qt6-svg-dev qt6-translations-l10n
     libsqlcipher-dev sqlcipher
     libgl-dev
     fonts-liberation
