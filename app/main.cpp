@@ -1,16 +1,10 @@
-#include "store/Agenda.h"
-
-#include <QApplication>
-#include <QLabel>
+#include "Aplikacia.h"
+#include "Hlavny.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Saldovia"));
-    const QString agenda = QCoreApplication::applicationDirPath() + QStringLiteral("/Data.mdb");
-    QLabel window(saldovia::kontrolaDatabazy(agenda) ? QStringLiteral("Agenda je pripravená.")
-                                                     : QStringLiteral("Agenda sa nedá použiť."));
-    window.setWindowTitle(QStringLiteral("Saldovia"));
-    window.resize(320, 120);
-    window.show();
+    saldovia::Aplikacia app(argc, argv);
+    saldovia::nastavitAplikaciu(app);
+    saldovia::TfrmHlavny hlavny;
+    hlavny.show();
     return app.exec();
 }

@@ -1,0 +1,791 @@
+#include "Hlavny.h"
+
+#include "Coje.h"
+#include "Dialogs.h"
+#include "Kalkulacka.h"
+#include "Okna.h"
+#include "Pomocnik.h"
+#include "Pracovnydatum.h"
+#include "store/Agenda.h"
+#include "store/Values.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace saldovia {
+
+namespace {
+
+const QString Titulok = QStringLiteral("Saldovia");
+const QString Autorstvo = QStringLiteral("Saldovia – program pre školy");
+
+QIcon ikona(const QString& meno) {
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(meno));
+}
+
+QAction* akcia(QWidget* parent, QMenu* menu, const QString& meno, const QString& caption,
+               const QString& obrazok = {}) {
+    auto* a = new QAction(caption, parent);
+    a->setObjectName(meno);
+    if (!obrazok.isEmpty())
+        a->setIcon(ikona(obrazok));
+    menu->addAction(a);
+    return a;
+}
+
+QMenu* podmenu(QMenu* parent, const QString& meno, const QString& caption) {
+    QMenu* m = parent->addMenu(caption);
+    m->setObjectName(meno);
+    m->menuAction()->setObjectName(meno);
+    return m;
+}
+
+// Items of the document menu and its pop-up twin: name without prefix, caption, kind.
+struct PolozkaDokladov {
+    const char* meno;
+    const char* caption;
+    const char* druh;
+    int skupina; // 0 top level, 1 Fakturácia, 2 Sklad, 3 Pokladničné doklady
+};
+const PolozkaDokladov PolozkyDokladov[] = {
+    {"InterneDoklady", "&Interné doklady", "ID", 0},
+    {"PrijateFaktury", "&Prijaté faktúry", "FP", 1},
+    {"VystaveneFaktury", "&Vystavené faktúry", "FV", 1},
+    {"Prijemky", "&Príjemky", "SP", 2},
+    {"Vydajky", "&Výdajky", "SV", 2},
+    {"Prevodky", "P&revodky", "SR", 2},
+    {"PrijmovePokladnicneDoklady", "&Príjmové pokladničné doklady", "PP", 3},
+    {"VydajovePokladnicneDoklady", "&Výdajové pokladničné doklady", "PV", 3},
+    {"VypisyZBankovychUctov", "&Výpisy z bankových účtov", "BV", 0},
+};
+
+} // namespace
+
+TfrmHlavny::TfrmHlavny(const QString& programDir)
+    : VerziaProgramu(saldovia::VerziaProgramu), Heslo(saldovia::Heslo),
+      priecinok_(programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir),
+      tlaciaren_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    setObjectName(QStringLiteral("TfrmHlavny"));
+    setWindowTitle(Titulok);
+    setWindowIcon(ikona(QStringLiteral("saldovia")));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    tlaciaren_->setPageSize(QPageSize(QPageSize::Letter));
+
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+    Timer->setInterval(1000);
+    connect(Timer, &QTimer::timeout, this, chranene(this, [this] { TimerTimer(); }));
+
+    vytvoritMenu();
+    vytvoritPlochu();
+
+    StatusBar = new TStatusBar(this);
+    setStatusBar(StatusBar);
+    connect(StatusBar, &TStatusBar::dvojklik, this,
+            chranene(this, [this](int x) { StatusBarDblClick(x); }));
+    connect(StatusBar, &TStatusBar::kontextoveMenu, this,
+            [this](const QPoint& pos) { PopupMenu->popup(pos); });
+
+    // FormCreate: the working date starts as today; the fixed notice in the last panel.
+    StatusBar->setPanel(2, dateToText(QDate::currentDate()));
+    StatusBar->setPanel(4, Autorstvo);
+
+    const QString helpPath = priecinok_ + QStringLiteral("/Pomocnik.hlp");
+    if (auto help = HelpFile::load(helpPath))
+        pomocnik_ = std::make_unique<HelpFile>(std::move(*help));
+
+    setFixedSize(sizeHint());
+    if (QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+TfrmHlavny::~TfrmHlavny() {
+    OdpojitDatabazu();
+}
+
+void TfrmHlavny::vytvoritMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu"));
+
+    mmItmAgenda = bar->addMenu(QStringLiteral("&Agenda"));
+    mmItmAgenda->setObjectName(QStringLiteral("mmItmAgenda"));
+    mmItmNova = podmenu(mmItmAgenda, QStringLiteral("mmItmNova"), QStringLiteral("&Nová"));
+    mmItmNova->menuAction()->setIcon(ikona(QStringLiteral("menu-nova")));
+    mmItmZachovatNastavenia = akcia(this, mmItmNova, QStringLiteral("mmItmZachovatNastavenia"),
+                                    QStringLiteral("&Zachovať nastavenia"));
+    mmItmVychodzieNastavenia = akcia(this, mmItmNova, QStringLiteral("mmItmVychodzieNastavenia"),
+                                     QStringLiteral("&Východzie nastavenia"));
+    mmItmObnovit = akcia(this, mmItmAgenda, QStringLiteral("mmItmObnovit"),
+                         QStringLiteral("&Obnoviť..."), QStringLiteral("menu-obnovit"));
+    mmItmZalohovat = akcia(this, mmItmAgenda, QStringLiteral("mmItmZalohovat"),
+                           QStringLiteral("&Zálohovať..."), QStringLiteral("menu-zalohovat"));
+    mmItmAgenda->addSeparator();
+    mmItmNastavenie =
+        akcia(this, mmItmAgenda, QStringLiteral("mmItmNastavenie"), QStringLiteral("Na&stavenie"));
+    mmItmPrisposobenie = akcia(this, mmItmAgenda, QStringLiteral("mmItmPrisposobenie"),
+                               QStringLiteral("&Prispôsobenie"));
+    mmItmAgenda->addSeparator();
+    mmItmSkoncit =
+        akcia(this, mmItmAgenda, QStringLiteral("mmItmSkoncit"), QStringLiteral("S&končiť"));
+
+    mmItmDoklady = bar->addMenu(QStringLiteral("&Doklady"));
+    mmItmDoklady->setObjectName(QStringLiteral("mmItmDoklady"));
+    mmItmDoklady->menuAction()->setObjectName(QStringLiteral("mmItmDoklady"));
+    pmDoklady = new QMenu(this);
+    pmDoklady->setObjectName(QStringLiteral("pmDoklady"));
+    for (const char* prefix : {"mmItm", "pmItm"}) {
+        QMenu* root = QLatin1String(prefix) == QLatin1String("mmItm") ? mmItmDoklady : pmDoklady;
+        const QString p = QString::fromLatin1(prefix);
+        QMenu* skupiny[4] = {root, nullptr, nullptr, nullptr};
+        for (const PolozkaDokladov& d : PolozkyDokladov) {
+            if (d.skupina == 1 && !skupiny[1])
+                skupiny[1] =
+                    podmenu(root, p + QStringLiteral("Fakturacia"), QStringLiteral("&Fakturácia"));
+            if (d.skupina == 2 && !skupiny[2])
+                skupiny[2] = podmenu(root, p + QStringLiteral("Sklad"), QStringLiteral("&Sklad"));
+            if (d.skupina == 3 && !skupiny[3])
+                skupiny[3] = podmenu(root, p + QStringLiteral("PokladnicneDoklady"),
+                                     QStringLiteral("&Pokladničné doklady"));
+            QAction* a = akcia(this, skupiny[d.skupina], p + QString::fromLatin1(d.meno),
+                               QString::fromUtf8(d.caption));
+            a->setData(QString::fromLatin1(d.druh));
+            connect(a, &QAction::triggered, this,
+                    chranene(this, [this, a] { mmItmDokladyClick(a); }));
+        }
+    }
+
+    mmItmKnihy = bar->addMenu(QStringLiteral("&Knihy"));
+    mmItmKnihy->setObjectName(QStringLiteral("mmItmKnihy"));
+    mmItmKnihy->menuAction()->setObjectName(QStringLiteral("mmItmKnihy"));
+    mmItmUctovnyDennik = akcia(this, mmItmKnihy, QStringLiteral("mmItmUctovnyDennik"),
+                               QStringLiteral("Účtovný &denník"));
+    mmItmHlavnaKniha = akcia(this, mmItmKnihy, QStringLiteral("mmItmHlavnaKniha"),
+                             QStringLiteral("&Hlavná kniha"));
+    mmItmKnihaFaktur = akcia(this, mmItmKnihy, QStringLiteral("mmItmKnihaFaktur"),
+                             QStringLiteral("Kniha &faktúr"));
+
+    mmItmNastroje = bar->addMenu(QStringLiteral("&Nástroje"));
+    mmItmNastroje->setObjectName(QStringLiteral("mmItmNastroje"));
+    mmItmKalkulacka = akcia(this, mmItmNastroje, QStringLiteral("mmItmKalkulacka"),
+                            QStringLiteral("&Kalkulačka"), QStringLiteral("menu-kalkulacka"));
+    mmItmNastavenieTlace =
+        akcia(this, mmItmNastroje, QStringLiteral("mmItmNastavenieTlace"),
+              QStringLiteral("Nastavenie &tlače"), QStringLiteral("menu-nastavenie-tlace"));
+    mmItmNastroje->addSeparator();
+    mmItmPoznamky =
+        akcia(this, mmItmNastroje, QStringLiteral("mmItmPoznamky"), QStringLiteral("&Poznámky"));
+    mmItmUctovaOsnova = akcia(this, mmItmNastroje, QStringLiteral("mmItmUctovaOsnova"),
+                              QStringLiteral("Účtová &osnova"));
+    mmItmPracovnyDatum = akcia(this, mmItmNastroje, QStringLiteral("mmItmPracovnyDatum"),
+                               QStringLiteral("Pracovný &dátum"));
+
+    mmItmPomocnik = bar->addMenu(QStringLiteral("&Pomocník"));
+    mmItmPomocnik->setObjectName(QStringLiteral("mmItmPomocnik"));
+    mmItmPouzivatelskaPrirucka =
+        akcia(this, mmItmPomocnik, QStringLiteral("mmItmPouzivatelskaPrirucka"),
+              QStringLiteral("&Pomocník F1"), QStringLiteral("menu-pomocnik"));
+    mmItmPouzivatelskaPrirucka->setShortcut(QKeySequence(Qt::Key_F1));
+    mmItmPouzivatelskaPrirucka->setShortcutContext(Qt::WindowShortcut);
+    mmItmPomocnik->addSeparator();
+    mmItmVygenerovatSkusku =
+        akcia(this, mmItmPomocnik, QStringLiteral("mmItmVygenerovatSkusku"),
+              QStringLiteral("Vygenerovať &skúšku"), QStringLiteral("menu-skuska"));
+    mmItmVygenerovatSkusku->setVisible(false);
+    mmItmVygenerovatSkuskuZamok =
+        akcia(this, mmItmPomocnik, QStringLiteral("mmItmVygenerovatSkuskuZamok"),
+              QStringLiteral("Vygenerovať &skúšku"), QStringLiteral("menu-skuska-zamok"));
+    mmItmVygenerovatSkuskuZamok->setEnabled(false);
+    mmItmPomocnik->addSeparator();
+    mmItmCoJe =
+        akcia(this, mmItmPomocnik, QStringLiteral("mmItmCoJe"), QStringLiteral("Čo &je ..."));
+
+    PopupMenu = new QMenu(this);
+    PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
+    pmItmAgendaNastavenie = akcia(this, PopupMenu, QStringLiteral("pmItmAgendaNastavenie"),
+                                  QStringLiteral("Na&stavenie agendy"));
+    pmItmPracovnyDatum = akcia(this, PopupMenu, QStringLiteral("pmItmPracovnyDatum"),
+                               QStringLiteral("Pracovný &dátum"));
+    pmItmUkoncitSkusku = akcia(this, PopupMenu, QStringLiteral("pmItmUkoncitSkusku"),
+                               QStringLiteral("U&končiť skúšku"));
+    pmItmUkoncitSkusku->setEnabled(false);
+    pmItmCoJe = akcia(this, PopupMenu, QStringLiteral("pmItmCoJe"), QStringLiteral("Čo &je ..."));
+
+    auto on = [this](QAction* a, auto handler) {
+        connect(a, &QAction::triggered, this, chranene(this, handler));
+    };
+    on(mmItmZachovatNastavenia, [this] { mmItmNovaClick(mmItmZachovatNastavenia); });
+    on(mmItmVychodzieNastavenia, [this] { mmItmNovaClick(mmItmVychodzieNastavenia); });
+    on(mmItmObnovit, [this] { mmItmObnovitClick(mmItmObnovit); });
+    on(mmItmZalohovat, [this] { mmItmZalohovatClick(); });
+    on(mmItmNastavenie, [this] { mmItmNastavenieClick(); });
+    on(pmItmAgendaNastavenie, [this] { mmItmNastavenieClick(); });
+    on(mmItmPrisposobenie, [this] { mmItmPrisposobenieClick(); });
+    on(mmItmSkoncit, [this] { mmItmSkoncitClick(); });
+    on(mmItmUctovnyDennik, [this] { mmItmUctovnyDennikClick(); });
+    on(mmItmHlavnaKniha, [this] { mmItmHlavnaKnihaClick(); });
+    on(mmItmKnihaFaktur, [this] { mmItmKnihaFakturClick(); });
+    on(mmItmKalkulacka, [this] { mmItmKalkulackaClick(); });
+    on(mmItmNastavenieTlace, [this] { mmItmNastavenieTlaceClick(); });
+    on(mmItmPoznamky, [this] { mmItmPoznamkyClick(); });
+    on(mmItmUctovaOsnova, [this] { mmItmUctovaOsnovaClick(); });
+    on(mmItmPracovnyDatum, [this] { mmItmPracovnyDatumClick(); });
+    on(pmItmPracovnyDatum, [this] { mmItmPracovnyDatumClick(); });
+    on(mmItmPouzivatelskaPrirucka, [this] { mmItmPouzivatelskaPriruckaClick(); });
+    on(mmItmVygenerovatSkusku, [this] { mmItmVygenerovatSkuskuClick(); });
+    on(mmItmCoJe, [this] { mmItmCoJeClick(); });
+    on(pmItmCoJe, [this] { mmItmCoJeClick(); });
+    on(pmItmUkoncitSkusku, [this] { KoniecSkusky(); });
+}
+
+void TfrmHlavny::vytvoritPlochu() {
+    plocha_ = new QWidget;
+    plocha_->setObjectName(QStringLiteral("pnlPlocha"));
+    plocha_->setFixedSize(SirkaPlochy, VyskaPlochy);
+    setCentralWidget(plocha_);
+
+    // Left: greeting, the five-line text and a picture on a soft background.
+    auto* vlavo = new QWidget(plocha_);
+    vlavo->setObjectName(QStringLiteral("pnlVlavo"));
+    vlavo->setGeometry(0, 0, 200, VyskaPlochy);
+    vlavo->setAutoFillBackground(true);
+    vlavo->setStyleSheet(QStringLiteral(
+        "#pnlVlavo { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #E8EEF7, "
+        "stop:1 #D3DEEE); }"));
+
+    lblVitajte = new QLabel(QStringLiteral("Vitajte!"), vlavo);
+    lblVitajte->setObjectName(QStringLiteral("lblVitajte"));
+    lblVitajte->setGeometry(12, 10, 180, 40);
+    lblVitajte->setStyleSheet(
+        QStringLiteral("color: #1F3A68; font-size: 24pt; font-weight: bold;"));
+
+    lblNaSkuske = new QLabel(QStringLiteral("na skúške!"), vlavo);
+    lblNaSkuske->setObjectName(QStringLiteral("lblNaSkuske"));
+    lblNaSkuske->setGeometry(12, 48, 180, 30);
+    lblNaSkuske->setStyleSheet(
+        QStringLiteral("color: #B5462E; font-size: 16pt; font-weight: bold;"));
+    lblNaSkuske->hide();
+
+    auto* text = new QLabel(QStringLiteral("Dúfam, že budete\ns aplikáciou spokojní\na stane sa "
+                                           "obľúbenou\npomôckou pri vyučovaní\na učení sa."),
+                            vlavo);
+    text->setObjectName(QStringLiteral("mmText"));
+    text->setGeometry(14, 84, 180, 100);
+    text->setStyleSheet(QStringLiteral("color: #33475F; font-style: italic;"));
+    text->setTextInteractionFlags(Qt::NoTextInteraction);
+
+    auto* obrazok = new QLabel(vlavo);
+    obrazok->setObjectName(QStringLiteral("imgDekoracia"));
+    obrazok->setGeometry(10, 196, 180, 200);
+    obrazok->setPixmap(ikona(QStringLiteral("dekoracia")).pixmap(QSize(180, 200)));
+    obrazok->setAlignment(Qt::AlignCenter);
+
+    // Right: the white panel with the name entry, the function list and the results.
+    auto* vpravo = new QFrame(plocha_);
+    vpravo->setObjectName(QStringLiteral("pnlBiely"));
+    vpravo->setGeometry(204, 4, SirkaPlochy - 208, VyskaPlochy - 8);
+    vpravo->setFrameShape(QFrame::StyledPanel);
+    vpravo->setFrameShadow(QFrame::Sunken);
+    vpravo->setAutoFillBackground(true);
+    QPalette white = vpravo->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    vpravo->setPalette(white);
+    const int w = vpravo->width();
+
+    pnlMeno = new QWidget(vpravo);
+    pnlMeno->setObjectName(QStringLiteral("pnlMeno"));
+    pnlMeno->setGeometry(8, 8, w - 16, 56);
+    auto* menoLabel = new QLabel(QStringLiteral("Najskôr zadajte svoje meno:"), pnlMeno);
+    menoLabel->setObjectName(QStringLiteral("lblMeno"));
+    menoLabel->setGeometry(0, 0, w - 16, 20);
+    dbEdtMenoUzivatela = new QLineEdit(pnlMeno);
+    dbEdtMenoUzivatela->setObjectName(QStringLiteral("dbEdtMenoUzivatela"));
+    dbEdtMenoUzivatela->setMaxLength(50);
+    dbEdtMenoUzivatela->setGeometry(0, 24, w - 16, 26);
+    dbEdtMenoUzivatela->installEventFilter(this);
+    connect(dbEdtMenoUzivatela, &QLineEdit::returnPressed, this,
+            chranene(this, [this] { dbEdtMenoUzivatelaExit(); }));
+    dbTxtMenoUzivatela = new QLabel(pnlMeno);
+    dbTxtMenoUzivatela->setObjectName(QStringLiteral("dbTxtMenoUzivatela"));
+    dbTxtMenoUzivatela->setGeometry(0, 24, w - 16, 26);
+    dbTxtMenoUzivatela->setAlignment(Qt::AlignCenter);
+    dbTxtMenoUzivatela->setCursor(Qt::PointingHandCursor);
+    dbTxtMenoUzivatela->setToolTip(QStringLiteral("Opraviť!"));
+    dbTxtMenoUzivatela->setStyleSheet(
+        QStringLiteral("font-size: 12pt; font-weight: bold; color: #1F3A68;"));
+    dbTxtMenoUzivatela->installEventFilter(this);
+    dbTxtMenoUzivatela->hide();
+    pnlMeno->hide();
+
+    lblHlavneFunkcie =
+        new QLabel(QStringLiteral("Hlavné funkcie, ktoré môžete použiť pri účtovaní:"), vpravo);
+    lblHlavneFunkcie->setObjectName(QStringLiteral("lblHlavneFunkcie"));
+    lblHlavneFunkcie->setGeometry(8, 70, w - 16, 20);
+    lblHlavneFunkcie->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    lblHlavneFunkcie->hide();
+
+    ListView = new QListWidget(vpravo);
+    ListView->setObjectName(QStringLiteral("ListView"));
+    ListView->setGeometry(8, 16, w - 16, vpravo->height() - 24);
+    ListView->setViewMode(QListView::IconMode);
+    ListView->setIconSize(QSize(32, 32));
+    ListView->setGridSize(QSize(100, 76));
+    ListView->setMovement(QListView::Static);
+    ListView->setResizeMode(QListView::Adjust);
+    ListView->setWordWrap(true);
+    ListView->setFrameShape(QFrame::NoFrame);
+    ListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView->setSpacing(4);
+    const std::pair<const char*, const char*> polozky[] = {
+        {"Poznámky", "zoznam-poznamky"},         {"Účtovný denník", "zoznam-dennik"},
+        {"Hlavná kniha", "zoznam-hlavna-kniha"}, {"Doklady", "zoznam-doklady"},
+        {"Kniha faktúr", "zoznam-kniha-faktur"}, {"Kalkulačka", "zoznam-kalkulacka"},
+        {"Pomocník", "zoznam-pomocnik"}};
+    for (const auto& [caption, icon] : polozky)
+        new QListWidgetItem(ikona(QString::fromLatin1(icon)), QString::fromUtf8(caption), ListView);
+    connect(ListView, &QListWidget::itemClicked, this, chranene(this, [this] { ListViewClick(); }));
+    connect(ListView, &QListWidget::itemDoubleClicked, this,
+            chranene(this, [this] { ListViewDblClick(); }));
+
+    pnlVysledky = new QFrame(vpravo);
+    pnlVysledky->setObjectName(QStringLiteral("pnlVysledky"));
+    pnlVysledky->setGeometry(8, 96, w - 16, vpravo->height() - 104);
+    pnlVysledky->hide();
+}
+
+QString TfrmHlavny::cestaAgendy() const {
+    return priecinok_ + QStringLiteral("/Data.mdb");
+}
+
+bool TfrmHlavny::agendaNacitana() const {
+    return mmItmZalohovat->isEnabled();
+}
+
+QList<QAction*> TfrmHlavny::polozkyAgendy() const {
+    return {mmItmNova->menuAction(),  mmItmZalohovat,     mmItmNastavenie,
+            pmItmAgendaNastavenie,    mmItmPrisposobenie, mmItmDoklady->menuAction(),
+            mmItmKnihy->menuAction(), mmItmPoznamky,      mmItmUctovaOsnova};
+}
+
+void TfrmHlavny::nastavitPolozkyAgendy(bool enabled) {
+    for (QAction* a : polozkyAgendy())
+        a->setEnabled(enabled);
+}
+
+bool TfrmHlavny::event(QEvent* e) {
+    const bool handled = QMainWindow::event(e);
+    if (e->type() == QEvent::WindowActivate && PrvaAktivacia)
+        QTimer::singleShot(0, this, chranene(this, [this] { FormActivate(); }));
+    return handled;
+}
+
+void TfrmHlavny::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    // Not every desktop activates a new window: the first showing starts up as well,
+    // once the window is on screen so that questions appear above it.
+    if (PrvaAktivacia)
+        QTimer::singleShot(0, this, chranene(this, [this] { FormActivate(); }));
+}
+
+bool TfrmHlavny::eventFilter(QObject* o, QEvent* e) {
+    if (o == dbEdtMenoUzivatela && e->type() == QEvent::FocusOut && dbEdtMenoUzivatela->isVisible())
+        chranene(this, [this] { dbEdtMenoUzivatelaExit(); })();
+    if (o == dbTxtMenoUzivatela && e->type() == QEvent::MouseButtonRelease)
+        chranene(this, [this] { dbTxtMenoUzivatelaClick(); })();
+    return QMainWindow::eventFilter(o, e);
+}
+
+void TfrmHlavny::FormActivate() {
+    if (!PrvaAktivacia)
+        return;
+    PrvaAktivacia = false;
+    const QString path = cestaAgendy();
+    if (QFileInfo::exists(path) && KontrolaDatabazy(path)) {
+        PripojitDatabazu(path);
+        NacitatStatusBar();
+        NastavitSkusku();
+    } else {
+        nastavitPolozkyAgendy(false);
+        mmItmVygenerovatSkusku->setVisible(false);
+        mmItmVygenerovatSkuskuZamok->setVisible(true);
+        const auto answer = DialogService::instance().message(
+            this, QStringLiteral("Chyba"),
+            QStringLiteral("Súbor Data.mdb sa nenašiel alebo sa nedá použiť,\nželáte si načítať "
+                           "databázu z iného?"),
+            DialogService::Icon::Critical, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (answer == QMessageBox::Yes)
+            mmItmObnovitClick(this);
+    }
+}
+
+void TfrmHlavny::PripojitDatabazu(const QString& path) {
+    OdpojitDatabazu();
+    store_.connectAgenda(path);
+}
+
+void TfrmHlavny::OdpojitDatabazu() {
+    if (Timer)
+        Timer->stop();
+    store_.disconnectAgenda();
+}
+
+bool TfrmHlavny::KontrolaDatabazy(const QString& path) {
+    OdpojitDatabazu();
+    return kontrolaDatabazy(path);
+}
+
+void TfrmHlavny::NacitatStatusBar() {
+    SettingsRow& s = store_.tblAgendaNastavenie;
+    const QString rok = s.text(QStringLiteral("UctovnyRok"));
+    StatusBar->setPanel(0, rok);
+    StatusBar->setPanel(1, s.text(QStringLiteral("NazovFirmy")));
+    if (!rok.isEmpty()) {
+        const auto zaciatok = dateFromText(QStringLiteral("01.01.") + rok);
+        const auto koniec = dateFromText(QStringLiteral("31.12.") + rok);
+        const auto datum = dateFromText(pracovnyDatum());
+        if (!zaciatok || !koniec)
+            throw DbError(QStringLiteral("'%1' nie je platný účtovný rok.").arg(rok));
+        if (!datum || *zaciatok > *datum)
+            StatusBar->setPanel(2, dateToText(*zaciatok));
+        else if (*koniec < *datum)
+            StatusBar->setPanel(2, dateToText(*koniec));
+    } else {
+        showInformation(this, QStringLiteral("Nastavenie agendy"),
+                        QStringLiteral("Vitajte v Účtovníctve!\nNajskôr musíte nastaviť údaje o "
+                                       "firme a účtovnom roku..."));
+        mmItmNastavenieClick();
+    }
+}
+
+void TfrmHlavny::NastavitSkusku() {
+    SettingsRow& s = store_.tblAgendaNastavenie;
+    const bool skuska = !s.text(QStringLiteral("SkuskaDlzka")).isEmpty();
+    if (skuska) {
+        if (s.text(QStringLiteral("SkuskaZaciatok")).isEmpty()) {
+            lblVitajte->setText(QStringLiteral("Vitajte"));
+            lblNaSkuske->show();
+            s.edit();
+            s.setText(QStringLiteral("SkuskaZostatok"), s.text(QStringLiteral("SkuskaDlzka")));
+            s.setText(QStringLiteral("SkuskaZaciatok"),
+                      timestampToText(QDateTime::currentDateTime()));
+            s.post();
+        }
+        StatusBar->setPanel(3, s.text(QStringLiteral("SkuskaZostatok")));
+        Timer->start();
+        pmItmUkoncitSkusku->setEnabled(true);
+        mmItmNova->menuAction()->setEnabled(false);
+        mmItmVygenerovatSkusku->setVisible(false);
+        mmItmVygenerovatSkuskuZamok->setVisible(true);
+        pnlMeno->show();
+        const bool bezMena = s.text(QStringLiteral("MenoUzivatela")).isEmpty();
+        dbEdtMenoUzivatela->setText(s.text(QStringLiteral("MenoUzivatela")));
+        dbTxtMenoUzivatela->setText(s.text(QStringLiteral("MenoUzivatela")));
+        dbEdtMenoUzivatela->setVisible(bezMena);
+        dbTxtMenoUzivatela->setVisible(!bezMena);
+        lblHlavneFunkcie->show();
+        ListView->move(ListView->x(), 96);
+        ListView->resize(ListView->width(), ListView->parentWidget()->height() - 104);
+        mmItmPoznamky->setText(QStringLiteral("Zadanie"));
+        ListView->item(0)->setText(QStringLiteral("Zadanie"));
+        if (ListView->count() < 8)
+            new QListWidgetItem(ikona(QStringLiteral("zoznam-ukoncit-skusku")),
+                                QStringLiteral("Ukončiť skúšku"), ListView);
+    } else {
+        lblVitajte->setText(QStringLiteral("Vitajte!"));
+        lblNaSkuske->hide();
+        Timer->stop();
+        StatusBar->setPanel(3, QString());
+        pmItmUkoncitSkusku->setEnabled(false);
+        mmItmNova->menuAction()->setEnabled(true);
+        mmItmVygenerovatSkuskuZamok->setVisible(false);
+        mmItmVygenerovatSkusku->setVisible(true);
+        pnlMeno->hide();
+        lblHlavneFunkcie->hide();
+        ListView->move(ListView->x(), 16);
+        ListView->resize(ListView->width(), ListView->parentWidget()->height() - 24);
+        mmItmPoznamky->setText(QStringLiteral("&Poznámky"));
+        ListView->item(0)->setText(QStringLiteral("Poznámky"));
+        while (ListView->count() > 7)
+            delete ListView->takeItem(7);
+    }
+    pnlVysledky->hide();
+}
+
+void TfrmHlavny::TimerTimer() {
+    const QString zostatok = StatusBar->panel(3);
+    if (zostatok != QLatin1String("0:00:00")) {
+        const auto sekundy = durationFromText(zostatok);
+        if (!sekundy)
+            throw DbError(QStringLiteral("'%1' nie je platný čas.").arg(zostatok));
+        StatusBar->setPanel(3, durationToText(*sekundy - 1));
+        SettingsRow& s = store_.tblAgendaNastavenie;
+        s.edit();
+        s.setText(QStringLiteral("SkuskaZostatok"), StatusBar->panel(3));
+        s.post();
+        return;
+    }
+    Timer->stop();
+    pmItmUkoncitSkusku->setEnabled(false);
+    SettingsRow& s = store_.tblAgendaNastavenie;
+    if (s.text(QStringLiteral("SkuskaKoniec")).isEmpty()) {
+        s.edit();
+        s.setText(QStringLiteral("SkuskaKoniec"), timestampToText(QDateTime::currentDateTime()));
+        s.post();
+        showInformation(this, QStringLiteral("Informácia"),
+                        QStringLiteral("Skúška skončila!\nVšetky okná budú zatvorené..."));
+        zatvoritOkna({QStringLiteral("TfrmAgendaNastavenie"), QStringLiteral("TfrmPracovnyDatum"),
+                      QStringLiteral("TfrmCoJe"), QStringLiteral("TfrmUctovaOsnova"),
+                      QStringLiteral("TfrmAgendaPrisposobenie"), QStringLiteral("TfrmPoznamky"),
+                      QStringLiteral("TfrmPolozkaUctovnehoDennika"),
+                      QStringLiteral("TfrmPolozkaDokladu"), QStringLiteral("TfrmDoklad"),
+                      QStringLiteral("TfrmDoklad2"), QStringLiteral("TfrmDoklady"),
+                      QStringLiteral("TfrmUctovnyDennik")});
+    }
+}
+
+void TfrmHlavny::KoniecSkusky() {
+    const QString zostatok = StatusBar->panel(3);
+    if (zostatok.isEmpty() || zostatok == QLatin1String("0:00:00"))
+        return;
+    if (!askYesNo(this, QStringLiteral("Skúška"), QStringLiteral("Naozaj chcete skúšku ukončiť?")))
+        return;
+    StatusBar->setPanel(3, QStringLiteral("0:00:00"));
+    SettingsRow& s = store_.tblAgendaNastavenie;
+    s.edit();
+    s.setText(QStringLiteral("SkuskaZostatok"), QStringLiteral("0:00:00"));
+    s.post();
+}
+
+void TfrmHlavny::StatusBarDblClick(int x) {
+    if (x < 312) {
+        if (mmItmNastavenie->isEnabled())
+            mmItmNastavenieClick();
+    } else if (x < 377) {
+        mmItmPracovnyDatumClick();
+    } else if (x < 424) {
+        KoniecSkusky();
+    } else {
+        mmItmCoJeClick();
+    }
+}
+
+void TfrmHlavny::ListViewClick() {
+    QListWidgetItem* item = ListView->currentItem();
+    if (item && ListView->row(item) == 3 && mmItmDoklady->menuAction()->isEnabled())
+        pmDoklady->popup(QCursor::pos());
+}
+
+void TfrmHlavny::ListViewDblClick() {
+    QListWidgetItem* item = ListView->currentItem();
+    const int i = item ? ListView->row(item) : -1;
+    const bool knihy = mmItmKnihy->menuAction()->isEnabled();
+    if (i == 0 && mmItmPoznamky->isEnabled())
+        mmItmPoznamkyClick();
+    else if (i == 1 && knihy)
+        mmItmUctovnyDennikClick();
+    else if (i == 2 && knihy)
+        mmItmHlavnaKnihaClick();
+    else if (i == 4 && knihy)
+        mmItmKnihaFakturClick();
+    else if (i == 5)
+        mmItmKalkulackaClick();
+    else if (i == 6)
+        mmItmPouzivatelskaPriruckaClick();
+    else if (mmItmZalohovat->isEnabled() &&
+             !store_.tblAgendaNastavenie.text(QStringLiteral("SkuskaDlzka")).isEmpty() && i == 7)
+        KoniecSkusky();
+}
+
+void TfrmHlavny::dbEdtMenoUzivatelaExit() {
+    SettingsRow& s = store_.tblAgendaNastavenie;
+    if (!s.isOpen())
+        return;
+    s.edit();
+    s.setText(QStringLiteral("MenoUzivatela"), dbEdtMenoUzivatela->text());
+    s.post();
+    const QString meno = s.text(QStringLiteral("MenoUzivatela"));
+    if (!meno.isEmpty()) {
+        dbTxtMenoUzivatela->setText(meno);
+        dbEdtMenoUzivatela->hide();
+        dbTxtMenoUzivatela->show();
+    }
+}
+
+void TfrmHlavny::dbTxtMenoUzivatelaClick() {
+    dbEdtMenoUzivatela->setText(store_.tblAgendaNastavenie.text(QStringLiteral("MenoUzivatela")));
+    dbEdtMenoUzivatela->show();
+    dbTxtMenoUzivatela->hide();
+    dbEdtMenoUzivatela->setFocus();
+}
+
+void TfrmHlavny::nedostupne(const QString& caption) {
+    showInformation(this, caption, QStringLiteral("Táto časť programu sa ešte pripravuje."));
+}
+
+void TfrmHlavny::mmItmNastavenieClick() {
+    nedostupne(QStringLiteral("Nastavenie agendy"));
+}
+void TfrmHlavny::mmItmPrisposobenieClick() {
+    nedostupne(QStringLiteral("Prispôsobenie"));
+}
+void TfrmHlavny::mmItmUctovnyDennikClick() {
+    nedostupne(QStringLiteral("Účtovný denník"));
+}
+void TfrmHlavny::mmItmPoznamkyClick() {
+    nedostupne(QStringLiteral("Poznámky"));
+}
+void TfrmHlavny::mmItmUctovaOsnovaClick() {
+    nedostupne(QStringLiteral("Účtová osnova"));
+}
+void TfrmHlavny::mmItmVygenerovatSkuskuClick() {
+    nedostupne(QStringLiteral("Skúška"));
+}
+
+void TfrmHlavny::mmItmDokladyClick(QObject* sender) {
+    const auto* a = qobject_cast<QAction*>(sender);
+    if (!a)
+        return;
+    DataSet& q = store_.qryAgendaPrisposobenie;
+    q.close();
+    q.setSQL(QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = %1;")
+                 .arg(sqlText(a->data().toString())));
+    q.open();
+    nedostupne(q.text(QStringLiteral("Zoznam")));
+}
+
+void TfrmHlavny::mmItmHlavnaKnihaClick() {
+    SQL(QStringLiteral("SELECT Count(*) AS Pocet FROM UctovnyDennik;"));
+    if (ADOQuery().integer(QStringLiteral("Pocet")) <= 0) {
+        showInformation(this, QStringLiteral("Hlavná kniha"),
+                        QStringLiteral("Účtovný denník je prázdny!"));
+        return;
+    }
+    nedostupne(QStringLiteral("Hlavná kniha"));
+}
+
+void TfrmHlavny::mmItmKnihaFakturClick() {
+    SQL(QStringLiteral(
+        "SELECT Count(*) AS Pocet FROM Doklady WHERE (Doklady.Druh='FV' OR Doklady.Druh='FP');"));
+    if (ADOQuery().integer(QStringLiteral("Pocet")) <= 0) {
+        showInformation(this, QStringLiteral("Kniha faktúr"),
+                        QStringLiteral("Ešte nebola vystavená ani prijatá žiadna faktúra!"));
+        return;
+    }
+    nedostupne(QStringLiteral("Kniha faktúr"));
+}
+
+void TfrmHlavny::mmItmSkoncitClick() {
+    close();
+}
+
+void TfrmHlavny::mmItmKalkulackaClick() {
+    for (const char* program : {"gnome-calculator", "kcalc", "galculator", "mate-calc",
+                                "qalculate-gtk", "qalculate-qt", "kcalc", "xcalc"}) {
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(program));
+        if (!path.isEmpty() && QProcess::startDetached(path, {}))
+            return;
+    }
+    otvoritOkno(new TfrmKalkulacka(*this));
+}
+
+void TfrmHlavny::mmItmNastavenieTlaceClick() {
+    DialogService::instance().printerSetup(this, *tlaciaren_);
+}
+
+void TfrmHlavny::mmItmPracovnyDatumClick() {
+    otvoritOkno(new TfrmPracovnyDatum(*this));
+}
+
+void TfrmHlavny::mmItmPouzivatelskaPriruckaClick() {
+    otvoritPomocnika(this, 5);
+}
+
+void TfrmHlavny::mmItmCoJeClick() {
+    otvoritOkno(new TfrmCoJe(*this));
+}
+
+void TfrmHlavny::otvoritPomocnika(QWidget* parent, int context) {
+    if (!pomocnik_) {
+        showError(parent, QStringLiteral("Chyba"),
+                  QStringLiteral("Súbor Pomocnik.hlp sa nenašiel,\npríručka nemôže byť otvorená!"));
+        return;
+    }
+    auto* okno = new TfrmPomocnik(*pomocnik_, parent ? parent : this);
+    okno->setAttribute(Qt::WA_DeleteOnClose);
+    okno->setWindowModality(Qt::ApplicationModal);
+    okno->zobrazit(context);
+    okno->show();
+}
+
+void TfrmHlavny::registrovatOkno(QDialog* okno) {
+    okna_.removeAll(nullptr);
+    okna_.append(okno);
+}
+
+QDialog* TfrmHlavny::otvoreneOkno(const QString& meno) const {
+    for (const QPointer<QDialog>& o : okna_)
+        if (o && o->objectName() == meno)
+            return o;
+    return nullptr;
+}
+
+void TfrmHlavny::zatvoritOkna(const QStringList& poradie) {
+    for (const QString& meno : poradie)
+        if (QDialog* o = otvoreneOkno(meno))
+            o->reject();
+}
+
+int TfrmHlavny::otvoritOkno(QDialog* okno) {
+    QPointer<QDialog> guard(okno);
+    const int result = okno->exec();
+    if (qobject_cast<TfrmCeleOkno*>(okno) || windowTitle() != Titulok)
+        setWindowTitle(Titulok);
+    delete guard.data();
+    return result;
+}
+
+QRect TfrmHlavny::pracovnaPlocha() const {
+    return QRect(plocha_->mapToGlobal(QPoint(0, 0)), plocha_->size());
+}
+
+void TfrmHlavny::closeEvent(QCloseEvent* e) {
+    try {
+        FormClose();
+    } catch (const std::exception& ex) {
+        ukazChybu(this, ex);
+    }
+    e->accept();
+}
+
+void TfrmHlavny::FormClose() {
+    const bool nacitana = store_.isConnected();
+    OdpojitDatabazu();
+    if (!nacitana)
+        return;
+    const QString agenda = cestaAgendy();
+    const QString kopia = priecinok_ + QStringLiteral("/Data.~mdb");
+    FileResult r = compactDatabase(agenda, kopia);
+    if (r)
+        r = renameOver(kopia, agenda);
+    if (!r)
+        showWarning(this, QStringLiteral("Zhutnenie agendy"),
+                    QStringLiteral("Agendu sa nepodarilo zhutniť, zostáva uložená bez zmeny.\n\n") +
+                        r.error);
+}
+
+} // namespace saldovia

@@ -1,0 +1,170 @@
+#pragma once
+
+#include "StatusBar.h"
+#include "store/Store.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+#include <optional>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPrinter;
+class QTimer;
+
+namespace saldovia {
+
+class HelpFile;
+
+// The main window: owns the agenda connection, the shared data sets, the status bar
+// with the accounting year and the working date, the menus and the function list.
+class TfrmHlavny : public QMainWindow {
+    Q_OBJECT
+public:
+    // Size of the work area that full-size windows cover.
+    static constexpr int SirkaPlochy = 632;
+    static constexpr int VyskaPlochy = 407;
+
+    // programDir is the folder of "Data.mdb" and "Pomocnik.hlp"; empty means the
+    // executable's folder.
+    explicit TfrmHlavny(const QString& programDir = {});
+    ~TfrmHlavny() override;
+
+    const QString VerziaProgramu;
+    const QString Heslo;
+    bool PrvaAktivacia = true;
+
+    // The agenda store and its shared data sets.
+    Store& store() { return store_; }
+    int SQL(const QString& statement) { return store_.SQL(statement); }
+    GeneralQuery& ADOQuery() { return store_.ADOQuery; }
+    SettingsRow& tblAgendaNastavenie() { return store_.tblAgendaNastavenie; }
+
+    const QString& priecinok() const { return priecinok_; }
+    QString cestaAgendy() const;
+    bool agendaNacitana() const;
+    QPrinter& tlaciaren() { return *tlaciaren_; }
+
+    TStatusBar* StatusBar = nullptr;
+    QString uctovnyRok() const { return StatusBar->panel(0); }
+    QString pracovnyDatum() const { return StatusBar->panel(2); }
+    void setPracovnyDatum(const QString& datum) { StatusBar->setPanel(2, datum); }
+
+    // Operations other windows call.
+    void PripojitDatabazu(const QString& path);
+    void OdpojitDatabazu();
+    bool KontrolaDatabazy(const QString& path);
+    void NacitatStatusBar();
+    void NastavitSkusku();
+    void KoniecSkusky();
+    void TimerTimer();
+    void FormActivate();
+
+    // Menu and list handlers.
+    void mmItmNovaClick(QObject* sender);
+    bool mmItmZalohovatClick();
+    void mmItmObnovitClick(QObject* sender);
+    void mmItmNastavenieClick();
+    void mmItmPrisposobenieClick();
+    void mmItmSkoncitClick();
+    void mmItmDokladyClick(QObject* sender);
+    void mmItmUctovnyDennikClick();
+    void mmItmHlavnaKnihaClick();
+    void mmItmKnihaFakturClick();
+    void mmItmKalkulackaClick();
+    void mmItmNastavenieTlaceClick();
+    void mmItmPoznamkyClick();
+    void mmItmUctovaOsnovaClick();
+    void mmItmPracovnyDatumClick();
+    void mmItmPouzivatelskaPriruckaClick();
+    void mmItmVygenerovatSkuskuClick();
+    void mmItmCoJeClick();
+    void StatusBarDblClick(int x);
+    void ListViewClick();
+    void ListViewDblClick();
+    void dbEdtMenoUzivatelaExit();
+    void dbTxtMenoUzivatelaClick();
+
+    // Windows: every window registers itself; a full-size window's caption is restored
+    // to "Saldovia" when it returns. The window is freed afterwards.
+    void registrovatOkno(QDialog* okno);
+    QDialog* otvoreneOkno(const QString& meno) const;
+    void zatvoritOkna(const QStringList& poradie);
+    int otvoritOkno(QDialog* okno);
+    QRect pracovnaPlocha() const;
+
+    // Help: the file is set at start only if "Pomocnik.hlp" exists.
+    bool maPomocnika() const { return pomocnik_ != nullptr; }
+    void otvoritPomocnika(QWidget* parent, int context);
+
+    // Menu items, pop-up items and controls, by their names.
+    QMenu* mmItmAgenda;
+    QMenu* mmItmNova;
+    QAction* mmItmZachovatNastavenia;
+    QAction* mmItmVychodzieNastavenia;
+    QAction* mmItmObnovit;
+    QAction* mmItmZalohovat;
+    QAction* mmItmNastavenie;
+    QAction* mmItmPrisposobenie;
+    QAction* mmItmSkoncit;
+    QMenu* mmItmDoklady;
+    QMenu* mmItmKnihy;
+    QAction* mmItmUctovnyDennik;
+    QAction* mmItmHlavnaKniha;
+    QAction* mmItmKnihaFaktur;
+    QMenu* mmItmNastroje;
+    QAction* mmItmKalkulacka;
+    QAction* mmItmNastavenieTlace;
+    QAction* mmItmPoznamky;
+    QAction* mmItmUctovaOsnova;
+    QAction* mmItmPracovnyDatum;
+    QMenu* mmItmPomocnik;
+    QAction* mmItmPouzivatelskaPrirucka;
+    QAction* mmItmVygenerovatSkusku;
+    QAction* mmItmVygenerovatSkuskuZamok;
+    QAction* mmItmCoJe;
+    QMenu* pmDoklady;
+    QMenu* PopupMenu;
+    QAction* pmItmAgendaNastavenie;
+    QAction* pmItmPracovnyDatum;
+    QAction* pmItmUkoncitSkusku;
+    QAction* pmItmCoJe;
+
+    QLabel* lblVitajte;
+    QLabel* lblNaSkuske;
+    QWidget* pnlMeno;
+    QLineEdit* dbEdtMenoUzivatela;
+    QLabel* dbTxtMenoUzivatela;
+    QLabel* lblHlavneFunkcie;
+    QListWidget* ListView;
+    QWidget* pnlVysledky;
+    QTimer* Timer;
+
+protected:
+    bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void vytvoritMenu();
+    void vytvoritPlochu();
+    void nastavitPolozkyAgendy(bool enabled);
+    QList<QAction*> polozkyAgendy() const;
+    void nedostupne(const QString& caption);
+    void FormClose();
+
+    QString priecinok_;
+    Store store_;
+    std::unique_ptr<QPrinter> tlaciaren_;
+    std::unique_ptr<HelpFile> pomocnik_;
+    QList<QPointer<QDialog>> okna_;
+    QWidget* plocha_ = nullptr;
+};
+
+} // namespace saldovia

@@ -1,0 +1,146 @@
+// The operations on the agenda as a whole: new agenda, backup and restore.
+
+#include "Dialogs.h"
+#include "Hlavny.h"
+#include "store/Agenda.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+
+namespace saldovia {
+
+namespace {
+
+const QString FilterAgendy = QStringLiteral("Databázový súbor (*.mdb)");
+const QString PriponaAgendy = QStringLiteral("mdb");
+
+// Whether two paths name the same file, however they are spelled.
+bool rovnakySubor(const QString& a, const QString& b) {
+    const QFileInfo fa(a), fb(b);
+    if (fa.absoluteFilePath() == fb.absoluteFilePath())
+        return true;
+    return fa.exists() && fb.exists() && fa.canonicalFilePath() == fb.canonicalFilePath();
+}
+
+} // namespace
+
+void TfrmHlavny::mmItmNovaClick(QObject* sender) {
+    SettingsRow& s = store_.tblAgendaNastavenie;
+    if (s.text(QStringLiteral("Logo")).isEmpty()) {
+        s.edit();
+        s.setText(QStringLiteral("Logo"), QStringLiteral("0"));
+        s.post();
+    }
+    const auto answer = DialogService::instance().message(
+        this, QStringLiteral("Nová agenda"),
+        QStringLiteral("Vytvorením novej agendy budú všetky existujúce údaje stratené!\nChcete "
+                       "ich najskôr zálohovať?"),
+        DialogService::Icon::Question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+        QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel)
+        return;
+    if (answer == QMessageBox::Yes)
+        mmItmZalohovatClick();
+
+    Timer->stop();
+    const QString logo = store_.tblAgendaNastavenie.text(QStringLiteral("Logo"));
+    bool ok = false;
+    const qint64 cisloLoga = logo.toLongLong(&ok);
+    if (!ok)
+        throw DbError(QStringLiteral("'%1' nie je platné celé číslo.").arg(logo));
+    {
+        Transaction t(store_.connection());
+        for (const char* table :
+             {"UctovnyDennik", "UctovnyDennikPomocny", "UctovnyDennikVzor", "Doklady",
+              "DokladyPolozky", "DokladyPolozkyPomocne", "HlavnaKniha", "HlavnaKnihaVzor"})
+            SQL(QStringLiteral("DELETE FROM %1;").arg(QString::fromLatin1(table)));
+        if (sender == mmItmZachovatNastavenia) {
+            SQL(QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '', SadzbaDPH = '';"));
+            SQL(QStringLiteral("DELETE FROM Logo WHERE Cislo <> %1;").arg(cisloLoga));
+        } else {
+            SQL(QStringLiteral("DELETE FROM UctovaOsnova WHERE Povod = 'U';"));
+            SQL(QStringLiteral("DELETE FROM Logo;"));
+            SQL(QStringLiteral("DELETE FROM AgendaNastavenie;"));
+            SQL(QStringLiteral("INSERT INTO AgendaNastavenie (Verzia) VALUES (%1);")
+                    .arg(sqlText(VerziaProgramu)));
+            SQL(QStringLiteral("DELETE FROM AgendaPrisposobenie;"));
+            SQL(QStringLiteral(
+                "INSERT INTO AgendaPrisposobenie SELECT * FROM AgendaPrisposobenieOriginal;"));
+        }
+        t.commit();
+    }
+    s.close();
+    s.open();
+    NacitatStatusBar();
+    NastavitSkusku();
+}
+
+bool TfrmHlavny::mmItmZalohovatClick() {
+    const QString caption = QStringLiteral("Zálohovanie agendy");
+    const QString path = DialogService::instance().saveFile(
+        this, caption, QDir::home().filePath(QStringLiteral("Zaloha")), FilterAgendy,
+        PriponaAgendy);
+    if (path.isEmpty()) {
+        showWarning(this, caption, QStringLiteral("Zálohovanie nebolo vykonané!"));
+        return false;
+    }
+    const QString agenda = cestaAgendy();
+    if (rovnakySubor(path, agenda)) {
+        showWarning(this, caption, QStringLiteral("Zvolený súbor obsahuje práve načítanú agendu!"));
+        return false;
+    }
+    OdpojitDatabazu();
+    const FileResult r = compactDatabase(agenda, path);
+    PripojitDatabazu(agenda);
+    NastavitSkusku();
+    if (!r) {
+        showError(this, caption, QStringLiteral("Zálohovanie sa nepodarilo!\n\n") + r.error);
+        return false;
+    }
+    showInformation(this, caption, QStringLiteral("Zálohovanie prebehlo úspešne!"));
+    return true;
+}
+
+void TfrmHlavny::mmItmObnovitClick(QObject* sender) {
+    const QString caption = QStringLiteral("Obnovenie agendy zo zálohy");
+    const QString path = DialogService::instance().openFile(this, caption, QDir::homePath(),
+                                                            FilterAgendy, PriponaAgendy);
+    if (path.isEmpty())
+        return;
+    const QString agenda = cestaAgendy();
+    if (rovnakySubor(path, agenda)) {
+        showWarning(this, caption, QStringLiteral("Zvolený súbor obsahuje práve načítanú agendu!"));
+        return;
+    }
+    const bool nacitana = agendaNacitana();
+    bool obnovit = false;
+    if (!KontrolaDatabazy(path)) {
+        showError(this, caption, QStringLiteral("Zvolený súbor sa nedá použiť!"));
+    } else if (!nacitana ||
+               askYesNo(this, caption,
+                        QStringLiteral("Všetky existujúce údaje budú prepísané dátami\nzo "
+                                       "zvolenej zálohy, želáte si pokračovať?"))) {
+        obnovit = true;
+    }
+    if (obnovit) {
+        // The copy replaces the agenda in one step, so the agenda is never missing.
+        const FileResult r = replaceFileWith(path, agenda);
+        if (r) {
+            PripojitDatabazu(agenda);
+            nastavitPolozkyAgendy(true);
+            NacitatStatusBar();
+            NastavitSkusku();
+            if (sender == mmItmObnovit)
+                showInformation(this, caption, QStringLiteral("Obnovenie prebehlo úspešne!"));
+            return;
+        }
+        showError(this, caption, QStringLiteral("Obnovenie sa nepodarilo!\n\n") + r.error);
+    }
+    if (nacitana) {
+        PripojitDatabazu(agenda);
+        NastavitSkusku();
+    }
+}
+
+} // namespace saldovia

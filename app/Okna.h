@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+#include <exception>
+#include <functional>
+#include <type_traits>
+
+namespace saldovia {
+
+class TfrmHlavny;
+
+// Shows an exception that escaped a handler in the general error box; the program goes on.
+void ukazChybu(QWidget* parent, const std::exception& e);
+
+// Wraps a handler so that an exception it throws is shown in the general error box
+// instead of leaving the event loop. Signal arguments the handler does not take are
+// dropped.
+template <class F> auto chranene(QWidget* parent, F f) {
+    return [parent, f](auto&&... args) {
+        try {
+            if constexpr (std::is_invocable_v<const F&, decltype(args)...>)
+                std::invoke(f, std::forward<decltype(args)>(args)...);
+            else
+                std::invoke(f);
+        } catch (const std::exception& e) {
+            ukazChybu(parent, e);
+        }
+    };
+}
+
+// The common behaviour of the program's windows: F1 opens the window's help topic, and
+// the window registers itself with the main window while it is alive.
+class TfrmOkno : public QDialog {
+    Q_OBJECT
+public:
+    TfrmOkno(TfrmHlavny& hlavny, const QString& meno, int pomocnik);
+    ~TfrmOkno() override;
+    int pomocnik() const { return pomocnik_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    TfrmHlavny& hlavny;
+
+private:
+    int pomocnik_;
+};
+
+// A full-size window: no frame of its own, laid over the main window's work area (632 ×
+// 407 above the status bar) with a bevel, its caption shown in the main window's caption.
+class TfrmCeleOkno : public TfrmOkno {
+    Q_OBJECT
+public:
+    TfrmCeleOkno(TfrmHlavny& hlavny, const QString& meno, const QString& caption, int pomocnik);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+};
+
+// A small dialog with a fixed border, centred on the main window.
+class TfrmMaleOkno : public TfrmOkno {
+    Q_OBJECT
+public:
+    TfrmMaleOkno(TfrmHlavny& hlavny, const QString& meno, const QString& caption, int pomocnik);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+};
+
+} // namespace saldovia

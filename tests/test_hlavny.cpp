@@ -1,0 +1,532 @@
+#include "GuiTest.h"
+#include "ScriptedDialogs.h"
+#include "TestAgenda.h"
+
+#include "app/Coje.h"
+#include "app/Hlavny.h"
+#include "app/Kalkulacka.h"
+#include "app/Pomocnik.h"
+#include "app/Pracovnydatum.h"
+#include "store/Agenda.h"
+#include "store/Values.h"
+
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+using namespace saldovia;
+
+namespace {
+
+const QString OtazkaStart = QStringLiteral(
+    "Súbor Data.mdb sa nenašiel alebo sa nedá použiť,\nželáte si načítať databázu z iného?");
+const QString Vitajte = QStringLiteral(
+    "Vitajte v Účtovníctve!\nNajskôr musíte nastaviť údaje o firme a účtovnom roku...");
+
+void nastavit(const QString& path, const QString& sql) {
+    Connection c;
+    c.open(path);
+    c.exec(sql);
+}
+
+int pocet(TfrmHlavny& h, const QString& table, const QString& where = {}) {
+    h.SQL(QStringLiteral("SELECT Count(*) AS Pocet FROM %1%2;")
+              .arg(table, where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where));
+    return static_cast<int>(h.ADOQuery().integer(QStringLiteral("Pocet")));
+}
+
+// An agenda with something in every table the new agenda empties or keeps.
+void naplnit(const QString& path) {
+    nastavit(path, QStringLiteral(
+                       "UPDATE AgendaNastavenie SET UctovnyRok = '2006', SadzbaDPH = '19', "
+                       "NazovFirmy = 'Firma O''Brien, s.r.o.', Logo = '2', MenoUzivatela = 'Eva';"
+                       "INSERT INTO UctovnyDennik VALUES (1, '05.01.2006', 'ID0601', '10,00', "
+                       "'SKK', '1,000', '10,00', 'Nákup', '501  ', '211  ');"
+                       "INSERT INTO UctovnyDennikPomocny SELECT * FROM UctovnyDennik;"
+                       "INSERT INTO UctovnyDennikVzor SELECT *, 0 AS Vypocty FROM UctovnyDennik;"
+                       "INSERT INTO Doklady (Druh, Cislo, Logo) VALUES ('ID', 'ID0601', 2);"
+                       "INSERT INTO DokladyPolozky VALUES (1, 'ID0601', 1, NULL, '0', 'x', '1,00');"
+                       "INSERT INTO DokladyPolozkyPomocne SELECT * FROM DokladyPolozky;"
+                       "INSERT INTO HlavnaKniha VALUES ('211', '0,00', '10,00', '21', '2');"
+                       "INSERT INTO HlavnaKnihaVzor SELECT * FROM HlavnaKniha;"
+                       "INSERT INTO Logo VALUES (1, x'01'), (2, x'02'), (3, x'03');"
+                       "INSERT INTO UctovaOsnova VALUES ('2111', 'Pokladnica EUR', 'U', 'A');"
+                       "UPDATE AgendaPrisposobenie SET Doklad = 'Môj doklad' WHERE Kod = 'ID';"));
+}
+
+} // namespace
+
+class TestHlavny : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestAgenda> agenda;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+
+    // A main window on the test agenda, activated as at start-up.
+    std::unique_ptr<TfrmHlavny> spustit() {
+        auto h = std::make_unique<TfrmHlavny>(agenda->dir());
+        h->FormActivate();
+        return h;
+    }
+
+private slots:
+    void init() {
+        agenda = std::make_unique<TestAgenda>();
+        dialogs = std::make_unique<ScriptedDialogs>();
+    }
+    void cleanup() {
+        dialogs.reset();
+        agenda.reset();
+    }
+
+    void slovakStandardButtons() {
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Áno"));
+        QCOMPARE(box.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("Nie"));
+        QCOMPARE(box.button(QMessageBox::Cancel)->text().remove(u'&'), QStringLiteral("Zrušiť"));
+    }
+
+    void startupWithoutUsableAgenda_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("wrong version") << "version";
+        QTest::newRow("empty settings") << "empty";
+        QTest::newRow("wrong password") << "password";
+    }
+    void startupWithoutUsableAgenda() {
+        QFETCH(QString, damage);
+        const QString backup = agenda->file(QStringLiteral("zaloha.mdb"));
+        QFile::copy(agenda->path(), backup);
+        nastavit(backup, QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006', "
+                                        "NazovFirmy = 'Škola';"));
+        if (damage == QLatin1String("missing")) {
+            QFile::remove(agenda->path());
+        } else if (damage == QLatin1String("version")) {
+            nastavit(agenda->path(), QStringLiteral("UPDATE AgendaNastavenie SET Verzia = '1.0';"));
+        } else if (damage == QLatin1String("empty")) {
+            nastavit(agenda->path(), QStringLiteral("DELETE FROM AgendaNastavenie;"));
+        } else {
+            QFile::remove(agenda->path());
+            Connection c;
+            c.open(agenda->path(), Connection::Mode::Create, QStringLiteral("ine"));
+            c.exec(agendaSchemaSql());
+        }
+
+        // declined: the program runs without an agenda
+        dialogs->answers = {QMessageBox::No};
+        auto h = spustit();
+        QCOMPARE(dialogs->texts(), QStringList{OtazkaStart});
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Chyba"));
+        QCOMPARE(dialogs->last().icon, DialogService::Icon::Critical);
+        for (QAction* a :
+             {h->mmItmNova->menuAction(), h->mmItmZalohovat, h->mmItmNastavenie,
+              h->pmItmAgendaNastavenie, h->mmItmPrisposobenie, h->mmItmDoklady->menuAction(),
+              h->mmItmKnihy->menuAction(), h->mmItmPoznamky, h->mmItmUctovaOsnova})
+            QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+        QVERIFY(h->mmItmObnovit->isEnabled());
+        QVERIFY(h->mmItmVygenerovatSkuskuZamok->isVisible());
+        QVERIFY(!h->mmItmVygenerovatSkusku->isVisible());
+        QVERIFY(h->uctovnyRok().isEmpty());
+        h->StatusBarDblClick(100); // settings disabled: nothing opens
+        QCOMPARE(dialogs->messages.size(), 1);
+
+        // a later restore loads the backup and enables the items again
+        dialogs->files = {backup};
+        h->mmItmObnovit->trigger();
+        QVERIFY(h->mmItmZalohovat->isEnabled());
+        QVERIFY(h->mmItmKnihy->menuAction()->isEnabled());
+        QCOMPARE(h->uctovnyRok(), QStringLiteral("2006"));
+        QCOMPARE(h->StatusBar->panel(1), QStringLiteral("Škola"));
+        // no agenda was loaded before: no question, but the menu item reports success
+        QCOMPARE(dialogs->texts().last(), QStringLiteral("Obnovenie prebehlo úspešne!"));
+        QCOMPARE(dialogs->messages.size(), 2);
+    }
+
+    void startupRestoreFromTheQuestion() {
+        const QString backup = agenda->file(QStringLiteral("zaloha.mdb"));
+        QFile::copy(agenda->path(), backup);
+        nastavit(backup, QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006';"));
+        QFile::remove(agenda->path());
+        dialogs->answers = {QMessageBox::Yes};
+        dialogs->files = {backup};
+        auto h = spustit();
+        // the question only: no confirmation, no success message
+        QCOMPARE(dialogs->texts(), QStringList{OtazkaStart});
+        QVERIFY(h->mmItmZalohovat->isEnabled());
+        QVERIFY(kontrolaDatabazy(agenda->path()));
+        QCOMPARE(
+            pocet(*h, QStringLiteral("AgendaNastavenie"), QStringLiteral("UctovnyRok = '2006'")),
+            1);
+    }
+
+    void workingDateKeptInsideTheYear_data() {
+        QTest::addColumn<QString>("rok");
+        QTest::addColumn<QString>("datum");
+        const QDate today = QDate::currentDate();
+        QTest::newRow("year before today") << QString::number(today.year() - 3)
+                                           << QStringLiteral("31.12.%1").arg(today.year() - 3);
+        QTest::newRow("year after today") << QString::number(today.year() + 2)
+                                          << QStringLiteral("01.01.%1").arg(today.year() + 2);
+        QTest::newRow("this year") << QString::number(today.year()) << dateToText(today);
+    }
+    void workingDateKeptInsideTheYear() {
+        QFETCH(QString, rok);
+        QFETCH(QString, datum);
+        nastavit(agenda->path(),
+                 QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '%1';").arg(rok));
+        auto h = spustit();
+        QVERIFY(dialogs->messages.isEmpty());
+        QCOMPARE(h->uctovnyRok(), rok);
+        QCOMPARE(h->pracovnyDatum(), datum);
+    }
+
+    void newAgendaWithoutYearGreets() {
+        auto h = spustit();
+        QCOMPARE(dialogs->messages.value(0).text, Vitajte);
+        QCOMPARE(dialogs->messages.value(0).caption, QStringLiteral("Nastavenie agendy"));
+        QCOMPARE(h->pracovnyDatum(), dateToText(QDate::currentDate()));
+    }
+
+    void sqlThroughTheMainWindow() {
+        nastavit(agenda->path(),
+                 QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006';"));
+        auto h = spustit();
+        QCOMPARE(h->SQL(QStringLiteral("SELECT * FROM UctovaOsnova WHERE Cislo = '211';")), 1);
+        QCOMPARE(h->ADOQuery().text(QStringLiteral("Nazov")), QStringLiteral("Pokladnica"));
+        QCOMPARE(h->SQL(QStringLiteral("select * from UctovaOsnova;")), -1);
+        QCOMPARE(h->SQL(QStringLiteral("SELECT * FROM UctovnyDennik;")), 0);
+        // an engine error reaches the general error box through a menu handler
+        h->OdpojitDatabazu();
+        h->mmItmHlavnaKniha->trigger();
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Chyba"));
+        QCOMPARE(dialogs->last().icon, DialogService::Icon::Critical);
+    }
+
+    void statusBarDoubleClicks() {
+        nastavit(agenda->path(),
+                 QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006';"));
+        auto h = spustit();
+        QString okno;
+        zatvoritDalsieOkno(&okno);
+        h->StatusBarDblClick(312);
+        QCOMPARE(okno, QStringLiteral("TfrmPracovnyDatum"));
+        okno.clear();
+        zatvoritDalsieOkno(&okno);
+        h->StatusBarDblClick(376);
+        QCOMPARE(okno, QStringLiteral("TfrmPracovnyDatum"));
+        okno.clear();
+        zatvoritDalsieOkno(&okno);
+        h->StatusBarDblClick(424);
+        QCOMPARE(okno, QStringLiteral("TfrmCoJe"));
+        QCOMPARE(h->windowTitle(), QStringLiteral("Saldovia"));
+        // panel 3 outside an exam: nothing is asked
+        dialogs->messages.clear();
+        h->StatusBarDblClick(377);
+        h->StatusBarDblClick(423);
+        QVERIFY(dialogs->messages.isEmpty());
+        QCOMPARE(TStatusBar::panelNa(311), 1);
+        QCOMPARE(TStatusBar::panelNa(312), 2);
+        QCOMPARE(TStatusBar::panelNa(377), 3);
+        QCOMPARE(TStatusBar::panelNa(424), 4);
+    }
+
+    void functionList() {
+        nastavit(agenda->path(),
+                 QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006';"));
+        auto h = spustit();
+        h->show();
+        QCOMPARE(h->ListView->count(), 7);
+        QCOMPARE(h->ListView->item(3)->text(), QStringLiteral("Doklady"));
+        h->ListView->setCurrentRow(3);
+        h->ListViewDblClick(); // nothing for the documents item
+        QVERIFY(dialogs->messages.isEmpty());
+        QVERIFY(!h->pmDoklady->isVisible());
+        h->ListViewClick();
+        QVERIFY(h->pmDoklady->isVisible());
+        h->pmDoklady->hide();
+        h->ListView->setCurrentRow(2);
+        h->ListViewClick(); // a single click elsewhere opens nothing
+        QVERIFY(!h->pmDoklady->isVisible());
+        h->ListViewDblClick(); // the ledger of an empty journal
+        QCOMPARE(dialogs->last().text, QStringLiteral("Účtovný denník je prázdny!"));
+        h->ListView->setCurrentRow(4);
+        h->ListViewDblClick();
+        QCOMPARE(dialogs->last().text,
+                 QStringLiteral("Ešte nebola vystavená ani prijatá žiadna faktúra!"));
+        h->ListView->setCurrentRow(6);
+        h->ListViewDblClick(); // no help file in the folder
+        QCOMPARE(dialogs->last().text,
+                 QStringLiteral("Súbor Pomocnik.hlp sa nenašiel,\npríručka nemôže byť otvorená!"));
+
+        // without an agenda the list opens only the calculator and the help
+        h->OdpojitDatabazu();
+        h->mmItmKnihy->menuAction()->setEnabled(false);
+        h->mmItmDoklady->menuAction()->setEnabled(false);
+        const int shown = dialogs->messages.size();
+        h->ListView->setCurrentRow(1);
+        h->ListViewDblClick();
+        h->ListView->setCurrentRow(3);
+        h->ListViewClick();
+        QVERIFY(!h->pmDoklady->isVisible());
+        QCOMPARE(dialogs->messages.size(), shown);
+    }
+
+    void newAgendaKeepingSettings() {
+        naplnit(agenda->path());
+        auto h = spustit();
+        dialogs->answers = {QMessageBox::No};
+        h->mmItmZachovatNastavenia->trigger();
+        for (const char* t :
+             {"UctovnyDennik", "UctovnyDennikPomocny", "UctovnyDennikVzor", "Doklady",
+              "DokladyPolozky", "DokladyPolozkyPomocne", "HlavnaKniha", "HlavnaKnihaVzor"})
+            QCOMPARE(pocet(*h, QString::fromLatin1(t)), 0);
+        QCOMPARE(pocet(*h, QStringLiteral("AgendaNastavenie"),
+                       QStringLiteral("UctovnyRok = '' AND SadzbaDPH = '' AND NazovFirmy = "
+                                      "'Firma O''Brien, s.r.o.' AND MenoUzivatela = 'Eva' AND "
+                                      "Logo = '2'")),
+                 1);
+        QCOMPARE(pocet(*h, QStringLiteral("Logo")), 1);
+        QCOMPARE(pocet(*h, QStringLiteral("Logo"), QStringLiteral("Cislo = 2")), 1);
+        QCOMPARE(pocet(*h, QStringLiteral("UctovaOsnova"), QStringLiteral("Povod = 'U'")), 1);
+        QCOMPARE(pocet(*h, QStringLiteral("AgendaPrisposobenie"),
+                       QStringLiteral("Doklad = 'Môj doklad'")),
+                 1);
+        QCOMPARE(dialogs->messages.value(0).caption, QStringLiteral("Nová agenda"));
+        QCOMPARE(dialogs->messages.value(0).defaultButton, QMessageBox::Cancel);
+        QVERIFY(dialogs->texts().contains(Vitajte)); // the year is empty now
+        QCOMPARE(h->uctovnyRok(), QString());
+    }
+
+    void newAgendaKeepingSettingsWithoutLogo() {
+        naplnit(agenda->path());
+        nastavit(agenda->path(), QStringLiteral("UPDATE AgendaNastavenie SET Logo = '';"));
+        auto h = spustit();
+        dialogs->answers = {QMessageBox::No};
+        h->mmItmZachovatNastavenia->trigger();
+        QCOMPARE(pocet(*h, QStringLiteral("Logo")), 0);
+        QCOMPARE(h->tblAgendaNastavenie().text(QStringLiteral("Logo")), QStringLiteral("0"));
+    }
+
+    void newAgendaWithFactorySettings() {
+        naplnit(agenda->path());
+        auto h = spustit();
+        dialogs->answers = {QMessageBox::No};
+        h->mmItmVychodzieNastavenia->trigger();
+        QCOMPARE(pocet(*h, QStringLiteral("UctovnyDennik")), 0);
+        QCOMPARE(pocet(*h, QStringLiteral("Logo")), 0);
+        QCOMPARE(pocet(*h, QStringLiteral("UctovaOsnova"), QStringLiteral("Povod = 'U'")), 0);
+        QVERIFY(pocet(*h, QStringLiteral("UctovaOsnova")) > 200);
+        QCOMPARE(h->SQL(QStringLiteral("SELECT * FROM AgendaNastavenie;")), 1);
+        const ResultSet& row = h->ADOQuery().rows();
+        for (int k = 0; k < row.columnCount(); ++k)
+            QCOMPARE(row.text(0, k), k == 0 ? QStringLiteral("2.0.0.0") : QString());
+        QCOMPARE(h->SQL(QStringLiteral("SELECT a.Kod FROM AgendaPrisposobenie a JOIN "
+                                       "AgendaPrisposobenieOriginal o ON a.Kod = o.Kod AND "
+                                       "a.Prefix = o.Prefix AND a.Doklad = o.Doklad AND "
+                                       "a.Zoznam = o.Zoznam;")),
+                 9);
+        h->close();
+        QVERIFY(kontrolaDatabazy(agenda->path()));
+    }
+
+    void newAgendaCancelled() {
+        naplnit(agenda->path());
+        auto h = spustit();
+        dialogs->answers = {QMessageBox::Cancel};
+        h->mmItmVychodzieNastavenia->trigger();
+        QCOMPARE(pocet(*h, QStringLiteral("UctovnyDennik")), 1);
+        QCOMPARE(pocet(*h, QStringLiteral("Logo")), 3);
+    }
+
+    void backupThenRestore() {
+        naplnit(agenda->path());
+        auto h = spustit();
+        const QString backup = agenda->file(QStringLiteral("Zaloha.mdb"));
+        dialogs->files = {backup};
+        QVERIFY(h->mmItmZalohovatClick());
+        QCOMPARE(dialogs->last().text, QStringLiteral("Zálohovanie prebehlo úspešne!"));
+        QVERIFY(kontrolaDatabazy(backup));
+        QVERIFY(h->store().isConnected());
+
+        h->SQL(QStringLiteral("DELETE FROM UctovnyDennik;"));
+        h->SQL(QStringLiteral("DELETE FROM Logo;"));
+        dialogs->files = {backup};
+        dialogs->answers = {QMessageBox::Yes};
+        h->mmItmObnovit->trigger();
+        QCOMPARE(dialogs->messages.at(dialogs->messages.size() - 2).defaultButton, QMessageBox::No);
+        QCOMPARE(dialogs->last().text, QStringLiteral("Obnovenie prebehlo úspešne!"));
+        QCOMPARE(pocet(*h, QStringLiteral("UctovnyDennik")), 1);
+        QCOMPARE(pocet(*h, QStringLiteral("Logo")), 3);
+        QCOMPARE(h->StatusBar->panel(1), QStringLiteral("Firma O'Brien, s.r.o."));
+
+        // declined at the question: the agenda stays as it is and connected
+        h->SQL(QStringLiteral("DELETE FROM UctovnyDennik;"));
+        dialogs->files = {backup};
+        dialogs->answers = {QMessageBox::No};
+        h->mmItmObnovit->trigger();
+        QCOMPARE(pocet(*h, QStringLiteral("UctovnyDennik")), 0);
+    }
+
+    void backupAndRestoreRefused() {
+        nastavit(agenda->path(),
+                 QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006';"));
+        auto h = spustit();
+        QVERIFY(!h->mmItmZalohovatClick()); // cancelled
+        QCOMPARE(dialogs->last().text, QStringLiteral("Zálohovanie nebolo vykonané!"));
+        QCOMPARE(dialogs->last().icon, DialogService::Icon::Warning);
+
+        dialogs->files = {agenda->path()};
+        QVERIFY(!h->mmItmZalohovatClick());
+        QCOMPARE(dialogs->last().text,
+                 QStringLiteral("Zvolený súbor obsahuje práve načítanú agendu!"));
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Zálohovanie agendy"));
+
+        dialogs->files = {agenda->dir() + QStringLiteral("/./Data.mdb")};
+        h->mmItmObnovit->trigger();
+        QCOMPARE(dialogs->last().text,
+                 QStringLiteral("Zvolený súbor obsahuje práve načítanú agendu!"));
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Obnovenie agendy zo zálohy"));
+        QVERIFY(h->store().isConnected());
+
+        // a file that is no agenda: refused, the agenda reconnected and unchanged
+        const QString junk = agenda->file(QStringLiteral("junk.mdb"));
+        writeFileBytes(junk, QByteArray(4096, 'j'));
+        dialogs->files = {junk};
+        h->mmItmObnovit->trigger();
+        QCOMPARE(dialogs->last().text, QStringLiteral("Zvolený súbor sa nedá použiť!"));
+        QCOMPARE(dialogs->last().icon, DialogService::Icon::Critical);
+        QVERIFY(h->store().isConnected());
+        QVERIFY(h->mmItmZalohovat->isEnabled());
+        QCOMPARE(
+            pocet(*h, QStringLiteral("AgendaNastavenie"), QStringLiteral("UctovnyRok = '2006'")),
+            1);
+
+        // a failed backup is reported as a failure
+        dialogs->files = {agenda->file(QStringLiteral("nie/je/Zaloha.mdb"))};
+        QVERIFY(!h->mmItmZalohovatClick());
+        QVERIFY(dialogs->last().text.startsWith(QStringLiteral("Zálohovanie sa nepodarilo!")));
+        QVERIFY(h->store().isConnected());
+    }
+
+    void closingCompactsAndTheNextStartAccepts() {
+        naplnit(agenda->path());
+        {
+            auto h = spustit();
+            h->SQL(
+                QStringLiteral("INSERT INTO UctovnyDennik (Riadok, Popis) VALUES (2, 'Ďalší');"));
+            h->close();
+            QVERIFY(!h->store().isConnected());
+        }
+        QVERIFY(!QFile::exists(agenda->file(QStringLiteral("Data.~mdb"))));
+        QVERIFY(kontrolaDatabazy(agenda->path()));
+        auto h = spustit();
+        QVERIFY(dialogs->messages.isEmpty());
+        QCOMPARE(pocet(*h, QStringLiteral("UctovnyDennik")), 2);
+        QCOMPARE(pocet(*h, QStringLiteral("Logo")), 3);
+    }
+
+    void helpAndAboutBox() {
+        auto bez = std::make_unique<TfrmHlavny>(agenda->dir());
+        QVERIFY(!bez->maPomocnika());
+        bez->mmItmPouzivatelskaPriruckaClick();
+        QCOMPARE(dialogs->last().text,
+                 QStringLiteral("Súbor Pomocnik.hlp sa nenašiel,\npríručka nemôže byť otvorená!"));
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Chyba"));
+        {
+            TfrmCoJe coJe(*bez);
+            QVERIFY(coJe.lblUplneZnenie->isHidden());
+        }
+
+        writeFileBytes(agenda->file(QStringLiteral("Pomocnik.hlp")),
+                       QStringLiteral("Saldovia Pomocník 1\n=== 5 | Hlavné okno\n<p>Pozri <a "
+                                      "href=\"kontext:8\">osnovu</a>.</p>\n=== 8 | Účtová "
+                                      "osnova\n<p>Účty.</p>\n")
+                           .toUtf8());
+        TfrmHlavny h(agenda->dir());
+        QVERIFY(h.maPomocnika());
+        const int shown = dialogs->messages.size();
+        h.mmItmPouzivatelskaPriruckaClick();
+        QCOMPARE(dialogs->messages.size(), shown);
+        auto* pomocnik = h.findChild<TfrmPomocnik*>();
+        QVERIFY(pomocnik);
+        QVERIFY(pomocnik->isVisible());
+        QCOMPARE(pomocnik->aktualnyKontext(), 5);
+        pomocnik->zobrazit(99); // no such topic: the contents
+        QCOMPARE(pomocnik->aktualnyKontext(), 0);
+        pomocnik->close();
+        TfrmCoJe coJe(h);
+        QVERIFY(!coJe.lblUplneZnenie->isHidden());
+    }
+
+    void helpFileFormat() {
+        QVERIFY(!HelpFile::parse(QStringLiteral("iný súbor\n=== 5 | x\n")));
+        QVERIFY(!HelpFile::parse(QStringLiteral("Saldovia Pomocník 1\n")));
+        const auto f = HelpFile::parse(QStringLiteral(
+            "Saldovia Pomocník 1\r\n=== 1 | Čo je ...\r\n<p>a</p>\r\n=== 12 | Pracovný "
+            "dátum\r\n<p>b</p>\r\n"));
+        QVERIFY(f);
+        QCOMPARE(f->topics().keys(), (QList<int>{1, 12}));
+        QCOMPARE(f->topics()[12].title, QStringLiteral("Pracovný dátum"));
+        QVERIFY(f->topics()[12].html.contains(QStringLiteral("<p>b</p>")));
+        QVERIFY(f->contentsHtml().contains(QStringLiteral("kontext:12")));
+    }
+
+    void workingDateDialog() {
+        nastavit(agenda->path(),
+                 QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006';"));
+        auto h = spustit();
+        h->setPracovnyDatum(QStringLiteral("15.03.2006"));
+        {
+            TfrmPracovnyDatum d(*h);
+            QCOMPARE(d.DateTimePicker->date(), QDate(2006, 3, 15));
+            QCOMPARE(d.DateTimePicker->minimumDate(), QDate(2006, 1, 1));
+            QCOMPARE(d.DateTimePicker->maximumDate(), QDate(2006, 12, 31));
+            d.DateTimePicker->setDate(QDate(2007, 2, 1)); // refused: stays inside the year
+            QCOMPARE(d.DateTimePicker->date(), QDate(2006, 12, 31));
+            d.DateTimePicker->setDate(QDate(2005, 12, 31));
+            QCOMPARE(d.DateTimePicker->date(), QDate(2006, 1, 1));
+            d.DateTimePicker->setDate(QDate(2006, 6, 30));
+            d.btnZrusitClick();
+            QCOMPARE(h->pracovnyDatum(), QStringLiteral("15.03.2006"));
+        }
+        {
+            TfrmPracovnyDatum d(*h);
+            d.show();
+            QCOMPARE(d.focusWidget(), static_cast<QWidget*>(d.btnZrusit));
+            d.DateTimePicker->setDate(QDate(2006, 6, 30));
+            d.btnUlozitClick();
+            QCOMPARE(h->pracovnyDatum(), QStringLiteral("30.06.2006"));
+        }
+        // without a year the picker is not limited
+        TfrmHlavny bezRoka(agenda->dir());
+        TfrmPracovnyDatum d(bezRoka);
+        d.DateTimePicker->setDate(QDate(1999, 1, 1));
+        QCOMPARE(d.DateTimePicker->date(), QDate(1999, 1, 1));
+    }
+
+    void builtInCalculator() {
+        TfrmHlavny h(agenda->dir());
+        TfrmKalkulacka k(h);
+        for (const char* key : {"1", ",", "5", "+", "2", ",", "2", "5", "="})
+            k.stlacit(QString::fromLatin1(key));
+        QCOMPARE(k.displej(), QStringLiteral("3,75"));
+        for (const char* key : {"*", "4", "-", "1", "="})
+            k.stlacit(QString::fromLatin1(key));
+        QCOMPARE(k.displej(), QStringLiteral("14"));
+        for (const char* key : {"C", "0", ",", "1", "+", "0", ",", "2", "="})
+            k.stlacit(QString::fromLatin1(key));
+        QCOMPARE(k.displej(), QStringLiteral("0,3"));
+        for (const char* key : {"/", "0", "="})
+            k.stlacit(QString::fromLatin1(key));
+        QCOMPARE(k.displej(), QStringLiteral("Chyba"));
+        k.stlacit(QStringLiteral("C"));
+        QCOMPARE(k.displej(), QStringLiteral("0"));
+    }
+};
+
+SALDOVIA_GUI_TEST_MAIN(TestHlavny)
+#include "test_hlavny.moc"
