@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace saldovia;
@@ -473,6 +474,18 @@ private slots:
         QCOMPARE(f->topics()[12].title, QStringLiteral("Pracovný dátum"));
         QVERIFY(f->topics()[12].html.contains(QStringLiteral("<p>b</p>")));
         QVERIFY(f->contentsHtml().contains(QStringLiteral("kontext:12")));
+    }
+
+    void shippedHelpHasEveryWindowTopic() {
+        const auto help = HelpFile::load(QStringLiteral(HELP_FILE));
+        QVERIFY(help);
+        for (int context : {1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14})
+            QVERIFY2(help->contains(context), qPrintable(QString::number(context)));
+        // every link leads to a topic
+        static const QRegularExpression link(QStringLiteral("kontext:(\\d+)"));
+        for (const auto& topic : help->topics())
+            for (const auto& m : link.globalMatch(topic.html))
+                QVERIFY2(help->contains(m.captured(1).toInt()), qPrintable(m.captured(0)));
     }
 
     void workingDateDialog() {
