@@ -39,7 +39,7 @@ TfrmCoJe::TfrmCoJe(TfrmHlavny& h)
     setPalette(white);
     setAutoFillBackground(true);
 
-    auto* hore = obrazok(QStringLiteral("coje-hore"), QSize(480, 60));
+    auto* hore = obrazok(QStringLiteral("coje-hore"), QSize(620, 78));
 
     auto* vlavo = new QVBoxLayout;
     const std::pair<const char*, const char*> odkazy[] = {
@@ -69,8 +69,7 @@ TfrmCoJe::TfrmCoJe(TfrmHlavny& h)
     riadok(QStringLiteral("Meno študenta:"), hodnota(QStringLiteral("Vývojový tím Saldovia")));
     riadok(QStringLiteral("Vedúci záverečnej práce:"),
            hodnota(QStringLiteral("Odborná rada projektu Saldovia")));
-    riadok(QStringLiteral("Konzultant:"), hodnota(QStringLiteral("Učitelia ekonomických "
-                                                                 "predmetov pilotných škôl")));
+    riadok(QStringLiteral("Konzultant:"), hodnota(QStringLiteral("Učitelia pilotných škôl")));
     udaje->addWidget(new QLabel(QStringLiteral("Zadanie záverečnej práce:")), r++, 0, 1, 2);
     auto* zadanie = new QLabel(
         QStringLiteral("Navrhnúť a vytvoriť program na výučbu podvojného účtovníctva\n"
@@ -109,6 +108,7 @@ TfrmCoJe::TfrmCoJe(TfrmHlavny& h)
     stred->addWidget(panel, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 8, 8);
+    setFixedWidth(620);
     layout->addWidget(hore);
     layout->addLayout(stred);
 }

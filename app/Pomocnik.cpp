@@ -70,7 +70,9 @@ TfrmPomocnik::TfrmPomocnik(const HelpFile& file, QWidget* parent) : QDialog(pare
         auto* item = new QListWidgetItem(it.value().title, obsah_);
         item->setData(Qt::UserRole, it.key());
     }
-    obsah_->setMaximumWidth(240);
+    obsah_->setMinimumWidth(250);
+    obsah_->setMaximumWidth(300);
+    obsah_->setSpacing(1);
     connect(obsah_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         if (item)
             zobrazit(item->data(Qt::UserRole).toInt());

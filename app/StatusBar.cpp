@@ -53,9 +53,13 @@ void TStatusBar::paintEvent(QPaintEvent*) {
         p.drawLine(r.bottomLeft(), r.bottomRight());
         p.drawLine(r.topRight(), r.bottomRight());
         p.setPen(palette().color(QPalette::WindowText));
-        const QRect textRect = r.adjusted(2, 0, -1, 0);
+        // the year, the date and the time are short and must show whole; the name and the
+        // notice are shortened with an ellipsis when they do not fit
+        const QRect textRect = r.adjusted(2, 0, 0, 0);
+        const bool skratit = i == 1 || i == 4;
         p.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft,
-                   fontMetrics().elidedText(texty_[i], Qt::ElideRight, textRect.width()));
+                   skratit ? fontMetrics().elidedText(texty_[i], Qt::ElideRight, textRect.width() - 2)
+                           : texty_[i]);
         left += Sirky[i];
     }
 }
