@@ -13,6 +13,7 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -519,6 +520,81 @@ private slots:
         TfrmPracovnyDatum d(bezRoka);
         d.DateTimePicker->setDate(QDate(1999, 1, 1));
         QCOMPARE(d.DateTimePicker->date(), QDate(1999, 1, 1));
+    }
+
+    void examClock() {
+        nastavit(agenda->path(),
+                 QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006', SkuskaDlzka = "
+                                "'0:00:02';"));
+        auto h = spustit();
+        QVERIFY(h->lblNaSkuske->isVisibleTo(h.get()));
+        QCOMPARE(h->lblVitajte->text(), QStringLiteral("Vitajte"));
+        QCOMPARE(h->StatusBar->panel(3), QStringLiteral("0:00:02"));
+        QVERIFY(h->Timer->isActive());
+        QVERIFY(!h->mmItmNova->menuAction()->isEnabled());
+        QVERIFY(h->pmItmUkoncitSkusku->isEnabled());
+        QVERIFY(h->pnlMeno->isVisibleTo(h.get()));
+        QVERIFY(h->dbEdtMenoUzivatela->isVisibleTo(h.get()));
+        QCOMPARE(h->ListView->count(), 8);
+        QCOMPARE(h->ListView->item(0)->text(), QStringLiteral("Zadanie"));
+        QVERIFY(!h->tblAgendaNastavenie().text(QStringLiteral("SkuskaZaciatok")).isEmpty());
+        h->NastavitSkusku();
+        QCOMPARE(h->ListView->count(), 8); // the end item is added once
+
+        h->dbEdtMenoUzivatela->setText(QStringLiteral("Ján O'Neil"));
+        h->dbEdtMenoUzivatelaExit();
+        QVERIFY(h->dbTxtMenoUzivatela->isVisibleTo(h.get()));
+        QCOMPARE(h->tblAgendaNastavenie().text(QStringLiteral("MenoUzivatela")),
+                 QStringLiteral("Ján O'Neil"));
+
+        h->TimerTimer();
+        QCOMPARE(h->StatusBar->panel(3), QStringLiteral("0:00:01"));
+        QCOMPARE(h->tblAgendaNastavenie().text(QStringLiteral("SkuskaZostatok")),
+                 QStringLiteral("0:00:01"));
+        h->TimerTimer();
+        QCOMPARE(h->StatusBar->panel(3), QStringLiteral("0:00:00"));
+        QVERIFY(h->tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty());
+        dialogs->messages.clear();
+        h->KoniecSkusky(); // time is up: nothing to ask
+        QVERIFY(dialogs->messages.isEmpty());
+        h->TimerTimer();
+        QVERIFY(!h->Timer->isActive());
+        QVERIFY(!h->tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty());
+        QCOMPARE(dialogs->texts(),
+                 QStringList{QStringLiteral("Skúška skončila!\nVšetky okná budú zatvorené...")});
+        h->TimerTimer(); // the end is written and announced once
+        QCOMPARE(dialogs->messages.size(), 1);
+    }
+
+    void examEndedEarlyAndResumed() {
+        nastavit(agenda->path(),
+                 QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006', SkuskaDlzka = "
+                                "'2:00:00', MenoUzivatela = 'Eva';"));
+        QString zaciatok;
+        {
+            auto h = spustit();
+            QVERIFY(h->dbTxtMenoUzivatela->isVisibleTo(h.get()));
+            h->TimerTimer();
+            QCOMPARE(h->StatusBar->panel(3), QStringLiteral("1:59:59"));
+            zaciatok = h->tblAgendaNastavenie().text(QStringLiteral("SkuskaZaciatok"));
+            dialogs->answers = {QMessageBox::No};
+            h->StatusBarDblClick(400);
+            QCOMPARE(dialogs->last().text, QStringLiteral("Naozaj chcete skúšku ukončiť?"));
+            QCOMPARE(dialogs->last().defaultButton, QMessageBox::No);
+            QCOMPARE(h->StatusBar->panel(3), QStringLiteral("1:59:59"));
+            h->close();
+        }
+        // a restart resumes from the stored time with the same start
+        auto h = spustit();
+        QCOMPARE(h->StatusBar->panel(3), QStringLiteral("1:59:59"));
+        QCOMPARE(h->tblAgendaNastavenie().text(QStringLiteral("SkuskaZaciatok")), zaciatok);
+        QCOMPARE(h->lblVitajte->text(), QStringLiteral("Vitajte!"));
+        dialogs->answers = {QMessageBox::Yes};
+        h->ListView->setCurrentRow(7);
+        h->ListViewDblClick();
+        QCOMPARE(h->StatusBar->panel(3), QStringLiteral("0:00:00"));
+        QCOMPARE(h->tblAgendaNastavenie().text(QStringLiteral("SkuskaZostatok")),
+                 QStringLiteral("0:00:00"));
     }
 
     void builtInCalculator() {
