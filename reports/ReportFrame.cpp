@@ -29,6 +29,28 @@ QString ReportFrame::menoDatum() const {
     return MenoUzivatela + QStringLiteral(", ") + dateToText(DatumTlace);
 }
 
+QList<ReportColumn> fitColumns(const QList<ReportColumn>& columns, double width) {
+    double right = 0;
+    const ReportColumn* stretching = nullptr;
+    for (const ReportColumn& c : columns) {
+        right = std::max(right, c.left + c.width);
+        if (c.stretch && !stretching)
+            stretching = &c;
+    }
+    if (!stretching || right == width)
+        return columns;
+    const double extra = std::max(width - right, -stretching->width);
+    const double from = stretching->left;
+    QList<ReportColumn> fitted = columns;
+    for (ReportColumn& c : fitted) {
+        if (c.stretch && c.left == from)
+            c.width += extra;
+        else if (c.left > from)
+            c.left += extra;
+    }
+    return fitted;
+}
+
 namespace frame {
 
 namespace {
@@ -147,7 +169,7 @@ void fillColumnHeader(BandWriter& w, const QList<ReportColumn>& columns) {
     const double height = rowHeight + 2.0;
     fillColumnHeaderRules(w, height);
     const TextStyle italic(reportFont(10, false, true));
-    for (const ReportColumn& c : columns) {
+    for (const ReportColumn& c : fitColumns(columns, w.width())) {
         TextStyle s = italic;
         s.alignment = c.alignment | Qt::AlignVCenter;
         w.text(QRectF(c.left + cellPadding, 1.0, c.width - 2 * cellPadding, rowHeight), c.caption,
@@ -162,8 +184,9 @@ void fillColumnValues(BandWriter& w, const QList<ReportColumn>& columns, const Q
     constexpr double top = 0.6;
     const double line = lineHeight(font);
     double bottom = top + line;
-    for (qsizetype i = 0; i < columns.size(); ++i) {
-        const ReportColumn& c = columns[i];
+    const QList<ReportColumn> fitted = fitColumns(columns, w.width());
+    for (qsizetype i = 0; i < fitted.size(); ++i) {
+        const ReportColumn& c = fitted[i];
         TextStyle s(font, c.alignment | Qt::AlignTop);
         s.wordWrap = i == wrappedColumn;
         const double height =

@@ -46,14 +46,20 @@ struct ReportFrame {
 };
 
 // A column of a printout: its caption in the column header and its values in the detail band,
-// both aligned the same way. Positions in millimetres from the left margin.
+// both aligned the same way. Positions in millimetres from the left margin. The stretching
+// column takes up whatever width the page has beyond the columns' own.
 struct ReportColumn {
     QString caption;
     QString field;
     double left = 0;
     double width = 0;
     Qt::Alignment alignment = Qt::AlignLeft;
+    bool stretch = false;
 };
+
+// The columns fitted to a band's width: the stretching column widened (or narrowed) so that
+// the last column ends at the width, the columns right of it moved along.
+QList<ReportColumn> fitColumns(const QList<ReportColumn>& columns, double width);
 
 // A caption of the left identity block with its bold value (and the names of both labels).
 struct FrameRow {
@@ -79,10 +85,10 @@ void fillTitle(BandWriter& w, const ReportFrame& f, const QString& caption = {},
 
 // The navy rules of the column header at y = 0 and y = height.
 void fillColumnHeaderRules(BandWriter& w, double height);
-// Rules and italic captions, one per column.
+// Rules and italic captions, one per column (fitted to the band's width).
 void fillColumnHeader(BandWriter& w, const QList<ReportColumn>& columns);
-// The values of one row, clipped to their columns; the wide column (if any) wraps and makes
-// the row higher. Values are given in column order.
+// The values of one row, clipped to their columns (fitted to the band's width); the wide
+// column (if any) wraps and makes the row higher. Values are given in column order.
 void fillColumnValues(BandWriter& w, const QList<ReportColumn>& columns, const QStringList& values,
                       int wrappedColumn = -1, const QFont& font = reportFont());
 

@@ -10,16 +10,16 @@ constexpr int popisColumn = 3; // the wide column, wrapped when too long
 } // namespace
 
 QList<ReportColumn> TfrmUctovnyDennikTlac::columns() {
-    // Positions on the 195.9 mm wide Letter page between 10 mm margins; Popis takes the rest.
-    const double width = 215.9 - 20.0;
-    const double popis = width - (15 + 23 + 2 + 24 + 26 + 16 + 16);
-    const double suma = 64 + popis;
+    // Laid out for the 195.9 mm between the margins of a Letter page; Popis takes up what
+    // another paper gives or takes.
+    constexpr double popis = 195.9 - (15 + 23 + 2 + 24 + 26 + 16 + 16);
+    constexpr double suma = 64 + popis;
     return {
         {QStringLiteral("Riadok"), QStringLiteral("Riadok"), 0, 15, Qt::AlignHCenter},
         {QStringLiteral("Dátum"), QStringLiteral("Datum"), 15, 23, Qt::AlignRight},
         // 2 mm more between the right-aligned date and the document number
         {QStringLiteral("Doklad"), QStringLiteral("Doklad"), 40, 24, Qt::AlignLeft},
-        {QStringLiteral("Popis"), QStringLiteral("Popis"), 64, popis, Qt::AlignLeft},
+        {QStringLiteral("Popis"), QStringLiteral("Popis"), 64, popis, Qt::AlignLeft, true},
         {QStringLiteral("Suma"), QStringLiteral("Suma"), suma, 26, Qt::AlignRight},
         {QStringLiteral("Má dať"), QStringLiteral("MaDat"), suma + 26, 16, Qt::AlignHCenter},
         {QStringLiteral("Dal"), QStringLiteral("Dal"), suma + 42, 16, Qt::AlignHCenter},

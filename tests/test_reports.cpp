@@ -490,6 +490,12 @@ private slots:
         QCOMPARE(preview.pages().first().size, QSizeF(279.4, 215.9));
         QVERIFY(preview.pageCount() > portraitPages);
         QCOMPARE(preview.currentPage(), portraitPages); // stays on the page it showed
+        // The description column takes up the wider paper: the last column ends at the margin.
+        const ReportPage& page = preview.pages().first();
+        QCOMPARE(page.find(QStringLiteral("qrLblDal"))->rect.right(), 279.4 - 10 - 1);
+        QCOMPARE(page.find(QStringLiteral("qrDbTxtDal"))->rect.right(), 279.4 - 10 - 1);
+        QCOMPARE(page.find(QStringLiteral("qrDbTxtPopis"))->rect.width(),
+                 TfrmUctovnyDennikTlac::columns()[3].width + 279.4 - 215.9 - 2);
     }
 };
 
