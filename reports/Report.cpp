@@ -1,0 +1,401 @@
+#include "Report.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTextLayout>
+
+#include <cmath>
+
+namespace saldovia {
+
+namespace {
+
+// The virtual unit of text: 1/720 inch, so that a font of p points is exactly 10·p units.
+constexpr double unitsPerInch = 720.0;
+constexpr double unitsPerMm = unitsPerInch / 25.4;
+
+// The font at its exact size in virtual units. Pixel sizes do not depend on a device's
+// resolution, so measuring and painting use the very same glyph metrics.
+QFont unitFont(const QFont& font) {
+    QFont f(font);
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 10.0;
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 10.0))));
+    return f;
+}
+
+void translate(ReportItem& item, double dx, double dy) {
+    item.rect.translate(dx, dy);
+    item.line.translate(dx, dy);
+}
+
+QRectF toUnits(const QRectF& r) {
+    return {r.x() * unitsPerMm, r.y() * unitsPerMm, r.width() * unitsPerMm,
+            r.height() * unitsPerMm};
+}
+
+QPointF toUnits(const QPointF& p) {
+    return p * unitsPerMm;
+}
+
+} // namespace
+
+const ReportItem* ReportPage::find(const QString& name) const {
+    for (const ReportItem& item : items)
+        if (item.name == name)
+            return &item;
+    return nullptr;
+}
+
+QList<const ReportItem*> ReportPage::findAll(const QString& name) const {
+    QList<const ReportItem*> found;
+    for (const ReportItem& item : items)
+        if (item.name == name)
+            found << &item;
+    return found;
+}
+
+QStringList ReportPage::texts() const {
+    QStringList t;
+    for (const ReportItem& item : items)
+        if (item.kind == ReportItem::Kind::Text)
+            t << item.text;
+    return t;
+}
+
+QFont reportFont(double pointSize, bool bold, bool italic) {
+    static const bool substituted = [] {
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    Q_UNUSED(substituted);
+    QFont f(QStringLiteral("Arial"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(pointSize);
+    f.setBold(bold);
+    f.setItalic(italic);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+namespace {
+
+// Metrics of the font at its size in virtual units. Bands measure the same few fonts over and
+// over: the last ones are kept.
+const QFontMetricsF& unitMetrics(const QFont& font) {
+    struct Entry {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    static QList<Entry> recent;
+    static const bool cleared = [] {
+        // Fonts must go before the application's font cache does.
+        qAddPostRoutine([] { recent.clear(); });
+        return true;
+    }();
+    Q_UNUSED(cleared);
+    for (const Entry& e : recent)
+        if (e.font == font)
+            return e.metrics;
+    if (recent.size() >= 8)
+        recent.removeFirst();
+    recent.append({font, QFontMetricsF(unitFont(font))});
+    return recent.last().metrics;
+}
+
+} // namespace
+
+double textWidth(const QString& text, const QFont& font) {
+    return unitMetrics(font).horizontalAdvance(text) / unitsPerMm;
+}
+
+double lineHeight(const QFont& font) {
+    return unitMetrics(font).lineSpacing() / unitsPerMm;
+}
+
+QStringList wrapText(const QString& text, const QFont& font, double width) {
+    if (!text.contains(u'\n') && textWidth(text, font) <= width)
+        return {text};
+    QString prepared = text;
+    prepared.replace(u'\n', QChar::LineSeparator);
+    QTextLayout layout(prepared, unitFont(font));
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setUseDesignMetrics(true);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width * unitsPerMm);
+        QString part = prepared.mid(line.textStart(), line.textLength());
+        while (!part.isEmpty() && (part.back().isSpace() || part.back() == QChar::LineSeparator))
+            part.chop(1);
+        lines << part;
+    }
+    layout.endLayout();
+    return lines;
+}
+
+BandWriter::BandWriter(double width, int pageNumber, int pageCount)
+    : width_(width), pageNumber_(pageNumber), pageCount_(pageCount) {}
+
+void BandWriter::setHeight(double height) {
+    height_ = std::max(height_, height);
+}
+
+void BandWriter::extend(double bottom) {
+    height_ = std::max(height_, bottom);
+}
+
+double BandWriter::text(const QRectF& box, const QString& text, const TextStyle& style,
+                        const QString& name) {
+    ReportItem item;
+    item.kind = ReportItem::Kind::Text;
+    item.name = name;
+    item.rect = box;
+    item.font = style.font;
+    item.alignment = style.alignment;
+    item.color = style.color;
+    if (style.wordWrap) {
+        const QStringList lines = wrapText(text, style.font, box.width());
+        item.text = lines.join(u'\n');
+        item.rect.setHeight(std::max(box.height(), lines.size() * lineHeight(style.font)));
+    } else {
+        item.text = text;
+    }
+    extend(item.rect.bottom());
+    const double height = item.rect.height();
+    items_.append(std::move(item));
+    return height;
+}
+
+void BandWriter::line(const QPointF& from, const QPointF& to, double penWidth, const QColor& color,
+                      const QString& name) {
+    ReportItem item;
+    item.kind = ReportItem::Kind::Line;
+    item.name = name;
+    item.line = QLineF(from, to);
+    item.rect = QRectF(from, to).normalized();
+    item.penWidth = penWidth;
+    item.color = color;
+    extend(item.rect.bottom() + penWidth / 2);
+    items_.append(std::move(item));
+}
+
+void BandWriter::rectangle(const QRectF& box, double frameWidth, const QColor& frame,
+                           const QColor& fill, const QString& name) {
+    ReportItem item;
+    item.kind = ReportItem::Kind::Rectangle;
+    item.name = name;
+    item.rect = box;
+    item.penWidth = frameWidth;
+    item.color = frame;
+    item.fill = fill;
+    extend(box.bottom() + frameWidth / 2);
+    items_.append(std::move(item));
+}
+
+void BandWriter::picture(const QRectF& box, const QImage& image, const QString& name) {
+    if (image.isNull() || image.width() <= 0 || image.height() <= 0)
+        return;
+    QSizeF size(image.width(), image.height());
+    size.scale(box.size(), Qt::KeepAspectRatio);
+    ReportItem item;
+    item.kind = ReportItem::Kind::Picture;
+    item.name = name;
+    item.rect = QRectF(box.x() + (box.width() - size.width()) / 2,
+                       box.y() + (box.height() - size.height()) / 2, size.width(), size.height());
+    item.image = image;
+    extend(box.bottom());
+    items_.append(std::move(item));
+}
+
+QPageLayout BandedReport::defaultPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+}
+
+QList<ReportPage> BandedReport::layout() const {
+    QList<ReportPage> pages;
+    if (detail.rowCount <= 0)
+        return pages;
+
+    const QSizeF paper = pageLayout.fullRect(QPageLayout::Millimeter).size();
+    const QMarginsF margins = pageLayout.margins(QPageLayout::Millimeter);
+    const double width = paper.width() - margins.left() - margins.right();
+    constexpr double tolerance = 1e-6;
+
+    auto render = [width](const ReportBand& band, int pageNumber, int pageCount) {
+        BandWriter w(width, pageNumber, pageCount);
+        w.setHeight(band.height);
+        if (band.fill)
+            band.fill(w);
+        return w;
+    };
+    const double footerHeight = pageFooter.isSet() ? render(pageFooter, 1, 1).height() : 0.0;
+    const double bottom = paper.height() - margins.bottom() - footerHeight;
+
+    double y = 0;
+    int bandsOnPage = 0; // detail bands and summary placed on the current page
+    auto place = [&](ReportPage& page, BandWriter& w, double top) {
+        QList<ReportItem> items = w.takeItems();
+        for (ReportItem& item : items)
+            translate(item, margins.left(), top);
+        page.items.append(std::move(items));
+    };
+    auto placeHere = [&](BandWriter& w) {
+        place(pages.last(), w, y);
+        y += w.height();
+    };
+    auto newPage = [&] {
+        ReportPage page;
+        page.layout = pageLayout;
+        page.size = paper;
+        page.number = static_cast<int>(pages.size()) + 1;
+        pages.append(std::move(page));
+        y = margins.top();
+        bandsOnPage = 0;
+        if (pages.size() == 1 && title.isSet()) {
+            BandWriter w = render(title, 1, 0);
+            placeHere(w);
+        }
+        if (columnHeader.isSet()) {
+            BandWriter w = render(columnHeader, pages.last().number, 0);
+            placeHere(w);
+        }
+    };
+
+    newPage();
+    for (int row = 0; row < detail.rowCount; ++row) {
+        BandWriter w(width, 0, 0);
+        w.setHeight(detail.height);
+        if (detail.fill)
+            detail.fill(w, row);
+        if (y + w.height() > bottom + tolerance && bandsOnPage > 0)
+            newPage();
+        placeHere(w);
+        ++bandsOnPage;
+    }
+    if (summary.isSet()) {
+        BandWriter w = render(summary, 0, 0);
+        if (y + w.height() > bottom + tolerance && bandsOnPage > 0)
+            newPage();
+        placeHere(w);
+    }
+    if (pageFooter.isSet()) {
+        const int count = static_cast<int>(pages.size());
+        for (ReportPage& page : pages) {
+            BandWriter w = render(pageFooter, page.number, count);
+            place(page, w, paper.height() - margins.bottom() - footerHeight);
+        }
+    }
+    return pages;
+}
+
+void paintPage(QPainter& painter, const ReportPage& page) {
+    QPaintDevice* device = painter.device();
+    paintPage(painter, page, device->logicalDpiX(), device->logicalDpiY());
+}
+
+void paintPage(QPainter& painter, const ReportPage& page, double dpiX, double dpiY) {
+    painter.save();
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                           QPainter::SmoothPixmapTransform);
+    painter.scale(dpiX / unitsPerInch, dpiY / unitsPerInch);
+    // Hairlines stay visible on coarse devices: at least one device pixel.
+    const double minPen = unitsPerInch / std::min(dpiX, dpiY);
+    auto pen = [minPen](const ReportItem& item) {
+        QPen p(item.color, std::max(item.penWidth * unitsPerMm, minPen));
+        p.setCapStyle(Qt::FlatCap);
+        p.setJoinStyle(Qt::MiterJoin);
+        return p;
+    };
+    for (const ReportItem& item : page.items) {
+        switch (item.kind) {
+        case ReportItem::Kind::Text:
+            if (item.text.isEmpty())
+                break;
+            painter.setFont(unitFont(item.font));
+            painter.setPen(item.color);
+            painter.drawText(toUnits(item.rect), static_cast<int>(item.alignment), item.text);
+            break;
+        case ReportItem::Kind::Line:
+            painter.setPen(pen(item));
+            painter.drawLine(QLineF(toUnits(item.line.p1()), toUnits(item.line.p2())));
+            break;
+        case ReportItem::Kind::Rectangle:
+            painter.setPen(item.penWidth > 0 ? pen(item) : QPen(Qt::NoPen));
+            painter.setBrush(item.fill.isValid() ? QBrush(item.fill) : QBrush(Qt::NoBrush));
+            painter.drawRect(toUnits(item.rect));
+            painter.setBrush(Qt::NoBrush);
+            break;
+        case ReportItem::Kind::Picture:
+            painter.drawImage(toUnits(item.rect), item.image);
+            break;
+        }
+    }
+    painter.restore();
+}
+
+bool printPages(QPrinter& printer, const QList<ReportPage>& pages) {
+    if (pages.isEmpty())
+        return true;
+    printer.setFullPage(true);
+    printer.setPageOrientation(pages.first().layout.orientation());
+    printer.setPageSize(pages.first().layout.pageSize());
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !printer.newPage()) {
+            painter.end();
+            return false;
+        }
+        paintPage(painter, pages[i]);
+    }
+    return painter.end();
+}
+
+bool writePdf(const QString& path, const QList<ReportPage>& pages, const QString& title,
+              QString* error) {
+    auto fail = [error](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (pages.isEmpty())
+        return fail(QStringLiteral("Zostava nemá žiadne strany."));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(1200);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Saldovia"));
+        const QPageLayout& first = pages.first().layout;
+        writer.setPageLayout(QPageLayout(first.pageSize(), first.orientation(), QMarginsF()));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            return fail(QStringLiteral("Súbor PDF sa nedá vytvoriť."));
+        }
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            if (i > 0)
+                writer.newPage();
+            paintPage(painter, pages[i]);
+        }
+        if (!painter.end()) {
+            file.cancelWriting();
+            return fail(file.errorString());
+        }
+    }
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
+}
+
+} // namespace saldovia

@@ -1,0 +1,503 @@
+#include "ScriptedDialogs.h"
+#include "TestAgenda.h"
+
+#include "reports/Logo.h"
+#include "reports/ReportPreview.h"
+#include "reports/Uctovnydenniktlac.h"
+#include "store/Store.h"
+#include "store/Values.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QComboBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+using namespace saldovia;
+
+namespace {
+
+// Pages and paper sizes of a PDF file, read from its page objects.
+struct PdfPages {
+    int count = 0;
+    int letter = 0;
+};
+
+PdfPages readPdfPages(const QString& path) {
+    const QString text = QString::fromLatin1(readFileBytes(path));
+    PdfPages p;
+    p.count = static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+    p.letter = static_cast<int>(text.count(
+        QRegularExpression(QStringLiteral("/MediaBox\\s*\\[0 0 612(\\.0+)? 792(\\.0+)?\\]"))));
+    return p;
+}
+
+QByteArray pictureBytes(const QSize& size, const QColor& colour) {
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "BMP");
+    return bytes;
+}
+
+// A report of `rows` numbered detail bands of fixed height with every band set.
+BandedReport fixedReport(int rows, double detailHeight = 10, double summaryHeight = 30) {
+    BandedReport r;
+    r.title = {QStringLiteral("title"), 50, [](BandWriter& w) {
+                   w.text(QRectF(0, 0, w.width(), 10), QStringLiteral("TITLE"), {},
+                          QStringLiteral("title"));
+               }};
+    r.columnHeader = {QStringLiteral("header"), 10, [](BandWriter& w) {
+                          w.text(QRectF(0, 0, 50, 10), QStringLiteral("HEADER"), {},
+                                 QStringLiteral("header"));
+                      }};
+    r.detail.height = detailHeight;
+    r.detail.rowCount = rows;
+    r.detail.fill = [](BandWriter& w, int row) {
+        w.text(QRectF(0, 0, 50, 5), QString::number(row), {}, QStringLiteral("row"));
+    };
+    r.summary = {QStringLiteral("summary"), summaryHeight, [](BandWriter& w) {
+                     w.text(QRectF(0, 0, 50, 5), QStringLiteral("SUMMARY"), {},
+                            QStringLiteral("summary"));
+                 }};
+    r.pageFooter = {QStringLiteral("footer"), 10, [](BandWriter& w) {
+                        w.text(QRectF(0, 0, 50, 5),
+                               QStringLiteral("%1/%2").arg(w.pageNumber()).arg(w.pageCount()), {},
+                               QStringLiteral("footer"));
+                    }};
+    return r;
+}
+
+} // namespace
+
+class TestReports : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestAgenda> agenda;
+    std::unique_ptr<Store> store;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+
+    void addLines(int count, int from = 1) {
+        Transaction tr(store->connection());
+        for (int i = from; i < from + count; ++i)
+            store->connection().execBound(
+                QStringLiteral("INSERT INTO UctovnyDennik VALUES (?, '05.01.2006', ?, '10,00', "
+                               "'SKK', '1,000', ?, ?, ?, '221  ');"),
+                {i, QStringLiteral("ID06%1").arg(i), QStringLiteral("%1,50").arg(i),
+                 QStringLiteral("Položka č. %1").arg(i),
+                 i % 2 ? QStringLiteral("211  ") : QStringLiteral("311  ")});
+        tr.commit();
+        store->qryUctovnyDennik.open();
+    }
+    void setSetting(const QString& field, const QString& value) {
+        store->tblAgendaNastavenie.setText(field, value);
+        store->tblAgendaNastavenie.post();
+    }
+    static QStringList column(const QList<ReportPage>& pages, const QString& name) {
+        QStringList values;
+        for (const ReportPage& p : pages)
+            for (const ReportItem* item : p.findAll(name))
+                values << item->text;
+        return values;
+    }
+
+private slots:
+    void init() {
+        agenda = std::make_unique<TestAgenda>();
+        store = std::make_unique<Store>();
+        store->connectAgenda(agenda->path());
+        dialogs = std::make_unique<ScriptedDialogs>();
+    }
+    void cleanup() {
+        dialogs.reset();
+        store.reset();
+        agenda.reset();
+    }
+
+    // --- the engine ---
+
+    void bandsFlowOverPagesWithHeaderAndFooterOnEach() {
+        QVERIFY(fixedReport(0).layout().isEmpty());
+
+        // 249.4 mm between margins and footer: the first page holds 18 rows under the title
+        // and header, the others 23 each.
+        const QList<ReportPage> pages = fixedReport(100).layout();
+        QCOMPARE(pages.size(), 5);
+        QStringList rows;
+        for (const ReportPage& p : pages) {
+            QCOMPARE(p.size, QSizeF(215.9, 279.4));
+            QCOMPARE(p.find(QStringLiteral("title")) != nullptr, p.number == 1);
+            const ReportItem* header = p.find(QStringLiteral("header"));
+            const ReportItem* footer = p.find(QStringLiteral("footer"));
+            QVERIFY(header && footer);
+            QCOMPARE(footer->text, QStringLiteral("%1/5").arg(p.number));
+            QCOMPARE(footer->rect.top(), 279.4 - 10 - 10);
+            for (const ReportItem* row : p.findAll(QStringLiteral("row"))) {
+                QVERIFY(row->rect.top() >= header->rect.bottom());
+                QVERIFY(row->rect.top() + 10 <= footer->rect.top() + 1e-9);
+                rows << row->text;
+            }
+        }
+        QCOMPARE(pages[0].findAll(QStringLiteral("row")).size(), 18);
+        QCOMPARE(pages[1].findAll(QStringLiteral("row")).size(), 23);
+        QCOMPARE(rows.size(), 100);
+        for (int i = 0; i < 100; ++i)
+            QCOMPARE(rows[i], QString::number(i));
+        // 13 rows on the last page leave room for the summary.
+        QVERIFY(pages[4].find(QStringLiteral("summary")));
+    }
+
+    void summaryMovesToANewPageWhenItDoesNotFit() {
+        // 18 rows fill the first page up to 9.4 mm above the footer.
+        QList<ReportPage> pages = fixedReport(18, 10, 9.4).layout();
+        QCOMPARE(pages.size(), 1);
+        pages = fixedReport(18, 10, 9.5).layout();
+        QCOMPARE(pages.size(), 2);
+        QVERIFY(!pages[0].find(QStringLiteral("summary")));
+        QCOMPARE(pages[1].texts(), QStringList({QStringLiteral("HEADER"), QStringLiteral("SUMMARY"),
+                                                QStringLiteral("2/2")}));
+        // A band higher than a page is placed anyway, each on a page of its own.
+        BandedReport tall = fixedReport(3, 300);
+        tall.summary = {};
+        QCOMPARE(tall.layout().size(), 3);
+    }
+
+    void wrappedTextGrowsItsBandAndPicturesKeepTheirShape() {
+        BandedReport r = fixedReport(2);
+        r.detail.height = 5;
+        r.detail.fill = [](BandWriter& w, int row) {
+            const QString text = QStringLiteral("Príjem tovaru na sklad podľa príjemky č. 15");
+            w.text(QRectF(0, 0, 30, 5), text,
+                   TextStyle(reportFont(), Qt::AlignLeft, Qt::black, row == 0),
+                   QStringLiteral("row"));
+        };
+        const QList<ReportPage> pages = r.layout();
+        const QList<const ReportItem*> rows = pages[0].findAll(QStringLiteral("row"));
+        const QStringList lines = rows[0]->text.split(u'\n');
+        QVERIFY(lines.size() >= 3);
+        for (const QString& line : lines)
+            QVERIFY(textWidth(line, reportFont()) <= 30);
+        QCOMPARE(lines.join(u' '), rows[1]->text);
+        QCOMPARE(rows[0]->rect.height(), lines.size() * lineHeight(reportFont()));
+        QCOMPARE(rows[1]->rect.top(), rows[0]->rect.bottom()); // the next band under it
+        QCOMPARE(rows[1]->rect.height(), 5.0);                 // unwrapped: clipped to its box
+
+        BandWriter w(100, 0, 0);
+        w.picture(QRectF(10, 20, 26, 20), QImage(200, 100, QImage::Format_RGB32));
+        w.picture(QRectF(10, 20, 26, 20), QImage());
+        QCOMPARE(w.items().size(), 1);
+        QCOMPARE(w.items()[0].rect, QRectF(10, 23.5, 26, 13));
+    }
+
+    void paintingMapsMillimetresAndClipsText() {
+        ReportPage page;
+        page.size = QSizeF(100, 100);
+        BandWriter w(100, 0, 0);
+        w.rectangle(QRectF(10, 10, 20, 10), 0, Qt::black, Qt::red);
+        w.text(QRectF(50, 50, 10, 5), QStringLiteral("WWWWWWWWWWWWWWWWWWWW"),
+               TextStyle(reportFont(20)));
+        page.items = w.takeItems();
+        for (double dpi : {96.0, 300.0}) {
+            const double px = dpi / 25.4;
+            QImage img(QSize(100, 100) * px, QImage::Format_RGB32);
+            img.fill(Qt::white);
+            QPainter p(&img);
+            paintPage(p, page, dpi, dpi);
+            p.end();
+            QCOMPARE(img.pixelColor(QPoint(20 * px, 15 * px)), QColor(Qt::red));
+            QCOMPARE(img.pixelColor(QPoint(31 * px, 15 * px)), QColor(Qt::white));
+            // The text is clipped to its box: nothing to the right of it.
+            bool inked = false;
+            for (int x = static_cast<int>(61 * px); x < img.width(); ++x)
+                for (int y = static_cast<int>(50 * px); y < 55 * px; ++y)
+                    inked = inked || img.pixel(x, y) != qRgb(255, 255, 255);
+            QVERIFY(!inked);
+        }
+    }
+
+    void pdfHasALetterPageForEveryPage() {
+        const QList<ReportPage> pages = fixedReport(100).layout();
+        const QString path = agenda->file(QStringLiteral("zostava.pdf"));
+        QString why;
+        QVERIFY(writePdf(path, pages, QStringLiteral("Zostava"), &why));
+        const PdfPages pdf = readPdfPages(path);
+        QCOMPARE(pdf.count, 5);
+        QCOMPARE(pdf.letter, 5);
+
+        const QString bad = agenda->file(QStringLiteral("chyba/zostava.pdf"));
+        QVERIFY(!writePdf(bad, pages, QStringLiteral("Zostava"), &why));
+        QVERIFY(!why.isEmpty());
+        QVERIFY(!QFile::exists(bad));
+    }
+
+    // --- the journal printout ---
+
+    void longJournalRepeatsCaptionsAndFooterOnEveryPage() {
+        setSetting(QStringLiteral("MenoUzivatela"), QStringLiteral("Ján Študent"));
+        addLines(200);
+        const QDate before = QDate::currentDate();
+        TfrmUctovnyDennikTlac tlac(*store, QStringLiteral("2006"));
+        const QList<ReportPage> pages = tlac.layout();
+        const QDate after = QDate::currentDate();
+        QVERIFY(pages.size() >= 4);
+
+        const QStringList captions{QStringLiteral("Riadok"), QStringLiteral("Dátum"),
+                                   QStringLiteral("Doklad"), QStringLiteral("Popis"),
+                                   QStringLiteral("Suma"),   QStringLiteral("Má dať"),
+                                   QStringLiteral("Dal")};
+        for (const ReportPage& p : pages) {
+            QStringList shown;
+            for (const ReportColumn& c : TfrmUctovnyDennikTlac::columns())
+                shown << p.find(QStringLiteral("qrLbl") + c.field)->text;
+            QCOMPARE(shown, captions);
+            QCOMPARE(p.find(QStringLiteral("qrSysStrana"))->text,
+                     QStringLiteral("Strana %1").arg(p.number));
+            QCOMPARE(p.find(QStringLiteral("qrLblVytlacil"))->text, QStringLiteral("Vytlačil(a):"));
+            const QString menoDatum = p.find(QStringLiteral("qrLblMenoDatum"))->text;
+            QVERIFY(menoDatum == QStringLiteral("Ján Študent, ") + before.toString(u"dd.MM.yyyy") ||
+                    menoDatum == QStringLiteral("Ján Študent, ") + after.toString(u"dd.MM.yyyy"));
+            QCOMPARE(p.find(QStringLiteral("qrLblLicenciaNazov"))->text, LicenciaNazov);
+            QCOMPARE(p.find(QStringLiteral("qrLblNazovDokladu")) != nullptr, p.number == 1);
+            QCOMPARE(p.find(QStringLiteral("qrLblPodpis")) != nullptr, p.number == pages.size());
+        }
+        const ReportPage& first = pages.first();
+        QCOMPARE(first.find(QStringLiteral("qrLblLicenciaPopis"))->text, LicenciaPopis);
+        QCOMPARE(first.find(QStringLiteral("qrLblNazovDokladu"))->text,
+                 QStringLiteral("Účtovný denník"));
+        QCOMPARE(first.find(QStringLiteral("qrLblCisloDokladu"))->text, QStringLiteral("2006"));
+        QCOMPARE(first.find(QStringLiteral("qrLblPolozkyUctovnehoDennika"))->text,
+                 QStringLiteral("Položky účtovného denníka:"));
+
+        QStringList expected;
+        for (int i = 1; i <= 200; ++i)
+            expected << QString::number(i);
+        QCOMPARE(column(pages, QStringLiteral("qrDbTxtRiadok")), expected);
+        // The signature block follows the last line.
+        const ReportPage& last = pages.last();
+        QVERIFY(last.find(QStringLiteral("qrShpPodpis"))->rect.top() >
+                last.findAll(QStringLiteral("qrDbTxtRiadok")).last()->rect.bottom());
+
+        const QString path = agenda->file(QStringLiteral("dennik.pdf"));
+        QVERIFY(writePdf(path, pages, tlac.report().caption));
+        const PdfPages pdf = readPdfPages(path);
+        QCOMPARE(pdf.count, pages.size());
+        QCOMPARE(pdf.letter, pages.size());
+    }
+
+    void printsTheShownLinesAsStoredWithTheirAlignment() {
+        addLines(6);
+        store->connection().execBound(
+            QStringLiteral("UPDATE UctovnyDennik SET Popis = ?, Doklad = '' WHERE Riadok = 3;"),
+            {QStringLiteral("O'Brien")});
+        const QString filter = QStringLiteral("SELECT * FROM UctovnyDennik WHERE ") +
+                               sqlAccountEquals(QStringLiteral("MaDat"), QStringLiteral("211")) +
+                               QStringLiteral(" ORDER BY Riadok;");
+        store->qryUctovnyDennik.setSQL(filter);
+        store->qryUctovnyDennik.open();
+        TfrmUctovnyDennikTlac tlac(*store, QStringLiteral("2006"));
+        QCOMPARE(store->qryUctovnyDennik.sql(), filter);
+        const QList<ReportPage> pages = tlac.layout();
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(column(pages, QStringLiteral("qrDbTxtRiadok")),
+                 QStringList({QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("5")}));
+        QCOMPARE(column(pages, QStringLiteral("qrDbTxtPopis"))[1], QStringLiteral("O'Brien"));
+        QCOMPARE(column(pages, QStringLiteral("qrDbTxtDoklad"))[1], QString());
+        QCOMPARE(column(pages, QStringLiteral("qrDbTxtSuma"))[2], QStringLiteral("5,50"));
+        QCOMPARE(column(pages, QStringLiteral("qrDbTxtMaDat"))[0], QStringLiteral("211  "));
+
+        const Qt::Alignment horizontal[] = {Qt::AlignHCenter, Qt::AlignRight, Qt::AlignLeft,
+                                            Qt::AlignLeft,    Qt::AlignRight, Qt::AlignHCenter,
+                                            Qt::AlignHCenter};
+        const QList<ReportColumn> columns = TfrmUctovnyDennikTlac::columns();
+        for (int i = 0; i < columns.size(); ++i) {
+            const ReportItem* value = pages[0].find(QStringLiteral("qrDbTxt") + columns[i].field);
+            const ReportItem* caption = pages[0].find(QStringLiteral("qrLbl") + columns[i].field);
+            QCOMPARE(value->alignment & Qt::AlignHorizontal_Mask, horizontal[i]);
+            QCOMPARE(caption->alignment & Qt::AlignHorizontal_Mask, horizontal[i]);
+            QCOMPARE(caption->rect.left(), value->rect.left());
+            QVERIFY(caption->font.italic());
+        }
+
+        store->qryUctovnyDennik.setSQL(
+            QStringLiteral("SELECT * FROM UctovnyDennik WHERE Riadok > 99;"));
+        store->qryUctovnyDennik.open();
+        QVERIFY(TfrmUctovnyDennikTlac(*store, QStringLiteral("2006")).layout().isEmpty());
+        // No pages, no preview: Tlacit returns without waiting for the user.
+        bool shown = false;
+        QTimer::singleShot(0, this, [&shown] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                shown = true;
+                modal->close();
+            }
+        });
+        QPrinter printer;
+        TfrmUctovnyDennikTlac::Tlacit(*store, printer, QStringLiteral("2006"));
+        QVERIFY(!shown);
+    }
+
+    void logoOnlyForAStoredNumber() {
+        store->connection().execBound(
+            QStringLiteral("INSERT INTO Logo (Cislo, Obrazok) VALUES (2, ?);"),
+            {pictureBytes(QSize(52, 40), Qt::blue)});
+        addLines(1);
+        QCOMPARE(store->SQL(QStringLiteral("SELECT * FROM UctovnyDennik;")), 1);
+        QCOMPARE(NacitatLogo(*store, QStringLiteral("2")).size(), QSize(52, 40));
+        QVERIFY(store->ADOQuery.isOpen()); // its own statement, ADOQuery keeps its rows
+        for (const QString& none :
+             {QString(), QStringLiteral("0"), QStringLiteral("7"), QStringLiteral("x")})
+            QVERIFY(NacitatLogo(*store, none).isNull());
+
+        for (const QString& logo : {QString(), QStringLiteral("0"), QStringLiteral("2")}) {
+            setSetting(QStringLiteral("Logo"), logo);
+            const QList<ReportPage> pages =
+                TfrmUctovnyDennikTlac(*store, QStringLiteral("2006")).layout();
+            const ReportItem* picture = pages[0].find(QStringLiteral("qrImgLogo"));
+            QCOMPARE(picture != nullptr, logo == QLatin1String("2"));
+            if (picture) {
+                QCOMPARE(picture->image.pixelColor(0, 0), QColor(Qt::blue));
+                const QRectF box = pages[0].find(QStringLiteral("qrShpAdresa"))->rect;
+                QVERIFY(box.contains(picture->rect));
+                QCOMPARE(picture->rect.size(), QSizeF(26, 20));
+            }
+        }
+        // A loader passed in is asked for the settings' number.
+        QString asked;
+        TfrmUctovnyDennikTlac tlac(*store, QStringLiteral("2006"), [&asked](const QString& n) {
+            asked = n;
+            return QImage(10, 10, QImage::Format_RGB32);
+        });
+        QCOMPARE(asked, QStringLiteral("2"));
+        QVERIFY(!tlac.frame().Logo.isNull());
+    }
+
+    // --- the preview ---
+
+    void previewNavigatesAndZooms() {
+        addLines(200);
+        TfrmUctovnyDennikTlac tlac(*store, QStringLiteral("2006"));
+        QPrinter printer;
+        ReportPreview preview(tlac.report(), printer);
+        const int n = preview.pageCount();
+        QVERIFY(n >= 4);
+        QCOMPARE(preview.currentPage(), 1);
+        auto trigger = [&preview](const char* name) {
+            preview.findChild<QAction*>(QLatin1String(name))->trigger();
+        };
+        trigger("btnDalsiaStrana");
+        QCOMPARE(preview.currentPage(), 2);
+        trigger("btnPoslednaStrana");
+        QCOMPARE(preview.currentPage(), n);
+        QVERIFY(!preview.findChild<QAction*>(QStringLiteral("btnDalsiaStrana"))->isEnabled());
+        trigger("btnPrvaStrana");
+        QVERIFY(
+            !preview.findChild<QAction*>(QStringLiteral("btnPredchadzajucaStrana"))->isEnabled());
+        preview.findChild<QSpinBox*>(QStringLiteral("edtStrana"))->setValue(3);
+        QCOMPARE(preview.currentPage(), 3);
+
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowActive(&preview));
+        QTest::keyClick(&preview, Qt::Key_PageDown);
+        QCOMPARE(preview.currentPage(), 4);
+        QTest::keyClick(&preview, Qt::Key_PageUp);
+        QCOMPARE(preview.currentPage(), 3);
+        QTest::keyClick(&preview, Qt::Key_End);
+        QCOMPARE(preview.currentPage(), n);
+        QTest::keyClick(&preview, Qt::Key_Home);
+        QCOMPARE(preview.currentPage(), 1);
+
+        auto* combo = preview.findChild<QComboBox*>(QStringLiteral("cbZoom"));
+        auto* scroll = preview.findChild<QScrollArea*>(QStringLiteral("scrStrana"));
+        QCOMPARE(preview.zoomMode(), ReportPreview::ZoomMode::WholePage);
+        QVERIFY(scroll->widget()->height() <= scroll->viewport()->height());
+        preview.setZoom(1.0);
+        QCOMPARE(combo->currentText(), QStringLiteral("100 %"));
+        QTest::keyClick(&preview, Qt::Key_Plus);
+        QCOMPARE(preview.zoom(), 1.25);
+        QTest::keyClick(&preview, Qt::Key_Minus);
+        trigger("btnZmensit");
+        QCOMPARE(preview.zoom(), 0.75);
+        preview.setZoomMode(ReportPreview::ZoomMode::FitWidth);
+        QCOMPARE(combo->currentText(), QStringLiteral("Celá šírka"));
+        QVERIFY(scroll->widget()->width() <= scroll->viewport()->width());
+        QVERIFY(scroll->widget()->width() >= scroll->viewport()->width() - 30);
+
+        QTest::keyClick(&preview, Qt::Key_Escape);
+        QVERIFY(!preview.isVisible());
+        QCOMPARE(preview.result(), int(QDialog::Rejected));
+    }
+
+    void previewSavesPdfAndPrints() {
+        addLines(120);
+        TfrmUctovnyDennikTlac tlac(*store, QStringLiteral("2006"));
+        QPrinter printer;
+        ReportPreview preview(tlac.report(), printer);
+        const int n = preview.pageCount();
+        QAction* save = preview.findChild<QAction*>(QStringLiteral("btnUlozitPdf"));
+
+        save->trigger(); // cancelled: nothing written, nothing said
+        QCOMPARE(dialogs->fileCaptions, QStringList(QStringLiteral("Uložiť ako PDF")));
+        QVERIFY(dialogs->messages.isEmpty());
+
+        const QString path = agenda->file(QStringLiteral("ukazka.pdf"));
+        dialogs->files << path;
+        save->trigger();
+        QCOMPARE(readPdfPages(path).count, n);
+        QCOMPARE(dialogs->last().icon, DialogService::Icon::Information);
+
+        dialogs->files << agenda->file(QStringLiteral("neexistuje/ukazka.pdf"));
+        save->trigger();
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Chyba"));
+        QCOMPARE(dialogs->last().icon, DialogService::Icon::Critical);
+        QVERIFY(dialogs->last().text.startsWith(QStringLiteral("Súbor PDF sa nepodarilo uložiť")));
+
+        // Printing goes through the print dialog; cancelling it prints nothing.
+        const QString printed = agenda->file(QStringLiteral("tlac.pdf"));
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printed);
+        dialogs->printerAnswers << false << true;
+        QAction* print = preview.findChild<QAction*>(QStringLiteral("btnTlacit"));
+        print->trigger();
+        QVERIFY(!QFile::exists(printed));
+        print->trigger();
+        QCOMPARE(readPdfPages(printed).count, n);
+        QCOMPARE(readPdfPages(printed).letter, n);
+        QCOMPARE(dialogs->messages.size(), 2);
+    }
+
+    void pageSetupLaysTheReportOutAgain() {
+        // The user turns the paper to landscape in the page set-up dialog.
+        struct Landscape : ScriptedDialogs {
+            bool pageSetup(QWidget*, QPrinter& printer) override {
+                printer.setPageOrientation(QPageLayout::Landscape);
+                return true;
+            }
+        } landscape;
+        addLines(120);
+        TfrmUctovnyDennikTlac tlac(*store, QStringLiteral("2006"));
+        QPrinter printer;
+        ReportPreview preview(tlac.report(), printer);
+        const int portraitPages = preview.pageCount();
+        preview.btnPoslednaStranaClick();
+        preview.findChild<QAction*>(QStringLiteral("btnNastavenieStrany"))->trigger();
+        QCOMPARE(tlac.report().pageLayout.orientation(), QPageLayout::Landscape);
+        QCOMPARE(preview.pages().first().size, QSizeF(279.4, 215.9));
+        QVERIFY(preview.pageCount() > portraitPages);
+        QCOMPARE(preview.currentPage(), portraitPages); // stays on the page it showed
+        // The description column takes up the wider paper: the last column ends at the margin.
+        const ReportPage& page = preview.pages().first();
+        QCOMPARE(page.find(QStringLiteral("qrLblDal"))->rect.right(), 279.4 - 10 - 1);
+        QCOMPARE(page.find(QStringLiteral("qrDbTxtDal"))->rect.right(), 279.4 - 10 - 1);
+        QCOMPARE(page.find(QStringLiteral("qrDbTxtPopis"))->rect.width(),
+                 TfrmUctovnyDennikTlac::columns()[3].width + 279.4 - 215.9 - 2);
+    }
+};
+
+QTEST_MAIN(TestReports)
+#include "test_reports.moc"
