@@ -6,6 +6,7 @@
 #include "Okna.h"
 #include "Pomocnik.h"
 #include "Pracovnydatum.h"
+#include "settings/Agendanastavenie.h"
 #include "store/Agenda.h"
 #include "store/Values.h"
 
@@ -638,7 +639,7 @@ void TfrmHlavny::nedostupne(const QString& caption) {
 }
 
 void TfrmHlavny::mmItmNastavenieClick() {
-    nedostupne(QStringLiteral("Nastavenie agendy"));
+    otvoritOkno(new TfrmAgendaNastavenie(*this));
 }
 void TfrmHlavny::mmItmPrisposobenieClick() {
     nedostupne(QStringLiteral("Prispôsobenie"));
