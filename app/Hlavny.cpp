@@ -7,6 +7,7 @@
 #include "Pomocnik.h"
 #include "Pracovnydatum.h"
 #include "settings/Agendanastavenie.h"
+#include "settings/Agendaprisposobenie.h"
 #include "store/Agenda.h"
 #include "store/Values.h"
 
@@ -642,7 +643,7 @@ void TfrmHlavny::mmItmNastavenieClick() {
     otvoritOkno(new TfrmAgendaNastavenie(*this));
 }
 void TfrmHlavny::mmItmPrisposobenieClick() {
-    nedostupne(QStringLiteral("Prispôsobenie"));
+    otvoritOkno(new TfrmAgendaPrisposobenie(*this));
 }
 void TfrmHlavny::mmItmUctovnyDennikClick() {
     nedostupne(QStringLiteral("Účtovný denník"));
