@@ -6,6 +6,7 @@
 #include "Okna.h"
 #include "Pomocnik.h"
 #include "Pracovnydatum.h"
+#include "accounts/Uctovaosnova.h"
 #include "settings/Agendanastavenie.h"
 #include "settings/Agendaprisposobenie.h"
 #include "store/Agenda.h"
@@ -652,7 +653,7 @@ void TfrmHlavny::mmItmPoznamkyClick() {
     nedostupne(QStringLiteral("Poznámky"));
 }
 void TfrmHlavny::mmItmUctovaOsnovaClick() {
-    nedostupne(QStringLiteral("Účtová osnova"));
+    otvoritOkno(new TfrmUctovaOsnova(*this));
 }
 void TfrmHlavny::mmItmVygenerovatSkuskuClick() {
     nedostupne(QStringLiteral("Skúška"));
