@@ -6,6 +6,9 @@
 #include "Okna.h"
 #include "Pomocnik.h"
 #include "Pracovnydatum.h"
+#include "accounts/Uctovaosnova.h"
+#include "settings/Agendanastavenie.h"
+#include "settings/Agendaprisposobenie.h"
 #include "store/Agenda.h"
 #include "store/Values.h"
 
@@ -638,10 +641,10 @@ void TfrmHlavny::nedostupne(const QString& caption) {
 }
 
 void TfrmHlavny::mmItmNastavenieClick() {
-    nedostupne(QStringLiteral("Nastavenie agendy"));
+    otvoritOkno(new TfrmAgendaNastavenie(*this));
 }
 void TfrmHlavny::mmItmPrisposobenieClick() {
-    nedostupne(QStringLiteral("Prispôsobenie"));
+    otvoritOkno(new TfrmAgendaPrisposobenie(*this));
 }
 void TfrmHlavny::mmItmUctovnyDennikClick() {
     nedostupne(QStringLiteral("Účtovný denník"));
@@ -650,7 +653,7 @@ void TfrmHlavny::mmItmPoznamkyClick() {
     nedostupne(QStringLiteral("Poznámky"));
 }
 void TfrmHlavny::mmItmUctovaOsnovaClick() {
-    nedostupne(QStringLiteral("Účtová osnova"));
+    otvoritOkno(new TfrmUctovaOsnova(*this));
 }
 void TfrmHlavny::mmItmVygenerovatSkuskuClick() {
     nedostupne(QStringLiteral("Skúška"));

@@ -1,0 +1,362 @@
+#include "Uctovaosnova.h"
+
+#include "app/Dialogs.h"
+#include "app/Hlavny.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace saldovia {
+
+namespace {
+
+const QString Zoznam = QStringLiteral("SELECT Cislo, Nazov FROM UctovaOsnova ORDER BY Cislo;");
+constexpr int SirkaCisla = 35;
+constexpr int SirkaNazvu = 484;
+
+QPushButton* tlacidlo(const QString& meno, const QString& caption) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(meno);
+    b->setAutoDefault(false);
+    b->setMinimumWidth(92);
+    return b;
+}
+
+QLabel* popis(const QString& meno, const QString& text, QWidget* buddy) {
+    auto* l = new QLabel(text);
+    l->setObjectName(meno);
+    l->setBuddy(buddy);
+    return l;
+}
+
+} // namespace
+
+TfrmUctovaOsnova::TfrmUctovaOsnova(TfrmHlavny& h)
+    : TfrmCeleOkno(h, QStringLiteral("TfrmUctovaOsnova"), QStringLiteral("Účtová osnova"), 8) {
+    DBGrid = new QTableView;
+    DBGrid->setObjectName(QStringLiteral("DBGrid"));
+    DBGrid->setModel(hlavny.store().qryUctovaOsnova.model());
+    DBGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DBGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBGrid->setTabKeyNavigation(false);
+    DBGrid->setWordWrap(false);
+    DBGrid->setAlternatingRowColors(true);
+    DBGrid->verticalHeader()->hide();
+    DBGrid->verticalHeader()->setDefaultSectionSize(DBGrid->fontMetrics().height() + 6);
+    DBGrid->horizontalHeader()->setHighlightSections(false);
+    DBGrid->horizontalHeader()->setStretchLastSection(true);
+    DBGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The selected row stays marked while the focus is in the edit area.
+    QPalette paleta = DBGrid->palette();
+    for (QPalette::ColorRole rola : {QPalette::Highlight, QPalette::HighlightedText})
+        paleta.setColor(QPalette::Inactive, rola, paleta.color(QPalette::Active, rola));
+    DBGrid->setPalette(paleta);
+    connect(DBGrid->model(), &QAbstractItemModel::modelReset, this,
+            [this] { nastavitSirkyStlpcov(); });
+    connect(DBGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            chranene(this, [this](const QModelIndex& current, const QModelIndex&) {
+                DataSet& q = hlavny.store().qryUctovaOsnova;
+                if (current.isValid() && current.row() + 1 != q.recNo())
+                    q.setRecNo(current.row() + 1);
+            }));
+
+    lblEditacia = new QLabel(QStringLiteral("Editácia položky Účtovej osnovy"));
+    lblEditacia->setObjectName(QStringLiteral("lblEditacia"));
+    lblEditacia->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    lblEdtCislo = new QLineEdit;
+    lblEdtCislo->setObjectName(QStringLiteral("lblEdtCislo"));
+    lblEdtCislo->setMaxLength(5);
+    lblEdtCislo->setFixedWidth(72);
+    lblEdtNazov = new QLineEdit;
+    lblEdtNazov->setObjectName(QStringLiteral("lblEdtNazov"));
+    lblEdtNazov->setMaxLength(255);
+    cbDruh = new QComboBox;
+    cbDruh->setObjectName(QStringLiteral("cbDruh"));
+    cbDruh->setEditable(false);
+    cbDruh->setMinimumWidth(170);
+    cbDruh->installEventFilter(this);
+    lblDruh = popis(QStringLiteral("lblDruh"), QStringLiteral("Druh:"), cbDruh);
+    chbPrepisat = new QCheckBox(QStringLiteral("Prepísať existujúce údaje!"));
+    chbPrepisat->setObjectName(QStringLiteral("chbPrepisat"));
+    btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"));
+    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"));
+    btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"));
+    connect(btnUlozit, &QPushButton::clicked, this, chranene(this, [this] { btnUlozitClick(); }));
+    connect(btnOdstranit, &QPushButton::clicked, this,
+            chranene(this, [this] { btnOdstranitClick(); }));
+    connect(btnZavriet, &QPushButton::clicked, this, [this] { btnZavrietClick(); });
+
+    // The edit area under the list: labels above their fields, the commands on the right.
+    auto* polia = new QGridLayout;
+    polia->setHorizontalSpacing(8);
+    polia->setVerticalSpacing(3);
+    polia->addWidget(
+        popis(QStringLiteral("lblEdtCisloPopis"), QStringLiteral("Číslo:"), lblEdtCislo), 0, 0);
+    polia->addWidget(lblEdtCislo, 1, 0);
+    polia->addWidget(
+        popis(QStringLiteral("lblEdtNazovPopis"), QStringLiteral("Názov:"), lblEdtNazov), 0, 1);
+    polia->addWidget(lblEdtNazov, 1, 1);
+    polia->addWidget(lblDruh, 0, 2);
+    polia->addWidget(cbDruh, 1, 2);
+    polia->setColumnStretch(1, 1);
+    auto* prikazy = new QHBoxLayout;
+    prikazy->setSpacing(8);
+    prikazy->addWidget(chbPrepisat);
+    prikazy->addStretch();
+    prikazy->addWidget(btnUlozit);
+    prikazy->addWidget(btnOdstranit);
+    prikazy->addSpacing(12);
+    prikazy->addWidget(btnZavriet);
+
+    auto* ramcek = new QFrame;
+    ramcek->setObjectName(QStringLiteral("pnlEditacia"));
+    ramcek->setFrameShape(QFrame::StyledPanel);
+    ramcek->setFrameShadow(QFrame::Sunken);
+    auto* editacia = new QVBoxLayout(ramcek);
+    editacia->setContentsMargins(10, 8, 10, 10);
+    editacia->setSpacing(8);
+    editacia->addWidget(lblEditacia);
+    editacia->addLayout(polia);
+    editacia->addLayout(prikazy);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(8);
+    layout->addWidget(DBGrid, 1);
+    layout->addWidget(ramcek);
+
+    setTabOrder(btnZavriet, DBGrid);
+    setTabOrder(DBGrid, lblEdtCislo);
+    setTabOrder(lblEdtCislo, lblEdtNazov);
+    setTabOrder(lblEdtNazov, cbDruh);
+    setTabOrder(cbDruh, chbPrepisat);
+    setTabOrder(chbPrepisat, btnUlozit);
+    setTabOrder(btnUlozit, btnOdstranit);
+
+    FormCreate();
+    btnZavriet->setFocus();
+}
+
+void TfrmUctovaOsnova::FormCreate() {
+    const int pocet =
+        hlavny.SQL(QStringLiteral("SELECT Nazov FROM UctovaOsnovaDruhy ORDER BY Nazov;"));
+    GeneralQuery& q = hlavny.ADOQuery();
+    for (int i = 1; i <= pocet; ++i) {
+        q.setRecNo(i);
+        cbDruh->addItem(q.text(QStringLiteral("Nazov")));
+    }
+    cbDruh->setCurrentIndex(-1);
+    dsUctovaOsnova_ = connect(&hlavny.store().qryUctovaOsnova, &DataSet::dataChanged, this,
+                              chranene(this, [this] {
+                                  ukazatVybranyRiadok();
+                                  dsUctovaOsnovaDataChange();
+                              }));
+    NastavitZoznam();
+    // The chart of a finished exam can be looked at, not changed.
+    if (!hlavny.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty()) {
+        btnUlozit->setEnabled(false);
+        btnOdstranit->setEnabled(false);
+    }
+}
+
+void TfrmUctovaOsnova::NastavitZoznam() {
+    DataSet& q = hlavny.store().qryUctovaOsnova;
+    q.close();
+    q.setSQL(Zoznam);
+    // The columns are set before the rows arrive, so that opening selects the first row
+    // in the grid as well.
+    q.model()->setColumns({{QStringLiteral("Cislo"), QStringLiteral("Číslo"),
+                            Qt::AlignLeft | Qt::AlignVCenter, SirkaCisla},
+                           {QStringLiteral("Nazov"), QStringLiteral("Názov"),
+                            Qt::AlignLeft | Qt::AlignVCenter, SirkaNazvu}});
+    q.open();
+    nastavitSirkyStlpcov();
+}
+
+void TfrmUctovaOsnova::nastavitSirkyStlpcov() {
+    // The number column is never narrower than its title or a five-character number.
+    const QFontMetrics fm(DBGrid->horizontalHeader()->font());
+    const int cislo =
+        std::max({SirkaCisla, fm.horizontalAdvance(QStringLiteral("Číslo")) + 16,
+                  DBGrid->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12});
+    DBGrid->setColumnWidth(0, cislo);
+    DBGrid->setColumnWidth(1, SirkaNazvu);
+}
+
+void TfrmUctovaOsnova::ukazatVybranyRiadok() {
+    const DataSet& q = hlavny.store().qryUctovaOsnova;
+    const int riadok = q.recNo() - 1;
+    if (riadok < 0 || DBGrid->currentIndex().row() == riadok)
+        return;
+    const QModelIndex index = DBGrid->model()->index(riadok, 0);
+    DBGrid->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
+    DBGrid->scrollTo(index);
+}
+
+void TfrmUctovaOsnova::dsUctovaOsnovaDataChange() {
+    const DataSet& q = hlavny.store().qryUctovaOsnova;
+    if (!q.isOpen() || q.recNo() == 0)
+        return;
+    const QString cislo = q.text(QStringLiteral("Cislo"));
+    if (cislo.isEmpty())
+        return;
+    hlavny.SQL(QStringLiteral("SELECT * FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo)));
+    lblEdtCislo->setText(cislo);
+    lblEdtNazov->setText(hlavny.ADOQuery().text(QStringLiteral("Nazov")));
+    lblEdtNazov->setCursorPosition(0);
+    const QString druh = hlavny.ADOQuery().text(QStringLiteral("Druh"));
+    // The kinds in the order of the list: the item at the kind's place.
+    const int pocet = hlavny.SQL(QStringLiteral("SELECT * FROM UctovaOsnovaDruhy ORDER BY Nazov;"));
+    int polozka = -1;
+    for (int i = 1; i <= pocet; ++i) {
+        hlavny.ADOQuery().setRecNo(i);
+        if (hlavny.ADOQuery().text(QStringLiteral("Kod")) == druh) {
+            polozka = i - 1;
+            break;
+        }
+    }
+    cbDruh->setCurrentIndex(polozka);
+}
+
+bool TfrmUctovaOsnova::eventFilter(QObject* o, QEvent* e) {
+    if (o == cbDruh && e->type() == QEvent::KeyRelease)
+        chranene(this, [this, e] { cbDruhKeyUp(static_cast<QKeyEvent*>(e)->key()); })();
+    return TfrmCeleOkno::eventFilter(o, e);
+}
+
+void TfrmUctovaOsnova::cbDruhKeyUp(int key) {
+    // Enter saves, as the button does, and only where the button may.
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && btnUlozit->isEnabled())
+        btnUlozitClick();
+}
+
+void TfrmUctovaOsnova::btnUlozitClick() {
+    const QString cislo = lblEdtCislo->text();
+    const QString nazov = lblEdtNazov->text();
+    const QString chyba = QStringLiteral("Chyba");
+    if (cislo.isEmpty()) {
+        showError(this, chyba, QStringLiteral("Nevyplnili ste 'Číslo',\nakcia bola zablokovaná!"));
+        lblEdtCislo->setFocus();
+        return;
+    }
+    // Postings keep account numbers padded with blanks: "211 " would be a second 211.
+    if (cislo.front().isSpace() || cislo.back().isSpace()) {
+        showError(this, chyba,
+                  QStringLiteral("Číslo účtu nesmie začínať ani končiť medzerou,\nakcia bola "
+                                 "zablokovaná!"));
+        lblEdtCislo->setFocus();
+        return;
+    }
+    const bool existuje =
+        hlavny.SQL(
+            QStringLiteral("SELECT * FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo))) > 0;
+    if (existuje && hlavny.ADOQuery().text(QStringLiteral("Povod")) == QLatin1String("P")) {
+        showWarning(this, QStringLiteral("Upozornenie"),
+                    QStringLiteral("Položka so zadaným číslom je preddefinovaná,\nnie je možné ju "
+                                   "zmeniť."));
+        return;
+    }
+    if (nazov.isEmpty()) {
+        showError(this, chyba, QStringLiteral("Nevyplnili ste 'Názov',\nakcia bola zablokovaná!"));
+        lblEdtNazov->setFocus();
+        return;
+    }
+    if (cbDruh->currentIndex() < 0) {
+        showError(this, chyba, QStringLiteral("Nevyplnili ste 'Druh',\nakcia bola zablokovaná!"));
+        cbDruh->setFocus();
+        return;
+    }
+    if (!chbPrepisat->isChecked() && existuje &&
+        DialogService::instance().message(
+            this, QStringLiteral("Potvdenie prepísania údajov"),
+            QStringLiteral("Položka so zadaným číslom existuje, chcete existujúce údaje prepísať?"),
+            DialogService::Icon::Question, QMessageBox::Yes | QMessageBox::No,
+            QMessageBox::No) != QMessageBox::Yes)
+        return;
+    hlavny.SQL(QStringLiteral("SELECT Kod FROM UctovaOsnovaDruhy WHERE Nazov = %1;")
+                   .arg(sqlText(cbDruh->currentText())));
+    const QString kod = hlavny.ADOQuery().text(QStringLiteral("Kod"));
+    {
+        // The account is replaced as a whole: a failed insert keeps the old row.
+        Transaction t(hlavny.store().connection());
+        hlavny.SQL(
+            QStringLiteral("DELETE FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo)));
+        hlavny.SQL(QStringLiteral("INSERT INTO UctovaOsnova (Cislo,Nazov,Povod,Druh) VALUES "
+                                  "(%1,%2,'U',%3);")
+                       .arg(sqlText(cislo), sqlText(nazov), sqlText(kod)));
+        t.commit();
+    }
+    const int pocet = hlavny.SQL(QStringLiteral("SELECT Cislo FROM UctovaOsnova ORDER BY Cislo;"));
+    int poloha = 0;
+    for (int i = 1; i <= pocet; ++i) {
+        hlavny.ADOQuery().setRecNo(i);
+        if (hlavny.ADOQuery().text(QStringLiteral("Cislo")) == cislo) {
+            poloha = i;
+            break;
+        }
+    }
+    NastavitZoznam();
+    hlavny.store().qryUctovaOsnova.setRecNo(poloha);
+    DBGrid->setFocus();
+}
+
+void TfrmUctovaOsnova::btnOdstranitClick() {
+    DataSet& q = hlavny.store().qryUctovaOsnova;
+    if (!q.isOpen() || q.recNo() == 0)
+        return;
+    const QString cislo = q.text(QStringLiteral("Cislo"));
+    if (cislo.isEmpty())
+        return;
+    hlavny.SQL(QStringLiteral("SELECT * FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo)));
+    if (hlavny.ADOQuery().text(QStringLiteral("Povod")) == QLatin1String("P")) {
+        showWarning(this, QStringLiteral("Upozornenie"),
+                    QStringLiteral("Položka so zadaným číslom je preddefinovaná,\nnie je možné ju "
+                                   "odstrániť."));
+        return;
+    }
+    // Postings hold the number padded to five characters, the chart without the blanks.
+    if (hlavny.SQL(QStringLiteral("SELECT Riadok FROM UctovnyDennik WHERE %1 OR %2;")
+                       .arg(sqlAccountEquals(QStringLiteral("MaDat"), cislo),
+                            sqlAccountEquals(QStringLiteral("Dal"), cislo))) > 0) {
+        showError(this, QStringLiteral("Chyba"),
+                  QStringLiteral("Zvolený účet je už použitý v Účtovnom denníku,\nnie je možné ho "
+                                 "z Účtovej osnovy vymazať!"));
+        return;
+    }
+    if (!askYesNo(this, QStringLiteral("Potvdenie odstránenia položky"),
+                  QStringLiteral("Naozaj chcete označenú položku odstrániť?")))
+        return;
+    hlavny.SQL(QStringLiteral("DELETE FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo)));
+    const int poloha = q.recNo();
+    NastavitZoznam();
+    q.setRecNo(std::min(poloha, q.recordCount()));
+    DBGrid->setFocus();
+}
+
+void TfrmUctovaOsnova::btnZavrietClick() {
+    close();
+}
+
+void TfrmUctovaOsnova::done(int result) {
+    FormClose();
+    TfrmCeleOkno::done(result);
+}
+
+void TfrmUctovaOsnova::FormClose() {
+    disconnect(dsUctovaOsnova_);
+}
+
+} // namespace saldovia

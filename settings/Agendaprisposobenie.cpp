@@ -1,0 +1,184 @@
+#include "Agendaprisposobenie.h"
+
+#include "app/Dialogs.h"
+#include "app/Hlavny.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace saldovia {
+
+namespace {
+
+QPushButton* tlacidlo(const QString& meno, const QString& caption) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(meno);
+    b->setAutoDefault(false);
+    b->setMinimumWidth(88);
+    return b;
+}
+
+} // namespace
+
+TfrmAgendaPrisposobenie::TfrmAgendaPrisposobenie(TfrmHlavny& h)
+    : TfrmMaleOkno(h, QStringLiteral("TfrmAgendaPrisposobenie"),
+                   QStringLiteral("Prispôsobenie agendy"), 7) {
+    btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"));
+    btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"));
+    cbKod = new QComboBox;
+    cbKod->setObjectName(QStringLiteral("cbKod"));
+    cbKod->setEditable(false);
+    cbKod->setMaxVisibleItems(9);
+    cbKod->setMinimumWidth(72);
+    lblKod = new QLabel(QStringLiteral("Kód:"));
+    lblKod->setObjectName(QStringLiteral("lblKod"));
+    lblKod->setBuddy(cbKod);
+
+    QGridLayout* polia = new QGridLayout;
+    polia->setHorizontalSpacing(10);
+    polia->setVerticalSpacing(8);
+    polia->addWidget(lblKod, 0, 0);
+    polia->addWidget(cbKod, 0, 1, Qt::AlignLeft);
+    int r = 1;
+    auto edit = [&](const QString& meno, const QString& popis, int dlzka) {
+        auto* e = new QLineEdit;
+        e->setObjectName(meno);
+        e->setMaxLength(dlzka);
+        e->setEnabled(false);
+        auto* l = new QLabel(popis);
+        l->setObjectName(meno + QStringLiteral("Popis"));
+        l->setBuddy(e);
+        polia->addWidget(l, r, 0);
+        polia->addWidget(e, r, 1);
+        ++r;
+        return e;
+    };
+    lblEdtZoznam = edit(QStringLiteral("lblEdtZoznam"), QStringLiteral("Nadpis zoznamu:"), 50);
+    lblEdtPrefix = edit(QStringLiteral("lblEdtPrefix"), QStringLiteral("Prefix:"), 2);
+    lblEdtDoklad = edit(QStringLiteral("lblEdtDoklad"), QStringLiteral("Názov dokladu:"), 50);
+    lblEdtZoznam->setMinimumWidth(280);
+    lblEdtPrefix->setFixedWidth(40);
+    polia->itemAtPosition(2, 1)->setAlignment(Qt::AlignLeft);
+
+    auto* ciara = new QFrame;
+    ciara->setFrameShape(QFrame::HLine);
+    ciara->setFrameShadow(QFrame::Sunken);
+    auto* tlacidla = new QHBoxLayout;
+    tlacidla->setSpacing(8);
+    tlacidla->addStretch();
+    tlacidla->addWidget(btnUlozit);
+    tlacidla->addWidget(btnZavriet);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 12);
+    layout->setSpacing(10);
+    layout->addLayout(polia);
+    layout->addWidget(ciara);
+    layout->addLayout(tlacidla);
+
+    setTabOrder(btnZavriet, cbKod);
+    setTabOrder(cbKod, lblEdtZoznam);
+    setTabOrder(lblEdtZoznam, lblEdtPrefix);
+    setTabOrder(lblEdtPrefix, lblEdtDoklad);
+    setTabOrder(lblEdtDoklad, btnUlozit);
+
+    connect(btnZavriet, &QPushButton::clicked, this, [this] { btnZavrietClick(); });
+    connect(btnUlozit, &QPushButton::clicked, this, chranene(this, [this] { btnUlozitClick(); }));
+    FormCreate();
+    connect(cbKod, &QComboBox::currentIndexChanged, this,
+            chranene(this, [this] { cbKodChange(); }));
+    btnZavriet->setFocus();
+}
+
+void TfrmAgendaPrisposobenie::FormCreate() {
+    const int pocet =
+        hlavny.SQL(QStringLiteral("SELECT Kod FROM AgendaPrisposobenie ORDER BY Kod;"));
+    GeneralQuery& q = hlavny.ADOQuery();
+    for (int i = 1; i <= pocet; ++i) {
+        q.setRecNo(i);
+        cbKod->addItem(q.text(QStringLiteral("Kod")));
+    }
+    cbKod->setCurrentIndex(-1);
+    // A finished exam is frozen: kinds can be looked at, not saved.
+    if (!hlavny.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
+        btnUlozit->setEnabled(false);
+}
+
+void TfrmAgendaPrisposobenie::cbKodChange() {
+    const QString kod = cbKod->currentText();
+    hlavny.SQL(
+        QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = %1;").arg(sqlText(kod)));
+    GeneralQuery& q = hlavny.ADOQuery();
+    lblEdtPrefix->setText(q.text(QStringLiteral("Prefix")));
+    lblEdtDoklad->setText(q.text(QStringLiteral("Doklad")));
+    lblEdtZoznam->setText(q.text(QStringLiteral("Zoznam")));
+    const int doklady =
+        hlavny.SQL(QStringLiteral("SELECT Cislo FROM Doklady WHERE Druh = %1;").arg(sqlText(kod)));
+    // The texts of a kind that has documents stay as they are.
+    const bool upravitelne = doklady == 0 && !kod.isEmpty();
+    for (QLineEdit* e : {lblEdtPrefix, lblEdtDoklad, lblEdtZoznam})
+        e->setEnabled(upravitelne);
+}
+
+void TfrmAgendaPrisposobenie::btnUlozitClick() {
+    const QString kod = cbKod->currentText();
+    const QString prefix = lblEdtPrefix->text();
+    const QString doklad = lblEdtDoklad->text();
+    const QString zoznam = lblEdtZoznam->text();
+    const QString chyba = QStringLiteral("Chyba");
+    if (kod.isEmpty()) {
+        showWarning(this, QStringLiteral("Upozornenie"),
+                    QStringLiteral("Najskôr musíte zvoliť Kód dokladu!"));
+        cbKod->setFocus();
+        return;
+    }
+    if (prefix.isEmpty()) {
+        showError(this, chyba, QStringLiteral("Prefix nebol zadaný!"));
+        lblEdtPrefix->setFocus();
+        return;
+    }
+    if (doklad.isEmpty()) {
+        showError(this, chyba, QStringLiteral("Názov dokladu nebol zadaný!"));
+        lblEdtDoklad->setFocus();
+        return;
+    }
+    if (zoznam.isEmpty()) {
+        showError(this, chyba, QStringLiteral("Nadpis dokladu nebol zadaný!"));
+        lblEdtZoznam->setFocus();
+        return;
+    }
+    if (hlavny.SQL(QStringLiteral("SELECT Prefix FROM AgendaPrisposobenie WHERE Prefix = %1 AND "
+                                  "Kod <> %2;")
+                       .arg(sqlText(prefix), sqlText(kod))) > 0) {
+        showError(this, chyba, QStringLiteral("Zadaný Prefix sa už používa!"));
+        lblEdtPrefix->setFocus();
+        return;
+    }
+    {
+        // The kind's row is replaced as a whole: a failed insert keeps the old row.
+        Transaction t(hlavny.store().connection());
+        hlavny.SQL(
+            QStringLiteral("DELETE FROM AgendaPrisposobenie WHERE Kod = %1;").arg(sqlText(kod)));
+        hlavny.SQL(QStringLiteral("INSERT INTO AgendaPrisposobenie (Kod,Prefix,Doklad,Zoznam) "
+                                  "VALUES (%1,%2,%3,%4);")
+                       .arg(sqlText(kod), sqlText(prefix), sqlText(doklad), sqlText(zoznam)));
+        t.commit();
+    }
+    {
+        const QSignalBlocker ticho(cbKod);
+        cbKod->setCurrentIndex(-1);
+    }
+    cbKodChange();
+}
+
+void TfrmAgendaPrisposobenie::btnZavrietClick() {
+    close();
+}
+
+} // namespace saldovia
