@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Logo.h"
+
 #include <QImage>
 #include <QString>
 
@@ -7,14 +9,8 @@
 
 namespace saldovia {
 
-class Store;
-
-// Loads logo number `cislo` from table Logo: the picture, or a null image when the number is
-// "" or "0", is no whole number, has no row or holds no readable picture. Reads through its
-// own statement, so the general query ADOQuery keeps its rows.
-QImage NacitatLogo(Store& store, const QString& cislo);
-
-// How a printout gets a logo picture by its number.
+// How a printout gets a logo picture by its number (NacitatLogo unless a caller gives
+// another source).
 using LogoLoader = std::function<QImage(const QString& cislo)>;
 
 } // namespace saldovia
