@@ -58,8 +58,9 @@ void TStatusBar::paintEvent(QPaintEvent*) {
         const QRect textRect = r.adjusted(2, 0, 0, 0);
         const bool skratit = i == 1 || i == 4;
         p.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft,
-                   skratit ? fontMetrics().elidedText(texty_[i], Qt::ElideRight, textRect.width() - 2)
-                           : texty_[i]);
+                   skratit
+                       ? fontMetrics().elidedText(texty_[i], Qt::ElideRight, textRect.width() - 2)
+                       : texty_[i]);
         left += Sirky[i];
     }
 }
