@@ -6,6 +6,7 @@
 #include "Okna.h"
 #include "Pomocnik.h"
 #include "Pracovnydatum.h"
+#include "ledger/Hlavnakniha.h"
 #include "store/Agenda.h"
 #include "store/Values.h"
 
@@ -675,7 +676,7 @@ void TfrmHlavny::mmItmHlavnaKnihaClick() {
                         QStringLiteral("Účtovný denník je prázdny!"));
         return;
     }
-    nedostupne(QStringLiteral("Hlavná kniha"));
+    TfrmHlavnaKniha(*this).Tlacit();
 }
 
 void TfrmHlavny::mmItmKnihaFakturClick() {
