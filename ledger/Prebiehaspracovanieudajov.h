@@ -9,8 +9,9 @@ namespace saldovia {
 
 // The small progress window of lengthy work: the task, the current phase, a bar from 0 to
 // 10 000 and the percentage. It has no behaviour of its own: whoever runs the work sets its
-// texts and its bar, and lets pending events run so that they are painted. It stays on top,
-// has no system buttons and cannot be closed by the user.
+// texts and its bar, and lets pending events run so that they are painted. It stays on top
+// and cannot be closed by the user. It draws its own caption bar, so that no window manager
+// adds system buttons to it.
 class TfrmPrebiehaSpracovanieUdajov : public QDialog {
     Q_OBJECT
 public:
@@ -25,6 +26,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void reject() override;
 };
