@@ -24,6 +24,7 @@ test: build
 bench: build
 	./build/bin/bench_store
 	QT_QPA_PLATFORM=offscreen ./build/bin/bench_reports
+	QT_QPA_PLATFORM=offscreen ./build/bin/bench_ledger
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -7,6 +7,7 @@
 #include "Pomocnik.h"
 #include "Pracovnydatum.h"
 #include "accounts/Uctovaosnova.h"
+#include "ledger/Hlavnakniha.h"
 #include "settings/Agendanastavenie.h"
 #include "settings/Agendaprisposobenie.h"
 #include "store/Agenda.h"
@@ -678,7 +679,7 @@ void TfrmHlavny::mmItmHlavnaKnihaClick() {
                         QStringLiteral("Účtovný denník je prázdny!"));
         return;
     }
-    nedostupne(QStringLiteral("Hlavná kniha"));
+    TfrmHlavnaKniha(*this).Tlacit();
 }
 
 void TfrmHlavny::mmItmKnihaFakturClick() {

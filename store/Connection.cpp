@@ -125,6 +125,10 @@ QString sqlAccountEquals(const QString& column, const QString& account) {
     return QStringLiteral("RTRIM(%1) = RTRIM(%2)").arg(column, sqlText(account));
 }
 
+QString sqlAccountsEqual(const QString& columnA, const QString& columnB) {
+    return QStringLiteral("RTRIM(%1) = RTRIM(%2)").arg(columnA, columnB);
+}
+
 Connection::~Connection() {
     close();
 }
@@ -184,6 +188,10 @@ void Connection::close() {
         sqlite3_close_v2(db_);
         db_ = nullptr;
     }
+}
+
+bool Connection::inTransaction() const {
+    return db_ && sqlite3_get_autocommit(db_) == 0;
 }
 
 void Connection::exec(const QString& sql) {

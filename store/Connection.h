@@ -60,6 +60,9 @@ QString sqlText(const QString& text);
 // five characters, the chart without. Gives a condition true when the column holds the
 // given account in either form.
 QString sqlAccountEquals(const QString& column, const QString& account);
+// The same rule between two columns, for joins: true when both hold the same account, each
+// padded or not.
+QString sqlAccountsEqual(const QString& columnA, const QString& columnB);
 
 // One SQLCipher connection to an agenda file keyed with the program's password.
 class Connection {
@@ -87,6 +90,8 @@ public:
     int execBound(const QString& sql, const QVariantList& params);
 
     sqlite3* handle() const { return db_; }
+    // True while a transaction begun on this connection is under way.
+    bool inTransaction() const;
 
 private:
     [[noreturn]] void fail(const QString& context = {}) const;
