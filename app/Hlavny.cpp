@@ -6,6 +6,7 @@
 #include "Okna.h"
 #include "Pomocnik.h"
 #include "Pracovnydatum.h"
+#include "journal/Uctovnydennik.h"
 #include "store/Agenda.h"
 #include "store/Values.h"
 
@@ -644,7 +645,7 @@ void TfrmHlavny::mmItmPrisposobenieClick() {
     nedostupne(QStringLiteral("Prispôsobenie"));
 }
 void TfrmHlavny::mmItmUctovnyDennikClick() {
-    nedostupne(QStringLiteral("Účtovný denník"));
+    otvoritOkno(new TfrmUctovnyDennik(*this));
 }
 void TfrmHlavny::mmItmPoznamkyClick() {
     nedostupne(QStringLiteral("Poznámky"));
