@@ -23,6 +23,7 @@ test: build
 
 bench: build
 	./build/bin/bench_store
+	./build/bin/bench_journal
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
