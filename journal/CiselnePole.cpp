@@ -61,16 +61,27 @@ void TCiselnePole::keyPressEvent(QKeyEvent* e) {
 
 void TCiselnePole::focusInEvent(QFocusEvent* e) {
     polia_.nastavitAktivne(this);
+    setPalette(QPalette());
     QLineEdit::focusInEvent(e);
 }
 
 void TCiselnePole::focusOutEvent(QFocusEvent* e) {
-    QLineEdit::focusOutEvent(e);
     // Leaving means the focus went to another control of the window; a pop-up menu, a
     // message box or another window taking over is no leaving.
-    if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason)
+    if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) {
+        QLineEdit::focusOutEvent(e);
         return;
+    }
     chranene(window(), [this] { polia_.mmExit(this); })();
+    // The line edit would drop the selection made on leaving; told that a pop-up took the
+    // focus, it keeps it and only stops the caret.
+    QFocusEvent ako(QEvent::FocusOut, Qt::PopupFocusReason);
+    QLineEdit::focusOutEvent(&ako);
+    // The selection shows again only with the focus.
+    QPalette bezVyberu = palette();
+    bezVyberu.setBrush(QPalette::Highlight, bezVyberu.brush(QPalette::Base));
+    bezVyberu.setBrush(QPalette::HighlightedText, bezVyberu.brush(QPalette::Text));
+    setPalette(bezVyberu);
 }
 
 void TCiselnePole::contextMenuEvent(QContextMenuEvent* e) {

@@ -6,6 +6,7 @@
 #include "app/Dialogs.h"
 #include "app/Hlavny.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -129,8 +130,10 @@ TfrmUctovnyDennik::TfrmUctovnyDennik(TfrmHlavny& h)
     cbFilter = new QComboBox;
     cbFilter->setObjectName(QStringLiteral("cbFilter"));
     cbFilter->setEditable(false);
-    cbFilter->setFixedWidth(330);
+    cbFilter->setFixedWidth(420);
     cbFilter->setMaxVisibleItems(20);
+    cbFilter->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    cbFilter->view()->setTextElideMode(Qt::ElideRight);
     lblFilter->setBuddy(cbFilter);
 
     DBGrid = new QTableView;

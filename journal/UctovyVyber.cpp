@@ -28,6 +28,7 @@ TUctovyVyber::TUctovyVyber(const QString& meno, QWidget* parent) : QComboBox(par
     setMaxVisibleItems(16);
     // A scrolled list of sixteen accounts rather than a menu of the whole chart.
     setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    view()->setTextElideMode(Qt::ElideRight);
 }
 
 void TUctovyVyber::nastavitPolozky(const QStringList& polozky) {
