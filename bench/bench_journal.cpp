@@ -88,8 +88,8 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         const double shown = msSince(t);
         rows = hlavny.store().qryUctovnyDennik.recordCount();
-        report("open the journal window, cold (created)", created);
-        report("open the journal window, cold (shown, painted)", shown);
+        report("open the window, cold (created)", created);
+        report("open the window, cold (shown, painted)", shown);
         std::printf("  rows listed: %d\n", rows);
 
         t.restart();
