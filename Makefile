@@ -25,6 +25,7 @@ bench: build
 	./build/bin/bench_store
 	QT_QPA_PLATFORM=offscreen ./build/bin/bench_reports
 	QT_QPA_PLATFORM=offscreen ./build/bin/bench_ledger
+	QT_QPA_PLATFORM=offscreen ./build/bin/bench_journal
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -7,6 +7,7 @@
 #include "Pomocnik.h"
 #include "Pracovnydatum.h"
 #include "accounts/Uctovaosnova.h"
+#include "journal/Uctovnydennik.h"
 #include "ledger/Hlavnakniha.h"
 #include "settings/Agendanastavenie.h"
 #include "settings/Agendaprisposobenie.h"
@@ -648,7 +649,7 @@ void TfrmHlavny::mmItmPrisposobenieClick() {
     otvoritOkno(new TfrmAgendaPrisposobenie(*this));
 }
 void TfrmHlavny::mmItmUctovnyDennikClick() {
-    nedostupne(QStringLiteral("Účtovný denník"));
+    otvoritOkno(new TfrmUctovnyDennik(*this));
 }
 void TfrmHlavny::mmItmPoznamkyClick() {
     nedostupne(QStringLiteral("Poznámky"));

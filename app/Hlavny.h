@@ -1,6 +1,7 @@
 #pragma once
 
 #include "StatusBar.h"
+#include "journal/SluzbyDennika.h"
 #include "store/Store.h"
 
 #include <QMainWindow>
@@ -64,6 +65,9 @@ public:
     void KoniecSkusky();
     void TimerTimer();
     void FormActivate();
+
+    // The document editors and printouts as the journal window reaches them.
+    SluzbyDennika sluzbyDennika;
 
     // Menu and list handlers.
     void mmItmNovaClick(QObject* sender);

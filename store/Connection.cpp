@@ -173,6 +173,13 @@ void Connection::open(const QString& path, Mode mode, const QString& key) {
         exec(QStringLiteral("PRAGMA cipher_compatibility = 3;"));
         exec(QStringLiteral("PRAGMA cell_size_check = ON;"));
         exec(QStringLiteral("PRAGMA mmap_size = 0;"));
+        // Pages stay decrypted in memory: a large journal is decrypted once, not per query.
+        // Setting it reads the schema, which fails under a wrong key; that failure is left
+        // to the first statement, as without it.
+        try {
+            exec(QStringLiteral("PRAGMA cache_size = -65536;"));
+        } catch (const DbError&) {
+        }
         if (sqlite3_create_function_v2(db_, "SUCET", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                        nullptr, sumStep, sumFinal, nullptr) != SQLITE_OK)
             fail();

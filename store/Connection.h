@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <deque>
 #include <stdexcept>
-#include <vector>
 
 struct sqlite3;
 
@@ -43,7 +43,7 @@ public:
 private:
     friend class Connection;
     QStringList columns_;
-    std::vector<QVariant> cells_;
+    std::deque<QVariant> cells_; // grows in blocks: large results are never copied
     int rows_ = 0;
 };
 

@@ -59,8 +59,10 @@ QVariant DataSetModel::headerData(int section, Qt::Orientation o, int role) cons
             return columns_.value(section).title;
         return ds_.rows().columns().value(section);
     }
-    if (role == Qt::TextAlignmentRole && !columns_.isEmpty())
-        return QVariant::fromValue(columns_.value(section).alignment);
+    if (role == Qt::TextAlignmentRole && !columns_.isEmpty()) {
+        const GridColumn c = columns_.value(section);
+        return QVariant::fromValue(c.titleAlignment ? c.titleAlignment : c.alignment);
+    }
     return {};
 }
 

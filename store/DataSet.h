@@ -14,7 +14,8 @@ struct GridColumn {
     QString field;
     QString title;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
-    int width = 0; // pixels; 0 leaves the grid's choice
+    int width = 0;                     // pixels; 0 leaves the grid's choice
+    Qt::Alignment titleAlignment = {}; // none: as the cells
 };
 
 // A table model over the rows of a data set, for grids. Without columns set it shows

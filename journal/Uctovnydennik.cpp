@@ -1,0 +1,585 @@
+#include "Uctovnydennik.h"
+
+#include "CiselneZadanie.h"
+#include "Polozkauctovnehodennika.h"
+#include "UctovyVyber.h"
+#include "app/Dialogs.h"
+#include "app/Hlavny.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace saldovia {
+
+namespace {
+
+const QString Dennik = QStringLiteral("UctovnyDennik");
+
+// The grid's columns have fixed, narrow widths: a cell writes its text with a slim
+// margin, uses the whole cell when that is what it takes, and shortens the text only
+// when even that is too narrow.
+class BunkaMriezky : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem o(option);
+        initStyleOption(&o, index);
+        const QString text = o.text;
+        o.text.clear();
+        const QWidget* w = o.widget;
+        QStyle* style = w ? w->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &o, p, w);
+
+        const QPalette::ColorGroup skupina = !(o.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                             : (o.state & QStyle::State_Active)
+                                                 ? QPalette::Active
+                                                 : QPalette::Inactive;
+        const QPalette::ColorRole rola =
+            o.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
+        QRect r = o.rect.adjusted(2, 0, -2, 0);
+        QString t = text;
+        const int sirka = o.fontMetrics.horizontalAdvance(text);
+        if (sirka > r.width()) {
+            if (sirka <= o.rect.width())
+                r = o.rect;
+            else
+                t = o.fontMetrics.elidedText(text, Qt::ElideRight, r.width());
+        }
+        p->save();
+        p->setClipRect(o.rect);
+        p->setFont(o.font);
+        p->setPen(o.palette.color(skupina, rola));
+        p->drawText(r, static_cast<int>(o.displayAlignment) | Qt::TextSingleLine, t);
+        p->restore();
+    }
+};
+
+// The items of the add menus: the name after the prefix (the grid's pop-up spells one of
+// them differently), the caption, the kind of document (none for a free line) and the
+// submenu the item stands in.
+struct PolozkaPridat {
+    const char* meno;
+    const char* menoPm;
+    const char* caption;
+    const char* druh;
+    int skupina; // 0 the menu itself, 1 Faktúru, 2 Skladový doklad, 3 Pokladničný doklad
+};
+const PolozkaPridat PolozkyPridat[] = {
+    {"PridatPolozku", nullptr, "P&oložku", "", 0},
+    {"PridatInternyDoklad", nullptr, "&Interný doklad", "ID", 0},
+    {"PridatFakturuPrijata", nullptr, "&Prijatá", "FP", 1},
+    {"PridatFakturuVystavena", nullptr, "&Vystavená", "FV", 1},
+    {"PridatPrijemka", "PridatPrjemka", "&Príjemka", "SP", 2},
+    {"PridatVydajka", nullptr, "&Výdajka", "SV", 2},
+    {"PridatPrevodka", nullptr, "P&revodka", "SR", 2},
+    {"PridatPokladnicnyPrijmovy", nullptr, "&Príjmový", "PP", 3},
+    {"PridatPokladnicnyVydajovy", nullptr, "&Výdajový", "PV", 3},
+    {"PridatVypisZBankovehoUctu", nullptr, "&Výpis z bankového účtu", "BV", 0},
+};
+
+const char* const Skupiny[][2] = {{nullptr, nullptr},
+                                  {"PridatFakturu", "&Faktúru"},
+                                  {"PridatSkladovyDoklad", "&Skladový doklad"},
+                                  {"PridatPokladnicnyDoklad", "&Pokladničný doklad"}};
+
+QMenu* podmenu(QMenu* parent, const QString& meno, const QString& caption) {
+    QMenu* m = parent->addMenu(caption);
+    m->setObjectName(meno);
+    m->menuAction()->setObjectName(meno);
+    return m;
+}
+
+QAction* akcia(QMenu* menu, const QString& meno, const QString& caption) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(meno);
+    return a;
+}
+
+QPushButton* tlacidlo(const QString& meno, const QString& caption) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(meno);
+    b->setMinimumWidth(88);
+    return b;
+}
+
+const QString StlpceDennika = QStringLiteral(
+    "SELECT UctovnyDennik.Riadok, UctovnyDennik.Datum, UctovnyDennik.Doklad, UctovnyDennik.Popis, "
+    "UctovnyDennik.Suma, UctovnyDennik.MaDat, UctovnyDennik.Dal FROM UctovnyDennik");
+const QString DruhyDennika = QStringLiteral("SELECT UctovnyDennik.Riadok, Doklady.Druh FROM "
+                                            "UctovnyDennik LEFT JOIN Doklady ON Doklady.Cislo = "
+                                            "UctovnyDennik.Doklad");
+
+} // namespace
+
+TfrmUctovnyDennik::TfrmUctovnyDennik(TfrmHlavny& h)
+    : TfrmCeleOkno(h, QStringLiteral("TfrmUctovnyDennik"), QStringLiteral("Účtovný denník"), 3) {
+    lblFilter = new QLabel(QStringLiteral("Filter:"));
+    lblFilter->setObjectName(QStringLiteral("lblFilter"));
+    cbFilter = new QComboBox;
+    cbFilter->setObjectName(QStringLiteral("cbFilter"));
+    cbFilter->setEditable(false);
+    cbFilter->setFixedWidth(420);
+    cbFilter->setMaxVisibleItems(20);
+    cbFilter->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    cbFilter->view()->setTextElideMode(Qt::ElideRight);
+    lblFilter->setBuddy(cbFilter);
+
+    DBGrid = new QTableView;
+    DBGrid->setObjectName(QStringLiteral("DBGrid"));
+    DBGrid->setModel(hlavny.store().qryUctovnyDennik.model());
+    DBGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DBGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid->setTabKeyNavigation(false);
+    DBGrid->setWordWrap(false);
+    DBGrid->setAlternatingRowColors(true);
+    DBGrid->setCornerButtonEnabled(false);
+    // The column widths are narrow: the grid writes in a compact face.
+    QFont pismo(QStringLiteral("Liberation Sans"));
+    pismo.setPointSize(8);
+    DBGrid->setFont(pismo);
+    DBGrid->horizontalHeader()->setFont(pismo);
+    DBGrid->setItemDelegate(new BunkaMriezky(DBGrid));
+    DBGrid->verticalHeader()->hide();
+    DBGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    DBGrid->verticalHeader()->setDefaultSectionSize(DBGrid->fontMetrics().height() + 5);
+    DBGrid->horizontalHeader()->setHighlightSections(false);
+    DBGrid->horizontalHeader()->setSectionsClickable(false);
+    DBGrid->horizontalHeader()->setMinimumSectionSize(8);
+    DBGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    DBGrid->viewport()->installEventFilter(this);
+    // The selection stays visible when the grid does not have the focus.
+    QPalette paleta = DBGrid->palette();
+    paleta.setBrush(QPalette::Inactive, QPalette::Highlight,
+                    paleta.brush(QPalette::Active, QPalette::Highlight));
+    paleta.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                    paleta.brush(QPalette::Active, QPalette::HighlightedText));
+    DBGrid->setPalette(paleta);
+
+    btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"));
+    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("U&praviť"));
+    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"));
+    btnTlacit = tlacidlo(QStringLiteral("btnTlacit"), QStringLiteral("T&lačiť"));
+    btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"));
+
+    // The grid's pop-up menu.
+    pmHlavne = new QMenu(this);
+    pmHlavne->setObjectName(QStringLiteral("pmHlavne"));
+    pmItmPridat = podmenu(pmHlavne, QStringLiteral("pmItmPridat"), QStringLiteral("P&ridať"));
+    vytvoritPridavanie(pmItmPridat, QStringLiteral("pmItm"));
+    pmItmUpravit = akcia(pmHlavne, QStringLiteral("pmItmUpravit"), QStringLiteral("U&praviť"));
+    pmItmOdstranit =
+        podmenu(pmHlavne, QStringLiteral("pmItmOdstranit"), QStringLiteral("O&dstrániť"));
+    pmItmOdstranitPolozku =
+        akcia(pmItmOdstranit, QStringLiteral("pmItmOdstranitPolozku"), QStringLiteral("P&oložku"));
+    pmItmOdstranitDoklad =
+        akcia(pmItmOdstranit, QStringLiteral("pmItmOdstranitDoklad"), QStringLiteral("Do&klad"));
+    pmItmTlacit = podmenu(pmHlavne, QStringLiteral("pmItmTlacit"), QStringLiteral("T&lačiť"));
+    pmItmTlacitUctovnyDennik = akcia(pmItmTlacit, QStringLiteral("pmItmTlacitUctovnyDennik"),
+                                     QStringLiteral("Účtovný &denník"));
+    pmItmTlacitDoklad =
+        akcia(pmItmTlacit, QStringLiteral("pmItmTlacitDoklad"), QStringLiteral("Do&klad"));
+    pmItmPridatPolozku = pmItmPridat->findChild<QAction*>(QStringLiteral("pmItmPridatPolozku"));
+
+    // The buttons' menus.
+    pmPridat = new QMenu(this);
+    pmPridat->setObjectName(QStringLiteral("pmPridat"));
+    vytvoritPridavanie(pmPridat, QStringLiteral("mmItm"));
+    mmItmPridatPolozku = pmPridat->findChild<QAction*>(QStringLiteral("mmItmPridatPolozku"));
+    pmOdstranit = new QMenu(this);
+    pmOdstranit->setObjectName(QStringLiteral("pmOdstranit"));
+    mmItmOdstranitPolozku =
+        akcia(pmOdstranit, QStringLiteral("mmItmOdstranitPolozku"), QStringLiteral("P&oložku"));
+    mmItmOdstranitDoklad =
+        akcia(pmOdstranit, QStringLiteral("mmItmOdstranitDoklad"), QStringLiteral("Do&klad"));
+    pmTlacit = new QMenu(this);
+    pmTlacit->setObjectName(QStringLiteral("pmTlacit"));
+    mmItmTlacitUctovnyDennik = akcia(pmTlacit, QStringLiteral("mmItmTlacitUctovnyDennik"),
+                                     QStringLiteral("Účtovný &denník"));
+    mmItmTlacitDoklad =
+        akcia(pmTlacit, QStringLiteral("mmItmTlacitDoklad"), QStringLiteral("Do&klad"));
+
+    auto on = [this](auto* sender, auto signal, auto handler) {
+        connect(sender, signal, this, chranene(this, handler));
+    };
+    on(btnPridat, &QPushButton::clicked, [this] { btnPridatClick(); });
+    on(btnUpravit, &QPushButton::clicked, [this] { btnUpravitClick(); });
+    on(btnOdstranit, &QPushButton::clicked, [this] { btnOdstranitClick(); });
+    on(btnTlacit, &QPushButton::clicked, [this] { btnTlacitClick(); });
+    on(btnZavriet, &QPushButton::clicked, [this] { btnZavrietClick(); });
+    on(pmItmUpravit, &QAction::triggered, [this] { btnUpravitClick(); });
+    for (QAction* a : {pmItmOdstranitPolozku, mmItmOdstranitPolozku})
+        on(a, &QAction::triggered, [this] { pmItmOdstranitPolozkuClick(); });
+    for (QAction* a : {pmItmOdstranitDoklad, mmItmOdstranitDoklad})
+        on(a, &QAction::triggered, [this] { pmItmOdstranitDokladClick(); });
+    for (QAction* a : {pmItmTlacitUctovnyDennik, mmItmTlacitUctovnyDennik})
+        on(a, &QAction::triggered, [this] { pmItmTlacitUctovnyDennikClick(); });
+    for (QAction* a : {pmItmTlacitDoklad, mmItmTlacitDoklad})
+        on(a, &QAction::triggered, [this] { pmItmTlacitDokladClick(); });
+    connect(DBGrid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { pmHlavne->popup(DBGrid->viewport()->mapToGlobal(p)); });
+
+    // Layout: the filter above the grid, the commands below it.
+    auto* filter = new QHBoxLayout;
+    filter->addWidget(lblFilter);
+    filter->addWidget(cbFilter);
+    filter->addStretch();
+    auto* tlacidla = new QHBoxLayout;
+    tlacidla->setSpacing(6);
+    for (QPushButton* b : {btnPridat, btnUpravit, btnOdstranit, btnTlacit})
+        tlacidla->addWidget(b);
+    tlacidla->addStretch();
+    tlacidla->addWidget(btnZavriet);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(8);
+    layout->addLayout(filter);
+    layout->addWidget(DBGrid, 1);
+    layout->addLayout(tlacidla);
+
+    setTabOrder(btnZavriet, cbFilter);
+    setTabOrder(cbFilter, DBGrid);
+    setTabOrder(DBGrid, btnPridat);
+    setTabOrder(btnPridat, btnUpravit);
+    setTabOrder(btnUpravit, btnOdstranit);
+    setTabOrder(btnOdstranit, btnTlacit);
+
+    // FormCreate
+    cbFilter->addItem(QStringLiteral("žiadny"));
+    cbFilter->addItems(nacitatUcty(hlavny));
+    cbFilter->setCurrentIndex(0);
+    connect(cbFilter, &QComboBox::currentIndexChanged, this,
+            chranene(this, [this] { cbFilterChange(); }));
+    dsUctovnyDennik_ = connect(&hlavny.store().qryUctovnyDennik, &DataSet::dataChanged, this,
+                               chranene(this, [this] { dsUctovnyDennikDataChange(); }));
+    connect(DBGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& i) {
+                if (!zosuladujem_ && i.isValid())
+                    hlavny.store().qryUctovnyDennik.setRecNo(i.row() + 1);
+            });
+    skuskaSkoncena_ = !hlavny.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty();
+    NastavitZoznam();
+    btnZavriet->setFocus();
+}
+
+TfrmUctovnyDennik::~TfrmUctovnyDennik() {
+    // FormClose: the shared data set outlives the window.
+    disconnect(dsUctovnyDennik_);
+}
+
+void TfrmUctovnyDennik::vytvoritPridavanie(QMenu* menu, const QString& prefix) {
+    QMenu* skupiny[4] = {menu, nullptr, nullptr, nullptr};
+    const bool pm = prefix == QLatin1String("pmItm");
+    for (const PolozkaPridat& p : PolozkyPridat) {
+        if (!skupiny[p.skupina]) {
+            skupiny[p.skupina] = podmenu(menu, prefix + QLatin1String(Skupiny[p.skupina][0]),
+                                         QString::fromUtf8(Skupiny[p.skupina][1]));
+            pridatDoklad_ << skupiny[p.skupina]->menuAction();
+        }
+        const char* meno = pm && p.menoPm ? p.menoPm : p.meno;
+        QAction* a =
+            akcia(skupiny[p.skupina], prefix + QLatin1String(meno), QString::fromUtf8(p.caption));
+        const QString druh = QString::fromLatin1(p.druh);
+        if (druh.isEmpty()) {
+            connect(a, &QAction::triggered, this,
+                    chranene(this, [this] { pmItmPridatPolozkuClick(); }));
+        } else {
+            a->setData(druh);
+            pridatDoklad_ << a;
+            connect(a, &QAction::triggered, this,
+                    chranene(this, [this, druh] { pmItmPridatDokladClick(druh); }));
+        }
+    }
+}
+
+void TfrmUctovnyDennik::NastavitZoznam() {
+    Store& s = hlavny.store();
+    QString where;
+    if (cbFilter->currentIndex() >= 1) {
+        const QString ucet = ucetPolozky(cbFilter->currentText());
+        where = QStringLiteral(" WHERE %1 OR %2")
+                    .arg(sqlAccountEquals(QStringLiteral("UctovnyDennik.MaDat"), ucet),
+                         sqlAccountEquals(QStringLiteral("UctovnyDennik.Dal"), ucet));
+    }
+    const QString poradie = QStringLiteral(" ORDER BY Riadok;");
+    s.qryDoklady.close();
+    s.qryDoklady.setSQL(DruhyDennika + where + poradie);
+    s.qryDoklady.open();
+    s.qryUctovnyDennik.close();
+    s.qryUctovnyDennik.setSQL(StlpceDennika + where + poradie);
+    s.qryUctovnyDennik.open();
+
+    const Qt::Alignment vpravo = Qt::AlignRight | Qt::AlignVCenter;
+    const Qt::Alignment vlavo = Qt::AlignLeft | Qt::AlignVCenter;
+    const Qt::Alignment stred = Qt::AlignHCenter | Qt::AlignVCenter;
+    const QList<GridColumn> stlpce = {
+        {QStringLiteral("Riadok"), QStringLiteral("Riadok"), vpravo, 39, stred},
+        {QStringLiteral("Datum"), QStringLiteral("Dátum"), vpravo, 59, stred},
+        {QStringLiteral("Doklad"), QStringLiteral("Doklad"), vlavo, 43, stred},
+        {QStringLiteral("Popis"), QStringLiteral("Popis"), vlavo, 238, vlavo},
+        {QStringLiteral("Suma"), QStringLiteral("Suma"), vpravo, 61, stred},
+        {QStringLiteral("MaDat"), QStringLiteral("Má dať"), stred, 45, stred},
+        {QStringLiteral("Dal"), QStringLiteral("Dal"), stred, 45, stred},
+    };
+    s.qryUctovnyDennik.model()->setColumns(stlpce);
+    for (int i = 0; i < stlpce.size(); ++i)
+        DBGrid->setColumnWidth(i, stlpce[i].width);
+
+    prazdny_ = s.qryUctovnyDennik.text(QStringLiteral("Riadok")).isEmpty();
+    pmHlavne->setDefaultAction(prazdny_ ? nullptr : pmItmUpravit);
+    pmItmPridat->setDefaultAction(prazdny_ ? pmItmPridatPolozku : nullptr);
+    zosuladitGrid();
+    nastavitPrikazy();
+}
+
+void TfrmUctovnyDennik::nastavitPrikazy() {
+    const SluzbyDennika& sluzby = hlavny.sluzbyDennika;
+    const QString druh = hlavny.store().qryDoklady.isOpen() && !prazdny_
+                             ? hlavny.store().qryDoklady.text(QStringLiteral("Druh"))
+                             : QString();
+    const bool doklad = !druh.isEmpty();
+    // A document line is edited by its document's editor: without one it cannot be.
+    const bool upravit = !prazdny_ && (!doklad || sluzby.otvoritDoklad);
+    btnUpravit->setEnabled(upravit);
+    pmItmUpravit->setEnabled(upravit);
+    const bool odstranit = !prazdny_ && !skuskaSkoncena_;
+    btnOdstranit->setEnabled(odstranit);
+    pmItmOdstranit->menuAction()->setEnabled(odstranit);
+    btnTlacit->setEnabled(!prazdny_);
+    pmItmTlacit->menuAction()->setEnabled(!prazdny_);
+
+    const bool odstranitPolozku = !doklad || sluzby.otvoritDoklad;
+    mmItmOdstranitPolozku->setEnabled(odstranitPolozku);
+    pmItmOdstranitPolozku->setEnabled(odstranitPolozku);
+    mmItmOdstranitDoklad->setEnabled(doklad);
+    pmItmOdstranitDoklad->setEnabled(doklad);
+    const bool tlacitDoklad = doklad && sluzby.tlacitDoklad;
+    mmItmTlacitDoklad->setEnabled(tlacitDoklad);
+    pmItmTlacitDoklad->setEnabled(tlacitDoklad);
+    const bool tlacitDennik = static_cast<bool>(sluzby.tlacitDennik);
+    mmItmTlacitUctovnyDennik->setEnabled(tlacitDennik);
+    pmItmTlacitUctovnyDennik->setEnabled(tlacitDennik);
+    for (QAction* a : pridatDoklad_)
+        a->setEnabled(static_cast<bool>(sluzby.otvoritDoklad));
+}
+
+void TfrmUctovnyDennik::zosuladitGrid() {
+    const int rec = hlavny.store().qryUctovnyDennik.recNo();
+    const QModelIndex current = DBGrid->currentIndex();
+    if (rec == 0 || (current.isValid() && current.row() == rec - 1))
+        return;
+    zosuladujem_ = true;
+    const QModelIndex i = DBGrid->model()->index(rec - 1, 0);
+    DBGrid->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect |
+                                                     QItemSelectionModel::Rows);
+    DBGrid->scrollTo(i);
+    zosuladujem_ = false;
+}
+
+void TfrmUctovnyDennik::dsUctovnyDennikDataChange() {
+    Store& s = hlavny.store();
+    s.qryDoklady.setRecNo(s.qryUctovnyDennik.recNo());
+    zosuladitGrid();
+    nastavitPrikazy();
+}
+
+void TfrmUctovnyDennik::cbFilterChange() {
+    NastavitZoznam();
+}
+
+int TfrmUctovnyDennik::vybranaPozicia() const {
+    return hlavny.store().qryUctovnyDennik.recNo();
+}
+
+void TfrmUctovnyDennik::vybrat(int pozicia) {
+    DataSet& d = hlavny.store().qryUctovnyDennik;
+    if (d.isEmpty())
+        return;
+    d.setRecNo(std::clamp(pozicia, 1, d.recordCount()));
+    dsUctovnyDennikDataChange();
+}
+
+void TfrmUctovnyDennik::otvoritMenu(QMenu* menu, QPushButton* b) {
+    const QRect plocha(b->mapToGlobal(QPoint(0, 0)), b->size());
+    menu->popup(bodMenu(plocha, QCursor::pos()));
+}
+
+void TfrmUctovnyDennik::btnPridatClick() {
+    otvoritMenu(pmPridat, btnPridat);
+}
+
+void TfrmUctovnyDennik::btnOdstranitClick() {
+    otvoritMenu(pmOdstranit, btnOdstranit);
+}
+
+void TfrmUctovnyDennik::btnTlacitClick() {
+    otvoritMenu(pmTlacit, btnTlacit);
+}
+
+void TfrmUctovnyDennik::pmItmPridatPolozkuClick() {
+    const int r = (new TfrmPolozkaUctovnehoDennika(hlavny))
+                      ->Otvorit(0, Dennik, QString(), hlavny.pracovnyDatum(), QString());
+    if (r == -1)
+        return;
+    NastavitZoznam();
+    vybrat(hlavny.store().qryUctovnyDennik.recordCount());
+}
+
+void TfrmUctovnyDennik::nastavitDruh(const QString& druh) {
+    DataSet& q = hlavny.store().qryAgendaPrisposobenie;
+    q.close();
+    q.setSQL(
+        QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = %1;").arg(sqlText(druh)));
+    q.open();
+}
+
+void TfrmUctovnyDennik::pmItmPridatDokladClick(const QString& druh) {
+    if (!hlavny.sluzbyDennika.otvoritDoklad)
+        return;
+    nastavitDruh(druh);
+    const QString cislo = hlavny.sluzbyDennika.otvoritDoklad(
+        hlavny.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod")), QString());
+    if (!cislo.isEmpty()) {
+        NastavitZoznam();
+        vybrat(hlavny.store().qryUctovnyDennik.recordCount());
+    }
+    hlavny.setWindowTitle(windowTitle());
+}
+
+void TfrmUctovnyDennik::btnUpravitClick() {
+    Store& s = hlavny.store();
+    if (s.qryUctovnyDennik.text(QStringLiteral("Riadok")).isEmpty())
+        return;
+    s.qryDoklady.setRecNo(s.qryUctovnyDennik.recNo());
+    if (!s.qryDoklady.text(QStringLiteral("Druh")).isEmpty()) {
+        upravitDoklad();
+        return;
+    }
+    const int pozicia = vybranaPozicia();
+    const auto riadok = static_cast<int>(s.qryUctovnyDennik.integer(QStringLiteral("Riadok")));
+    const int r = (new TfrmPolozkaUctovnehoDennika(hlavny))
+                      ->Otvorit(riadok, Dennik, QString(), hlavny.pracovnyDatum(), QString());
+    if (r == -1)
+        return;
+    NastavitZoznam();
+    vybrat(pozicia);
+}
+
+void TfrmUctovnyDennik::upravitDoklad() {
+    Store& s = hlavny.store();
+    if (!hlavny.sluzbyDennika.otvoritDoklad)
+        return;
+    const QString druh = s.qryDoklady.text(QStringLiteral("Druh"));
+    const QString doklad = s.qryUctovnyDennik.text(QStringLiteral("Doklad"));
+    nastavitDruh(druh);
+    const int pozicia = vybranaPozicia();
+    const QString cislo = hlavny.sluzbyDennika.otvoritDoklad(druh, doklad);
+    if (!cislo.isEmpty()) {
+        NastavitZoznam();
+        vybrat(pozicia);
+    }
+    hlavny.setWindowTitle(windowTitle());
+}
+
+void TfrmUctovnyDennik::pmItmOdstranitPolozkuClick() {
+    Store& s = hlavny.store();
+    if (prazdny_ || skuskaSkoncena_)
+        return;
+    s.qryDoklady.setRecNo(s.qryUctovnyDennik.recNo());
+    if (!s.qryDoklady.text(QStringLiteral("Druh")).isEmpty()) {
+        if (askYesNo(this, QStringLiteral("Odstránenie riadku"),
+                     QStringLiteral("Ak chcete odstrániť zvolený riadok, otvorte príslušný "
+                                    "doklad,\na potom ho môžete z neho odstrániť.\n\nŽeláte si "
+                                    "tento doklad otvoriť?"),
+                     DialogService::Icon::Information))
+            upravitDoklad();
+        return;
+    }
+    const qint64 riadok = s.qryUctovnyDennik.integer(QStringLiteral("Riadok"));
+    if (!askYesNo(this, QStringLiteral("Potvdenie odstránenia riadku"),
+                  QStringLiteral("Naozaj chcete označený riadok č. %1 odstrániť?").arg(riadok)))
+        return;
+    hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennik WHERE Riadok = %1;").arg(riadok));
+    const int pozicia = vybranaPozicia();
+    NastavitZoznam();
+    vybrat(pozicia);
+}
+
+void TfrmUctovnyDennik::pmItmOdstranitDokladClick() {
+    Store& s = hlavny.store();
+    if (prazdny_ || skuskaSkoncena_)
+        return;
+    s.qryDoklady.setRecNo(s.qryUctovnyDennik.recNo());
+    if (s.qryDoklady.text(QStringLiteral("Druh")).isEmpty())
+        return;
+    const QString doklad = s.qryUctovnyDennik.text(QStringLiteral("Doklad"));
+    const qint64 riadok = s.qryUctovnyDennik.integer(QStringLiteral("Riadok"));
+    if (!askYesNo(this, QStringLiteral("Potvdenie odstránenia dokladu"),
+                  QStringLiteral("Naozaj chcete doklad %1 k označenému riadku č. %2 aj spolu s "
+                                 "ostatnými riadkami odstrániť?")
+                      .arg(doklad)
+                      .arg(riadok)))
+        return;
+    {
+        Transaction t(s.connection());
+        const QString cislo = sqlText(doklad);
+        hlavny.SQL(QStringLiteral("DELETE FROM Doklady WHERE Cislo = %1;").arg(cislo));
+        hlavny.SQL(QStringLiteral("DELETE FROM DokladyPolozky WHERE Doklad = %1;").arg(cislo));
+        hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennik WHERE Doklad = %1;").arg(cislo));
+        t.commit();
+    }
+    const int pozicia = vybranaPozicia();
+    NastavitZoznam();
+    vybrat(pozicia);
+}
+
+void TfrmUctovnyDennik::pmItmTlacitUctovnyDennikClick() {
+    if (hlavny.sluzbyDennika.tlacitDennik)
+        hlavny.sluzbyDennika.tlacitDennik();
+}
+
+void TfrmUctovnyDennik::pmItmTlacitDokladClick() {
+    Store& s = hlavny.store();
+    if (!hlavny.sluzbyDennika.tlacitDoklad || prazdny_)
+        return;
+    s.qryDoklady.setRecNo(s.qryUctovnyDennik.recNo());
+    const QString druh = s.qryDoklady.text(QStringLiteral("Druh"));
+    if (druh.isEmpty())
+        return;
+    nastavitDruh(druh);
+    hlavny.sluzbyDennika.tlacitDoklad(druh, s.qryUctovnyDennik.text(QStringLiteral("Doklad")));
+    hlavny.setWindowTitle(windowTitle());
+}
+
+void TfrmUctovnyDennik::btnZavrietClick() {
+    reject();
+}
+
+void TfrmUctovnyDennik::DBGridDblClick() {
+    if (prazdny_)
+        pmItmPridatPolozkuClick();
+    else if (btnUpravit->isEnabled())
+        btnUpravitClick();
+}
+
+bool TfrmUctovnyDennik::eventFilter(QObject* o, QEvent* e) {
+    if (o == DBGrid->viewport() && e->type() == QEvent::MouseButtonDblClick) {
+        chranene(this, [this] { DBGridDblClick(); })();
+        return true;
+    }
+    return TfrmCeleOkno::eventFilter(o, e);
+}
+
+} // namespace saldovia
