@@ -69,7 +69,6 @@ bool Aplikacia::notify(QObject* receiver, QEvent* event) {
 void nastavitAplikaciu(QApplication& app) {
     registrovatIkony();
     QApplication::setApplicationName(QStringLiteral("Saldovia"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Saldovia"));
     QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
     const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     auto* tlacidla = new TextyTlacidiel;

@@ -9,6 +9,7 @@
 #include "accounts/Uctovaosnova.h"
 #include "journal/Uctovnydennik.h"
 #include "ledger/Hlavnakniha.h"
+#include "reports/Uctovnydenniktlac.h"
 #include "settings/Agendanastavenie.h"
 #include "settings/Agendaprisposobenie.h"
 #include "store/Agenda.h"
@@ -86,9 +87,9 @@ TfrmHlavny::TfrmHlavny(const QString& programDir)
     setObjectName(QStringLiteral("TfrmHlavny"));
     setWindowTitle(Titulok);
     setWindowIcon(ikona(QStringLiteral("saldovia")));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     tlaciaren_->setPageSize(QPageSize(QPageSize::Letter));
 
     Timer = new QTimer(this);
@@ -109,6 +110,12 @@ TfrmHlavny::TfrmHlavny(const QString& programDir)
     // FormCreate: the working date starts as today; the fixed notice in the last panel.
     StatusBar->setPanel(2, dateToText(QDate::currentDate()));
     StatusBar->setPanel(4, Autorstvo);
+
+    // The journal window prints its lines (as filtered) through the journal printout.
+    sluzbyDennika.tlacitDennik = [this] {
+        QWidget* parent = QApplication::activeModalWidget();
+        TfrmUctovnyDennikTlac::Tlacit(store_, *tlaciaren_, uctovnyRok(), parent ? parent : this);
+    };
 
     const QString helpPath = priecinok_ + QStringLiteral("/Pomocnik.hlp");
     if (auto help = HelpFile::load(helpPath))

@@ -57,8 +57,8 @@ void TfrmCeleOkno::paintEvent(QPaintEvent* e) {
 
 TfrmMaleOkno::TfrmMaleOkno(TfrmHlavny& h, const QString& meno, const QString& caption, int pomocnik)
     : TfrmOkno(h, meno, pomocnik) {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
+                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(caption);
 }
 

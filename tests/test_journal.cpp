@@ -9,6 +9,7 @@
 #include "journal/Polozkauctovnehodennika.h"
 #include "journal/Uctovnydennik.h"
 #include "journal/UctovyVyber.h"
+#include "reports/ReportPreview.h"
 #include "store/Values.h"
 
 #include <QClipboard>
@@ -587,6 +588,28 @@ private slots:
         w.cbFilter->setCurrentIndex(0);
         QCOMPARE(dennik.recordCount(), 6);
         QVERIFY(w.btnUpravit->isEnabled());
+    }
+
+    void printsTheFilteredJournal() {
+        sql(riadok(1, {}, QStringLiteral("211  "), QStringLiteral("221  ")));
+        sql(riadok(2, {}, QStringLiteral("501  "), QStringLiteral("321  ")));
+        sql(riadok(3, {}, QStringLiteral("321  "), QStringLiteral("211  ")));
+        TfrmUctovnyDennik w(*h);
+        QVERIFY(w.mmItmTlacitUctovnyDennik->isEnabled()); // the main window's printout
+        w.cbFilter->setCurrentIndex(polozka(w.cbFilter, QStringLiteral("211")));
+        QStringList texty;
+        naDalsieOkno([&texty](QDialog* d) {
+            if (auto* p = qobject_cast<ReportPreview*>(d))
+                for (const ReportPage& page : p->pages())
+                    texty << page.texts();
+            d->reject();
+        });
+        w.mmItmTlacitUctovnyDennik->trigger();
+        QVERIFY(texty.contains(QStringLiteral("Účtovný denník")));
+        QVERIFY(texty.contains(QStringLiteral("Položky účtovného denníka:")));
+        QVERIFY(texty.contains(QStringLiteral("221  ")));
+        QVERIFY(!texty.contains(QStringLiteral("501  ")));      // filtered out
+        QCOMPARE(h->store().qryUctovnyDennik.recordCount(), 2); // the filter stays
     }
 
     void emptyAndOneLineLists() {
