@@ -7,6 +7,7 @@
 #include "Pomocnik.h"
 #include "Pracovnydatum.h"
 #include "accounts/Uctovaosnova.h"
+#include "exam/Skuska.h"
 #include "ledger/Hlavnakniha.h"
 #include "settings/Agendanastavenie.h"
 #include "settings/Agendaprisposobenie.h"
@@ -657,7 +658,7 @@ void TfrmHlavny::mmItmUctovaOsnovaClick() {
     otvoritOkno(new TfrmUctovaOsnova(*this));
 }
 void TfrmHlavny::mmItmVygenerovatSkuskuClick() {
-    nedostupne(QStringLiteral("Skúška"));
+    TfrmSkuska::Vygenerovat(*this);
 }
 
 void TfrmHlavny::mmItmDokladyClick(QObject* sender) {

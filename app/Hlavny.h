@@ -47,6 +47,8 @@ public:
 
     const QString& priecinok() const { return priecinok_; }
     QString cestaAgendy() const;
+    // Whether the path names the agenda file, however it is spelled.
+    bool jeCestaAgendy(const QString& path) const;
     bool agendaNacitana() const;
     QPrinter& tlaciaren() { return *tlaciaren_; }
 
