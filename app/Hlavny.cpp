@@ -367,10 +367,7 @@ void TfrmHlavny::vytvoritPlochu() {
     connect(ListView, &QListWidget::itemDoubleClicked, this,
             chranene(this, [this] { ListViewDblClick(); }));
 
-    pnlVysledky = new QFrame(vpravo);
-    pnlVysledky->setObjectName(QStringLiteral("pnlVysledky"));
-    pnlVysledky->setGeometry(8, 96, w - 16, vpravo->height() - 104);
-    pnlVysledky->hide();
+    vytvoritVysledky(vpravo);
 }
 
 QString TfrmHlavny::cestaAgendy() const {
@@ -528,7 +525,7 @@ void TfrmHlavny::NastavitSkusku() {
         while (ListView->count() > 7)
             delete ListView->takeItem(7);
     }
-    pnlVysledky->hide();
+    zobrazitVysledky(false);
 }
 
 void TfrmHlavny::TimerTimer() {
@@ -561,6 +558,7 @@ void TfrmHlavny::TimerTimer() {
                       QStringLiteral("TfrmDoklad2"), QStringLiteral("TfrmDoklady"),
                       QStringLiteral("TfrmUctovnyDennik")});
     }
+    VyhodnotitSkusku();
 }
 
 void TfrmHlavny::KoniecSkusky() {

@@ -15,6 +15,7 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPrinter;
+class QPushButton;
 class QTimer;
 
 namespace saldovia {
@@ -66,6 +67,10 @@ public:
     void KoniecSkusky();
     void TimerTimer();
     void FormActivate();
+    // Scores the finished exam and shows the results in pnlVysledky (the last step of a tick
+    // that finds no time left).
+    void VyhodnotitSkusku();
+    void btnPodrobnostiClick();
 
     // Menu and list handlers.
     void mmItmNovaClick(QObject* sender);
@@ -145,6 +150,12 @@ public:
     QLabel* lblHlavneFunkcie;
     QListWidget* ListView;
     QWidget* pnlVysledky;
+    QLabel* txtZaciatok;
+    QLabel* txtKoniec;
+    QLabel* txtPredkontacie;
+    QLabel* txtVypocty;
+    QLabel* txtHlavnaKniha;
+    QPushButton* btnPodrobnosti;
     QTimer* Timer;
 
 protected:
@@ -156,6 +167,8 @@ protected:
 private:
     void vytvoritMenu();
     void vytvoritPlochu();
+    void vytvoritVysledky(QWidget* biely);
+    void zobrazitVysledky(bool zobrazit);
     void nastavitPolozkyAgendy(bool enabled);
     QList<QAction*> polozkyAgendy() const;
     void nedostupne(const QString& caption);
