@@ -532,12 +532,16 @@ void TfrmHlavny::TimerTimer() {
     const QString zostatok = StatusBar->panel(3);
     if (zostatok != QLatin1String("0:00:00")) {
         const auto sekundy = durationFromText(zostatok);
-        if (!sekundy)
+        if (!sekundy) {
+            // Stopped first: every further tick would only repeat the error box.
+            Timer->stop();
             throw DbError(QStringLiteral("'%1' nie je platný čas.").arg(zostatok));
+        }
         StatusBar->setPanel(3, durationToText(*sekundy - 1));
         SettingsRow& s = store_.tblAgendaNastavenie;
         s.edit();
         s.setText(QStringLiteral("SkuskaZostatok"), StatusBar->panel(3));
+        rozpisaneMeno(s);
         s.post();
         return;
     }
@@ -547,6 +551,7 @@ void TfrmHlavny::TimerTimer() {
     if (s.text(QStringLiteral("SkuskaKoniec")).isEmpty()) {
         s.edit();
         s.setText(QStringLiteral("SkuskaKoniec"), timestampToText(QDateTime::currentDateTime()));
+        rozpisaneMeno(s);
         s.post();
         showInformation(this, QStringLiteral("Informácia"),
                         QStringLiteral("Skúška skončila!\nVšetky okná budú zatvorené..."));
@@ -559,6 +564,13 @@ void TfrmHlavny::TimerTimer() {
                       QStringLiteral("TfrmUctovnyDennik")});
     }
     VyhodnotitSkusku();
+}
+
+void TfrmHlavny::rozpisaneMeno(SettingsRow& s) {
+    // The name entry stands for the settings row's field: a post stores the name typed so
+    // far, also when the student has not left the entry yet.
+    if (!pnlMeno->isHidden() && !dbEdtMenoUzivatela->isHidden())
+        s.setText(QStringLiteral("MenoUzivatela"), dbEdtMenoUzivatela->text());
 }
 
 void TfrmHlavny::KoniecSkusky() {

@@ -169,6 +169,7 @@ private:
     void vytvoritPlochu();
     void vytvoritVysledky(QWidget* biely);
     void zobrazitVysledky(bool zobrazit);
+    void rozpisaneMeno(SettingsRow& s);
     void nastavitPolozkyAgendy(bool enabled);
     QList<QAction*> polozkyAgendy() const;
     void nedostupne(const QString& caption);
