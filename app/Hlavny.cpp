@@ -7,6 +7,7 @@
 #include "Pomocnik.h"
 #include "Pracovnydatum.h"
 #include "accounts/Uctovaosnova.h"
+#include "exam/Skuska.h"
 #include "journal/Uctovnydennik.h"
 #include "ledger/Hlavnakniha.h"
 #include "reports/Uctovnydenniktlac.h"
@@ -374,10 +375,7 @@ void TfrmHlavny::vytvoritPlochu() {
     connect(ListView, &QListWidget::itemDoubleClicked, this,
             chranene(this, [this] { ListViewDblClick(); }));
 
-    pnlVysledky = new QFrame(vpravo);
-    pnlVysledky->setObjectName(QStringLiteral("pnlVysledky"));
-    pnlVysledky->setGeometry(8, 96, w - 16, vpravo->height() - 104);
-    pnlVysledky->hide();
+    vytvoritVysledky(vpravo);
 }
 
 QString TfrmHlavny::cestaAgendy() const {
@@ -535,19 +533,23 @@ void TfrmHlavny::NastavitSkusku() {
         while (ListView->count() > 7)
             delete ListView->takeItem(7);
     }
-    pnlVysledky->hide();
+    zobrazitVysledky(false);
 }
 
 void TfrmHlavny::TimerTimer() {
     const QString zostatok = StatusBar->panel(3);
     if (zostatok != QLatin1String("0:00:00")) {
         const auto sekundy = durationFromText(zostatok);
-        if (!sekundy)
+        if (!sekundy) {
+            // Stopped first: every further tick would only repeat the error box.
+            Timer->stop();
             throw DbError(QStringLiteral("'%1' nie je platný čas.").arg(zostatok));
+        }
         StatusBar->setPanel(3, durationToText(*sekundy - 1));
         SettingsRow& s = store_.tblAgendaNastavenie;
         s.edit();
         s.setText(QStringLiteral("SkuskaZostatok"), StatusBar->panel(3));
+        rozpisaneMeno(s);
         s.post();
         return;
     }
@@ -557,6 +559,7 @@ void TfrmHlavny::TimerTimer() {
     if (s.text(QStringLiteral("SkuskaKoniec")).isEmpty()) {
         s.edit();
         s.setText(QStringLiteral("SkuskaKoniec"), timestampToText(QDateTime::currentDateTime()));
+        rozpisaneMeno(s);
         s.post();
         showInformation(this, QStringLiteral("Informácia"),
                         QStringLiteral("Skúška skončila!\nVšetky okná budú zatvorené..."));
@@ -568,6 +571,14 @@ void TfrmHlavny::TimerTimer() {
                       QStringLiteral("TfrmDoklad2"), QStringLiteral("TfrmDoklady"),
                       QStringLiteral("TfrmUctovnyDennik")});
     }
+    VyhodnotitSkusku();
+}
+
+void TfrmHlavny::rozpisaneMeno(SettingsRow& s) {
+    // The name entry stands for the settings row's field: a post stores the name typed so
+    // far, also when the student has not left the entry yet.
+    if (!pnlMeno->isHidden() && !dbEdtMenoUzivatela->isHidden())
+        s.setText(QStringLiteral("MenoUzivatela"), dbEdtMenoUzivatela->text());
 }
 
 void TfrmHlavny::KoniecSkusky() {
@@ -665,7 +676,7 @@ void TfrmHlavny::mmItmUctovaOsnovaClick() {
     otvoritOkno(new TfrmUctovaOsnova(*this));
 }
 void TfrmHlavny::mmItmVygenerovatSkuskuClick() {
-    nedostupne(QStringLiteral("Skúška"));
+    TfrmSkuska::Vygenerovat(*this);
 }
 
 void TfrmHlavny::mmItmDokladyClick(QObject* sender) {

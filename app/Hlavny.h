@@ -16,6 +16,7 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPrinter;
+class QPushButton;
 class QTimer;
 
 namespace saldovia {
@@ -48,6 +49,8 @@ public:
 
     const QString& priecinok() const { return priecinok_; }
     QString cestaAgendy() const;
+    // Whether the path names the agenda file, however it is spelled.
+    bool jeCestaAgendy(const QString& path) const;
     bool agendaNacitana() const;
     QPrinter& tlaciaren() { return *tlaciaren_; }
 
@@ -65,6 +68,10 @@ public:
     void KoniecSkusky();
     void TimerTimer();
     void FormActivate();
+    // Scores the finished exam and shows the results in pnlVysledky (the last step of a tick
+    // that finds no time left).
+    void VyhodnotitSkusku();
+    void btnPodrobnostiClick();
 
     // The document editors and printouts as the journal window reaches them.
     SluzbyDennika sluzbyDennika;
@@ -147,6 +154,12 @@ public:
     QLabel* lblHlavneFunkcie;
     QListWidget* ListView;
     QWidget* pnlVysledky;
+    QLabel* txtZaciatok;
+    QLabel* txtKoniec;
+    QLabel* txtPredkontacie;
+    QLabel* txtVypocty;
+    QLabel* txtHlavnaKniha;
+    QPushButton* btnPodrobnosti;
     QTimer* Timer;
 
 protected:
@@ -158,6 +171,9 @@ protected:
 private:
     void vytvoritMenu();
     void vytvoritPlochu();
+    void vytvoritVysledky(QWidget* biely);
+    void zobrazitVysledky(bool zobrazit);
+    void rozpisaneMeno(SettingsRow& s);
     void nastavitPolozkyAgendy(bool enabled);
     QList<QAction*> polozkyAgendy() const;
     void nedostupne(const QString& caption);

@@ -25,6 +25,10 @@ bool rovnakySubor(const QString& a, const QString& b) {
 
 } // namespace
 
+bool TfrmHlavny::jeCestaAgendy(const QString& path) const {
+    return rovnakySubor(path, cestaAgendy());
+}
+
 void TfrmHlavny::mmItmNovaClick(QObject* sender) {
     SettingsRow& s = store_.tblAgendaNastavenie;
     if (s.text(QStringLiteral("Logo")).isEmpty()) {
@@ -86,7 +90,7 @@ bool TfrmHlavny::mmItmZalohovatClick() {
         return false;
     }
     const QString agenda = cestaAgendy();
-    if (rovnakySubor(path, agenda)) {
+    if (jeCestaAgendy(path)) {
         showWarning(this, caption, QStringLiteral("Zvolený súbor obsahuje práve načítanú agendu!"));
         return false;
     }
@@ -109,7 +113,7 @@ void TfrmHlavny::mmItmObnovitClick(QObject* sender) {
     if (path.isEmpty())
         return;
     const QString agenda = cestaAgendy();
-    if (rovnakySubor(path, agenda)) {
+    if (jeCestaAgendy(path)) {
         showWarning(this, caption, QStringLiteral("Zvolený súbor obsahuje práve načítanú agendu!"));
         return;
     }

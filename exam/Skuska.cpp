@@ -1,0 +1,255 @@
+#include "Skuska.h"
+
+#include "Vyhodnotenie.h"
+#include "app/Dialogs.h"
+#include "app/Hlavny.h"
+#include "ledger/Hlavnakniha.h"
+#include "ledger/Obraty.h"
+#include "store/Agenda.h"
+#include "store/Store.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryFile>
+#include <QVBoxLayout>
+
+namespace saldovia {
+
+namespace {
+
+const QString NebolaVygenerovana = QStringLiteral("Skúška nebola vygenerovaná!");
+
+QLabel* tucny(const QString& meno, const QString& text) {
+    auto* l = new QLabel(text);
+    l->setObjectName(meno);
+    l->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    return l;
+}
+
+// The file the exam is made in: a copy of the agenda beside the chosen path under a hidden,
+// unique name, removed when the generation ends, whatever its outcome. The chosen path itself
+// is written only once the exam is complete.
+class PracovnySubor {
+public:
+    explicit PracovnySubor(const QString& ciel) {
+        const QFileInfo fi(ciel);
+        subor_.setFileTemplate(fi.absolutePath() + QStringLiteral("/.") + fi.fileName() +
+                               QStringLiteral(".XXXXXX.~mdb"));
+        if (subor_.open())
+            subor_.close();
+        else
+            chyba_ =
+                QStringLiteral("Súbor %1 sa nedá vytvoriť: %2")
+                    .arg(QDir::toNativeSeparators(fi.absoluteFilePath()), subor_.errorString());
+    }
+    ~PracovnySubor() {
+        const QString cesta = subor_.fileName();
+        if (!cesta.isEmpty())
+            QFile::remove(cesta + QStringLiteral("-journal"));
+    }
+    QString cesta() const { return subor_.fileName(); }
+    const QString& chyba() const { return chyba_; }
+
+private:
+    QTemporaryFile subor_;
+    QString chyba_;
+};
+
+// The statements of the generation on the connected copy, in one transaction: the sample
+// journal, the sample ledger, the exam's parameters from the dialog, and the journal without
+// its account assignments. Throws on the first failure; the transaction then rolls back.
+void pripravitSkusku(TfrmHlavny& h) {
+    Store& store = h.store();
+    Transaction t(store.connection());
+    h.SQL(QStringLiteral("DELETE FROM UctovnyDennikVzor;"));
+    h.SQL(QStringLiteral("INSERT INTO UctovnyDennikVzor SELECT *, 0 AS Vypocty FROM "
+                         "UctovnyDennik;"));
+    TfrmHlavnaKniha(h).Ulozit();
+    h.SQL(QStringLiteral("SELECT Count(*) AS Pocet FROM HlavnaKnihaVzor;"));
+    if (h.ADOQuery().integer(QStringLiteral("Pocet")) <= 0)
+        throw DbError(QStringLiteral("Vzorovú hlavnú knihu sa nepodarilo zostaviť."));
+    {
+        TfrmSkuska okno(h);
+        okno.exec();
+        if (!okno.chyba().isEmpty())
+            throw DbError(okno.chyba());
+    }
+    h.SQL(QStringLiteral("UPDATE UctovnyDennik SET MaDat = '', Dal = '';"));
+    t.commit();
+}
+
+} // namespace
+
+TfrmSkuska::TfrmSkuska(TfrmHlavny& h)
+    : TfrmMaleOkno(h, QStringLiteral("TfrmSkuska"), QStringLiteral("Skúška"), 14) {
+    lblNastavte = tucny(QStringLiteral("lblNastavte"), QStringLiteral("Nastavte dĺžku trvania "
+                                                                      "skúšky:"));
+    TrackBar = new QSlider(Qt::Horizontal);
+    TrackBar->setObjectName(QStringLiteral("TrackBar"));
+    TrackBar->setRange(0, skuska::NajdlhsiaSkuska);
+    TrackBar->setSingleStep(1);
+    TrackBar->setPageStep(15);
+    TrackBar->setTickPosition(QSlider::TicksBelow);
+    TrackBar->setTickInterval(60);
+    TrackBar->setValue(120);
+    lblCas = new QLabel(skuska::dlzka(120));
+    lblCas->setObjectName(QStringLiteral("lblCas"));
+    lblCas->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    lblCas->setStyleSheet(QStringLiteral("font-size: 11pt;"));
+    lblZvolte = tucny(QStringLiteral("lblZvolte"),
+                      QStringLiteral("Zvoľte riadky, v ktorých sa čiastky vynulujú:"));
+    CheckListBox = new QListWidget;
+    CheckListBox->setObjectName(QStringLiteral("CheckListBox"));
+    CheckListBox->setMinimumSize(360, 220);
+    CheckListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    btnOK = new QPushButton(QStringLiteral("&OK"));
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK->setMinimumWidth(88);
+    btnOK->setDefault(true);
+
+    connect(TrackBar, &QSlider::valueChanged, this, [this] { TrackBarChange(); });
+    connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
+
+    auto* tlacidla = new QHBoxLayout;
+    tlacidla->addStretch();
+    tlacidla->addWidget(btnOK);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 14, 16, 12);
+    layout->setSpacing(6);
+    layout->addWidget(lblNastavte);
+    layout->addWidget(TrackBar);
+    layout->addWidget(lblCas);
+    layout->addSpacing(8);
+    layout->addWidget(lblZvolte);
+    layout->addWidget(CheckListBox, 1);
+    layout->addSpacing(4);
+    layout->addLayout(tlacidla);
+
+    FormCreate();
+}
+
+void TfrmSkuska::FormCreate() {
+    const int n = hlavny.SQL(QStringLiteral("SELECT Riadok,Popis FROM UctovnyDennik ORDER BY "
+                                            "Riadok;"));
+    GeneralQuery& q = hlavny.ADOQuery();
+    for (int i = 1; i <= n; ++i) {
+        q.setRecNo(i);
+        const qint64 riadok = q.integer(QStringLiteral("Riadok"));
+        auto* item = new QListWidgetItem(
+            skuska::polozkaRiadku(riadok, q.text(QStringLiteral("Popis"))), CheckListBox);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+        // The row number travels with the item, also beyond three digits.
+        item->setData(Qt::UserRole, riadok);
+    }
+}
+
+void TfrmSkuska::TrackBarChange() {
+    lblCas->setText(skuska::dlzka(TrackBar->value()));
+}
+
+void TfrmSkuska::btnOKClick() {
+    close();
+}
+
+void TfrmSkuska::done(int result) {
+    if (!zatvorene_) {
+        zatvorene_ = true;
+        try {
+            FormClose();
+        } catch (const std::exception& e) {
+            chyba_ = QString::fromUtf8(e.what());
+        }
+    }
+    TfrmMaleOkno::done(result);
+}
+
+void TfrmSkuska::FormClose() {
+    SettingsRow& s = hlavny.tblAgendaNastavenie();
+    s.edit();
+    s.setText(QStringLiteral("SkuskaDlzka"), lblCas->text());
+    s.setText(QStringLiteral("MenoUzivatela"), QString());
+    // An exam file starts unstarted, whatever the agenda it was made from carried.
+    for (const char* pole : {"SkuskaZaciatok", "SkuskaZostatok", "SkuskaKoniec"})
+        s.setText(QString::fromLatin1(pole), QString());
+    s.post();
+    for (int i = 0; i < CheckListBox->count(); ++i) {
+        const QListWidgetItem* item = CheckListBox->item(i);
+        if (item->checkState() != Qt::Checked)
+            continue;
+        const qint64 n = item->data(Qt::UserRole).toLongLong();
+        hlavny.SQL(QStringLiteral("UPDATE UctovnyDennik SET Ciastka = '0,00', Suma = '0,00' "
+                                  "WHERE Riadok = %1;")
+                       .arg(n));
+        hlavny.SQL(
+            QStringLiteral("UPDATE UctovnyDennikVzor SET Vypocty = 1 WHERE Riadok = %1;").arg(n));
+    }
+}
+
+void TfrmSkuska::Vygenerovat(TfrmHlavny& h) {
+    h.SQL(QStringLiteral("SELECT Count(*) AS Pocet FROM UctovnyDennik;"));
+    if (h.ADOQuery().integer(QStringLiteral("Pocet")) <= 0) {
+        showError(&h, QStringLiteral("Chyba"),
+                  QStringLiteral("Účtovný denník je prázdny,\nnie sú žiadne vzorové údaje!"));
+        return;
+    }
+    // Without every account assigned there is no sample ledger, and an exam without it
+    // cannot be scored: nothing is made.
+    const QList<qint64> chybne = hlavnakniha::riadkyBezPredkontacie(h.store());
+    if (!chybne.isEmpty()) {
+        showError(&h, QStringLiteral("Účtovný denník"), hlavnakniha::spravaBezPredkontacie(chybne));
+        showWarning(&h, QStringLiteral("Upozornenie"), NebolaVygenerovana);
+        return;
+    }
+
+    const QString cesta = DialogService::instance().saveFile(
+        &h, QStringLiteral("Vygenerovať skúšku"), QDir::home().filePath(QStringLiteral("Skuska")),
+        QStringLiteral("Databázový súbor (*.mdb)"), QStringLiteral("mdb"));
+    if (cesta.isEmpty()) {
+        showWarning(&h, QStringLiteral("Upozornenie"), NebolaVygenerovana);
+        return;
+    }
+    if (h.jeCestaAgendy(cesta)) {
+        showError(&h, QStringLiteral("Chyba"),
+                  QStringLiteral("Zvolený súbor obsahuje práve načítanú agendu!"));
+        return;
+    }
+
+    const QString agenda = h.cestaAgendy();
+    QString chyba;
+    h.OdpojitDatabazu();
+    {
+        PracovnySubor kopia(cesta);
+        try {
+            if (!kopia.chyba().isEmpty())
+                throw DbError(kopia.chyba());
+            FileResult r = replaceFileWith(agenda, kopia.cesta());
+            if (!r)
+                throw DbError(r.error);
+            h.PripojitDatabazu(kopia.cesta());
+            pripravitSkusku(h);
+            h.OdpojitDatabazu();
+            // A fresh copy, checked, replaces the chosen file in one step.
+            r = compactDatabase(kopia.cesta(), cesta);
+            if (!r)
+                throw DbError(r.error);
+        } catch (const std::exception& e) {
+            chyba = QString::fromUtf8(e.what());
+        }
+        h.OdpojitDatabazu();
+    }
+    h.PripojitDatabazu(agenda);
+    if (!chyba.isEmpty()) {
+        showError(&h, QStringLiteral("Chyba"), NebolaVygenerovana + QStringLiteral("\n\n") + chyba);
+        return;
+    }
+    showInformation(&h, QStringLiteral("Informácia"),
+                    QStringLiteral("Vygenerovanie skúšky prebehlo úspešne!"));
+}
+
+} // namespace saldovia

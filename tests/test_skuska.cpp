@@ -1,0 +1,551 @@
+#include "GuiTest.h"
+#include "ScriptedDialogs.h"
+#include "TestAgenda.h"
+
+#include "app/Hlavny.h"
+#include "exam/Skuska.h"
+#include "exam/Vyhodnotenie.h"
+#include "ledger/Obraty.h"
+#include "reports/ReportPreview.h"
+#include "reports/Uctovnydennikskuska.h"
+#include "store/Agenda.h"
+#include "store/Store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+using namespace saldovia;
+
+namespace {
+
+const QString Uspech = QStringLiteral("Vygenerovanie skúšky prebehlo úspešne!");
+const QString Nevygenerovana = QStringLiteral("Skúška nebola vygenerovaná!");
+const QString Koniec = QStringLiteral("Skúška skončila!\nVšetky okná budú zatvorené...");
+
+// The teacher's journal: row, amount, description, debit, credit. Three-character accounts
+// are stored padded to five, as the pickers store them; row numbers leave gaps and one has
+// four digits.
+struct Riadok {
+    int riadok;
+    const char* suma;
+    const char* popis;
+    const char* maDat;
+    const char* dal;
+};
+const Riadok Dennik[] = {
+    {1, "1000,00", "Nákup materiálu", "112  ", "321  "},
+    {2, "250,50", "Výdaj do spotreby", "501  ", "112  "},
+    {7, "5000,00", "Vklad do pokladnice", "211  ", "221  "},
+    {123, "123,45", "Úhrada O'Brien", "321  ", "221  "},
+    {1234, "10,00", "Bankový poplatok", "568  ", "221  "},
+};
+
+void vykonat(const QString& path, const QString& sql) {
+    Connection c;
+    c.open(path);
+    c.exec(sql);
+}
+
+QStringList riadky(Connection& c, const QString& sql) {
+    const ResultSet rs = c.query(sql);
+    QStringList out;
+    for (int r = 0; r < rs.rowCount(); ++r) {
+        QStringList cells;
+        for (int k = 0; k < rs.columnCount(); ++k)
+            cells << rs.text(r, k);
+        out << cells.join(u'|');
+    }
+    return out;
+}
+
+QStringList stlpec(const QList<ReportPage>& pages, const QString& name) {
+    QStringList values;
+    for (const ReportPage& p : pages)
+        for (const ReportItem* item : p.findAll(name))
+            values << item->text;
+    return values;
+}
+
+// Sets the exam's parameters in the next parameters dialog: minutes on the slider and the rows
+// to tick; then closes it with OK or its close box.
+void nastavitSkusku(int minuty, QList<qint64> zaskrtnut, bool cezOK = true,
+                    QStringList* polozky = nullptr) {
+    naDalsieOkno([=](QDialog* d) {
+        auto* okno = qobject_cast<TfrmSkuska*>(d);
+        QVERIFY(okno);
+        if (polozky)
+            for (int i = 0; i < okno->CheckListBox->count(); ++i)
+                *polozky << okno->CheckListBox->item(i)->text();
+        okno->TrackBar->setValue(minuty);
+        for (int i = 0; i < okno->CheckListBox->count(); ++i) {
+            QListWidgetItem* item = okno->CheckListBox->item(i);
+            if (zaskrtnut.contains(item->data(Qt::UserRole).toLongLong()))
+                item->setCheckState(Qt::Checked);
+        }
+        if (cezOK)
+            okno->btnOK->click();
+        else
+            okno->close();
+    });
+}
+
+} // namespace
+
+class TestSkuska : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestAgenda> agenda;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<TfrmHlavny> h;
+
+    QString skuska() const { return agenda->file(QStringLiteral("Skuska.mdb")); }
+
+    void spustit() {
+        h.reset();
+        h = std::make_unique<TfrmHlavny>(agenda->dir());
+        h->FormActivate();
+    }
+    int pocet(const QString& sql) {
+        h->SQL(sql);
+        return static_cast<int>(h->ADOQuery().integer(QStringLiteral("Pocet")));
+    }
+    // Generates the exam of the fixture's journal: 61 minutes, rows 2 and 1234 to compute.
+    void vygenerovat() {
+        dialogs->files = {skuska()};
+        nastavitSkusku(61, {2, 1234});
+        h->mmItmVygenerovatSkusku->trigger();
+        QCOMPARE(dialogs->last().text, Uspech);
+    }
+    // Loads the exam file as a student does.
+    void obnovitSkusku() {
+        dialogs->files = {skuska()};
+        dialogs->answers = {QMessageBox::Yes};
+        h->mmItmObnovit->trigger();
+        QCOMPARE(dialogs->last().text, QStringLiteral("Obnovenie prebehlo úspešne!"));
+    }
+    QList<ReportPage> podrobnosti() {
+        QList<ReportPage> pages;
+        naDalsieOkno([&pages](QDialog* d) {
+            if (auto* p = qobject_cast<ReportPreview*>(d))
+                pages = p->pages();
+            d->reject();
+        });
+        h->btnPodrobnosti->click();
+        return pages;
+    }
+
+private slots:
+    void init() {
+        agenda = std::make_unique<TestAgenda>();
+        QString sql = QStringLiteral(
+            "UPDATE AgendaNastavenie SET UctovnyRok = '2006', NazovFirmy = 'Obchod O''Brien', "
+            "MenoUzivatela = 'Učiteľ', Poznamky = 'Zaúčtujte prípady.';");
+        for (const Riadok& r : Dennik)
+            sql += QStringLiteral("INSERT INTO UctovnyDennik VALUES (%1, '05.01.2006', 'ID0601', "
+                                  "%2, 'SKK', '1,000', %2, %3, %4, %5);")
+                       .arg(r.riadok)
+                       .arg(sqlText(QString::fromUtf8(r.suma)), sqlText(QString::fromUtf8(r.popis)),
+                            sqlText(QString::fromUtf8(r.maDat)), sqlText(QString::fromUtf8(r.dal)));
+        vykonat(agenda->path(), sql);
+        dialogs = std::make_unique<ScriptedDialogs>();
+        spustit();
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+    void cleanup() {
+        h.reset();
+        dialogs.reset();
+        agenda.reset();
+    }
+
+    // The exam file holds the journal without accounts and with the chosen amounts erased, the
+    // samples, the duration and no user name; the agenda stays byte for byte as it was.
+    void generationEndToEnd() {
+        writeFileBytes(skuska(), "an older file of that name"); // replaced
+        const QByteArray agendaPred = readFileBytes(agenda->path());
+        QStringList polozky;
+        dialogs->files = {skuska()};
+        nastavitSkusku(61, {2, 1234}, true, &polozky);
+        h->mmItmVygenerovatSkusku->trigger();
+
+        QCOMPARE(polozky, QStringList({"001 - Nákup materiálu", "002 - Výdaj do spotreby",
+                                       "007 - Vklad do pokladnice", "123 - Úhrada O'Brien",
+                                       "1234 - Bankový poplatok"}));
+        QCOMPARE(dialogs->texts(), QStringList{Uspech});
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Informácia"));
+        QCOMPARE(dialogs->last().icon, DialogService::Icon::Information);
+        QCOMPARE(readFileBytes(agenda->path()), agendaPred);
+        QCOMPARE(h->store().path(), agenda->path());
+        QCOMPARE(h->uctovnyRok(), QStringLiteral("2006"));
+        QVERIFY(h->mmItmVygenerovatSkusku->isVisible());
+        // nothing else is left in the folder
+        QCOMPARE(QDir(agenda->dir()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 QStringList({"Data.mdb", "Skuska.mdb"}));
+
+        QVERIFY(kontrolaDatabazy(skuska()));
+        Connection c;
+        c.open(skuska());
+        QCOMPARE(riadky(c, QStringLiteral("SELECT Riadok, Ciastka, Suma, MaDat, Dal FROM "
+                                          "UctovnyDennik ORDER BY Riadok;")),
+                 QStringList({"1|1000,00|1000,00||", "2|0,00|0,00||", "7|5000,00|5000,00||",
+                              "123|123,45|123,45||", "1234|0,00|0,00||"}));
+        QStringList vzor;
+        for (const Riadok& r : Dennik)
+            vzor << QStringLiteral("%1|05.01.2006|ID0601|%2|SKK|1,000|%2|%3|%4|%5|%6")
+                        .arg(r.riadok)
+                        .arg(QString::fromUtf8(r.suma), QString::fromUtf8(r.popis),
+                             QString::fromUtf8(r.maDat), QString::fromUtf8(r.dal))
+                        .arg(r.riadok == 2 || r.riadok == 1234 ? 1 : 0);
+        QCOMPARE(riadky(c, QStringLiteral("SELECT * FROM UctovnyDennikVzor ORDER BY Riadok;")),
+                 vzor);
+        QCOMPARE(riadky(c, QStringLiteral("SELECT * FROM HlavnaKniha;")), QStringList());
+        QCOMPARE(riadky(c, QStringLiteral("SELECT SkuskaDlzka, MenoUzivatela, SkuskaZaciatok, "
+                                          "SkuskaZostatok, SkuskaKoniec, NazovFirmy, Poznamky "
+                                          "FROM AgendaNastavenie;")),
+                 QStringList{"1:01:00|||||Obchod O'Brien|Zaúčtujte prípady."});
+        const QStringList vzorKnihy =
+            riadky(c, QStringLiteral("SELECT * FROM HlavnaKnihaVzor ORDER BY CisloUctu;"));
+        c.close();
+
+        // the sample ledger is the teacher's ledger
+        hlavnakniha::vytvorit(h->store());
+        Connection a;
+        a.open(agenda->path());
+        QCOMPARE(vzorKnihy, riadky(a, QStringLiteral("SELECT * FROM HlavnaKniha ORDER BY "
+                                                     "CisloUctu;")));
+        QCOMPARE(vzorKnihy.size(), 6 + 6 + 4);
+    }
+
+    // The dialog's texts and limits, and its close box storing what it shows as OK does.
+    void parametersDialog() {
+        h->SQL(QStringLiteral("INSERT INTO UctovnyDennikVzor SELECT *, 0 AS Vypocty FROM "
+                              "UctovnyDennik;"));
+        TfrmSkuska d(*h);
+        QCOMPARE(d.windowTitle(), QStringLiteral("Skúška"));
+        QCOMPARE(d.pomocnik(), 14);
+        QCOMPARE(d.lblNastavte->text(), QStringLiteral("Nastavte dĺžku trvania skúšky:"));
+        QCOMPARE(d.lblZvolte->text(),
+                 QStringLiteral("Zvoľte riadky, v ktorých sa čiastky vynulujú:"));
+        QCOMPARE(d.btnOK->text(), QStringLiteral("&OK"));
+        QCOMPARE(d.lblCas->text(), QStringLiteral("2:00:00"));
+        QCOMPARE(d.TrackBar->value(), 120);
+        QCOMPARE(d.TrackBar->maximum(), 240);
+        QCOMPARE(d.TrackBar->tickInterval(), 60);
+        QCOMPARE(d.CheckListBox->count(), 5);
+        for (int i = 0; i < d.CheckListBox->count(); ++i)
+            QCOMPARE(d.CheckListBox->item(i)->checkState(), Qt::Unchecked);
+        for (auto [minuty, text] : {std::pair{0, "0:00:00"}, {61, "1:01:00"}, {240, "4:00:00"}}) {
+            d.TrackBar->setValue(minuty);
+            QCOMPARE(d.lblCas->text(), QString::fromLatin1(text));
+        }
+        d.TrackBar->setValue(0);
+        d.CheckListBox->item(2)->setCheckState(Qt::Checked); // row 7
+        d.show();
+        d.close();
+        d.close(); // stored once
+        QVERIFY(d.chyba().isEmpty());
+        QCOMPARE(h->tblAgendaNastavenie().text(QStringLiteral("SkuskaDlzka")),
+                 QStringLiteral("0:00:00"));
+        QCOMPARE(h->tblAgendaNastavenie().text(QStringLiteral("MenoUzivatela")), QString());
+        QCOMPARE(pocet(QStringLiteral("SELECT Count(*) AS Pocet FROM UctovnyDennik WHERE "
+                                      "Suma = '0,00' AND Ciastka = '0,00';")),
+                 1);
+        QCOMPARE(pocet(QStringLiteral("SELECT Count(*) AS Pocet FROM UctovnyDennikVzor WHERE "
+                                      "Vypocty = 1 AND Riadok = 7;")),
+                 1);
+        QCOMPARE(pocet(QStringLiteral("SELECT Count(*) AS Pocet FROM UctovnyDennikVzor WHERE "
+                                      "Vypocty = 1;")),
+                 1);
+
+        QCOMPARE(skuska::dlzka(0), QStringLiteral("0:00:00"));
+        QCOMPARE(skuska::polozkaRiadku(7, QStringLiteral("x")), QStringLiteral("007 - x"));
+        QCOMPARE(skuska::polozkaRiadku(1234, QString()), QStringLiteral("1234 - "));
+    }
+
+    // Loading the exam file by the restore starts the exam; closing its dialog with the close
+    // box generated it as well.
+    void restoreStartsTheExam() {
+        dialogs->files = {skuska()};
+        nastavitSkusku(0, {}, false);
+        h->mmItmVygenerovatSkusku->trigger();
+        QCOMPARE(dialogs->last().text, Uspech);
+        {
+            Connection c;
+            c.open(skuska());
+            QCOMPARE(riadky(c, QStringLiteral("SELECT SkuskaDlzka FROM AgendaNastavenie;")),
+                     QStringList{"0:00:00"});
+            c.exec(QStringLiteral("UPDATE AgendaNastavenie SET SkuskaDlzka = '1:01:00';"));
+        }
+        obnovitSkusku();
+        QCOMPARE(h->lblVitajte->text(), QStringLiteral("Vitajte"));
+        QVERIFY(h->lblNaSkuske->isVisibleTo(h.get()));
+        QCOMPARE(h->StatusBar->panel(3), QStringLiteral("1:01:00"));
+        QVERIFY(h->Timer->isActive());
+        QVERIFY(h->dbEdtMenoUzivatela->isVisibleTo(h.get()));
+        QCOMPARE(h->ListView->count(), 8);
+        QVERIFY(!h->mmItmVygenerovatSkusku->isVisible());
+        QVERIFY(!h->pnlVysledky->isVisibleTo(h.get()));
+        QCOMPARE(pocet(QStringLiteral("SELECT Count(*) AS Pocet FROM UctovnyDennik WHERE MaDat = "
+                                      "'' AND Dal = '';")),
+                 5);
+        // a name typed but not yet confirmed is stored by the clock's tick
+        h->dbEdtMenoUzivatela->setText(QStringLiteral("Eva"));
+        h->TimerTimer();
+        QCOMPARE(h->tblAgendaNastavenie().text(QStringLiteral("MenoUzivatela")),
+                 QStringLiteral("Eva"));
+        QCOMPARE(h->StatusBar->panel(3), QStringLiteral("1:00:59"));
+
+        // a remaining time that is no time stops the clock with the error
+        h->StatusBar->setPanel(3, QStringLiteral("1:6O:00"));
+        QVERIFY_THROWS_EXCEPTION(DbError, h->TimerTimer());
+        QVERIFY(!h->Timer->isActive());
+    }
+
+    // Every refusal ends with its message and writes nothing.
+    void generationRefused() {
+        // cancelled
+        h->mmItmVygenerovatSkusku->trigger();
+        QCOMPARE(dialogs->last().text, Nevygenerovana);
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Upozornenie"));
+        QCOMPARE(dialogs->last().icon, DialogService::Icon::Warning);
+        // the loaded agenda
+        dialogs->files = {agenda->dir() + QStringLiteral("/./Data.mdb")};
+        h->mmItmVygenerovatSkusku->trigger();
+        QCOMPARE(dialogs->last().text,
+                 QStringLiteral("Zvolený súbor obsahuje práve načítanú agendu!"));
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Chyba"));
+        QCOMPARE(dialogs->last().icon, DialogService::Icon::Critical);
+        QCOMPARE(dialogs->fileCaptions.size(), 2);
+
+        // lines without accounts: the ledger's refusal, no file dialog
+        h->SQL(QStringLiteral("UPDATE UctovnyDennik SET Dal = '' WHERE Riadok IN (7, 123);"));
+        dialogs->messages.clear();
+        h->mmItmVygenerovatSkusku->trigger();
+        QCOMPARE(dialogs->texts(),
+                 QStringList({"Neboli vyplnené všetky predkontácie!\n\nZoznam chybných riadkov: "
+                              "7, 123",
+                              Nevygenerovana}));
+        QCOMPARE(dialogs->fileCaptions.size(), 2);
+
+        // an empty journal
+        h->SQL(QStringLiteral("DELETE FROM UctovnyDennik;"));
+        dialogs->messages.clear();
+        h->mmItmVygenerovatSkusku->trigger();
+        QCOMPARE(dialogs->texts(),
+                 QStringList{"Účtovný denník je prázdny,\nnie sú žiadne vzorové údaje!"});
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Chyba"));
+        QCOMPARE(dialogs->fileCaptions.size(), 2);
+        QVERIFY(!QFile::exists(skuska()));
+        QVERIFY(h->store().isConnected());
+        h->OdpojitDatabazu();
+        Connection c;
+        c.open(agenda->path());
+        QCOMPARE(riadky(c, QStringLiteral("SELECT Count(*) FROM UctovnyDennik;")),
+                 QStringList{"0"});
+    }
+
+    // A failure on the way leaves the chosen path as it was, no work files, and the agenda
+    // connected and unchanged.
+    void generationFailingCleanly() {
+        const QByteArray agendaPred = readFileBytes(agenda->path());
+        dialogs->files = {agenda->file(QStringLiteral("nie/je/Skuska.mdb"))};
+        h->mmItmVygenerovatSkusku->trigger();
+        QVERIFY(dialogs->last().text.startsWith(Nevygenerovana + QStringLiteral("\n\n")));
+        QCOMPARE(dialogs->last().icon, DialogService::Icon::Critical);
+        QVERIFY(h->store().isConnected());
+        QCOMPARE(h->store().path(), agenda->path());
+
+        // an amount that is no number stops the sample ledger in the middle of the work
+        h->OdpojitDatabazu();
+        vykonat(agenda->path(),
+                QStringLiteral("UPDATE UctovnyDennik SET Suma = '12,5O' WHERE Riadok = 7;"));
+        spustit();
+        const QByteArray agendaPotom = readFileBytes(agenda->path());
+        QVERIFY(agendaPotom != agendaPred);
+        writeFileBytes(skuska(), "the previous exam");
+        dialogs->files = {skuska()};
+        dialogs->messages.clear();
+        h->mmItmVygenerovatSkusku->trigger(); // fails before the parameters dialog
+        QCOMPARE(dialogs->messages.size(), 1);
+        QVERIFY(dialogs->last().text.startsWith(Nevygenerovana));
+        QVERIFY(dialogs->last().text.contains(QStringLiteral("12,5O")));
+        QCOMPARE(readFileBytes(skuska()), QByteArray("the previous exam"));
+        QCOMPARE(readFileBytes(agenda->path()), agendaPotom);
+        QCOMPARE(QDir(agenda->dir()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 QStringList({"Data.mdb", "Skuska.mdb"}));
+        QCOMPARE(h->store().path(), agenda->path());
+        QVERIFY(h->isEnabled());
+        QVERIFY(!h->store().connection().inTransaction());
+        QCOMPARE(h->tblAgendaNastavenie().text(QStringLiteral("SkuskaDlzka")), QString());
+    }
+
+    // The three scores and their texts, straight from the tables.
+    void scoring() {
+        Store& st = h->store();
+        auto vzor = [&](const QString& values) {
+            st.SQL(QStringLiteral("INSERT INTO UctovnyDennikVzor (Riadok, Suma, MaDat, Dal, "
+                                  "Vypocty) VALUES %1;")
+                       .arg(values));
+        };
+        h->SQL(QStringLiteral("DELETE FROM UctovnyDennik;"));
+        // an empty sample and an empty journal: nothing to get wrong
+        QCOMPARE(skuska::predkontacie(st), (skuska::Skore{0, 0}));
+        QCOMPARE(skuska::textSkore(skuska::vypocty(st)),
+                 QStringLiteral("0 z 0 správne, úspešnosť: 100,00%"));
+
+        // the student's work is missing: every account counts, except an empty sample value
+        vzor(QStringLiteral("(1, '10,00', '211  ', '221  ', 0), (2, '20,00', '501  ', '', 1)"));
+        QCOMPARE(skuska::predkontacie(st), (skuska::Skore{1, 4}));
+        QCOMPARE(skuska::vypocty(st), (skuska::Skore{0, 1}));
+
+        // all right, then accounts compared exactly as stored
+        h->SQL(QStringLiteral(
+            "INSERT INTO UctovnyDennik (Riadok, Suma, MaDat, Dal) VALUES (1, '10,00', '211  ', "
+            "'221  '), (2, '20,0', '501  ', '');"));
+        QCOMPARE(skuska::textSkore(skuska::predkontacie(st)),
+                 QStringLiteral("4 z 4 správne, úspešnosť: 100,00%"));
+        QCOMPARE(skuska::textSkore(skuska::vypocty(st)),
+                 QStringLiteral("1 z 1 správne, úspešnosť: 100,00%"));
+        h->SQL(QStringLiteral("UPDATE UctovnyDennik SET MaDat = '211', Dal = '0221 ', Suma = "
+                              "'20,01' WHERE Riadok IN (1, 2);"));
+        QCOMPARE(skuska::textSkore(skuska::predkontacie(st)),
+                 QStringLiteral("0 z 4 správne, úspešnosť: 0,00%"));
+        QCOMPARE(skuska::textSkore(skuska::vypocty(st)),
+                 QStringLiteral("0 z 1 správne, úspešnosť: 0,00%"));
+
+        // partly right, and a student's extra row that the sample does not know is not scored
+        vzor(QStringLiteral("(3, '0,00', '321  ', '211  ', 1)"));
+        h->SQL(QStringLiteral(
+            "UPDATE UctovnyDennik SET MaDat = '211  ', Dal = '221  ' WHERE Riadok = 1;"
+            "INSERT INTO UctovnyDennik (Riadok, Suma, MaDat, Dal) VALUES (3, '0', '321  ', '211'),"
+            " (4, '1,00', '999  ', '999  ');"));
+        QCOMPARE(skuska::predkontacie(st), (skuska::Skore{3, 6}));
+        QCOMPARE(skuska::textSkore(skuska::vypocty(st)),
+                 QStringLiteral("1 z 2 správne, úspešnosť: 50,00%"));
+
+        QCOMPARE(skuska::percento(3, 4), QStringLiteral("75,00"));
+        QCOMPARE(skuska::percento(1, 3), QStringLiteral("33,33"));
+        QCOMPARE(skuska::percento(2, 3), QStringLiteral("66,67"));
+        QCOMPARE(skuska::percento(1, 32), QStringLiteral("3,13")); // 3,125 rounds up
+        QCOMPARE(skuska::percento(800.f / 11.f), QStringLiteral("72,73"));
+        QCOMPARE(skuska::textHlavnejKnihy(100.f), QStringLiteral("zodpovedá na 100,00%"));
+        QCOMPARE(skuska::textHlavnejKnihy(0.f), QStringLiteral("zodpovedá na 0,00%"));
+        QCOMPARE(skuska::textHlavnejKnihy(-1.f), QStringLiteral("nebolo možné vygenerovať"));
+        QVERIFY(skuska::rovnakaSuma(QStringLiteral("1250,5"), QStringLiteral("1250,50")));
+        QVERIFY(!skuska::rovnakaSuma(QString(), QStringLiteral("0,00")));
+        QVERIFY(skuska::rovnakaSuma(QString(), QString()));
+    }
+
+    // A finished exam shows its results after the first tick, also after a restart, when the
+    // ledger cannot be built, and the comparison prints the sample rows under the student's.
+    void resultsAfterTheFirstTick() {
+        vygenerovat();
+        obnovitSkusku();
+        const QString zaciatok = h->tblAgendaNastavenie().text(QStringLiteral("SkuskaZaciatok"));
+        // the student's work: all assigned but row 1's credit, row 2's amount wrong
+        h->SQL(QStringLiteral(
+            "UPDATE UctovnyDennik SET MaDat = (SELECT MaDat FROM UctovnyDennikVzor v WHERE "
+            "v.Riadok = UctovnyDennik.Riadok), Dal = (SELECT Dal FROM UctovnyDennikVzor v WHERE "
+            "v.Riadok = UctovnyDennik.Riadok);"
+            "UPDATE UctovnyDennik SET Dal = '325  ' WHERE Riadok = 1;"
+            "UPDATE UctovnyDennik SET Suma = '250,00' WHERE Riadok = 2;"
+            "UPDATE UctovnyDennik SET Suma = '10,00' WHERE Riadok = 1234;"));
+        h->dbEdtMenoUzivatela->setText(QStringLiteral("Eva"));
+        h->dbEdtMenoUzivatelaExit();
+        dialogs->messages.clear();
+        dialogs->answers = {QMessageBox::Yes};
+        h->KoniecSkusky();
+        QVERIFY(!h->pnlVysledky->isVisibleTo(h.get()));
+        h->TimerTimer();
+        QCOMPARE(dialogs->texts(), QStringList({"Naozaj chcete skúšku ukončiť?", Koniec}));
+        QVERIFY(h->pnlVysledky->isVisibleTo(h.get()));
+        QVERIFY(h->btnPodrobnosti->isVisibleTo(h.get()));
+        QCOMPARE(h->txtZaciatok->text(), zaciatok);
+        QCOMPARE(h->txtKoniec->text(),
+                 h->tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")));
+        QVERIFY(!h->txtKoniec->text().isEmpty());
+        QCOMPARE(h->txtPredkontacie->text(), QStringLiteral("9 z 10 správne, úspešnosť: 90,00%"));
+        QCOMPARE(h->txtVypocty->text(), QStringLiteral("1 z 2 správne, úspešnosť: 50,00%"));
+        // 211, 221 and 568 agree; 112, 321 and 501 do not; 325 is not in the sample: 3 of 7
+        QCOMPARE(h->txtHlavnaKniha->text(), QStringLiteral("zodpovedá na 42,86%"));
+        // the list keeps the space above the results
+        QVERIFY(h->ListView->geometry().bottom() < h->pnlVysledky->geometry().top());
+
+        // the comparison printout, with a row the student deleted
+        h->SQL(QStringLiteral("DELETE FROM UctovnyDennik WHERE Riadok = 7;"));
+        const QList<ReportPage> pages = podrobnosti();
+        QCOMPARE(pages.size(), 1);
+        const ReportPage& p = pages.constFirst();
+        QCOMPARE(p.find(QStringLiteral("qrLblNazovDokladu"))->text,
+                 QStringLiteral("Účtovný denník - Skúška"));
+        QCOMPARE(p.find(QStringLiteral("qrLblCisloDokladu"))->text, QStringLiteral("2006"));
+        QCOMPARE(p.find(QStringLiteral("qrLblPolozkyUctovnehoDennika"))->text,
+                 QStringLiteral("Položky účtovného denníka:"));
+        QVERIFY(p.find(QStringLiteral("qrLblMenoDatum"))->text.startsWith(u"Eva, "));
+        QStringList nadpisy;
+        for (const char* pole : {"Riadok", "Datum", "Doklad", "Popis", "Suma", "MaDat", "Dal"}) {
+            const ReportItem* n = p.find(QStringLiteral("qrLbl") + QLatin1String(pole));
+            QVERIFY(n && n->font.italic());
+            nadpisy << n->text;
+        }
+        QCOMPARE(nadpisy,
+                 QStringList({"Riadok", "Dátum", "Doklad", "Popis", "Suma", "Má dať", "Dal"}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtRiadok")),
+                 QStringList({"1", "2", "7", "123", "1234"}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtSkuskaSuma")),
+                 QStringList({"1000,00", "250,00", "", "123,45", "10,00"}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtSkuskaDal")),
+                 QStringList({"325  ", "112  ", "", "221  ", "221  "}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtSuma")),
+                 QStringList({"1000,00", "250,50", "5000,00", "123,45", "10,00"}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtMaDat")),
+                 QStringList({"112  ", "501  ", "211  ", "321  ", "568  "}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtDal")),
+                 QStringList({"321  ", "112  ", "221  ", "221  ", "221  "}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrLblSpravneUdaje")),
+                 QStringList(5, QStringLiteral("Správne údaje:")));
+        // the caption ends before the amount column, under the student's amount
+        const ReportItem* spravne = p.find(QStringLiteral("qrLblSpravneUdaje"));
+        const ReportItem* suma = p.find(QStringLiteral("qrDbTxtSuma"));
+        const ReportItem* sumaSkusky = p.find(QStringLiteral("qrDbTxtSkuskaSuma"));
+        QVERIFY(spravne->font.italic());
+        QVERIFY(spravne->rect.right() <= suma->rect.left());
+        QVERIFY(suma->rect.top() >= sumaSkusky->rect.bottom());
+        QCOMPARE(suma->rect.left(), sumaSkusky->rect.left());
+        QVERIFY(suma->alignment & Qt::AlignRight);
+        QVERIFY(p.find(QStringLiteral("qrDbTxtDal"))->alignment & Qt::AlignHCenter);
+        QVERIFY(p.find(QStringLiteral("qrLblPodpis")));
+        h->SQL(QStringLiteral("INSERT INTO UctovnyDennik SELECT Riadok, Datum, Doklad, Ciastka, "
+                              "Mena, Kurz, Suma, Popis, MaDat, Dal FROM UctovnyDennikVzor WHERE "
+                              "Riadok = 7;"));
+
+        // restarted: no message, the results again after the first tick; a line without an
+        // account leaves the ledger unscored after the build's own message
+        h->SQL(QStringLiteral("UPDATE UctovnyDennik SET MaDat = '' WHERE Riadok = 7;"));
+        h->close();
+        dialogs->messages.clear();
+        spustit();
+        QCOMPARE(h->StatusBar->panel(3), QStringLiteral("0:00:00"));
+        QVERIFY(!h->pnlVysledky->isVisibleTo(h.get()));
+        h->TimerTimer();
+        QCOMPARE(dialogs->texts(),
+                 QStringList{"Neboli vyplnené všetky predkontácie!\n\nZoznam chybných riadkov: 7"});
+        QVERIFY(h->pnlVysledky->isVisibleTo(h.get()));
+        QCOMPARE(h->txtPredkontacie->text(), QStringLiteral("8 z 10 správne, úspešnosť: 80,00%"));
+        QCOMPARE(h->txtVypocty->text(), QStringLiteral("1 z 2 správne, úspešnosť: 50,00%"));
+        QCOMPARE(h->txtHlavnaKniha->text(), QStringLiteral("nebolo možné vygenerovať"));
+        QCOMPARE(h->txtZaciatok->text(), zaciatok);
+
+        // a sample without rows prints no page
+        h->SQL(QStringLiteral("DELETE FROM UctovnyDennikVzor;"));
+        TfrmUctovnyDennikSkuska prazdna(h->store(), h->uctovnyRok());
+        QVERIFY(prazdna.layout().isEmpty());
+    }
+};
+
+SALDOVIA_GUI_TEST_MAIN(TestSkuska)
+#include "test_skuska.moc"
