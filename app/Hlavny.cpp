@@ -8,6 +8,7 @@
 #include "Pracovnydatum.h"
 #include "accounts/Uctovaosnova.h"
 #include "ledger/Hlavnakniha.h"
+#include "notes/Poznamky.h"
 #include "settings/Agendanastavenie.h"
 #include "settings/Agendaprisposobenie.h"
 #include "store/Agenda.h"
@@ -651,7 +652,7 @@ void TfrmHlavny::mmItmUctovnyDennikClick() {
     nedostupne(QStringLiteral("Účtovný denník"));
 }
 void TfrmHlavny::mmItmPoznamkyClick() {
-    nedostupne(QStringLiteral("Poznámky"));
+    otvoritOkno(new TfrmPoznamky(*this));
 }
 void TfrmHlavny::mmItmUctovaOsnovaClick() {
     otvoritOkno(new TfrmUctovaOsnova(*this));
