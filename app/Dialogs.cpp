@@ -1,9 +1,18 @@
 #include "Dialogs.h"
 
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPageSetupDialog>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QVBoxLayout>
 
 namespace saldovia {
 
@@ -18,6 +27,14 @@ DialogService& DialogService::instance() {
 
 void DialogService::install(DialogService* service) {
     installed = service;
+}
+
+bool DialogService::color(QWidget*, QColor&) {
+    return false;
+}
+
+bool DialogService::font(QWidget*, QFont&, QColor&) {
+    return false;
 }
 
 void showError(QWidget* parent, const QString& caption, const QString& text) {
@@ -113,6 +130,92 @@ bool QtDialogService::pageSetup(QWidget* parent, QPrinter& printer) {
 bool QtDialogService::print(QWidget* parent, QPrinter& printer) {
     QPrintDialog d(&printer, parent);
     return d.exec() == QDialog::Accepted;
+}
+
+bool QtDialogService::color(QWidget* parent, QColor& color) {
+    const QColor c = QColorDialog::getColor(color, parent, QStringLiteral("Farba"));
+    if (!c.isValid())
+        return false;
+    color = c;
+    return true;
+}
+
+namespace {
+
+// The colours the font dialog offers for the text.
+struct FarbaPisma {
+    QRgb rgb;
+    const char* nazov;
+};
+const FarbaPisma FarbyPisma[] = {
+    {0x000000, "Čierna"},      {0x800000, "Gaštanová"},  {0x008000, "Zelená"},
+    {0x808000, "Olivová"},     {0x000080, "Tmavomodrá"}, {0x800080, "Fialová"},
+    {0x008080, "Modrozelená"}, {0x808080, "Sivá"},       {0xC0C0C0, "Strieborná"},
+    {0xFF0000, "Červená"},     {0x00FF00, "Limetková"},  {0xFFFF00, "Žltá"},
+    {0x0000FF, "Modrá"},       {0xFF00FF, "Purpurová"},  {0x00FFFF, "Azúrová"},
+    {0xFFFFFF, "Biela"},
+};
+
+QIcon vzorkaFarby(const QColor& c) {
+    QPixmap p(22, 12);
+    p.fill(c);
+    QPainter painter(&p);
+    painter.setPen(Qt::gray);
+    painter.drawRect(p.rect().adjusted(0, 0, -1, -1));
+    return QIcon(p);
+}
+
+} // namespace
+
+bool QtDialogService::font(QWidget* parent, QFont& font, QColor& color) {
+    // Qt's font dialog has no colour: it is embedded here with a colour list beside it.
+    // The dialog finds the preset style by its translated name, which the font's own style
+    // names never match in Slovak: the font is given the name of its style itself.
+    if (font.styleName().isEmpty()) {
+        const QString rodina = font.family();
+        for (const QString& styl : QFontDatabase::styles(rodina))
+            if (QFontDatabase::bold(rodina, styl) == font.bold() &&
+                QFontDatabase::italic(rodina, styl) == font.italic()) {
+                font.setStyleName(styl);
+                break;
+            }
+    }
+    QDialog d(parent);
+    d.setObjectName(QStringLiteral("FontDialog"));
+    d.setWindowTitle(QStringLiteral("Písmo"));
+    auto* pismo = new QFontDialog(font, &d);
+    pismo->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    pismo->setWindowFlags(Qt::Widget);
+    pismo->setSizeGripEnabled(false);
+    auto* farba = new QComboBox;
+    farba->setObjectName(QStringLiteral("cbFarba"));
+    for (const FarbaPisma& f : FarbyPisma)
+        farba->addItem(vzorkaFarby(QColor(f.rgb)), QString::fromUtf8(f.nazov), QColor(f.rgb));
+    const QColor povodna = color.isValid() ? color.toRgb() : QColor(Qt::black);
+    int i = farba->findData(povodna);
+    if (i < 0) {
+        farba->addItem(vzorkaFarby(povodna), QStringLiteral("Vlastná"), povodna);
+        i = farba->count() - 1;
+    }
+    farba->setCurrentIndex(i);
+    auto* lblFarba = new QLabel(QStringLiteral("&Farba:"));
+    lblFarba->setBuddy(farba);
+    auto* tlacidla = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(tlacidla, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    QObject::connect(tlacidla, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    auto* dole = new QHBoxLayout;
+    dole->addWidget(lblFarba);
+    dole->addWidget(farba);
+    dole->addStretch();
+    dole->addWidget(tlacidla);
+    auto* layout = new QVBoxLayout(&d);
+    layout->addWidget(pismo);
+    layout->addLayout(dole);
+    if (d.exec() != QDialog::Accepted)
+        return false;
+    font = pismo->currentFont();
+    color = farba->currentData().value<QColor>();
+    return true;
 }
 
 } // namespace saldovia

@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QString>
 
+class QColor;
+class QFont;
 class QPrinter;
 class QWidget;
 
@@ -32,6 +34,13 @@ public:
     virtual bool pageSetup(QWidget* parent, QPrinter& printer) = 0;
     // The print dialog before printing; true when the user chose to print.
     virtual bool print(QWidget* parent, QPrinter& printer) = 0;
+    // The colour dialog preset with `color`; true when the user chose one, now in `color`.
+    // A service without it answers as if cancelled.
+    virtual bool color(QWidget* parent, QColor& color);
+    // The font dialog preset with `font` and `color` (it offers the colour of the text as
+    // well); true when the user confirmed, the choice then in `font` and `color`.
+    // A service without it answers as if cancelled.
+    virtual bool font(QWidget* parent, QFont& font, QColor& color);
 
     // The service in force; Qt dialogs unless another was installed.
     static DialogService& instance();
@@ -62,6 +71,8 @@ public:
     bool printerSetup(QWidget* parent, QPrinter& printer) override;
     bool pageSetup(QWidget* parent, QPrinter& printer) override;
     bool print(QWidget* parent, QPrinter& printer) override;
+    bool color(QWidget* parent, QColor& color) override;
+    bool font(QWidget* parent, QFont& font, QColor& color) override;
 };
 
 } // namespace saldovia

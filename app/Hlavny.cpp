@@ -10,6 +10,7 @@
 #include "exam/Skuska.h"
 #include "journal/Uctovnydennik.h"
 #include "ledger/Hlavnakniha.h"
+#include "notes/Poznamky.h"
 #include "reports/Uctovnydenniktlac.h"
 #include "settings/Agendanastavenie.h"
 #include "settings/Agendaprisposobenie.h"
@@ -670,7 +671,7 @@ void TfrmHlavny::mmItmUctovnyDennikClick() {
     otvoritOkno(new TfrmUctovnyDennik(*this));
 }
 void TfrmHlavny::mmItmPoznamkyClick() {
-    nedostupne(QStringLiteral("Poznámky"));
+    otvoritOkno(new TfrmPoznamky(*this));
 }
 void TfrmHlavny::mmItmUctovaOsnovaClick() {
     otvoritOkno(new TfrmUctovaOsnova(*this));

@@ -2,8 +2,12 @@
 
 #include "app/Dialogs.h"
 
+#include <QColor>
+#include <QFont>
 #include <QList>
 #include <QStringList>
+
+#include <optional>
 
 // Answers the program's dialogs from a script and records every message, for tests.
 // Without a scripted answer a message box gets its default button and a file dialog is
@@ -26,6 +30,17 @@ public:
     QList<bool> printerAnswers;                 // for printer, page and print dialogs
     QList<Message> messages;                    // every message box shown
     QStringList fileCaptions;                   // every file dialog's caption
+
+    // Colour and font dialogs: each answer is taken in order; nullopt or no answer cancels.
+    // What each dialog was preset with is recorded.
+    struct FontChoice {
+        QFont font;
+        QColor color;
+    };
+    QList<std::optional<QColor>> colorAnswers;
+    QList<std::optional<FontChoice>> fontAnswers;
+    QList<QColor> colorPresets;
+    QList<FontChoice> fontPresets;
 
     QStringList texts() const {
         QStringList t;
@@ -54,6 +69,24 @@ public:
     bool printerSetup(QWidget*, QPrinter&) override { return nextPrinterAnswer(); }
     bool pageSetup(QWidget*, QPrinter&) override { return nextPrinterAnswer(); }
     bool print(QWidget*, QPrinter&) override { return nextPrinterAnswer(); }
+    bool color(QWidget*, QColor& color) override {
+        colorPresets << color;
+        const std::optional<QColor> a =
+            colorAnswers.isEmpty() ? std::nullopt : colorAnswers.takeFirst();
+        if (a)
+            color = *a;
+        return a.has_value();
+    }
+    bool font(QWidget*, QFont& font, QColor& color) override {
+        fontPresets << FontChoice{font, color};
+        const std::optional<FontChoice> a =
+            fontAnswers.isEmpty() ? std::nullopt : fontAnswers.takeFirst();
+        if (a) {
+            font = a->font;
+            color = a->color;
+        }
+        return a.has_value();
+    }
 
 private:
     bool nextPrinterAnswer() {
