@@ -11,6 +11,9 @@
 #include "journal/Uctovnydennik.h"
 #include "ledger/Hlavnakniha.h"
 #include "notes/Poznamky.h"
+#include "reports/Doklad2tlac.h"
+#include "reports/Dokladtlac.h"
+#include "reports/Knihafakturtlac.h"
 #include "reports/Uctovnydenniktlac.h"
 #include "settings/Agendanastavenie.h"
 #include "settings/Agendaprisposobenie.h"
@@ -117,6 +120,27 @@ TfrmHlavny::TfrmHlavny(const QString& programDir)
     sluzbyDennika.tlacitDennik = [this] {
         QWidget* parent = QApplication::activeModalWidget();
         TfrmUctovnyDennikTlac::Tlacit(store_, *tlaciaren_, uctovnyRok(), parent ? parent : this);
+    };
+
+    // A document prints with the printout of its kind's class: invoices and cash documents
+    // with their parties and VAT, the other kinds with their journal lines. The title comes
+    // from the kind's row of qryAgendaPrisposobenie, positioned here when the caller has not.
+    sluzbyDennika.tlacitDoklad = [this](const QString& druh, const QString& cislo) {
+        DataSet& q = store_.qryAgendaPrisposobenie;
+        if (!q.isOpen() || q.text(QStringLiteral("Kod")) != druh) {
+            q.close();
+            q.setSQL(QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = %1;")
+                         .arg(sqlText(druh)));
+            q.open();
+        }
+        QWidget* parent = QApplication::activeModalWidget();
+        if (!parent)
+            parent = this;
+        if (druh == QLatin1String("FV") || druh == QLatin1String("FP") ||
+            druh == QLatin1String("PP") || druh == QLatin1String("PV"))
+            TfrmDoklad2Tlac::Tlacit(store_, *tlaciaren_, cislo, parent);
+        else
+            TfrmDokladTlac::Tlacit(store_, *tlaciaren_, cislo, parent);
     };
 
     const QString helpPath = priecinok_ + QStringLiteral("/Pomocnik.hlp");
@@ -710,7 +734,7 @@ void TfrmHlavny::mmItmKnihaFakturClick() {
                         QStringLiteral("Ešte nebola vystavená ani prijatá žiadna faktúra!"));
         return;
     }
-    nedostupne(QStringLiteral("Kniha faktúr"));
+    TfrmKnihaFakturTlac::Tlacit(store_, *tlaciaren_, uctovnyRok(), this);
 }
 
 void TfrmHlavny::mmItmSkoncitClick() {

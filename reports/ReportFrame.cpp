@@ -25,6 +25,32 @@ ReportFrame ReportFrame::fromSettings(const SettingsRow& settings, const QString
     return f;
 }
 
+QString ReportFrame::field(const ResultSet& rows, const char* name) {
+    const int column = rows.columnIndex(QLatin1String(name));
+    return rows.rowCount() > 0 && column >= 0 ? rows.text(0, column) : QString();
+}
+
+ReportFrame ReportFrame::fromDocument(const ResultSet& doklad, const SettingsRow& settings,
+                                      const QString& title, const QString& number,
+                                      const LogoLoader& nacitatLogo) {
+    ReportFrame f;
+    f.NazovDokladu = title;
+    f.CisloDokladu = number;
+    f.NazovFirmy = field(doklad, "NazovFirmy");
+    f.SidloUlica = field(doklad, "SidloUlica");
+    f.SidloPSC = field(doklad, "SidloPSC");
+    f.SidloMesto = field(doklad, "SidloMesto");
+    f.SidloStat = field(doklad, "SidloStat");
+    f.ICO = field(doklad, "ICO");
+    f.DIC = field(doklad, "DIC");
+    f.ICDPH = field(doklad, "ICDPH");
+    f.MenoUzivatela = settings.text(QStringLiteral("MenoUzivatela"));
+    const QString logo = field(doklad, "Logo");
+    if (!logo.isEmpty() && logo != QLatin1String("0") && nacitatLogo)
+        f.Logo = nacitatLogo(logo);
+    return f;
+}
+
 QString ReportFrame::menoDatum() const {
     return MenoUzivatela + QStringLiteral(", ") + dateToText(DatumTlace);
 }
@@ -131,11 +157,15 @@ double fillIdentity(BandWriter& w, const ReportFrame& f, double top,
                          {QStringLiteral("DIČ:"), f.DIC, QStringLiteral("DIC")},
                          {QStringLiteral("IČ DPH:"), f.ICDPH, QStringLiteral("ICDPH")}};
     rows.append(extraRows);
-    const double valueLeft = captionWidth + 2.0;
+    // Captions longer than the usual column ("Vystavil (a):") widen it rather than be clipped.
+    double captions = captionWidth;
+    for (const FrameRow& row : rows)
+        captions = std::max(captions, saldovia::textWidth(row.caption, plain) + 0.5);
+    const double valueLeft = captions + 2.0;
     const double valueWidth = boxLeft - 4.0 - valueLeft;
     double ly = top + addressPadding;
     for (const FrameRow& row : rows) {
-        w.text(QRectF(0, ly, captionWidth, rowHeight), row.caption, TextStyle(plain, rightMiddle),
+        w.text(QRectF(0, ly, captions, rowHeight), row.caption, TextStyle(plain, rightMiddle),
                QStringLiteral("qrLbl") + row.name);
         ly += w.text(QRectF(valueLeft, ly, valueWidth, rowHeight), row.value,
                      TextStyle(bold, leftMiddle, Qt::black, true),
@@ -145,9 +175,10 @@ double fillIdentity(BandWriter& w, const ReportFrame& f, double top,
 }
 
 void fillTitle(BandWriter& w, const ReportFrame& f, const QString& caption,
-               const QString& captionName, Qt::Alignment captionAlignment) {
+               const QString& captionName, Qt::Alignment captionAlignment,
+               const QList<FrameRow>& extraRows) {
     const double ruleBottom = fillTitleLine(w, f);
-    double y = fillIdentity(w, f, ruleBottom + 4.0);
+    double y = fillIdentity(w, f, ruleBottom + 4.0, extraRows);
     if (!caption.isEmpty()) {
         y += 4.0;
         w.text(QRectF(0, y, w.width(), rowHeight + 0.5), caption,

@@ -2,6 +2,7 @@
 
 #include "reports/Logo.h"
 #include "reports/Report.h"
+#include "store/Connection.h"
 
 #include <QDate>
 #include <QImage>
@@ -41,6 +42,15 @@ struct ReportFrame {
     static ReportFrame fromSettings(const SettingsRow& settings, const QString& title,
                                     const QString& number, const LogoLoader& nacitatLogo);
 
+    // Identity and logo (by the document's Logo number) as stored with a document, the first
+    // row of `doklad` (a row of Doklady; no row gives empty values); the user name is the
+    // settings row's.
+    static ReportFrame fromDocument(const ResultSet& doklad, const SettingsRow& settings,
+                                    const QString& title, const QString& number,
+                                    const LogoLoader& nacitatLogo);
+    // A column of the first row as text; "" without a row or such a column.
+    static QString field(const ResultSet& rows, const char* name);
+
     // The footer's "name, dd.MM.yyyy".
     QString menoDatum() const;
 };
@@ -79,9 +89,11 @@ double fillTitleLine(BandWriter& w, const ReportFrame& f);
 // address block with the logo; returns the bottom of the taller block.
 double fillIdentity(BandWriter& w, const ReportFrame& f, double top,
                     const QList<FrameRow>& extraRows = {});
-// The whole title band of the frame, with an optional caption under the blocks.
+// The whole title band of the frame, with an optional caption under the blocks and further
+// rows of the left block.
 void fillTitle(BandWriter& w, const ReportFrame& f, const QString& caption = {},
-               const QString& captionName = {}, Qt::Alignment captionAlignment = Qt::AlignLeft);
+               const QString& captionName = {}, Qt::Alignment captionAlignment = Qt::AlignLeft,
+               const QList<FrameRow>& extraRows = {});
 
 // The navy rules of the column header at y = 0 and y = height.
 void fillColumnHeaderRules(BandWriter& w, double height);

@@ -751,8 +751,17 @@ private slots:
         w.vybrat(2); // a document line
         QVERIFY(w.mmItmOdstranitDoklad->isEnabled());
         QVERIFY(w.pmItmOdstranitDoklad->isEnabled());
-        QVERIFY(!w.mmItmTlacitDoklad->isEnabled()); // no printout yet
-        QVERIFY(!w.btnUpravit->isEnabled());        // no editor yet
+        // printed with the printout of its kind, titled by the kind
+        QVERIFY(w.mmItmTlacitDoklad->isEnabled());
+        QString titul;
+        naDalsieOkno([&titul](QDialog* d) {
+            if (auto* preview = qobject_cast<ReportPreview*>(d))
+                titul = preview->pages().first().find(QStringLiteral("qrLblCisloDokladu"))->text;
+            d->reject();
+        });
+        w.mmItmTlacitDoklad->trigger();
+        QCOMPARE(titul, QStringLiteral("ID0601"));
+        QVERIFY(!w.btnUpravit->isEnabled()); // no editor yet
         QVERIFY(!w.mmItmOdstranitPolozku->isEnabled());
         w.vybrat(1); // a free line
         QVERIFY(!w.mmItmOdstranitDoklad->isEnabled());

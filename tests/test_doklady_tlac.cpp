@@ -1,0 +1,547 @@
+#include "GuiTest.h"
+#include "ScriptedDialogs.h"
+#include "TestAgenda.h"
+
+#include "app/Hlavny.h"
+#include "reports/Doklad2tlac.h"
+#include "reports/Dokladtlac.h"
+#include "reports/Knihafakturtlac.h"
+#include "reports/ReportPreview.h"
+#include "settings/Logo.h"
+#include "store/Values.h"
+
+#include <QAction>
+#include <QPrinter>
+#include <QRegularExpression>
+
+using namespace saldovia;
+
+namespace {
+
+// Texts of every item of that name on all pages, in page order.
+QStringList stlpec(const QList<ReportPage>& pages, const QString& name) {
+    QStringList values;
+    for (const ReportPage& p : pages)
+        for (const ReportItem* item : p.findAll(name))
+            values << item->text;
+    return values;
+}
+
+QString text(const ReportPage& page, const QString& name) {
+    const ReportItem* item = page.find(name);
+    return item ? item->text : QStringLiteral("<chýba %1>").arg(name);
+}
+
+QImage obrazok(const QColor& farba) {
+    QImage img(52, 40, QImage::Format_RGB32);
+    img.fill(farba);
+    return img;
+}
+
+int pdfStrany(const QString& path) {
+    return static_cast<int>(QString::fromLatin1(readFileBytes(path))
+                                .count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+}
+
+// Closes every modal dialog that opens while it lives and notes its name; stops with the
+// test that made it, so it never reaches into a later one.
+class Zatvarac {
+public:
+    explicit Zatvarac(std::function<void(QDialog*)> pred = {}) {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this, pred] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                okna << d->objectName();
+                if (pred)
+                    pred(d);
+                d->reject();
+            }
+        });
+        timer_.start();
+    }
+    QStringList okna;
+
+private:
+    QTimer timer_;
+};
+
+} // namespace
+
+class TestDokladyTlac : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestAgenda> agenda;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<TfrmHlavny> h;
+
+    Store& store() { return h->store(); }
+    void sql(const QString& statement) { store().connection().exec(statement); }
+    void nastavit(const QString& field, const QString& value) {
+        store().tblAgendaNastavenie.edit();
+        store().tblAgendaNastavenie.setText(field, value);
+        store().tblAgendaNastavenie.post();
+    }
+    // Positions qryAgendaPrisposobenie on the kind, as the callers of the printouts do.
+    void druh(const QString& kod) {
+        DataSet& q = store().qryAgendaPrisposobenie;
+        q.close();
+        q.setSQL(
+            QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = %1;").arg(sqlText(kod)));
+        q.open();
+    }
+    // A document row with the identity snapshot "Alfa" and the given logo number.
+    void doklad(const QString& kod, const QString& cislo, int logo,
+                const QString& popis = QStringLiteral("Nákup materiálu")) {
+        store().connection().execBound(
+            QStringLiteral(
+                "INSERT INTO Doklady (Druh, Cislo, Datum, Popis, NazovFirmy, SidloUlica, SidloPSC, "
+                "SidloMesto, SidloStat, ICO, DIC, ICDPH, Vystavil, Schvalil, Prijal, Telefon, Fax, "
+                "Mobil, Email, Web, Ucet, IBAN, SWIFT, NazovFirmy2, SidloUlica2, SidloPSC2, "
+                "SidloMesto2, SidloStat2, ICO2, DIC2, ICDPH2, Datum2, Datum3, SposobPlatby, "
+                "SposobDopravy, Zaklad, DPH, Spolu, Logo) VALUES (?, ?, '12.03.2006', ?, "
+                "'Alfa O''Neil, s.r.o.', 'Hlavná 1', '81101', 'Bratislava', 'Slovensko', "
+                "'12345678', '2020123456', 'SK2020123456', 'Ján Novák', 'Eva Malá', 'Peter Kráľ', "
+                "'02/1234567', '02/7654321', '0905123456', 'alfa@alfa.sk', 'www.alfa.sk', "
+                "'1234567890/0200', 'SK3102000000001234567890', 'SUBASKBX', 'Beta a.s.', "
+                "'Dlhá 5', '04001', 'Košice', 'Slovensko', '87654321', '2020654321', "
+                "'SK2020654321', '13.03.2006', '27.03.2006', 'prevodom', 'kuriérom', '0,00', "
+                "'0,00', '0,00', ?);"),
+            {kod, cislo, popis, logo});
+    }
+    void riadok(int r, const QString& cislo, const QString& suma, const QString& popis,
+                const QString& maDat, const QString& dal) {
+        store().connection().execBound(
+            QStringLiteral("INSERT INTO UctovnyDennik VALUES (?, '12.03.2006', ?, ?, 'SKK', "
+                           "'1,000', ?, ?, ?, ?);"),
+            {r, cislo, suma, suma, popis, maDat, dal});
+    }
+    // A line of an invoice: its base posting r, its VAT posting r + 1 when the rate is not
+    // zero, and its price including VAT.
+    void polozka(const QString& cislo, int c, int r, const QString& sadzba, const QString& zaklad,
+                 const QString& dph, const QString& popis) {
+        const Amount spolu = *Amount::parse(zaklad) + *Amount::parse(dph);
+        riadok(r, cislo, zaklad, popis, QStringLiteral("311  "), QStringLiteral("604  "));
+        QVariant riadokDph;
+        if (sadzba != QLatin1String("0")) {
+            riadok(r + 1, cislo, dph, popis, QStringLiteral("311  "), QStringLiteral("343  "));
+            riadokDph = r + 1;
+        }
+        store().connection().execBound(
+            QStringLiteral("INSERT INTO DokladyPolozky VALUES (?, ?, ?, ?, ?, ?, ?);"),
+            {c, cislo, r, riadokDph, sadzba, popis, spolu.toText()});
+    }
+    // The settings after the documents were written: another company and logo.
+    void zmenitNastavenia() {
+        nastavit(QStringLiteral("NazovFirmy"), QStringLiteral("Gama, k.s."));
+        nastavit(QStringLiteral("ICO"), QStringLiteral("99999999"));
+        nastavit(QStringLiteral("Telefon"), QStringLiteral("000"));
+        nastavit(QStringLiteral("Logo"), QStringLiteral("2"));
+    }
+
+private slots:
+    void init() {
+        agenda = std::make_unique<TestAgenda>();
+        dialogs = std::make_unique<ScriptedDialogs>();
+        Connection c;
+        c.open(agenda->path());
+        c.exec(QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006', SadzbaDPH = '19', "
+                              "MenoUzivatela = 'Ján Študent', NazovFirmy = 'Alfa O''Neil, s.r.o.', "
+                              "ICO = '12345678', Logo = '1';"));
+        c.close();
+        h = std::make_unique<TfrmHlavny>(agenda->dir());
+        h->FormActivate();
+        h->setPracovnyDatum(QStringLiteral("01.01.2007"));
+        QVERIFY(dialogs->messages.isEmpty());
+        UlozitLogo(store(), 1, obrazok(Qt::red));
+        UlozitLogo(store(), 2, obrazok(Qt::blue));
+    }
+    void cleanup() {
+        h.reset();
+        dialogs.reset();
+        agenda.reset();
+    }
+
+    // --- the simple document ---
+
+    void simpleDocumentPrintsItsSnapshotAndLines() {
+        doklad(QStringLiteral("ID"), QStringLiteral("ID0601"), 1, QStringLiteral("Oprava O'Hara"));
+        riadok(7, QStringLiteral("ID0601"), QStringLiteral("10,05"), QStringLiteral("Kľúč O'Brien"),
+               QStringLiteral("501  "), QStringLiteral("211  "));
+        riadok(3, QStringLiteral("ID0601"), QStringLiteral("1250,50"), QStringLiteral("Materiál"),
+               QStringLiteral("112"), QStringLiteral("321  "));
+        riadok(5, QStringLiteral("ID0602"), QStringLiteral("1,00"), QStringLiteral("iný doklad"),
+               QStringLiteral("501  "), QStringLiteral("211  "));
+        riadok(6, QString(), QStringLiteral("2,00"), QStringLiteral("voľný riadok"),
+               QStringLiteral("501  "), QStringLiteral("211  "));
+        zmenitNastavenia();
+        sql(QStringLiteral(
+            "UPDATE AgendaPrisposobenie SET Doklad = 'Doklad d''Arc' WHERE Kod = 'ID';"));
+        druh(QStringLiteral("ID"));
+
+        TfrmDokladTlac tlac(store(), QStringLiteral("ID0601"));
+        const QList<ReportPage> pages = tlac.layout();
+        QCOMPARE(pages.size(), 1);
+        const ReportPage& p = pages[0];
+        QCOMPARE(text(p, QStringLiteral("qrLblLicenciaPopis")), LicenciaPopis);
+        QCOMPARE(text(p, QStringLiteral("qrLblNazovDokladu")), QStringLiteral("Doklad d'Arc"));
+        QCOMPARE(text(p, QStringLiteral("qrLblCisloDokladu")), QStringLiteral("ID0601"));
+        // the identity and logo stored with the document, not the settings of today
+        QCOMPARE(text(p, QStringLiteral("qrLblNazovFirmy")), QStringLiteral("Alfa O'Neil, s.r.o."));
+        QCOMPARE(text(p, QStringLiteral("qrLblICOText")), QStringLiteral("12345678"));
+        QCOMPARE(text(p, QStringLiteral("qrLblICDPHText")), QStringLiteral("SK2020123456"));
+        QCOMPARE(text(p, QStringLiteral("qrLblSidloPSC")) + u' ' +
+                     text(p, QStringLiteral("qrLblSidloMesto")),
+                 QStringLiteral("81101 Bratislava"));
+        QCOMPARE(p.find(QStringLiteral("qrImgLogo"))->image.pixelColor(0, 0), QColor(Qt::red));
+        // issuer, date and description in the left block, in this order under IČ DPH
+        const QStringList captions{text(p, QStringLiteral("qrLblICDPH")),
+                                   text(p, QStringLiteral("qrLblVystavil")),
+                                   text(p, QStringLiteral("qrLblDatumDokladu")),
+                                   text(p, QStringLiteral("qrLblPopisDokladu"))};
+        QCOMPARE(captions, (QStringList{"IČ DPH:", "Vystavil (a):", "Dátum:", "Popis:"}));
+        QCOMPARE(text(p, QStringLiteral("qrLblVystavilText")), QStringLiteral("Ján Novák"));
+        QCOMPARE(text(p, QStringLiteral("qrLblDatumDokladuText")), QStringLiteral("12.03.2006"));
+        QCOMPARE(text(p, QStringLiteral("qrLblPopisDokladuText")), QStringLiteral("Oprava O'Hara"));
+        const double vystavil = p.find(QStringLiteral("qrLblVystavil"))->rect.top();
+        QVERIFY(p.find(QStringLiteral("qrLblICDPH"))->rect.top() < vystavil);
+        QVERIFY(vystavil < p.find(QStringLiteral("qrLblPopisDokladu"))->rect.top());
+        // no caption is clipped: each fits its box
+        for (const QString& name :
+             {QStringLiteral("qrLblVystavil"), QStringLiteral("qrLblICDPH")}) {
+            const ReportItem* c = p.find(name);
+            QVERIFY(textWidth(c->text, c->font) <= c->rect.width());
+        }
+        const ReportItem* polozky = p.find(QStringLiteral("qrLblPolozkyUctovnehoDennika"));
+        QCOMPARE(polozky->text, QStringLiteral("Položky účtovného denníka:"));
+        QCOMPARE(polozky->alignment & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+
+        // its own lines only, in row order, as stored
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtRiadok")), (QStringList{"3", "7"}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtSuma")), (QStringList{"1250,50", "10,05"}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtPopis"))[1], QStringLiteral("Kľúč O'Brien"));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtMaDat")), (QStringList{"112", "501  "}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtDal")), (QStringList{"321  ", "211  "}));
+        QStringList hlavicky;
+        for (const ReportColumn& c : TfrmDokladTlac::columns())
+            hlavicky << text(p, QStringLiteral("qrLbl") + c.field);
+        QCOMPARE(hlavicky, (QStringList{"Riadok", "Dátum", "Popis", "Suma", "Má dať", "Dal"}));
+        QCOMPARE(text(p, QStringLiteral("qrLblMenoDatum")),
+                 QStringLiteral("Ján Študent, ") + dateToText(tlac.frame().DatumTlace));
+        QCOMPARE(text(p, QStringLiteral("qrLblPodpis")), QStringLiteral("Pečiatka a podpis"));
+
+        // a document written without a logo prints none, whatever the settings hold
+        doklad(QStringLiteral("ID"), QStringLiteral("ID0602"), 0);
+        QVERIFY(!TfrmDokladTlac(store(), QStringLiteral("ID0602"))
+                     .layout()[0]
+                     .find(QStringLiteral("qrImgLogo")));
+    }
+
+    void documentWithoutLinesIsNotPrinted() {
+        doklad(QStringLiteral("SP"), QStringLiteral("SP0601"), 1);
+        druh(QStringLiteral("SP"));
+        QPrinter printer;
+        Zatvarac zatvarac; // would close a preview
+        for (const QString& cislo : {QStringLiteral("SP0601"), QStringLiteral("SP0699")}) {
+            TfrmDokladTlac::Tlacit(store(), printer, cislo);
+            QCOMPARE(dialogs->last().caption, QStringLiteral("Tlač dokladu"));
+            QCOMPARE(dialogs->last().text, QStringLiteral("Doklad nemá žiadne položky!"));
+            QCOMPARE(dialogs->last().icon, DialogService::Icon::Critical);
+            QCOMPARE(dialogs->last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        }
+        // a number that does not exist gives empty header values
+        TfrmDokladTlac chyba(store(), QStringLiteral("SP0699"));
+        QCOMPARE(chyba.frame().NazovFirmy, QString());
+        QVERIFY(chyba.frame().Logo.isNull());
+        QCOMPARE(dialogs->messages.size(), 2);
+        QVERIFY(zatvarac.okna.isEmpty());
+    }
+
+    void longDocumentKeepsCaptionsAndFootersOnEveryPage() {
+        doklad(QStringLiteral("BV"), QStringLiteral("BV0601"), 0);
+        for (int i = 1; i <= 90; ++i)
+            riadok(i, QStringLiteral("BV0601"), QStringLiteral("%1,00").arg(i),
+                   QStringLiteral("Platba faktúry č. %1 odberateľa podľa výpisu z účtu").arg(i),
+                   QStringLiteral("221  "), QStringLiteral("311  "));
+        druh(QStringLiteral("BV"));
+        TfrmDokladTlac tlac(store(), QStringLiteral("BV0601"));
+        const QList<ReportPage> pages = tlac.layout();
+        QVERIFY(pages.size() >= 3);
+        for (const ReportPage& p : pages) {
+            QCOMPARE(text(p, QStringLiteral("qrLblRiadok")), QStringLiteral("Riadok"));
+            QCOMPARE(text(p, QStringLiteral("qrLblMaDat")), QStringLiteral("Má dať"));
+            QCOMPARE(text(p, QStringLiteral("qrSysStrana")),
+                     QStringLiteral("Strana %1").arg(p.number));
+            QCOMPARE(text(p, QStringLiteral("qrLblLicenciaNazov")), LicenciaNazov);
+            QCOMPARE(p.find(QStringLiteral("qrLblNazovDokladu")) != nullptr, p.number == 1);
+            QCOMPARE(p.find(QStringLiteral("qrLblPodpis")) != nullptr, p.number == pages.size());
+        }
+        QCOMPARE(text(pages[0], QStringLiteral("qrLblNazovDokladu")),
+                 QStringLiteral("Výpis z bankového účtu"));
+        QStringList ocakavane;
+        for (int i = 1; i <= 90; ++i)
+            ocakavane << QString::number(i);
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtRiadok")), ocakavane);
+        const ReportPage& last = pages.last();
+        QVERIFY(last.find(QStringLiteral("qrShpPodpis"))->rect.top() >
+                last.findAll(QStringLiteral("qrDbTxtRiadok")).last()->rect.bottom());
+
+        const QString path = agenda->file(QStringLiteral("vypis.pdf"));
+        QVERIFY(writePdf(path, pages, tlac.report().caption));
+        QCOMPARE(pdfStrany(path), pages.size());
+    }
+
+    // --- the invoice and cash document ---
+
+    void issuedInvoiceSumsItsLinesPerRate() {
+        doklad(QStringLiteral("FV"), QStringLiteral("FV0601"), 1);
+        polozka(QStringLiteral("FV0601"), 2, 12, QStringLiteral("0"), QStringLiteral("50,00"),
+                QStringLiteral("0,00"), QStringLiteral("Doprava"));
+        polozka(QStringLiteral("FV0601"), 1, 10, QStringLiteral("19"), QStringLiteral("10,05"),
+                QStringLiteral("1,91"), QStringLiteral("Tovar O'Brien"));
+        polozka(QStringLiteral("FV0601"), 3, 13, QStringLiteral("19"), QStringLiteral("100,00"),
+                QStringLiteral("19,00"), QStringLiteral("Služby"));
+        polozka(QStringLiteral("FV0602"), 1, 20, QStringLiteral("19"), QStringLiteral("5,00"),
+                QStringLiteral("0,95"), QStringLiteral("iná faktúra"));
+        zmenitNastavenia();
+        druh(QStringLiteral("FV"));
+
+        TfrmDoklad2Tlac tlac(store(), QStringLiteral("FV0601"));
+        const QList<ReportPage> pages = tlac.layout();
+        QCOMPARE(pages.size(), 1);
+        const ReportPage& p = pages[0];
+        QCOMPARE(text(p, QStringLiteral("qrLblNazovDokladu")), QStringLiteral("Vystavená faktúra"));
+        QCOMPARE(text(p, QStringLiteral("qrLblCisloDokladu")), QStringLiteral("FV0601"));
+        QCOMPARE(text(p, QStringLiteral("qrLblDodavatel")), QStringLiteral("Dodávateľ:"));
+        QCOMPARE(text(p, QStringLiteral("qrLblOdberatel")), QStringLiteral("Odberateľ:"));
+        // both parties, contacts, dates and names as stored with the invoice
+        const QList<std::pair<const char*, const char*>> polia{
+            {"qrLblNazovFirmy", "Alfa O'Neil, s.r.o."},
+            {"qrLblICOText", "12345678"},
+            {"qrLblTelefonText", "02/1234567"},
+            {"qrLblMobilText", "0905123456"},
+            {"qrLblEmailText", "alfa@alfa.sk"},
+            {"qrLblUcetText", "1234567890/0200"},
+            {"qrLblIBANText", "SK3102000000001234567890"},
+            {"qrLblSWIFTText", "SUBASKBX"},
+            {"qrLblNazovFirmy2", "Beta a.s."},
+            {"qrLblSidloMesto2", "Košice"},
+            {"qrLblICOText2", "87654321"},
+            {"qrLblICDPHText2", "SK2020654321"},
+            {"qrLblDatum1Text", "12.03.2006"},
+            {"qrLblDatum2Text", "13.03.2006"},
+            {"qrLblDatum3Text", "27.03.2006"},
+            {"qrLblVystavilText", "Ján Novák"},
+            {"qrLblSchvalilText", "Eva Malá"},
+            {"qrLblPrijalText", "Peter Kráľ"},
+            {"qrLblSposobPlatbyText", "prevodom"},
+            {"qrLblSposobDopravyText", "kuriérom"},
+            {"qrLblDatum2", "vzniku daňovej povinnosti:"},
+            {"qrLblPolozky", "Položky:"},
+        };
+        for (const auto& [meno, hodnota] : polia)
+            QCOMPARE(text(p, QLatin1String(meno)), QString::fromUtf8(hodnota));
+        QCOMPARE(p.find(QStringLiteral("qrImgLogo"))->image.pixelColor(0, 0), QColor(Qt::red));
+        // the logo stands in the left box
+        QVERIFY(p.find(QStringLiteral("qrShpDodavatel"))
+                    ->rect.contains(p.find(QStringLiteral("qrImgLogo"))->rect));
+
+        // the lines in number order; a line at 0 % has no VAT posting
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtCislo")), (QStringList{"1", "2", "3"}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtPopis"))[0], QStringLiteral("Tovar O'Brien"));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtZaklad")),
+                 (QStringList{"10,05", "50,00", "100,00"}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtDPH")),
+                 (QStringList{"1,91", "0,00", "19,00"}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtSpolu")),
+                 (QStringList{"11,96", "50,00", "119,00"}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtRiadok")), (QStringList{"10", "12", "13"}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtRiadokDPH")), (QStringList{"11", "", "14"}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtMaDatDPH")),
+                 (QStringList{"311  ", "", "311  "}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtDalDPH")),
+                 (QStringList{"343  ", "", "343  "}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtDal")),
+                 (QStringList{"604  ", "604  ", "604  "}));
+        // the postings stand under the amounts, one row below
+        const ReportItem* zaklad = p.find(QStringLiteral("qrDbTxtZaklad"));
+        const ReportItem* riadok = p.find(QStringLiteral("qrDbTxtRiadok"));
+        QVERIFY(riadok->rect.top() >= zaklad->rect.bottom() - 1e-9);
+        QVERIFY(riadok->rect.left() >= zaklad->rect.left() - 1e-9);
+
+        // the summary: 0 % alone, 19 % exact, the grand total
+        QCOMPARE(text(p, QStringLiteral("qrLblSadzbaDPHNulova")), QStringLiteral("0%"));
+        QCOMPARE(text(p, QStringLiteral("qrLblZakladNulova")), QStringLiteral("50,00"));
+        QCOMPARE(text(p, QStringLiteral("qrLblDPHNulova")), QStringLiteral("0,00"));
+        QCOMPARE(text(p, QStringLiteral("qrLblSpoluNulova")), QStringLiteral("50,00"));
+        QCOMPARE(text(p, QStringLiteral("qrLblSadzbaDPHZakladna")), QStringLiteral("19%"));
+        QCOMPARE(text(p, QStringLiteral("qrLblZakladZakladna")), QStringLiteral("110,05"));
+        QCOMPARE(text(p, QStringLiteral("qrLblDPHZakladna")), QStringLiteral("20,91"));
+        QCOMPARE(text(p, QStringLiteral("qrLblSpoluZakladna")), QStringLiteral("130,96"));
+        QVERIFY(p.find(QStringLiteral("qrLblSpoluZakladna"))->font.underline());
+        QCOMPARE(text(p, QStringLiteral("qrLblSpoluUplne")), QStringLiteral("180,96"));
+        QVERIFY(p.find(QStringLiteral("qrLblSpoluUplne"))->font.bold());
+        QCOMPARE(text(p, QStringLiteral("qrLblSumar")), QStringLiteral("Sumár:"));
+        QVERIFY(p.find(QStringLiteral("qrShpSumar"))->rect.bottom() <
+                p.find(QStringLiteral("qrShpPodpis"))->rect.top());
+
+        const QString path = agenda->file(QStringLiteral("faktura.pdf"));
+        QVERIFY(writePdf(path, pages, tlac.report().caption));
+        QCOMPARE(pdfStrany(path), 1);
+    }
+
+    void receivedInvoiceAndOddRates() {
+        // a received invoice: the agenda company is the customer; all lines at 0 %
+        doklad(QStringLiteral("FP"), QStringLiteral("FP0601"), 0);
+        polozka(QStringLiteral("FP0601"), 1, 1, QStringLiteral("0"), QStringLiteral("30,00"),
+                QStringLiteral("0,00"), QStringLiteral("Kniha"));
+        druh(QStringLiteral("FP"));
+        TfrmDoklad2Tlac fp(store(), QStringLiteral("FP0601"));
+        ReportPage p = fp.layout()[0];
+        QCOMPARE(text(p, QStringLiteral("qrLblNazovDokladu")), QStringLiteral("Prijatá faktúra"));
+        QCOMPARE(text(p, QStringLiteral("qrLblDodavatel")), QStringLiteral("Odberateľ"));
+        QCOMPARE(text(p, QStringLiteral("qrLblOdberatel")), QStringLiteral("Dodávateľ"));
+        QVERIFY(!p.find(QStringLiteral("qrImgLogo")));
+        QCOMPARE(text(p, QStringLiteral("qrLblSpoluNulova")), QStringLiteral("30,00"));
+        QCOMPARE(text(p, QStringLiteral("qrLblSadzbaDPHZakladna")), QStringLiteral("19%"));
+        QCOMPARE(text(p, QStringLiteral("qrLblZakladZakladna")), QStringLiteral("0,00"));
+        QCOMPARE(text(p, QStringLiteral("qrLblSpoluZakladna")), QStringLiteral("0,00"));
+        QCOMPARE(text(p, QStringLiteral("qrLblSpoluUplne")), QStringLiteral("30,00"));
+
+        // a cash payment with lines at two non-zero rates, written before the agenda's rate
+        // became 20: each rate keeps its own row and label, the total adds them all
+        doklad(QStringLiteral("PV"), QStringLiteral("PV0601"), 2);
+        polozka(QStringLiteral("PV0601"), 1, 5, QStringLiteral("19"), QStringLiteral("100,00"),
+                QStringLiteral("19,00"), QStringLiteral("Papier"));
+        polozka(QStringLiteral("PV0601"), 2, 7, QStringLiteral("10"), QStringLiteral("10,00"),
+                QStringLiteral("1,00"), QStringLiteral("Lieky"));
+        nastavit(QStringLiteral("SadzbaDPH"), QStringLiteral("20"));
+        druh(QStringLiteral("PV"));
+        TfrmDoklad2Tlac pv(store(), QStringLiteral("PV0601"));
+        p = pv.layout()[0];
+        QCOMPARE(text(p, QStringLiteral("qrLblDodavatel")), QStringLiteral("Odberateľ"));
+        QCOMPARE(p.find(QStringLiteral("qrImgLogo"))->image.pixelColor(0, 0), QColor(Qt::blue));
+        QCOMPARE(stlpec({p}, QStringLiteral("qrLblSadzbaDPHZakladna")),
+                 (QStringList{"10%", "19%"}));
+        QCOMPARE(stlpec({p}, QStringLiteral("qrLblDPHZakladna")), (QStringList{"1,00", "19,00"}));
+        QCOMPARE(stlpec({p}, QStringLiteral("qrLblSpoluZakladna")),
+                 (QStringList{"11,00", "119,00"}));
+        QCOMPARE(text(p, QStringLiteral("qrLblSpoluUplne")), QStringLiteral("130,00"));
+        QCOMPARE(pv.spoluUplne(), *Amount::parse(QStringLiteral("130,00")));
+    }
+
+    void invoiceLinesNeedTheirBasePosting() {
+        doklad(QStringLiteral("PP"), QStringLiteral("PP0601"), 0);
+        polozka(QStringLiteral("PP0601"), 1, 1, QStringLiteral("19"), QStringLiteral("20,00"),
+                QStringLiteral("3,80"), QStringLiteral("Tržba"));
+        polozka(QStringLiteral("PP0601"), 2, 3, QStringLiteral("19"), QStringLiteral("40,00"),
+                QStringLiteral("7,60"), QStringLiteral("Tržba 2"));
+        sql(QStringLiteral("DELETE FROM UctovnyDennik WHERE Riadok = 3;"));
+        druh(QStringLiteral("PP"));
+        TfrmDoklad2Tlac pp(store(), QStringLiteral("PP0601"));
+        QCOMPARE(stlpec(pp.layout(), QStringLiteral("qrDbTxtCislo")), QStringList{"1"});
+        QCOMPARE(pp.sumar().last().spolu, *Amount::parse(QStringLiteral("23,80")));
+
+        // no line left with its base posting: the message instead of the preview
+        sql(QStringLiteral("DELETE FROM UctovnyDennik WHERE Riadok = 1;"));
+        Zatvarac zatvarac;
+        QPrinter printer;
+        TfrmDoklad2Tlac::Tlacit(store(), printer, QStringLiteral("PP0601"));
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Tlač dokladu"));
+        QCOMPARE(dialogs->last().text, QStringLiteral("Doklad nemá žiadne položky!"));
+        QCOMPARE(dialogs->last().icon, DialogService::Icon::Critical);
+        QVERIFY(zatvarac.okna.isEmpty());
+    }
+
+    // --- the invoice book ---
+
+    void invoiceBookListsIssuedAndReceivedInvoices() {
+        doklad(QStringLiteral("FV"), QStringLiteral("FV0602"), 1, QStringLiteral("Tovar"));
+        doklad(QStringLiteral("FV"), QStringLiteral("FV0601"), 1, QStringLiteral("Služby O'Brien"));
+        doklad(QStringLiteral("FP"), QStringLiteral("FP0601"), 1, QStringLiteral("Nákup"));
+        doklad(QStringLiteral("PP"), QStringLiteral("PP0601"), 1, QStringLiteral("Hotovosť"));
+        doklad(QStringLiteral("ID"), QStringLiteral("ID0601"), 1, QStringLiteral("Interný"));
+        sql(QStringLiteral("UPDATE Doklady SET Zaklad = '110,05', DPH = '20,91', Spolu = '130,96', "
+                           "NazovFirmy2 = 'Delta O''Reilly' WHERE Cislo = 'FV0601';"));
+        zmenitNastavenia(); // the book shows today's settings: Gama with logo 2
+        h->StatusBar->setPanel(0, QStringLiteral("2007"));
+
+        TfrmKnihaFakturTlac kniha(store(), h->uctovnyRok());
+        QCOMPARE(store().qryDoklady.sql(), TfrmKnihaFakturTlac::Dotaz);
+        const QList<ReportPage> pages = kniha.layout();
+        QCOMPARE(pages.size(), 1);
+        const ReportPage& p = pages[0];
+        QCOMPARE(text(p, QStringLiteral("qrLblNazovDokladu")), QStringLiteral("Kniha faktúr"));
+        QCOMPARE(text(p, QStringLiteral("qrLblCisloDokladu")), QStringLiteral("2007"));
+        QCOMPARE(text(p, QStringLiteral("qrLblNazovFirmy")), QStringLiteral("Gama, k.s."));
+        QCOMPARE(text(p, QStringLiteral("qrLblICOText")), QStringLiteral("99999999"));
+        QCOMPARE(p.find(QStringLiteral("qrImgLogo"))->image.pixelColor(0, 0), QColor(Qt::blue));
+
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtCislo")),
+                 (QStringList{"FP0601", "FV0601", "FV0602"}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtPopis"))[1],
+                 QStringLiteral("Služby O'Brien"));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtNazovFirmy2"))[1],
+                 QStringLiteral("Delta O'Reilly"));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtICO2"))[0], QStringLiteral("87654321"));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtDatum"))[0], QStringLiteral("12.03.2006"));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtZaklad")),
+                 (QStringList{"0,00", "110,05", "0,00"}));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtDPH"))[1], QStringLiteral("20,91"));
+        QCOMPARE(stlpec(pages, QStringLiteral("qrDbTxtSpolu")),
+                 (QStringList{"0,00", "130,96", "0,00"}));
+        // the second row: IČO under the date, the name under the description, the total
+        // under the VAT
+        const ReportItem* datum = p.find(QStringLiteral("qrDbTxtDatum"));
+        const ReportItem* ico = p.find(QStringLiteral("qrDbTxtICO2"));
+        QCOMPARE(ico->rect.right(), datum->rect.right());
+        QVERIFY(ico->rect.top() >= datum->rect.bottom() - 1e-9);
+        QCOMPARE(p.find(QStringLiteral("qrDbTxtSpolu"))->rect.right(),
+                 p.find(QStringLiteral("qrDbTxtDPH"))->rect.right());
+
+        const QStringList hlavicky{
+            text(p, QStringLiteral("qrLblCislo")),       text(p, QStringLiteral("qrLblDatum")),
+            text(p, QStringLiteral("qrLblPopis")),       text(p, QStringLiteral("qrLblZaklad")),
+            text(p, QStringLiteral("qrLblDPH")),         text(p, QStringLiteral("qrLblICO2")),
+            text(p, QStringLiteral("qrLblNazovFirmy2")), text(p, QStringLiteral("qrLblSpolu"))};
+        QCOMPARE(hlavicky, (QStringList{"Doklad", "Dátum", "Popis", "Základ", "DPH", "IČO  a",
+                                        "Názov firmy dodávateľa / odberateľa", "Spolu"}));
+        // the book prints no totals: the summary is the signature alone
+        QCOMPARE(text(p, QStringLiteral("qrLblPodpis")), QStringLiteral("Pečiatka a podpis"));
+        QCOMPARE(p.findAll(QStringLiteral("qrDbTxtSpolu")).size(), 3);
+
+        const QString path = agenda->file(QStringLiteral("kniha.pdf"));
+        QVERIFY(writePdf(path, pages, kniha.report().caption));
+        QCOMPARE(pdfStrany(path), 1);
+    }
+
+    // --- the main window ---
+
+    void mainWindowPrintsEachKindWithItsPrintout() {
+        doklad(QStringLiteral("ID"), QStringLiteral("ID0601"), 1);
+        riadok(1, QStringLiteral("ID0601"), QStringLiteral("5,00"), QStringLiteral("x"),
+               QStringLiteral("501  "), QStringLiteral("211  "));
+        doklad(QStringLiteral("FV"), QStringLiteral("FV0601"), 1);
+        polozka(QStringLiteral("FV0601"), 1, 2, QStringLiteral("19"), QStringLiteral("10,05"),
+                QStringLiteral("1,91"), QStringLiteral("Tovar"));
+        // the kind query stands elsewhere: the service positions it on the document's kind
+        druh(QStringLiteral("SR"));
+        QStringList tituly;
+        Zatvarac zatvarac([&tituly](QDialog* d) {
+            if (auto* preview = qobject_cast<ReportPreview*>(d)) {
+                const ReportPage& p = preview->pages().first();
+                tituly << p.find(QStringLiteral("qrLblNazovDokladu"))->text + u' ' +
+                              (p.find(QStringLiteral("qrLblSpoluUplne")) ? "2" : "1");
+            }
+        });
+        h->sluzbyDennika.tlacitDoklad(QStringLiteral("ID"), QStringLiteral("ID0601"));
+        h->sluzbyDennika.tlacitDoklad(QStringLiteral("FV"), QStringLiteral("FV0601"));
+        QCOMPARE(store().qryAgendaPrisposobenie.text(QStringLiteral("Kod")), QStringLiteral("FV"));
+        // the invoice book from the menu
+        h->mmItmKnihaFaktur->trigger();
+        QCOMPARE(tituly,
+                 (QStringList{"Interný doklad 1", "Vystavená faktúra 2", "Kniha faktúr 1"}));
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+};
+
+SALDOVIA_GUI_TEST_MAIN(TestDokladyTlac)
+#include "test_doklady_tlac.moc"
