@@ -7,6 +7,7 @@
 #include "Pomocnik.h"
 #include "Pracovnydatum.h"
 #include "accounts/Uctovaosnova.h"
+#include "documents/Doklady.h"
 #include "journal/Uctovnydennik.h"
 #include "ledger/Hlavnakniha.h"
 #include "reports/Uctovnydenniktlac.h"
@@ -115,6 +116,18 @@ TfrmHlavny::TfrmHlavny(const QString& programDir)
     sluzbyDennika.tlacitDennik = [this] {
         QWidget* parent = QApplication::activeModalWidget();
         TfrmUctovnyDennikTlac::Tlacit(store_, *tlaciaren_, uctovnyRok(), parent ? parent : this);
+    };
+
+    // The journal window opens documents in their editors; it has positioned the kind.
+    sluzbyDennika.otvoritDoklad = [this](const QString& druh, const QString& cislo) {
+        DataSet& q = store_.qryAgendaPrisposobenie;
+        if (!q.isOpen() || q.text(QStringLiteral("Kod")) != druh) {
+            q.close();
+            q.setSQL(QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = %1;")
+                         .arg(sqlText(druh)));
+            q.open();
+        }
+        return otvoritDoklad(*this, cislo);
     };
 
     const QString helpPath = priecinok_ + QStringLiteral("/Pomocnik.hlp");
@@ -677,7 +690,7 @@ void TfrmHlavny::mmItmDokladyClick(QObject* sender) {
     q.setSQL(QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = %1;")
                  .arg(sqlText(a->data().toString())));
     q.open();
-    nedostupne(q.text(QStringLiteral("Zoznam")));
+    otvoritOkno(new TfrmDoklady(*this));
 }
 
 void TfrmHlavny::mmItmHlavnaKnihaClick() {
