@@ -111,7 +111,8 @@ void TfrmDoklady::NastavitZoznam() {
     q.open();
     const Qt::Alignment vlavo = Qt::AlignLeft | Qt::AlignVCenter;
     DBGrid->nastavitStlpce({
-        {QStringLiteral("Cislo"), QStringLiteral("Číslo"), vlavo, 43},
+        // A little wider than 43 pixels: a whole number such as FV0601 fits.
+        {QStringLiteral("Cislo"), QStringLiteral("Číslo"), vlavo, 48},
         {QStringLiteral("Datum"), QStringLiteral("Dátum"), Qt::AlignRight | Qt::AlignVCenter, 60,
          Qt::AlignHCenter | Qt::AlignVCenter},
         {QStringLiteral("Popis"), QStringLiteral("Popis"), vlavo, 302},

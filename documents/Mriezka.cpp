@@ -2,11 +2,46 @@
 
 #include "store/DataSet.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QMenu>
+#include <QPainter>
+#include <QStyledItemDelegate>
 
 namespace saldovia {
+
+namespace {
+
+// The columns have fixed, narrow widths: a cell writes its text with a slim margin and
+// shortens it only when even the whole cell is too narrow.
+class BunkaDokladov : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem o(option);
+        initStyleOption(&o, index);
+        const QString text = o.text;
+        o.text.clear();
+        const QWidget* w = o.widget;
+        QStyle* style = w ? w->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &o, p, w);
+        QRect r = o.rect.adjusted(2, 0, -2, 0);
+        if (o.fontMetrics.horizontalAdvance(text) > r.width())
+            r = o.rect;
+        const QString t = o.fontMetrics.elidedText(text, Qt::ElideRight, r.width());
+        p->save();
+        p->setClipRect(o.rect);
+        p->setFont(o.font);
+        p->setPen(o.palette.color(o.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                   : QPalette::Text));
+        p->drawText(r, static_cast<int>(o.displayAlignment) | Qt::TextSingleLine, t);
+        p->restore();
+    }
+};
+
+} // namespace
 
 TMriezka::TMriezka(DataSet& data, QWidget* parent) : QTableView(parent), data_(data) {
     setObjectName(QStringLiteral("DBGrid"));
@@ -22,6 +57,7 @@ TMriezka::TMriezka(DataSet& data, QWidget* parent) : QTableView(parent), data_(d
     pismo.setPointSize(8);
     setFont(pismo);
     horizontalHeader()->setFont(pismo);
+    setItemDelegate(new BunkaDokladov(this));
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setMinimumSectionSize(8);
