@@ -7,6 +7,7 @@
 #include "Pomocnik.h"
 #include "Pracovnydatum.h"
 #include "accounts/Uctovaosnova.h"
+#include "documents/Doklady.h"
 #include "exam/Skuska.h"
 #include "journal/Uctovnydennik.h"
 #include "ledger/Hlavnakniha.h"
@@ -122,10 +123,10 @@ TfrmHlavny::TfrmHlavny(const QString& programDir)
         TfrmUctovnyDennikTlac::Tlacit(store_, *tlaciaren_, uctovnyRok(), parent ? parent : this);
     };
 
-    // A document prints with the printout of its kind's class: invoices and cash documents
-    // with their parties and VAT, the other kinds with their journal lines. The title comes
-    // from the kind's row of qryAgendaPrisposobenie, positioned here when the caller has not.
-    sluzbyDennika.tlacitDoklad = [this](const QString& druh, const QString& cislo) {
+    // Document services of the journal window. Both position qryAgendaPrisposobenie on
+    // the document's kind when the caller has not, since editors and printouts take the
+    // kind's titles from there.
+    auto nastavitDruh = [this](const QString& druh) {
         DataSet& q = store_.qryAgendaPrisposobenie;
         if (!q.isOpen() || q.text(QStringLiteral("Kod")) != druh) {
             q.close();
@@ -133,6 +134,16 @@ TfrmHlavny::TfrmHlavny(const QString& programDir)
                          .arg(sqlText(druh)));
             q.open();
         }
+    };
+    // A document opens in the editor of its kind.
+    sluzbyDennika.otvoritDoklad = [this, nastavitDruh](const QString& druh, const QString& cislo) {
+        nastavitDruh(druh);
+        return otvoritDoklad(*this, cislo);
+    };
+    // A document prints with the printout of its kind's class: invoices and cash documents
+    // with their parties and VAT, the other kinds with their journal lines.
+    sluzbyDennika.tlacitDoklad = [this, nastavitDruh](const QString& druh, const QString& cislo) {
+        nastavitDruh(druh);
         QWidget* parent = QApplication::activeModalWidget();
         if (!parent)
             parent = this;
@@ -713,7 +724,7 @@ void TfrmHlavny::mmItmDokladyClick(QObject* sender) {
     q.setSQL(QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = %1;")
                  .arg(sqlText(a->data().toString())));
     q.open();
-    nedostupne(q.text(QStringLiteral("Zoznam")));
+    otvoritOkno(new TfrmDoklady(*this));
 }
 
 void TfrmHlavny::mmItmHlavnaKnihaClick() {

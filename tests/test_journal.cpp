@@ -613,6 +613,7 @@ private slots:
     }
 
     void emptyAndOneLineLists() {
+        h->sluzbyDennika.otvoritDoklad = nullptr; // as without the document editors
         TfrmUctovnyDennik w(*h);
         // empty: only adding works, and a double click adds
         for (QWidget* b :
@@ -625,7 +626,7 @@ private slots:
         QVERIFY(w.btnPridat->isEnabled());
         QCOMPARE(w.pmItmPridat->defaultAction(), w.pmItmPridatPolozku);
         QCOMPARE(w.pmHlavne->defaultAction(), nullptr);
-        // the document editors are not plugged in yet
+        // without the document editors
         for (const char* meno : {"mmItmPridatInternyDoklad", "pmItmPridatPrjemka",
                                  "mmItmPridatFakturuVystavena", "pmItmPridatVypisZBankovehoUctu"})
             QVERIFY2(!w.findChild<QAction*>(QString::fromLatin1(meno))->isEnabled(), meno);
@@ -736,6 +737,7 @@ private slots:
     }
 
     void documentLinesWithoutEditors() {
+        h->sluzbyDennika.otvoritDoklad = nullptr;
         sql(riadok(1, {}, QStringLiteral("211  "), QStringLiteral("221  ")));
         sql(riadok(2, QStringLiteral("ID0601"), QStringLiteral("501  "), QStringLiteral("112  ")));
         sql(riadok(3, QStringLiteral("ID0601"), QStringLiteral("343  "), QStringLiteral("112  ")));

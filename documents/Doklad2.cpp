@@ -1,0 +1,730 @@
+#include "Doklad2.h"
+
+#include "Doklad.h"
+#include "Mriezka.h"
+#include "Polozkadokladu.h"
+#include "app/Dialogs.h"
+#include "app/Hlavny.h"
+#include "settings/Agendanastavenie.h"
+#include "store/Values.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace saldovia {
+
+namespace {
+
+QPushButton* tlacidlo(const QString& meno, const QString& caption) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(meno);
+    b->setAutoDefault(false);
+    b->setMinimumWidth(80);
+    return b;
+}
+
+QLabel* hodnota(const QString& meno, const QString& text = {}) {
+    auto* l = new QLabel(text);
+    l->setObjectName(meno);
+    l->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    return l;
+}
+
+QLabel* suma(const QString& meno) {
+    auto* l = new QLabel(QStringLiteral("0,00"));
+    l->setObjectName(meno);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setMinimumWidth(90);
+    return l;
+}
+
+QLineEdit* pole(const QString& meno, int maxDlzka) {
+    auto* e = new QLineEdit;
+    e->setObjectName(meno);
+    e->setMaxLength(maxDlzka);
+    return e;
+}
+
+QDateEdit* datum(const QString& meno) {
+    auto* d = new QDateEdit;
+    d->setObjectName(meno);
+    d->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    d->setCalendarPopup(true);
+    d->setFixedWidth(96);
+    return d;
+}
+
+QWidget* zalozka(const QString& meno) {
+    auto* w = new QWidget;
+    w->setObjectName(meno);
+    return w;
+}
+
+QComboBox* zoznam(const QString& meno, const QStringList& polozky) {
+    auto* cb = new QComboBox;
+    cb->setObjectName(meno);
+    cb->setEditable(true);
+    cb->addItems(polozky);
+    cb->setCurrentIndex(-1);
+    cb->lineEdit()->setMaxLength(50);
+    cb->setInsertPolicy(QComboBox::NoInsert);
+    return cb;
+}
+
+QAction* akcia(QMenu* menu, const QString& meno, const QString& caption) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(meno);
+    return a;
+}
+
+QString sucet(const QLabel* a, const QLabel* b) {
+    const auto x = Amount::parse(a->text()), y = Amount::parse(b->text());
+    if (!x || !y)
+        throw DbError(QStringLiteral("Súčet nie je platné číslo."));
+    return (*x + *y).toText();
+}
+
+// The lines joined to their base and VAT postings in the scratch tables.
+const QString Spojenie = QStringLiteral(
+    " FROM UctovnyDennikPomocny INNER JOIN (DokladyPolozkyPomocne LEFT JOIN UctovnyDennikPomocny "
+    "AS UctovnyDennikPomocny_1 ON UctovnyDennikPomocny_1.Riadok=DokladyPolozkyPomocne.RiadokDPH) "
+    "ON UctovnyDennikPomocny.Riadok=DokladyPolozkyPomocne.Riadok");
+const QString DphRiadku = QStringLiteral(
+    "CASE WHEN UctovnyDennikPomocny_1.Suma IS NULL THEN '0,00' ELSE UctovnyDennikPomocny_1.Suma "
+    "END");
+
+} // namespace
+
+TfrmDoklad2::TfrmDoklad2(TfrmHlavny& h)
+    : TfrmCeleOkno(h, QStringLiteral("TfrmDoklad2"),
+                   h.store().qryAgendaPrisposobenie.text(QStringLiteral("Doklad")), 9) {
+    kod_ = hlavny.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
+
+    edtCisloDokladu = pole(QStringLiteral("edtCisloDokladu"), 50);
+    edtCisloDokladu->setEnabled(false);
+    edtCisloDokladu->setFixedWidth(80);
+
+    // Dates and names.
+    PageControl1 = new QTabWidget;
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    tsDatumy = zalozka(QStringLiteral("tsDatumy"));
+    tsMena = zalozka(QStringLiteral("tsMena"));
+    dtpDatum = datum(QStringLiteral("dtpDatum"));
+    dtpDatum2 = datum(QStringLiteral("dtpDatum2"));
+    dtpDatum3 = datum(QStringLiteral("dtpDatum3"));
+    auto* datumy = new QGridLayout(tsDatumy);
+    datumy->setContentsMargins(6, 4, 6, 4);
+    datumy->setVerticalSpacing(3);
+    datumy->addWidget(new QLabel(QStringLiteral("vystavenia:")), 0, 0);
+    datumy->addWidget(dtpDatum, 0, 1);
+    datumy->addWidget(new QLabel(QStringLiteral("vzniku daňovej povinnosti:")), 1, 0);
+    datumy->addWidget(dtpDatum2, 1, 1);
+    datumy->addWidget(new QLabel(QStringLiteral("splatnosti:")), 2, 0);
+    datumy->addWidget(dtpDatum3, 2, 1);
+    edtVystavil = pole(QStringLiteral("edtVystavil"), 50);
+    edtSchvalil = pole(QStringLiteral("edtSchvalil"), 50);
+    edtPrijal = pole(QStringLiteral("edtPrijal"), 50);
+    auto* mena = new QGridLayout(tsMena);
+    mena->setContentsMargins(6, 4, 6, 4);
+    mena->setVerticalSpacing(3);
+    mena->addWidget(new QLabel(QStringLiteral("Vystavil (a):")), 0, 0);
+    mena->addWidget(edtVystavil, 0, 1);
+    mena->addWidget(new QLabel(QStringLiteral("Schválil (a):")), 1, 0);
+    mena->addWidget(edtSchvalil, 1, 1);
+    mena->addWidget(new QLabel(QStringLiteral("Prijal (a):")), 2, 0);
+    mena->addWidget(edtPrijal, 2, 1);
+    PageControl1->addTab(tsDatumy, QStringLiteral("Dátumy"));
+    PageControl1->addTab(tsMena, QStringLiteral("Mená"));
+
+    // The partner, the company's own identity and its contacts.
+    PageControl = new QTabWidget;
+    PageControl->setObjectName(QStringLiteral("PageControl"));
+    tsOdberatel = zalozka(QStringLiteral("tsOdberatel"));
+    tsDodavatel = zalozka(QStringLiteral("tsDodavatel"));
+    tsKontaktneUdaje = zalozka(QStringLiteral("tsKontaktneUdaje"));
+    edtNazovFirmy = pole(QStringLiteral("edtNazovFirmy"), 50);
+    edtSidloUlica = pole(QStringLiteral("edtSidloUlica"), 50);
+    edtSidloPSC = pole(QStringLiteral("edtSidloPSC"), 5);
+    edtSidloPSC->setFixedWidth(56);
+    edtSidloMesto = pole(QStringLiteral("edtSidloMesto"), 50);
+    edtSidloStat = pole(QStringLiteral("edtSidloStat"), 50);
+    edtICO = pole(QStringLiteral("edtICO"), 8);
+    edtDIC = pole(QStringLiteral("edtDIC"), 10);
+    edtICDPH = pole(QStringLiteral("edtICDPH"), 12);
+    auto* partner = new QGridLayout(tsOdberatel);
+    partner->setContentsMargins(6, 4, 6, 4);
+    partner->setVerticalSpacing(3);
+    partner->addWidget(new QLabel(QStringLiteral("Názov firmy:")), 0, 0);
+    partner->addWidget(edtNazovFirmy, 0, 1);
+    partner->addWidget(new QLabel(QStringLiteral("Sídlo:")), 1, 0);
+    partner->addWidget(edtSidloUlica, 1, 1);
+    auto* mesto = new QHBoxLayout;
+    mesto->addWidget(edtSidloPSC);
+    mesto->addWidget(edtSidloMesto, 1);
+    partner->addLayout(mesto, 2, 1);
+    partner->addWidget(edtSidloStat, 3, 1);
+    auto* cisla = new QHBoxLayout;
+    cisla->addWidget(edtICO);
+    cisla->addWidget(new QLabel(QStringLiteral("IČ DPH:")));
+    cisla->addWidget(edtICDPH);
+    cisla->addWidget(new QLabel(QStringLiteral("DIČ:")));
+    cisla->addWidget(edtDIC);
+    partner->addWidget(new QLabel(QStringLiteral("IČO:")), 4, 0);
+    partner->addLayout(cisla, 4, 1);
+
+    lblNazovFirmy = hodnota(QStringLiteral("lblNazovFirmy"));
+    lblSidloUlica = hodnota(QStringLiteral("lblSidloUlica"));
+    lblSidloPSC = hodnota(QStringLiteral("lblSidloPSC"));
+    lblSidloMesto = hodnota(QStringLiteral("lblSidloMesto"));
+    lblSidloStat = hodnota(QStringLiteral("lblSidloStat"));
+    lblICO = hodnota(QStringLiteral("lblICO"));
+    lblDIC = hodnota(QStringLiteral("lblDIC"));
+    lblICDPH = hodnota(QStringLiteral("lblICDPH"));
+    imgLogo = new QLabel;
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setFixedSize(84, 52);
+    imgLogo->setAlignment(Qt::AlignCenter);
+    lblLogo = new QLabel;
+    lblLogo->setObjectName(QStringLiteral("lblLogo"));
+    lblLogo->hide();
+    btnNastavit = tlacidlo(QStringLiteral("btnNastavit"), QStringLiteral("Na&staviť"));
+    // The identity on the left, the logo and "Nastaviť" on the right.
+    auto* adresa = new QHBoxLayout;
+    adresa->setSpacing(6);
+    adresa->addWidget(lblSidloPSC);
+    adresa->addWidget(lblSidloMesto);
+    adresa->addStretch();
+    auto* cislaFirmy = new QHBoxLayout;
+    cislaFirmy->setSpacing(4);
+    cislaFirmy->addWidget(new QLabel(QStringLiteral("IČO:")));
+    cislaFirmy->addWidget(lblICO);
+    cislaFirmy->addSpacing(6);
+    cislaFirmy->addWidget(new QLabel(QStringLiteral("IČ DPH:")));
+    cislaFirmy->addWidget(lblICDPH);
+    cislaFirmy->addSpacing(6);
+    cislaFirmy->addWidget(new QLabel(QStringLiteral("DIČ:")));
+    cislaFirmy->addWidget(lblDIC);
+    cislaFirmy->addStretch();
+    auto* identita = new QVBoxLayout;
+    identita->setSpacing(2);
+    identita->addWidget(lblNazovFirmy);
+    identita->addWidget(lblSidloUlica);
+    identita->addLayout(adresa);
+    identita->addWidget(lblSidloStat);
+    auto* logoStlpec = new QVBoxLayout;
+    logoStlpec->addWidget(imgLogo, 0, Qt::AlignCenter);
+    logoStlpec->addStretch();
+    logoStlpec->addWidget(btnNastavit, 0, Qt::AlignRight);
+    auto* hornaCast = new QHBoxLayout;
+    hornaCast->addLayout(identita, 1);
+    hornaCast->addLayout(logoStlpec);
+    hornaCast->addWidget(lblLogo);
+    auto* vlastna = new QVBoxLayout(tsDodavatel);
+    vlastna->setContentsMargins(6, 4, 6, 4);
+    vlastna->setSpacing(2);
+    vlastna->addLayout(hornaCast);
+    vlastna->addLayout(cislaFirmy);
+
+    lblTelefon = hodnota(QStringLiteral("lblTelefon"));
+    lblFax = hodnota(QStringLiteral("lblFax"));
+    lblMobil = hodnota(QStringLiteral("lblMobil"));
+    lblEmail = hodnota(QStringLiteral("lblEmail"));
+    lblWeb = hodnota(QStringLiteral("lblWeb"));
+    lblUcet = hodnota(QStringLiteral("lblUcet"));
+    lblIBAN = hodnota(QStringLiteral("lblIBAN"));
+    lblSWIFT = hodnota(QStringLiteral("lblSWIFT"));
+    auto* kontakty = new QGridLayout(tsKontaktneUdaje);
+    kontakty->setContentsMargins(6, 4, 6, 4);
+    kontakty->setVerticalSpacing(2);
+    const std::pair<const char*, QLabel*> riadky[] = {
+        {"Telefón:", lblTelefon}, {"Fax:", lblFax},   {"Mobil:", lblMobil}, {"E-mail:", lblEmail},
+        {"Web:", lblWeb},         {"Účet:", lblUcet}, {"IBAN:", lblIBAN},   {"SWIFT:", lblSWIFT}};
+    for (int i = 0; i < 8; ++i) {
+        kontakty->addWidget(new QLabel(QString::fromUtf8(riadky[i].first)), i % 4, (i / 4) * 2);
+        kontakty->addWidget(riadky[i].second, i % 4, (i / 4) * 2 + 1);
+    }
+    kontakty->setColumnStretch(1, 1);
+    kontakty->setColumnStretch(3, 1);
+    kontakty->setRowStretch(4, 1);
+
+    PageControl->addTab(tsOdberatel, QStringLiteral("Odberateľ"));
+    PageControl->addTab(tsDodavatel, QStringLiteral("Dodávateľ"));
+    PageControl->addTab(tsKontaktneUdaje, QStringLiteral("Kontaktné údaje"));
+
+    edtPopis = pole(QStringLiteral("edtPopis"), 50);
+    cbSposobPlatby = zoznam(
+        QStringLiteral("cbSposobPlatby"),
+        {QStringLiteral("prevodom"), QStringLiteral("v hotovosti"), QStringLiteral("zálohou")});
+    cbSposobDopravy = zoznam(QStringLiteral("cbSposobDopravy"),
+                             {QStringLiteral("dodávateľom"), QStringLiteral("odberateľom"),
+                              QStringLiteral("poštou"), QStringLiteral("prepravnou službou")});
+
+    // Lines and their summary.
+    PageControl2 = new QTabWidget;
+    PageControl2->setObjectName(QStringLiteral("PageControl2"));
+    tsPolozky = zalozka(QStringLiteral("tsPolozky"));
+    tsSumar = zalozka(QStringLiteral("tsSumar"));
+    DBGrid = new TMriezka(hlavny.store().qryDokladyPolozky, this);
+    auto* polozky = new QVBoxLayout(tsPolozky);
+    polozky->setContentsMargins(2, 2, 2, 2);
+    polozky->addWidget(DBGrid);
+    lblSadzbaDPHNulova = new QLabel(QStringLiteral("0%"));
+    lblSadzbaDPHNulova->setObjectName(QStringLiteral("lblSadzbaDPHNulova"));
+    lblSadzbaDPHZakladna = new QLabel(QStringLiteral("19%"));
+    lblSadzbaDPHZakladna->setObjectName(QStringLiteral("lblSadzbaDPHZakladna"));
+    lblZakladNulova = suma(QStringLiteral("lblZakladNulova"));
+    lblDPHNulova = suma(QStringLiteral("lblDPHNulova"));
+    lblSpoluNulova = suma(QStringLiteral("lblSpoluNulova"));
+    lblZakladZakladna = suma(QStringLiteral("lblZakladZakladna"));
+    lblDPHZakladna = suma(QStringLiteral("lblDPHZakladna"));
+    lblSpoluZakladna = suma(QStringLiteral("lblSpoluZakladna"));
+    lblSpoluZaklad = suma(QStringLiteral("lblSpoluZaklad"));
+    lblSpoluDPH = suma(QStringLiteral("lblSpoluDPH"));
+    lblSpoluUplne = suma(QStringLiteral("lblSpoluUplne"));
+    for (QLabel* l : {lblZakladZakladna, lblDPHZakladna, lblSpoluZakladna})
+        l->setStyleSheet(QStringLiteral("text-decoration: underline;"));
+    for (QLabel* l : {lblSpoluZaklad, lblSpoluDPH, lblSpoluUplne})
+        l->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    auto* sumar = new QGridLayout(tsSumar);
+    sumar->setContentsMargins(16, 6, 16, 6);
+    sumar->setHorizontalSpacing(24);
+    sumar->setVerticalSpacing(3);
+    const char* hlavy[] = {"Sadzba DPH:", "Základ:", "DPH:", "Spolu:"};
+    for (int i = 0; i < 4; ++i) {
+        auto* l = new QLabel(QString::fromUtf8(hlavy[i]));
+        l->setAlignment(i == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                               : Qt::AlignRight | Qt::AlignVCenter);
+        sumar->addWidget(l, 0, i);
+    }
+    sumar->addWidget(lblSadzbaDPHNulova, 1, 0);
+    sumar->addWidget(lblZakladNulova, 1, 1);
+    sumar->addWidget(lblDPHNulova, 1, 2);
+    sumar->addWidget(lblSpoluNulova, 1, 3);
+    sumar->addWidget(lblSadzbaDPHZakladna, 2, 0);
+    sumar->addWidget(lblZakladZakladna, 2, 1);
+    sumar->addWidget(lblDPHZakladna, 2, 2);
+    sumar->addWidget(lblSpoluZakladna, 2, 3);
+    sumar->addWidget(lblSpoluZaklad, 3, 1);
+    sumar->addWidget(lblSpoluDPH, 3, 2);
+    sumar->addWidget(lblSpoluUplne, 3, 3);
+    sumar->setColumnStretch(4, 1);
+    sumar->setRowStretch(4, 1);
+    PageControl2->addTab(tsPolozky, QStringLiteral("Položky"));
+    PageControl2->addTab(tsSumar, QStringLiteral("Sumár"));
+
+    btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"));
+    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("U&praviť"));
+    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"));
+    btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"));
+    btnZrusit = tlacidlo(QStringLiteral("btnZrusit"), QStringLiteral("&Zrušiť"));
+    PopupMenu = new QMenu(this);
+    PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
+    pmItmPridat = akcia(PopupMenu, QStringLiteral("pmItmPridat"), QStringLiteral("P&ridať"));
+    pmItmUpravit = akcia(PopupMenu, QStringLiteral("pmItmUpravit"), QStringLiteral("U&praviť"));
+    pmItmOdstranit =
+        akcia(PopupMenu, QStringLiteral("pmItmOdstranit"), QStringLiteral("O&dstrániť"));
+    DBGrid->popupMenu = PopupMenu;
+    DBGrid->dvojklik = chranene(this, [this] { DBGridDblClick(); });
+
+    auto on = [this](auto* sender, auto signal, auto handler) {
+        connect(sender, signal, this, chranene(this, handler));
+    };
+    on(btnNastavit, &QPushButton::clicked, [this] { btnNastavitClick(); });
+    on(btnPridat, &QPushButton::clicked, [this] { btnPridatClick(); });
+    on(btnUpravit, &QPushButton::clicked, [this] { btnUpravitClick(); });
+    on(btnOdstranit, &QPushButton::clicked, [this] { btnOdstranitClick(); });
+    on(btnUlozit, &QPushButton::clicked, [this] { btnUlozitClick(); });
+    on(btnZrusit, &QPushButton::clicked, [this] { btnZrusitClick(); });
+    on(pmItmPridat, &QAction::triggered, [this] { btnPridatClick(); });
+    on(pmItmUpravit, &QAction::triggered, [this] { btnUpravitClick(); });
+    on(pmItmOdstranit, &QAction::triggered, [this] { btnOdstranitClick(); });
+    on(PageControl2, &QTabWidget::currentChanged, [this] { PageControl2Change(); });
+    on(dtpDatum, &QDateEdit::dateChanged, [this] { dtpDatumChange(); });
+
+    // Layout: number and dates on the left, the parties on the right; description and
+    // terms; the lines; the commands.
+    auto* cislo = new QHBoxLayout;
+    cislo->addWidget(new QLabel(QStringLiteral("Číslo dokladu:")));
+    cislo->addWidget(edtCisloDokladu);
+    cislo->addStretch();
+    auto* vlavo = new QVBoxLayout;
+    vlavo->setSpacing(4);
+    vlavo->addLayout(cislo);
+    vlavo->addWidget(PageControl1, 1);
+    auto* hore = new QHBoxLayout;
+    hore->setSpacing(8);
+    hore->addLayout(vlavo);
+    hore->addWidget(PageControl, 1);
+    PageControl1->setFixedWidth(262);
+    auto* popis = new QHBoxLayout;
+    popis->setSpacing(6);
+    popis->addWidget(new QLabel(QStringLiteral("Popis:")));
+    popis->addWidget(edtPopis, 1);
+    popis->addSpacing(8);
+    popis->addWidget(new QLabel(QStringLiteral("Spôsob platby:")));
+    popis->addWidget(cbSposobPlatby);
+    cbSposobPlatby->setFixedWidth(100);
+    popis->addSpacing(8);
+    popis->addWidget(new QLabel(QStringLiteral("Spôsob dopravy:")));
+    popis->addWidget(cbSposobDopravy);
+    cbSposobDopravy->setFixedWidth(132);
+    auto* tlacidla = new QHBoxLayout;
+    tlacidla->setSpacing(6);
+    for (QPushButton* b : {btnPridat, btnUpravit, btnOdstranit})
+        tlacidla->addWidget(b);
+    tlacidla->addStretch();
+    tlacidla->addWidget(btnUlozit);
+    tlacidla->addWidget(btnZrusit);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSpacing(4);
+    layout->addLayout(hore);
+    layout->addLayout(popis);
+    layout->addWidget(PageControl2, 1);
+    layout->addLayout(tlacidla);
+
+    setTabOrder(btnZrusit, edtCisloDokladu);
+    setTabOrder(edtCisloDokladu, PageControl1);
+    setTabOrder(PageControl1, PageControl);
+    setTabOrder(PageControl, edtPopis);
+    setTabOrder(edtPopis, cbSposobPlatby);
+    setTabOrder(cbSposobPlatby, cbSposobDopravy);
+    setTabOrder(cbSposobDopravy, PageControl2);
+    setTabOrder(PageControl2, btnPridat);
+    setTabOrder(btnPridat, btnUpravit);
+    setTabOrder(btnUpravit, btnOdstranit);
+    setTabOrder(btnOdstranit, btnUlozit);
+
+    // FormCreate
+    NacitatIdentifikaciu();
+    const QDate od = zaciatokRoka(hlavny), po = koniecRoka(hlavny);
+    for (QDateEdit* d : {dtpDatum, dtpDatum2, dtpDatum3})
+        if (od.isValid())
+            d->setDateRange(od, po);
+    if (const auto dnes = dateFromText(hlavny.pracovnyDatum())) {
+        dtpDatum->setDate(*dnes);
+        dtpDatum2->setDate(*dnes);
+        // Within the accounting year: the picker holds the last day at most.
+        dtpDatum3->setDate(dnes->addDays(14));
+    }
+    edtVystavil->setText(hlavny.tblAgendaNastavenie().text(QStringLiteral("MenoUzivatela")));
+    if (kod_ == QLatin1String("FP") || kod_ == QLatin1String("PV")) {
+        PageControl->setTabText(PageControl->indexOf(tsDodavatel), QStringLiteral("Odberateľ"));
+        PageControl->setTabText(PageControl->indexOf(tsOdberatel), QStringLiteral("Dodávateľ"));
+    }
+    if (!hlavny.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
+        btnUlozit->setEnabled(false);
+    btnZrusit->setFocus();
+}
+
+void TfrmDoklad2::NacitatIdentifikaciu() {
+    const SettingsRow& s = hlavny.tblAgendaNastavenie();
+    const QString logo = s.text(QStringLiteral("Logo"));
+    if (logo.isEmpty() || logo == QLatin1String("0")) {
+        imgLogo->clear();
+        lblLogo->setText(QStringLiteral("0"));
+    } else {
+        zobrazitLogo(hlavny, imgLogo, logo);
+        lblLogo->setText(logo);
+    }
+    for (QLabel* l :
+         {lblNazovFirmy, lblSidloUlica, lblSidloPSC, lblSidloMesto, lblSidloStat, lblICO, lblDIC,
+          lblICDPH, lblTelefon, lblFax, lblMobil, lblEmail, lblWeb, lblUcet, lblIBAN, lblSWIFT})
+        l->setText(s.text(l->objectName().mid(3)));
+}
+
+QString TfrmDoklad2::Otvorit(const QString& cislo) {
+    const std::unique_ptr<TfrmDoklad2> uvolnit(this);
+    cislo_ = cislo;
+    if (cislo.isEmpty()) {
+        cislo_ = cisloNovehoDokladu(hlavny, this);
+        if (cislo_.isEmpty())
+            return {};
+    } else {
+        if (hlavny.SQL(
+                QStringLiteral("SELECT * FROM Doklady WHERE Cislo = %1;").arg(sqlText(cislo))) == 0)
+            throw DbError(QStringLiteral("Doklad %1 sa nenašiel.").arg(cislo));
+        const GeneralQuery& q = hlavny.ADOQuery();
+        const std::pair<const char*, QDateEdit*> datumy[] = {
+            {"Datum", dtpDatum}, {"Datum2", dtpDatum2}, {"Datum3", dtpDatum3}};
+        for (const auto& [stlpec, d] : datumy)
+            if (const auto hodnota = dateFromText(q.text(QLatin1String(stlpec))))
+                d->setDate(*hodnota);
+        for (QLineEdit* e : {edtPopis, edtVystavil, edtSchvalil, edtPrijal})
+            e->setText(q.text(e->objectName().mid(3)));
+        for (QLabel* l : {lblNazovFirmy, lblSidloUlica, lblSidloPSC, lblSidloMesto, lblSidloStat,
+                          lblICO, lblDIC, lblICDPH, lblTelefon, lblFax, lblMobil, lblEmail, lblWeb,
+                          lblUcet, lblIBAN, lblSWIFT})
+            l->setText(q.text(l->objectName().mid(3)));
+        for (QLineEdit* e : {edtNazovFirmy, edtSidloUlica, edtSidloPSC, edtSidloMesto, edtSidloStat,
+                             edtICO, edtDIC, edtICDPH})
+            e->setText(q.text(e->objectName().mid(3) + QLatin1Char('2')));
+        cbSposobPlatby->setEditText(q.text(QStringLiteral("SposobPlatby")));
+        cbSposobDopravy->setEditText(q.text(QStringLiteral("SposobDopravy")));
+        const QString logo = q.text(QStringLiteral("Logo"));
+        lblLogo->setText(logo);
+        if (logo.isEmpty() || logo == QLatin1String("0"))
+            imgLogo->clear();
+        else
+            zobrazitLogo(hlavny, imgLogo, logo);
+    }
+    edtCisloDokladu->setText(cislo_);
+
+    // FormShow: the scratch tables hold this document's lines and postings.
+    const QString c = sqlText(cislo_);
+    hlavny.SQL(QStringLiteral("DELETE FROM DokladyPolozkyPomocne;"));
+    hlavny.SQL(
+        QStringLiteral("INSERT INTO DokladyPolozkyPomocne SELECT * FROM DokladyPolozky WHERE "
+                       "Doklad = %1;")
+            .arg(c));
+    hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny;"));
+    hlavny.SQL(QStringLiteral("INSERT INTO UctovnyDennikPomocny SELECT * FROM UctovnyDennik WHERE "
+                              "Doklad = %1;")
+                   .arg(c));
+    NastavitZoznam();
+    plnim_ = false;
+    exec();
+    // FormClose: whatever was not saved is discarded.
+    hlavny.SQL(QStringLiteral("DELETE FROM DokladyPolozkyPomocne;"));
+    hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny;"));
+    return Result;
+}
+
+void TfrmDoklad2::NastavitZoznam() {
+    DataSet& q = hlavny.store().qryDokladyPolozky;
+    q.close();
+    q.setSQL(
+        QStringLiteral(
+            "SELECT DokladyPolozkyPomocne.Cislo AS Cislo, DokladyPolozkyPomocne.Popis AS Popis, "
+            "UctovnyDennikPomocny.Suma AS Zaklad, %1 AS DPH, "
+            "DokladyPolozkyPomocne.Cena AS Spolu%2 ORDER BY "
+            "DokladyPolozkyPomocne.Cislo;")
+            .arg(DphRiadku, Spojenie));
+    q.open();
+    const Qt::Alignment vpravo = Qt::AlignRight | Qt::AlignVCenter;
+    const Qt::Alignment vlavo = Qt::AlignLeft | Qt::AlignVCenter;
+    const Qt::Alignment stred = Qt::AlignHCenter | Qt::AlignVCenter;
+    DBGrid->nastavitStlpce({
+        {QStringLiteral("Cislo"), QStringLiteral("Číslo"), stred, 30, stred},
+        {QStringLiteral("Popis"), QStringLiteral("Popis"), vlavo, 326, vlavo},
+        {QStringLiteral("Zaklad"), QStringLiteral("Základ"), vpravo, 61, stred},
+        {QStringLiteral("DPH"), QStringLiteral("DPH"), vpravo, 61, stred},
+        {QStringLiteral("Spolu"), QStringLiteral("Spolu"), vpravo, 61, stred},
+    });
+
+    lblSadzbaDPHZakladna->setText(hlavny.tblAgendaNastavenie().text(QStringLiteral("SadzbaDPH")) +
+                                  QStringLiteral("%"));
+    for (QLabel* l : {lblZakladNulova, lblDPHNulova, lblSpoluNulova, lblZakladZakladna,
+                      lblDPHZakladna, lblSpoluZakladna, lblSpoluUplne})
+        l->setText(QStringLiteral("0,00"));
+    hlavny.SQL(
+        QStringLiteral("SELECT DokladyPolozkyPomocne.SadzbaDPH AS SadzbaDPH, "
+                       "SUCET(UctovnyDennikPomocny.Suma) AS SumOfZaklad, SUCET(%1) AS "
+                       "SumOfDPH, SUCET(DokladyPolozkyPomocne.Cena) AS SumOfSpolu%2 GROUP BY "
+                       "DokladyPolozkyPomocne.SadzbaDPH;")
+            .arg(DphRiadku, Spojenie));
+    // Lines at a former agenda rate count with the lines at the present one, so that the
+    // totals cover every line.
+    Amount zaklad[2], dph[2], spolu[2];
+    const ResultSet& r = hlavny.ADOQuery().rows();
+    for (int i = 0; i < r.rowCount(); ++i) {
+        const int k =
+            r.text(i, r.requireColumn(QStringLiteral("SadzbaDPH"))) == QLatin1String("0") ? 0 : 1;
+        auto citat = [&](const char* stlpec) {
+            const QString t = r.text(i, r.requireColumn(QLatin1String(stlpec)));
+            const auto a = Amount::parse(t.isEmpty() ? QStringLiteral("0") : t);
+            if (!a)
+                throw DbError(QStringLiteral("'%1' nie je platná suma.").arg(t));
+            return *a;
+        };
+        zaklad[k] += citat("SumOfZaklad");
+        dph[k] += citat("SumOfDPH");
+        spolu[k] += citat("SumOfSpolu");
+    }
+    lblZakladNulova->setText(zaklad[0].toText());
+    lblDPHNulova->setText(dph[0].toText());
+    lblSpoluNulova->setText(spolu[0].toText());
+    lblZakladZakladna->setText(zaklad[1].toText());
+    lblDPHZakladna->setText(dph[1].toText());
+    lblSpoluZakladna->setText(spolu[1].toText());
+    lblSpoluZaklad->setText(sucet(lblZakladNulova, lblZakladZakladna));
+    lblSpoluDPH->setText(sucet(lblDPHNulova, lblDPHZakladna));
+    lblSpoluUplne->setText(sucet(lblSpoluNulova, lblSpoluZakladna));
+    NastavitTlacidla();
+}
+
+void TfrmDoklad2::NastavitTlacidla() {
+    DataSet& q = hlavny.store().qryDokladyPolozky;
+    prazdny_ = !q.isOpen() || q.text(QStringLiteral("Cislo")).isEmpty();
+    const bool upravit = !prazdny_ && PageControl2->currentWidget() != tsSumar;
+    btnUpravit->setEnabled(upravit);
+    pmItmUpravit->setEnabled(upravit);
+    btnOdstranit->setEnabled(upravit);
+    pmItmOdstranit->setEnabled(upravit);
+    PopupMenu->setDefaultAction(upravit ? pmItmUpravit : pmItmPridat);
+}
+
+void TfrmDoklad2::PageControl2Change() {
+    NastavitTlacidla();
+}
+
+void TfrmDoklad2::DBGridDblClick() {
+    if (btnUpravit->isEnabled())
+        btnUpravitClick();
+    else
+        btnPridatClick();
+}
+
+void TfrmDoklad2::btnNastavitClick() {
+    hlavny.otvoritOkno(new TfrmAgendaNastavenie(hlavny));
+    hlavny.setWindowTitle(windowTitle());
+    NacitatIdentifikaciu();
+}
+
+void TfrmDoklad2::dtpDatumChange() {
+    if (plnim_)
+        return;
+    hlavny.SQL(QStringLiteral("UPDATE UctovnyDennikPomocny SET Datum = %1 WHERE Doklad = %2;")
+                   .arg(sqlText(dateToText(dtpDatum->date())), sqlText(cislo_)));
+}
+
+void TfrmDoklad2::btnPridatClick() {
+    const int r = (new TfrmPolozkaDokladu(hlavny))
+                      ->Otvorit(0, cislo_, dateToText(dtpDatum->date()), edtPopis->text());
+    if (r == -1)
+        return;
+    NastavitZoznam();
+    DBGrid->vybrat(hlavny.store().qryDokladyPolozky.recordCount());
+}
+
+void TfrmDoklad2::btnUpravitClick() {
+    DataSet& q = hlavny.store().qryDokladyPolozky;
+    if (prazdny_)
+        return;
+    const int pozicia = DBGrid->pozicia();
+    const int r = (new TfrmPolozkaDokladu(hlavny))
+                      ->Otvorit(static_cast<int>(q.integer(QStringLiteral("Cislo"))), cislo_,
+                                dateToText(dtpDatum->date()), edtPopis->text());
+    if (r == -1)
+        return;
+    NastavitZoznam();
+    DBGrid->vybrat(pozicia);
+}
+
+void TfrmDoklad2::btnOdstranitClick() {
+    DataSet& q = hlavny.store().qryDokladyPolozky;
+    if (prazdny_)
+        return;
+    const qint64 cislo = q.integer(QStringLiteral("Cislo"));
+    hlavny.SQL(QStringLiteral("SELECT * FROM DokladyPolozkyPomocne WHERE Cislo = %1;").arg(cislo));
+    const QString riadok = hlavny.ADOQuery().text(QStringLiteral("Riadok"));
+    const QString riadokDPH = hlavny.ADOQuery().text(QStringLiteral("RiadokDPH"));
+    {
+        Transaction t(hlavny.store().connection());
+        if (!riadok.isEmpty())
+            hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;")
+                           .arg(riadok.toLongLong()));
+        if (!riadokDPH.isEmpty())
+            hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;")
+                           .arg(riadokDPH.toLongLong()));
+        hlavny.SQL(
+            QStringLiteral("DELETE FROM DokladyPolozkyPomocne WHERE Cislo = %1;").arg(cislo));
+        t.commit();
+    }
+    const int pozicia = DBGrid->pozicia();
+    NastavitZoznam();
+    DBGrid->vybrat(pozicia);
+}
+
+void TfrmDoklad2::btnUlozitClick() {
+    // A finished exam is frozen: nothing is saved even if the command were reached.
+    if (!btnUlozit->isEnabled())
+        return;
+    if (lblLogo->text().isEmpty())
+        lblLogo->setText(QStringLiteral("0"));
+    bool ok = false;
+    const qint64 logo = lblLogo->text().toLongLong(&ok);
+    if (!ok)
+        throw DbError(QStringLiteral("'%1' nie je platné číslo loga.").arg(lblLogo->text()));
+    const QStringList hodnoty = {
+        kod_,
+        cislo_,
+        dateToText(dtpDatum->date()),
+        edtPopis->text(),
+        lblNazovFirmy->text(),
+        lblSidloUlica->text(),
+        lblSidloPSC->text(),
+        lblSidloMesto->text(),
+        lblSidloStat->text(),
+        lblICO->text(),
+        lblDIC->text(),
+        lblICDPH->text(),
+        edtVystavil->text(),
+        edtSchvalil->text(),
+        edtPrijal->text(),
+        lblTelefon->text(),
+        lblFax->text(),
+        lblMobil->text(),
+        lblEmail->text(),
+        lblWeb->text(),
+        lblUcet->text(),
+        lblIBAN->text(),
+        lblSWIFT->text(),
+        edtNazovFirmy->text(),
+        edtSidloUlica->text(),
+        edtSidloPSC->text(),
+        edtSidloMesto->text(),
+        edtSidloStat->text(),
+        edtICO->text(),
+        edtDIC->text(),
+        edtICDPH->text(),
+        dateToText(dtpDatum2->date()),
+        dateToText(dtpDatum3->date()),
+        cbSposobPlatby->currentText(),
+        cbSposobDopravy->currentText(),
+        lblSpoluZaklad->text(),
+        lblSpoluDPH->text(),
+        lblSpoluUplne->text(),
+    };
+    QStringList texty;
+    for (const QString& h : hodnoty)
+        texty << sqlText(h);
+    const QString c = sqlText(cislo_);
+    {
+        // The document is replaced whole or not at all.
+        Transaction t(hlavny.store().connection());
+        hlavny.SQL(QStringLiteral("DELETE FROM DokladyPolozky WHERE Doklad = %1;").arg(c));
+        hlavny.SQL(
+            QStringLiteral("INSERT INTO DokladyPolozky SELECT * FROM DokladyPolozkyPomocne;"));
+        hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennik WHERE Doklad = %1;").arg(c));
+        hlavny.SQL(QStringLiteral("INSERT INTO UctovnyDennik SELECT * FROM UctovnyDennikPomocny;"));
+        hlavny.SQL(QStringLiteral("DELETE FROM Doklady WHERE Cislo = %1;").arg(c));
+        hlavny.SQL(QStringLiteral(
+                       "INSERT INTO Doklady (Druh,Cislo,Datum,Popis,NazovFirmy,SidloUlica,SidloPSC,"
+                       "SidloMesto,SidloStat,ICO,DIC,ICDPH,Vystavil,Schvalil,Prijal,Telefon,Fax,"
+                       "Mobil,Email,Web,Ucet,IBAN,SWIFT,NazovFirmy2,SidloUlica2,SidloPSC2,"
+                       "SidloMesto2,SidloStat2,ICO2,DIC2,ICDPH2,Datum2,Datum3,SposobPlatby,"
+                       "SposobDopravy,Zaklad,DPH,Spolu,Logo) VALUES (%1,%2);")
+                       .arg(texty.join(QLatin1Char(',')))
+                       .arg(logo));
+        t.commit();
+    }
+    Result = cislo_;
+    accept();
+}
+
+void TfrmDoklad2::btnZrusitClick() {
+    reject();
+}
+
+} // namespace saldovia

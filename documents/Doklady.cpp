@@ -1,0 +1,196 @@
+#include "Doklady.h"
+
+#include "Doklad.h"
+#include "Doklad2.h"
+#include "Mriezka.h"
+#include "app/Dialogs.h"
+#include "app/Hlavny.h"
+
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace saldovia {
+
+namespace {
+
+QPushButton* tlacidlo(const QString& meno, const QString& caption) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(meno);
+    b->setAutoDefault(false);
+    b->setMinimumWidth(88);
+    return b;
+}
+
+QAction* akcia(QMenu* menu, const QString& meno, const QString& caption) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(meno);
+    return a;
+}
+
+} // namespace
+
+bool jeDoklad2(const QString& kod) {
+    return kod == QLatin1String("FV") || kod == QLatin1String("FP") || kod == QLatin1String("PP") ||
+           kod == QLatin1String("PV");
+}
+
+QString otvoritDoklad(TfrmHlavny& hlavny, const QString& cislo) {
+    const QString kod = hlavny.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
+    if (jeDoklad2(kod))
+        return (new TfrmDoklad2(hlavny))->Otvorit(cislo);
+    return (new TfrmDoklad(hlavny))->Otvorit(cislo);
+}
+
+TfrmDoklady::TfrmDoklady(TfrmHlavny& h)
+    : TfrmCeleOkno(h, QStringLiteral("TfrmDoklady"),
+                   h.store().qryAgendaPrisposobenie.text(QStringLiteral("Zoznam")), 4) {
+    kod_ = hlavny.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
+
+    DBGrid = new TMriezka(hlavny.store().qryDoklady, this);
+    btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"));
+    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("U&praviť"));
+    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"));
+    btnTlacit = tlacidlo(QStringLiteral("btnTlacit"), QStringLiteral("T&lačiť"));
+    btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"));
+
+    PopupMenu = new QMenu(this);
+    PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
+    pmItmPridat = akcia(PopupMenu, QStringLiteral("pmItmPridat"), QStringLiteral("P&ridať"));
+    pmItmUpravit = akcia(PopupMenu, QStringLiteral("pmItmUpravit"), QStringLiteral("U&praviť"));
+    pmItmOdstranit =
+        akcia(PopupMenu, QStringLiteral("pmItmOdstranit"), QStringLiteral("O&dstrániť"));
+    pmItmTlacit = akcia(PopupMenu, QStringLiteral("pmItmTlacit"), QStringLiteral("T&lačiť"));
+    DBGrid->popupMenu = PopupMenu;
+    DBGrid->dvojklik = chranene(this, [this] { DBGridDblClick(); });
+
+    auto on = [this](auto* sender, auto signal, auto handler) {
+        connect(sender, signal, this, chranene(this, handler));
+    };
+    on(btnPridat, &QPushButton::clicked, [this] { btnPridatClick(); });
+    on(btnUpravit, &QPushButton::clicked, [this] { btnUpravitClick(); });
+    on(btnOdstranit, &QPushButton::clicked, [this] { btnOdstranitClick(); });
+    on(btnTlacit, &QPushButton::clicked, [this] { btnTlacitClick(); });
+    on(btnZavriet, &QPushButton::clicked, [this] { btnZavrietClick(); });
+    on(pmItmPridat, &QAction::triggered, [this] { btnPridatClick(); });
+    on(pmItmUpravit, &QAction::triggered, [this] { btnUpravitClick(); });
+    on(pmItmOdstranit, &QAction::triggered, [this] { btnOdstranitClick(); });
+    on(pmItmTlacit, &QAction::triggered, [this] { btnTlacitClick(); });
+
+    auto* tlacidla = new QHBoxLayout;
+    tlacidla->setSpacing(6);
+    for (QPushButton* b : {btnPridat, btnUpravit, btnOdstranit, btnTlacit})
+        tlacidla->addWidget(b);
+    tlacidla->addStretch();
+    tlacidla->addWidget(btnZavriet);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(8);
+    layout->addWidget(DBGrid, 1);
+    layout->addLayout(tlacidla);
+
+    setTabOrder(btnZavriet, DBGrid);
+    setTabOrder(DBGrid, btnPridat);
+    setTabOrder(btnPridat, btnUpravit);
+    setTabOrder(btnUpravit, btnOdstranit);
+    setTabOrder(btnOdstranit, btnTlacit);
+
+    // FormCreate
+    skuskaSkoncena_ = !hlavny.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty();
+    NastavitZoznam();
+    btnZavriet->setFocus();
+}
+
+void TfrmDoklady::NastavitZoznam() {
+    DataSet& q = hlavny.store().qryDoklady;
+    q.close();
+    q.setSQL(QStringLiteral("SELECT Cislo, Datum, Popis FROM Doklady WHERE Druh = %1 ORDER BY "
+                            "Cislo;")
+                 .arg(sqlText(kod_)));
+    q.open();
+    const Qt::Alignment vlavo = Qt::AlignLeft | Qt::AlignVCenter;
+    DBGrid->nastavitStlpce({
+        // A little wider than 43 pixels: a whole number such as FV0601 fits.
+        {QStringLiteral("Cislo"), QStringLiteral("Číslo"), vlavo, 48},
+        {QStringLiteral("Datum"), QStringLiteral("Dátum"), Qt::AlignRight | Qt::AlignVCenter, 60,
+         Qt::AlignHCenter | Qt::AlignVCenter},
+        {QStringLiteral("Popis"), QStringLiteral("Popis"), vlavo, 302},
+    });
+
+    prazdny_ = q.text(QStringLiteral("Cislo")).isEmpty();
+    const bool tlacit = static_cast<bool>(hlavny.sluzbyDennika.tlacitDoklad);
+    btnUpravit->setEnabled(!prazdny_);
+    pmItmUpravit->setEnabled(!prazdny_);
+    btnOdstranit->setEnabled(!prazdny_ && !skuskaSkoncena_);
+    pmItmOdstranit->setEnabled(!prazdny_ && !skuskaSkoncena_);
+    // The printout is another window's work: without it the command stays unavailable.
+    btnTlacit->setEnabled(!prazdny_ && tlacit);
+    pmItmTlacit->setEnabled(!prazdny_ && tlacit);
+    PopupMenu->setDefaultAction(prazdny_ ? pmItmPridat : pmItmUpravit);
+}
+
+void TfrmDoklady::DBGridDblClick() {
+    if (prazdny_)
+        btnPridatClick();
+    else
+        btnUpravitClick();
+}
+
+void TfrmDoklady::btnPridatClick() {
+    const QString cislo = otvoritDoklad(hlavny, QString());
+    if (!cislo.isEmpty()) {
+        NastavitZoznam();
+        DBGrid->vybrat(hlavny.store().qryDoklady.recordCount());
+    }
+    hlavny.setWindowTitle(windowTitle());
+}
+
+void TfrmDoklady::btnUpravitClick() {
+    DataSet& q = hlavny.store().qryDoklady;
+    if (prazdny_)
+        return;
+    const int pozicia = DBGrid->pozicia();
+    const QString cislo = otvoritDoklad(hlavny, q.text(QStringLiteral("Cislo")));
+    if (!cislo.isEmpty()) {
+        NastavitZoznam();
+        DBGrid->vybrat(pozicia);
+    }
+    hlavny.setWindowTitle(windowTitle());
+}
+
+void TfrmDoklady::btnOdstranitClick() {
+    DataSet& q = hlavny.store().qryDoklady;
+    if (prazdny_ || skuskaSkoncena_)
+        return;
+    const QString cislo = q.text(QStringLiteral("Cislo"));
+    if (!askYesNo(this, QStringLiteral("Potvdenie odstránenia dokladu"),
+                  QStringLiteral("Naozaj chcete označený doklad %1 odstrániť?").arg(cislo)))
+        return;
+    {
+        // The header, the lines and the postings go together or not at all.
+        Transaction t(hlavny.store().connection());
+        const QString c = sqlText(cislo);
+        hlavny.SQL(QStringLiteral("DELETE FROM Doklady WHERE Cislo = %1;").arg(c));
+        hlavny.SQL(QStringLiteral("DELETE FROM DokladyPolozky WHERE Doklad = %1;").arg(c));
+        hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennik WHERE Doklad = %1;").arg(c));
+        t.commit();
+    }
+    const int pozicia = DBGrid->pozicia();
+    NastavitZoznam();
+    DBGrid->vybrat(pozicia);
+}
+
+void TfrmDoklady::btnTlacitClick() {
+    if (prazdny_ || !hlavny.sluzbyDennika.tlacitDoklad)
+        return;
+    hlavny.sluzbyDennika.tlacitDoklad(kod_,
+                                      hlavny.store().qryDoklady.text(QStringLiteral("Cislo")));
+    hlavny.setWindowTitle(windowTitle());
+}
+
+void TfrmDoklady::btnZavrietClick() {
+    reject();
+}
+
+} // namespace saldovia

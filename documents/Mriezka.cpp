@@ -1,0 +1,130 @@
+#include "Mriezka.h"
+
+#include "store/DataSet.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace saldovia {
+
+namespace {
+
+// The columns have fixed, narrow widths: a cell writes its text with a slim margin and
+// shortens it only when even the whole cell is too narrow.
+class BunkaDokladov : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem o(option);
+        initStyleOption(&o, index);
+        const QString text = o.text;
+        o.text.clear();
+        const QWidget* w = o.widget;
+        QStyle* style = w ? w->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &o, p, w);
+        QRect r = o.rect.adjusted(2, 0, -2, 0);
+        if (o.fontMetrics.horizontalAdvance(text) > r.width())
+            r = o.rect;
+        const QString t = o.fontMetrics.elidedText(text, Qt::ElideRight, r.width());
+        p->save();
+        p->setClipRect(o.rect);
+        p->setFont(o.font);
+        p->setPen(o.palette.color(o.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                   : QPalette::Text));
+        p->drawText(r, static_cast<int>(o.displayAlignment) | Qt::TextSingleLine, t);
+        p->restore();
+    }
+};
+
+} // namespace
+
+TMriezka::TMriezka(DataSet& data, QWidget* parent) : QTableView(parent), data_(data) {
+    setObjectName(QStringLiteral("DBGrid"));
+    setModel(data.model());
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    setAlternatingRowColors(true);
+    setCornerButtonEnabled(false);
+    QFont pismo(QStringLiteral("Liberation Sans"));
+    pismo.setPointSize(8);
+    setFont(pismo);
+    horizontalHeader()->setFont(pismo);
+    setItemDelegate(new BunkaDokladov(this));
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setMinimumSectionSize(8);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 5);
+    QPalette paleta = palette();
+    paleta.setBrush(QPalette::Inactive, QPalette::Highlight,
+                    paleta.brush(QPalette::Active, QPalette::Highlight));
+    paleta.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                    paleta.brush(QPalette::Active, QPalette::HighlightedText));
+    setPalette(paleta);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        if (popupMenu)
+            popupMenu->popup(viewport()->mapToGlobal(p));
+    });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& i) {
+                if (!zosuladujem_ && i.isValid())
+                    data_.setRecNo(i.row() + 1);
+            });
+    connect(&data_, &DataSet::dataChanged, this, [this] { zosuladit(); });
+}
+
+void TMriezka::nastavitStlpce(const QList<GridColumn>& stlpce) {
+    data_.model()->setColumns(stlpce);
+    for (int i = 0; i < stlpce.size(); ++i)
+        setColumnWidth(i, stlpce[i].width);
+    zosuladit();
+}
+
+int TMriezka::pozicia() const {
+    return data_.recNo();
+}
+
+void TMriezka::vybrat(int pozicia) {
+    if (data_.isEmpty())
+        return;
+    data_.setRecNo(pozicia >= 1 && pozicia <= data_.recordCount() ? pozicia : data_.recordCount());
+    zosuladit();
+}
+
+void TMriezka::zosuladit() {
+    const int rec = data_.recNo();
+    if (rec == 0) {
+        clearSelection();
+        return;
+    }
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && current.row() == rec - 1 && selectionModel()->isRowSelected(rec - 1))
+        return;
+    zosuladujem_ = true;
+    const QModelIndex i = model()->index(rec - 1, 0);
+    selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect |
+                                             QItemSelectionModel::Rows);
+    scrollTo(i);
+    zosuladujem_ = false;
+}
+
+bool TMriezka::viewportEvent(QEvent* e) {
+    if (e->type() == QEvent::MouseButtonDblClick) {
+        if (dvojklik)
+            dvojklik();
+        return true;
+    }
+    return QTableView::viewportEvent(e);
+}
+
+} // namespace saldovia

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QTableView>
+
+#include <functional>
+
+class QMenu;
+
+namespace saldovia {
+
+class DataSet;
+struct GridColumn;
+
+// The read-only grid of a document window (DBGrid): bound to a shared data set, whole
+// rows selected, the selection shown also without the focus, and the grid's current row
+// kept equal to the data set's current row in both directions.
+class TMriezka : public QTableView {
+    Q_OBJECT
+public:
+    TMriezka(DataSet& data, QWidget* parent = nullptr);
+
+    // Sets the columns and their pixel widths.
+    void nastavitStlpce(const QList<GridColumn>& stlpce);
+    // The selected row counted from 1; 0 for an empty list.
+    int pozicia() const;
+    // Selects row `pozicia` when it is below the row count, else the last row if any.
+    void vybrat(int pozicia);
+    // Shows the data set's current row as selected.
+    void zosuladit();
+
+    // A double click on the grid (on a row or on the empty area).
+    std::function<void()> dvojklik;
+    // The grid's pop-up menu.
+    QMenu* popupMenu = nullptr;
+
+protected:
+    bool viewportEvent(QEvent* e) override;
+
+private:
+    DataSet& data_;
+    bool zosuladujem_ = false;
+};
+
+} // namespace saldovia
