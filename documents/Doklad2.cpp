@@ -127,7 +127,10 @@ TfrmDoklad2::TfrmDoklad2(TfrmHlavny& h)
     datumy->setVerticalSpacing(3);
     datumy->addWidget(new QLabel(QStringLiteral("vystavenia:")), 0, 0);
     datumy->addWidget(dtpDatum, 0, 1);
-    datumy->addWidget(new QLabel(QStringLiteral("vzniku daňovej povinnosti:")), 1, 0);
+    // the longest caption wraps onto two lines rather than being cut off
+    auto* vznik = new QLabel(QStringLiteral("vzniku daňovej povinnosti:"));
+    vznik->setWordWrap(true);
+    datumy->addWidget(vznik, 1, 0);
     datumy->addWidget(dtpDatum2, 1, 1);
     datumy->addWidget(new QLabel(QStringLiteral("splatnosti:")), 2, 0);
     datumy->addWidget(dtpDatum3, 2, 1);
