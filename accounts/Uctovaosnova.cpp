@@ -150,8 +150,8 @@ TfrmUctovaOsnova::TfrmUctovaOsnova(TfrmHlavny& h)
 }
 
 void TfrmUctovaOsnova::FormCreate() {
-    const int pocet =
-        hlavny.SQL(QStringLiteral("SELECT Nazov FROM UctovaOsnovaDruhy ORDER BY Nazov;"));
+    const int pocet = hlavny.SQL(
+        QStringLiteral("SELECT Nazov FROM UctovaOsnovaDruhy ORDER BY Nazov COLLATE SLOVENSKY;"));
     GeneralQuery& q = hlavny.ADOQuery();
     for (int i = 1; i <= pocet; ++i) {
         q.setRecNo(i);
@@ -219,7 +219,8 @@ void TfrmUctovaOsnova::dsUctovaOsnovaDataChange() {
     lblEdtNazov->setCursorPosition(0);
     const QString druh = hlavny.ADOQuery().text(QStringLiteral("Druh"));
     // The kinds in the order of the list: the item at the kind's place.
-    const int pocet = hlavny.SQL(QStringLiteral("SELECT * FROM UctovaOsnovaDruhy ORDER BY Nazov;"));
+    const int pocet = hlavny.SQL(
+        QStringLiteral("SELECT * FROM UctovaOsnovaDruhy ORDER BY Nazov COLLATE SLOVENSKY;"));
     int polozka = -1;
     for (int i = 1; i <= pocet; ++i) {
         hlavny.ADOQuery().setRecNo(i);

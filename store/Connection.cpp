@@ -2,7 +2,9 @@
 
 #include "Values.h"
 
+#include <QCollator>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <sqlite3.h>
 
@@ -49,6 +51,14 @@ void sumFinal(sqlite3_context* ctx) {
     }
     const QByteArray text = Amount::fromUnits(st->units).toText().toUtf8();
     sqlite3_result_text(ctx, text.constData(), text.size(), SQLITE_TRANSIENT);
+}
+
+// COLLATE SLOVENSKY: Slovak alphabetical order for lists shown to the user ("Účtová"
+// after "Ú..." words and before "V...", not after "Z" as the bytes would sort).
+int porovnatSlovensky(void*, int n1, const void* s1, int n2, const void* s2) {
+    static const QCollator collator(QLocale(QLocale::Slovak, QLocale::Slovakia));
+    return collator.compare(QString::fromUtf8(static_cast<const char*>(s1), n1),
+                            QString::fromUtf8(static_cast<const char*>(s2), n2));
 }
 
 void bind(sqlite3* db, sqlite3_stmt* s, const QVariantList& params) {
@@ -182,6 +192,9 @@ void Connection::open(const QString& path, Mode mode, const QString& key) {
         }
         if (sqlite3_create_function_v2(db_, "SUCET", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                        nullptr, sumStep, sumFinal, nullptr) != SQLITE_OK)
+            fail();
+        if (sqlite3_create_collation(db_, "SLOVENSKY", SQLITE_UTF8, nullptr, porovnatSlovensky) !=
+            SQLITE_OK)
             fail();
         sqlite3_busy_timeout(db_, 2000);
     } catch (...) {

@@ -159,8 +159,8 @@ private slots:
         QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->btnZavriet));
 
         // the kinds in name order
-        const int druhov =
-            h->SQL(QStringLiteral("SELECT Nazov FROM UctovaOsnovaDruhy ORDER BY Nazov;"));
+        const int druhov = h->SQL(QStringLiteral(
+            "SELECT Nazov FROM UctovaOsnovaDruhy ORDER BY Nazov COLLATE SLOVENSKY;"));
         QCOMPARE(w->cbDruh->count(), druhov);
         for (int i = 0; i < druhov; ++i) {
             h->ADOQuery().setRecNo(i + 1);

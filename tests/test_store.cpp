@@ -160,6 +160,29 @@ private slots:
         QCOMPARE(store->ADOQuery.integer(QStringLiteral("Pocet")), 0);
     }
 
+    void slovakOrderForLists() {
+        QStringList names;
+        const int n = store->SQL(QStringLiteral(
+            "SELECT Nazov FROM UctovaOsnovaDruhy ORDER BY Nazov COLLATE SLOVENSKY;"));
+        for (int i = 1; i <= n; ++i) {
+            store->ADOQuery.setRecNo(i);
+            names << store->ADOQuery.text(QStringLiteral("Nazov"));
+        }
+        // "Účtová ..." sorts with U, before V and Z, not after them as bytes would
+        QVERIFY(names.indexOf(QStringLiteral("Účtová trieda")) <
+                names.indexOf(QStringLiteral("Výnosový účet")));
+        QVERIFY(names.indexOf(QStringLiteral("Pasívny účet")) <
+                names.indexOf(QStringLiteral("Účtová skupina")));
+        store->SQL(QStringLiteral("SELECT 'Čas' AS A UNION SELECT 'Cena' UNION SELECT 'Dal' "
+                                  "ORDER BY 1 COLLATE SLOVENSKY;"));
+        QStringList order;
+        for (int i = 1; i <= 3; ++i) {
+            store->ADOQuery.setRecNo(i);
+            order << store->ADOQuery.text(QStringLiteral("A"));
+        }
+        QCOMPARE(order, (QStringList{"Cena", "Čas", "Dal"}));
+    }
+
     void sharedDataSets() {
         for (int i = 1; i <= 3; ++i)
             store->SQL(
