@@ -147,8 +147,7 @@ TfrmHlavny::TfrmHlavny(const QString& programDir)
         QWidget* parent = QApplication::activeModalWidget();
         if (!parent)
             parent = this;
-        if (druh == QLatin1String("FV") || druh == QLatin1String("FP") ||
-            druh == QLatin1String("PP") || druh == QLatin1String("PV"))
+        if (jeDoklad2(druh))
             TfrmDoklad2Tlac::Tlacit(store_, *tlaciaren_, cislo, parent);
         else
             TfrmDokladTlac::Tlacit(store_, *tlaciaren_, cislo, parent);

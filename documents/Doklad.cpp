@@ -2,6 +2,7 @@
 
 #include "Cislovanie.h"
 #include "Mriezka.h"
+#include "Ovladace.h"
 #include "app/Dialogs.h"
 #include "app/Hlavny.h"
 #include "journal/Polozkauctovnehodennika.h"
@@ -23,37 +24,11 @@
 
 namespace saldovia {
 
+using namespace ovladace;
+
 namespace {
 
 const QString Pomocny = QStringLiteral("UctovnyDennikPomocny");
-
-QPushButton* tlacidlo(const QString& meno, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(meno);
-    b->setAutoDefault(false);
-    b->setMinimumWidth(80);
-    return b;
-}
-
-QLabel* hodnota(const QString& meno) {
-    auto* l = new QLabel;
-    l->setObjectName(meno);
-    l->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    return l;
-}
-
-QLineEdit* pole(const QString& meno, int maxDlzka) {
-    auto* e = new QLineEdit;
-    e->setObjectName(meno);
-    e->setMaxLength(maxDlzka);
-    return e;
-}
-
-QAction* akcia(QMenu* menu, const QString& meno, const QString& caption) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(meno);
-    return a;
-}
 
 } // namespace
 
@@ -263,21 +238,12 @@ TfrmDoklad::TfrmDoklad(TfrmHlavny& h)
 void TfrmDoklad::NacitatIdentifikaciu() {
     const SettingsRow& s = hlavny.tblAgendaNastavenie();
     const QString logo = s.text(QStringLiteral("Logo"));
-    if (logo.isEmpty() || logo == QLatin1String("0")) {
-        imgLogo->clear();
-        lblLogo->setText(QStringLiteral("0"));
-    } else {
-        zobrazitLogo(hlavny, imgLogo, logo);
-        lblLogo->setText(logo);
-    }
-    lblNazovFirmy->setText(s.text(QStringLiteral("NazovFirmy")));
-    lblSidloUlica->setText(s.text(QStringLiteral("SidloUlica")));
-    lblSidloPSC->setText(s.text(QStringLiteral("SidloPSC")));
-    lblSidloMesto->setText(s.text(QStringLiteral("SidloMesto")));
-    lblSidloStat->setText(s.text(QStringLiteral("SidloStat")));
-    lblICO->setText(s.text(QStringLiteral("ICO")));
-    lblDIC->setText(s.text(QStringLiteral("DIC")));
-    lblICDPH->setText(s.text(QStringLiteral("ICDPH")));
+    lblLogo->setText(logo.isEmpty() ? QStringLiteral("0") : logo);
+    zobrazitLogo(hlavny, imgLogo, logo);
+    // each label is named after its column: lblNazovFirmy shows NazovFirmy
+    for (QLabel* l : {lblNazovFirmy, lblSidloUlica, lblSidloPSC, lblSidloMesto, lblSidloStat,
+                      lblICO, lblDIC, lblICDPH})
+        l->setText(s.text(l->objectName().mid(3)));
 }
 
 QString TfrmDoklad::Otvorit(const QString& cislo) {
@@ -306,10 +272,7 @@ QString TfrmDoklad::Otvorit(const QString& cislo) {
         lblICDPH->setText(q.text(QStringLiteral("ICDPH")));
         const QString logo = q.text(QStringLiteral("Logo"));
         lblLogo->setText(logo);
-        if (logo.isEmpty() || logo == QLatin1String("0"))
-            imgLogo->clear();
-        else
-            zobrazitLogo(hlavny, imgLogo, logo);
+        zobrazitLogo(hlavny, imgLogo, logo);
     }
     edtCisloDokladu->setText(cislo_);
 

@@ -2,6 +2,7 @@
 
 #include "Doklad.h"
 #include "Mriezka.h"
+#include "Ovladace.h"
 #include "Polozkadokladu.h"
 #include "app/Dialogs.h"
 #include "app/Hlavny.h"
@@ -23,22 +24,9 @@
 
 namespace saldovia {
 
+using namespace ovladace;
+
 namespace {
-
-QPushButton* tlacidlo(const QString& meno, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(meno);
-    b->setAutoDefault(false);
-    b->setMinimumWidth(80);
-    return b;
-}
-
-QLabel* hodnota(const QString& meno, const QString& text = {}) {
-    auto* l = new QLabel(text);
-    l->setObjectName(meno);
-    l->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    return l;
-}
 
 QLabel* suma(const QString& meno) {
     auto* l = new QLabel(QStringLiteral("0,00"));
@@ -46,13 +34,6 @@ QLabel* suma(const QString& meno) {
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l->setMinimumWidth(90);
     return l;
-}
-
-QLineEdit* pole(const QString& meno, int maxDlzka) {
-    auto* e = new QLineEdit;
-    e->setObjectName(meno);
-    e->setMaxLength(maxDlzka);
-    return e;
 }
 
 QDateEdit* datum(const QString& meno) {
@@ -79,12 +60,6 @@ QComboBox* zoznam(const QString& meno, const QStringList& polozky) {
     cb->lineEdit()->setMaxLength(50);
     cb->setInsertPolicy(QComboBox::NoInsert);
     return cb;
-}
-
-QAction* akcia(QMenu* menu, const QString& meno, const QString& caption) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(meno);
-    return a;
 }
 
 QString sucet(const QLabel* a, const QLabel* b) {
@@ -433,13 +408,8 @@ TfrmDoklad2::TfrmDoklad2(TfrmHlavny& h)
 void TfrmDoklad2::NacitatIdentifikaciu() {
     const SettingsRow& s = hlavny.tblAgendaNastavenie();
     const QString logo = s.text(QStringLiteral("Logo"));
-    if (logo.isEmpty() || logo == QLatin1String("0")) {
-        imgLogo->clear();
-        lblLogo->setText(QStringLiteral("0"));
-    } else {
-        zobrazitLogo(hlavny, imgLogo, logo);
-        lblLogo->setText(logo);
-    }
+    lblLogo->setText(logo.isEmpty() ? QStringLiteral("0") : logo);
+    zobrazitLogo(hlavny, imgLogo, logo);
     for (QLabel* l :
          {lblNazovFirmy, lblSidloUlica, lblSidloPSC, lblSidloMesto, lblSidloStat, lblICO, lblDIC,
           lblICDPH, lblTelefon, lblFax, lblMobil, lblEmail, lblWeb, lblUcet, lblIBAN, lblSWIFT})
@@ -476,10 +446,7 @@ QString TfrmDoklad2::Otvorit(const QString& cislo) {
         cbSposobDopravy->setEditText(q.text(QStringLiteral("SposobDopravy")));
         const QString logo = q.text(QStringLiteral("Logo"));
         lblLogo->setText(logo);
-        if (logo.isEmpty() || logo == QLatin1String("0"))
-            imgLogo->clear();
-        else
-            zobrazitLogo(hlavny, imgLogo, logo);
+        zobrazitLogo(hlavny, imgLogo, logo);
     }
     edtCisloDokladu->setText(cislo_);
 

@@ -3,6 +3,7 @@
 #include "Doklad.h"
 #include "Doklad2.h"
 #include "Mriezka.h"
+#include "Ovladace.h"
 #include "app/Dialogs.h"
 #include "app/Hlavny.h"
 
@@ -13,23 +14,7 @@
 
 namespace saldovia {
 
-namespace {
-
-QPushButton* tlacidlo(const QString& meno, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(meno);
-    b->setAutoDefault(false);
-    b->setMinimumWidth(88);
-    return b;
-}
-
-QAction* akcia(QMenu* menu, const QString& meno, const QString& caption) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(meno);
-    return a;
-}
-
-} // namespace
+using namespace ovladace;
 
 bool jeDoklad2(const QString& kod) {
     return kod == QLatin1String("FV") || kod == QLatin1String("FP") || kod == QLatin1String("PP") ||
@@ -49,11 +34,11 @@ TfrmDoklady::TfrmDoklady(TfrmHlavny& h)
     kod_ = hlavny.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
 
     DBGrid = new TMriezka(hlavny.store().qryDoklady, this);
-    btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"));
-    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("U&praviť"));
-    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"));
-    btnTlacit = tlacidlo(QStringLiteral("btnTlacit"), QStringLiteral("T&lačiť"));
-    btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"));
+    btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"), 88);
+    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("U&praviť"), 88);
+    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"), 88);
+    btnTlacit = tlacidlo(QStringLiteral("btnTlacit"), QStringLiteral("T&lačiť"), 88);
+    btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"), 88);
 
     PopupMenu = new QMenu(this);
     PopupMenu->setObjectName(QStringLiteral("PopupMenu"));

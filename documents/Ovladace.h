@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+// Small constructors of the named controls the document windows share.
+namespace saldovia::ovladace {
+
+// A button that never acts as a default, so Enter in an edit does not press it.
+inline QPushButton* tlacidlo(const QString& meno, const QString& caption, int sirka = 80) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(meno);
+    b->setAutoDefault(false);
+    b->setMinimumWidth(sirka);
+    return b;
+}
+
+// A bold read-only value.
+inline QLabel* hodnota(const QString& meno, const QString& text = {}) {
+    auto* l = new QLabel(text);
+    l->setObjectName(meno);
+    l->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    return l;
+}
+
+inline QLineEdit* pole(const QString& meno, int maxDlzka) {
+    auto* e = new QLineEdit;
+    e->setObjectName(meno);
+    e->setMaxLength(maxDlzka);
+    return e;
+}
+
+inline QAction* akcia(QMenu* menu, const QString& meno, const QString& caption) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(meno);
+    return a;
+}
+
+} // namespace saldovia::ovladace
