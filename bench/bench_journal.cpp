@@ -4,6 +4,7 @@
 //
 // bench_journal [LINES]   (default 100000)
 
+#include "Bench.h"
 #include "app/Aplikacia.h"
 #include "app/Hlavny.h"
 #include "journal/Uctovnydennik.h"
@@ -20,14 +21,6 @@
 using namespace saldovia;
 
 namespace {
-
-double msSince(const QElapsedTimer& t) {
-    return t.nsecsElapsed() / 1e6;
-}
-
-void report(const char* what, double ms) {
-    std::printf("%-44s %9.1f ms\n", what, ms);
-}
 
 void buildAgenda(const QString& path, int lines) {
     Store s;
@@ -57,6 +50,9 @@ void buildAgenda(const QString& path, int lines) {
 
 } // namespace
 
+using bench::msSince;
+using bench::report;
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -64,9 +60,7 @@ int main(int argc, char** argv) {
     nastavitAplikaciu(app);
     const int lines = argc > 1 ? std::atoi(argv[1]) : 100000;
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Data.mdb"));
-    QFile::copy(QStringLiteral(PREPARED_AGENDA), path);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    const QString path = bench::copyPreparedAgenda(dir);
 
     QElapsedTimer t;
     t.start();

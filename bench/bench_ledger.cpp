@@ -7,6 +7,7 @@
 // --pdf writes the ledger printout to FILE; --screenshot saves the screen while the progress
 // window is halfway (needs a display).
 
+#include "Bench.h"
 #include "app/Aplikacia.h"
 #include "app/Hlavny.h"
 #include "ledger/Hlavnakniha.h"
@@ -29,14 +30,6 @@
 using namespace saldovia;
 
 namespace {
-
-double msSince(const QElapsedTimer& t) {
-    return t.nsecsElapsed() / 1e6;
-}
-
-void report(const char* what, double ms) {
-    std::printf("%-48s %9.1f ms\n", what, ms);
-}
 
 // Postings of a small trading company: debit, credit, description.
 struct Predkontacia {
@@ -108,6 +101,9 @@ void naplnitAgendu(const QString& path, int riadky) {
 
 } // namespace
 
+using bench::msSince;
+using bench::report;
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     nastavitAplikaciu(app);
@@ -124,9 +120,7 @@ int main(int argc, char** argv) {
     }
 
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Data.mdb"));
-    QFile::copy(QStringLiteral(PREPARED_AGENDA), path);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    const QString path = bench::copyPreparedAgenda(dir);
     QElapsedTimer t;
     t.start();
     naplnitAgendu(path, riadky);

@@ -5,6 +5,7 @@
 //
 // --pdf writes the printout to FILE, --preview opens the print preview (needs a display).
 
+#include "Bench.h"
 #include "reports/ReportPreview.h"
 #include "reports/Uctovnydenniktlac.h"
 #include "store/Store.h"
@@ -22,14 +23,6 @@
 using namespace saldovia;
 
 namespace {
-
-double msSince(const QElapsedTimer& t) {
-    return t.nsecsElapsed() / 1e6;
-}
-
-void report(const char* what, double ms) {
-    std::printf("%-44s %9.1f ms\n", what, ms);
-}
 
 // A made-up company logo: a blue badge with the initials.
 QImage sampleLogo() {
@@ -101,6 +94,9 @@ void fillAgenda(Store& s, int lines) {
 
 } // namespace
 
+using bench::msSince;
+using bench::report;
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int lines = 10000;
@@ -117,9 +113,7 @@ int main(int argc, char** argv) {
     }
 
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Data.mdb"));
-    QFile::copy(QStringLiteral(PREPARED_AGENDA), path);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    const QString path = bench::copyPreparedAgenda(dir);
     Store s;
     s.connectAgenda(path);
     QElapsedTimer t;

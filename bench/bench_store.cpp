@@ -3,6 +3,7 @@
 //
 // bench_store [LINES]   (default 100000)
 
+#include "Bench.h"
 #include "store/Agenda.h"
 #include "store/Store.h"
 
@@ -15,25 +16,14 @@
 
 using namespace saldovia;
 
-namespace {
-
-double msSince(const QElapsedTimer& t) {
-    return t.nsecsElapsed() / 1e6;
-}
-
-void report(const char* what, double ms) {
-    std::printf("%-44s %9.1f ms\n", what, ms);
-}
-
-} // namespace
+using bench::msSince;
+using bench::report;
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int lines = argc > 1 ? std::atoi(argv[1]) : 100000;
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Data.mdb"));
-    QFile::copy(QStringLiteral(PREPARED_AGENDA), path);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    const QString path = bench::copyPreparedAgenda(dir);
 
     QElapsedTimer t;
     t.start();
