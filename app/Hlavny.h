@@ -3,6 +3,7 @@
 #include "StatusBar.h"
 #include "journal/SluzbyDennika.h"
 #include "store/Store.h"
+#include "store/Subory.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -180,6 +181,9 @@ private:
     void FormClose();
 
     QString priecinok_;
+    // Held from the first activation until closing has compacted the agenda: one copy of
+    // the program per agenda.
+    ZamokAgendy zamok_;
     Store store_;
     std::unique_ptr<QPrinter> tlaciaren_;
     std::unique_ptr<HelpFile> pomocnik_;
