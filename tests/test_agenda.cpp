@@ -365,6 +365,26 @@ private slots:
         QVERIFY(leftovers(a.dir()).isEmpty());
     }
 
+    void aDamagedRowIsRejectedAtOnce() {
+        // found by the fuzzer: the pages are sound, one row's record is not
+        TestAgenda a;
+        const QString path = a.file(QStringLiteral("poskodeny.db"));
+        writeFileBytes(path, readFileBytes(QStringLiteral(FUZZ_CORPUS "/agenda/poskodeny-zaznam"))
+                                 .mid(1)); // without the fuzzer's mode byte
+        Connection c;
+        c.open(path, Connection::Mode::ReadWrite, QString());
+        QCOMPARE(c.query(QStringLiteral("PRAGMA quick_check;")).text(0, 0), QStringLiteral("ok"));
+        QVERIFY_THROWS_EXCEPTION(DbError,
+                                 c.query(QStringLiteral("SELECT * FROM AgendaPrisposobenie;")));
+        QVERIFY(!jeAgenda(c));
+        // the sound file it was made from is an agenda
+        writeFileBytes(
+            path, readFileBytes(QStringLiteral(FUZZ_CORPUS "/agenda/nesifrovana-mala")).mid(1));
+        Connection d;
+        d.open(path, Connection::Mode::ReadWrite, QString());
+        QVERIFY(jeAgenda(d));
+    }
+
     void schemaComparisonIgnoresOnlyLayout() {
         // the same statement over other lines is the same schema; a word more is not
         QCOMPARE(normalizedSql(QStringLiteral("CREATE TABLE X (\n    a TEXT,\tb\n)")),
