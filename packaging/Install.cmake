@@ -13,7 +13,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/${SALDOVIA_ID}.metainfo.xml
 install(FILES ${CMAKE_SOURCE_DIR}/app/icons/saldovia.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${SALDOVIA_ID}.svg)
-install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/saldovia)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME saldovia)
@@ -21,7 +21,7 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Saldovia")
 set(CPACK_PACKAGE_CONTACT "Saldovia <saldovia@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "teaching double-entry bookkeeping in schools")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "A student keeps the books of one fictitious company for one accounting year: the\n"
     "journal, documents with VAT, the general ledger, printouts, and exams scored\n"
     "against a teacher's sample. The user interface is in Slovak. Ships with a demo\n"
