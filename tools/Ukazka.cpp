@@ -14,6 +14,8 @@
 #include <QImage>
 #include <QSet>
 
+#include <cstdlib>
+
 namespace saldovia {
 
 namespace {
@@ -142,7 +144,8 @@ Amount Tvorba::suma(const Riadok& r, const QString& text) const {
 
 QString Tvorba::popis(const Riadok& r, const QString& text, int najviac) const {
     if (text.isEmpty() || text.size() > najviac)
-        die(QStringLiteral("%1: description empty or longer than %2").arg(r.kde).arg(najviac));
+        die(QStringLiteral("%1: description empty or longer than %2")
+                .arg(r.kde, QString::number(najviac)));
     return text;
 }
 
@@ -230,8 +233,7 @@ void Tvorba::zacatDoklad(const Riadok& r) {
         die(QStringLiteral("%1: unknown document kind %2").arg(r.kde, d.druh));
     if (p.size() != (faktura ? 12 : 5))
         die(QStringLiteral("%1: a %2 document has %3 fields")
-                .arg(r.kde, d.druh)
-                .arg(faktura ? 12 : 5));
+                .arg(r.kde, d.druh, QString::number(faktura ? 12 : 5)));
     d.datum = datum(r, p[2]);
     d.popis = popis(r, p[3], 50);
     d.hlavicka = p.mid(4);
@@ -374,13 +376,36 @@ void Tvorba::zadanie() {
     s.post();
 }
 
-// A working copy beside target, removed when it goes out of scope.
+// Working copies still on disk; removed also when a fault in the sources ends the tool.
+QStringList& docasneSubory() {
+    static QStringList subory;
+    return subory;
+}
+
+void odstranitDocasne() {
+    for (const QString& cesta : docasneSubory()) {
+        QFile::remove(cesta);
+        QFile::remove(cesta + QStringLiteral("-journal"));
+    }
+    docasneSubory().clear();
+}
+
+// A working copy beside target, removed when it goes out of scope or the tool stops.
 class Kopia {
 public:
     explicit Kopia(const QString& ciel) : cesta_(ciel + QStringLiteral(".tmp")) {
+        // The list first, so that it outlives the handler that empties it.
+        docasneSubory();
+        static const bool registrovane = std::atexit(odstranitDocasne) == 0;
+        (void)registrovane;
         QFile::remove(cesta_);
+        docasneSubory() << cesta_;
     }
-    ~Kopia() { QFile::remove(cesta_); }
+    ~Kopia() {
+        QFile::remove(cesta_);
+        QFile::remove(cesta_ + QStringLiteral("-journal"));
+        docasneSubory().removeAll(cesta_);
+    }
     const QString& cesta() const { return cesta_; }
 
 private:

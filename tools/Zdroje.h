@@ -49,13 +49,11 @@ inline QList<Riadok> readRows(const QString& path, int minFields, int maxFields 
             line.chop(1);
         if (line.trimmed().isEmpty() || line.startsWith(u'#'))
             continue;
-        const QString kde = QStringLiteral("%1:%2").arg(path).arg(i + 1);
+        const QString kde = QStringLiteral("%1:%2").arg(path, QString::number(i + 1));
         const QStringList row = line.split(u';');
         if (row.size() < minFields || row.size() > maxFields)
             die(QStringLiteral("%1: expected %2 to %3 fields")
-                    .arg(kde)
-                    .arg(minFields)
-                    .arg(maxFields));
+                    .arg(kde, QString::number(minFields), QString::number(maxFields)));
         for (const QString& f : row)
             if ((!emptyAllowed && f.isEmpty()) || f != f.trimmed())
                 die(QStringLiteral("%1: empty or padded field").arg(kde));
