@@ -377,7 +377,7 @@ private slots:
         QTest::newRow("byte order mark")
             << QByteArray("\xEF\xBB\xBF{\\rtf1 \\'e1}") << QStringList{"á"};
         QTest::newRow("text after the document")
-            << QByteArray("{\\rtf1 a}\r\n\0garbage", 21) << QStringList{"a"};
+            << QByteArrayLiteral("{\\rtf1 a}\r\n\0garbage") << QStringList{"a"};
     }
     void readsTheSmallPrint() {
         QFETCH(QByteArray, rtf);
@@ -709,6 +709,34 @@ private slots:
         w->RichEdit->moveCursor(QTextCursor::Start);
         w->btnFindClick();
         QCOMPARE(d->FindText(), QStringLiteral("delta"));
+    }
+
+    // The dialog never hides the text it found, wherever that lies in the editor.
+    void findDialogKeepsOffTheMatch() {
+        auto h = spustit();
+        h->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.get()));
+        QStringList riadky;
+        for (int i = 0; i < 24; ++i)
+            riadky << QString((i * 13) % 110, u' ') + QStringLiteral("cieľ");
+        QPointer<TfrmPoznamky> w = oknoSTextom(*h, riadky.join(u'\n'));
+        QVERIFY(QTest::qWaitForWindowExposed(w.data()));
+        TReplaceDialog* d = w->ReplaceDialog;
+        w->btnFindClick();
+        d->edtHladat->setText(QStringLiteral("cieľ"));
+        QVERIFY(d->isVisible());
+        QStringList zakryte;
+        for (int i = 0; i < riadky.size(); ++i) {
+            d->btnNajstDalej->click();
+            QCOMPARE(w->RichEdit->textCursor().selectedText(), QStringLiteral("cieľ"));
+            const QRect najdene = w->oblastVyberu();
+            QVERIFY(najdene.isValid());
+            if (d->frameGeometry().intersects(najdene))
+                zakryte << QString::number(i);
+            QVERIFY(d->screen()->availableGeometry().contains(d->frameGeometry()));
+        }
+        QVERIFY2(zakryte.isEmpty(), qPrintable(zakryte.join(u',')));
+        QVERIFY(dialogs->messages.isEmpty());
     }
 
     void replaceOneAndAll() {
