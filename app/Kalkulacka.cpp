@@ -91,18 +91,15 @@ VysledokKalkulacky CisloKalkulacky::overit(Mantisa m, int miesta) {
     return {k, ChybaKalkulacky::Rozsah};
 }
 
-VysledokKalkulacky CisloKalkulacky::plus(const CisloKalkulacky& a,
-                                                const CisloKalkulacky& b) {
+VysledokKalkulacky CisloKalkulacky::plus(const CisloKalkulacky& a, const CisloKalkulacky& b) {
     return overit(a.m_ + b.m_, std::max(a.miesta_, b.miesta_));
 }
 
-VysledokKalkulacky CisloKalkulacky::minus(const CisloKalkulacky& a,
-                                                 const CisloKalkulacky& b) {
+VysledokKalkulacky CisloKalkulacky::minus(const CisloKalkulacky& a, const CisloKalkulacky& b) {
     return overit(a.m_ - b.m_, std::max(a.miesta_, b.miesta_));
 }
 
-VysledokKalkulacky CisloKalkulacky::krat(const CisloKalkulacky& a,
-                                                const CisloKalkulacky& b) {
+VysledokKalkulacky CisloKalkulacky::krat(const CisloKalkulacky& a, const CisloKalkulacky& b) {
     // a·b / 10^10 split at b's comma, so that no partial product leaves 128 bits:
     // a·(cele·10^10 + zlomok) / 10^10 = a·cele + a·zlomok / 10^10.
     const Velke cele = b.m_ / Jednotka;
@@ -114,8 +111,7 @@ VysledokKalkulacky CisloKalkulacky::krat(const CisloKalkulacky& a,
     return overit(celaCast + zaokruhlenyPodiel(a.m_ * zlomok, Jednotka), -1);
 }
 
-VysledokKalkulacky CisloKalkulacky::deleno(const CisloKalkulacky& a,
-                                                  const CisloKalkulacky& b) {
+VysledokKalkulacky CisloKalkulacky::deleno(const CisloKalkulacky& a, const CisloKalkulacky& b) {
     if (b.m_ == 0)
         return {std::nullopt, ChybaKalkulacky::DelenieNulou};
     // |a| < 10^28, so a·10^10 < 10^38 still fits.
@@ -239,12 +235,12 @@ void TfrmKalkulacka::stlacit(const QString& key) {
         akumulator_ = {};
         operacia_.clear();
         novyVstup_ = true;
-    } else if (key == QLatin1String("⌫")) {
+    } else if (key == QStringLiteral("⌫")) {
         if (!novyVstup_) {
             t.chop(1);
             displej_->setText(t.isEmpty() || t == QLatin1String("-") ? QStringLiteral("0") : t);
         }
-    } else if (key == QLatin1String("±")) {
+    } else if (key == QStringLiteral("±")) {
         if (t != QLatin1String("0"))
             displej_->setText(t.startsWith(u'-') ? t.mid(1) : u'-' + t);
     } else if (key == QLatin1String("=")) {
