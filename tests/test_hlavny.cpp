@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -835,6 +836,26 @@ private slots:
         QVERIFY(k);
         h.reset();
         QVERIFY(!k);
+    }
+
+    // A program that reaches no display says why and ends with an error status instead of
+    // aborting as Qt does.
+    void startWithoutDisplayEndsCleanly() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":64999"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(agenda->dir());
+        p.start(QStringLiteral(SALDOVIA_EXE), {});
+        QVERIFY(p.waitForFinished(60000));
+        const QString chyba = QString::fromLocal8Bit(p.readAllStandardError());
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY2(chyba.contains(QStringLiteral("Saldovia sa nedá spustiť: nepodarilo sa pripojiť "
+                                               "ku grafickému prostrediu (DISPLAY=:64999).")),
+                 qPrintable(chyba));
     }
 
     void helpMenuItemNamesF1Once() {
