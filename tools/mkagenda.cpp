@@ -42,10 +42,12 @@ QList<QStringList> readCsv(const QString& path, int fields) {
             continue;
         const QStringList row = line.split(u';');
         if (row.size() != fields)
-            die(QStringLiteral("%1:%2: expected %3 fields").arg(path).arg(i + 1).arg(fields));
+            die(QStringLiteral("%1:%2: expected %3 fields")
+                    .arg(path, QString::number(i + 1), QString::number(fields)));
         for (const QString& f : row)
             if (f.trimmed().isEmpty() || f != f.trimmed())
-                die(QStringLiteral("%1:%2: empty or padded field").arg(path).arg(i + 1));
+                die(QStringLiteral("%1:%2: empty or padded field")
+                        .arg(path, QString::number(i + 1)));
         rows << row;
     }
     return rows;
