@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include <cmath>
 #include <limits>
 
 namespace saldovia {
@@ -29,6 +30,14 @@ QStyleOptionFrame volbyRamika(const QLineEdit* edit) {
 
 // QLineEdit keeps this much room between its contents rectangle and its text.
 constexpr int vnutornyOkraj = 2;
+
+// The room the text takes in the edit: its width, a pixel of spacing and the caret behind
+// it; an edit with less room scrolls the text.
+int potrebne(const QLineEdit* edit, const QString& text) {
+    const double sirka = QFontMetricsF(edit->font()).horizontalAdvance(text);
+    return static_cast<int>(std::ceil(sirka)) + 1 +
+           edit->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, edit);
+}
 
 // Watches an edit's size and text and keeps its tooltip.
 class StrazcaTextu : public QObject {
@@ -60,8 +69,7 @@ QString najsirsiaSuma() {
 int sirkaPreText(const QLineEdit* edit, const QString& text) {
     const QFontMetrics fm = edit->fontMetrics();
     const QMargins tm = edit->textMargins();
-    // One pixel more for the caret behind the last character.
-    const int w = fm.horizontalAdvance(text) + 2 * vnutornyOkraj + tm.left() + tm.right() + 1;
+    const int w = potrebne(edit, text) + 2 * vnutornyOkraj + tm.left() + tm.right();
     const QStyleOptionFrame opt = volbyRamika(edit);
     return edit->style()
         ->sizeFromContents(QStyle::CT_LineEdit, &opt, QSize(w, fm.height()), edit)
@@ -73,7 +81,7 @@ bool celyTextViditelny(const QLineEdit* edit) {
     const QRect r = edit->style()->subElementRect(QStyle::SE_LineEditContents, &opt, edit);
     const QMargins tm = edit->textMargins();
     const int miesto = r.width() - tm.left() - tm.right() - 2 * vnutornyOkraj;
-    return edit->fontMetrics().horizontalAdvance(edit->text()) <= miesto;
+    return potrebne(edit, edit->text()) <= miesto;
 }
 
 void celyTextVTipe(QLineEdit* edit) {

@@ -199,7 +199,9 @@ TfrmDoklad2::TfrmDoklad2(TfrmHlavny& h)
     adresa->addStretch();
     // The numbers never shorten: IČO and DIČ on one row, IČ DPH below.
     auto najdlhsie = [](QLabel* l, const QString& text) {
-        l->setMinimumWidth(l->fontMetrics().horizontalAdvance(text) + 2);
+        QFont tucne = l->font(); // the values are bold by their style sheet
+        tucne.setBold(true);
+        l->setMinimumWidth(QFontMetrics(tucne).horizontalAdvance(text) + 2);
     };
     najdlhsie(lblICO, NajdlhsieICO);
     najdlhsie(lblDIC, NajdlhsieDIC);
