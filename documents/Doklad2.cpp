@@ -211,12 +211,12 @@ TfrmDoklad2::TfrmDoklad2(TfrmHlavny& h)
     cislaFirmy->setVerticalSpacing(2);
     cislaFirmy->addWidget(new QLabel(QStringLiteral("IČO:")), 0, 0);
     cislaFirmy->addWidget(lblICO, 0, 1);
-    cislaFirmy->addWidget(new QLabel(QStringLiteral("DIČ:")), 0, 2);
-    cislaFirmy->addWidget(lblDIC, 0, 3);
+    cislaFirmy->addWidget(new QLabel(QStringLiteral("DIČ:")), 0, 3);
+    cislaFirmy->addWidget(lblDIC, 0, 4);
     cislaFirmy->addWidget(new QLabel(QStringLiteral("IČ DPH:")), 1, 0);
-    cislaFirmy->addWidget(lblICDPH, 1, 1, 1, 3);
-    cislaFirmy->setColumnMinimumWidth(2, 8);
-    cislaFirmy->setColumnStretch(4, 1);
+    cislaFirmy->addWidget(lblICDPH, 1, 1, 1, 4);
+    cislaFirmy->setColumnMinimumWidth(2, 10); // keeps IČO and DIČ apart
+    cislaFirmy->setColumnStretch(5, 1);
     auto* identita = new QVBoxLayout;
     identita->setSpacing(2);
     identita->addWidget(lblNazovFirmy);
@@ -261,16 +261,18 @@ TfrmDoklad2::TfrmDoklad2(TfrmHlavny& h)
         kontakty->addWidget(new QLabel(QString::fromUtf8(popis)), r, c);
         kontakty->addWidget(hodnota, r, c + 1, 1, sirka);
     };
+    // Column 2 keeps the two columns apart.
     riadok(0, 0, "Telefón:", lblTelefon);
-    riadok(0, 2, "Fax:", lblFax);
+    riadok(0, 3, "Fax:", lblFax);
     riadok(1, 0, "Mobil:", lblMobil);
-    riadok(2, 0, "E-mail:", lblEmail, 3);
-    riadok(3, 0, "Web:", lblWeb, 3);
+    riadok(2, 0, "E-mail:", lblEmail, 4);
+    riadok(3, 0, "Web:", lblWeb, 4);
     riadok(4, 0, "Účet:", lblUcet);
-    riadok(4, 2, "SWIFT:", lblSWIFT);
-    riadok(5, 0, "IBAN:", lblIBAN, 3);
+    riadok(4, 3, "SWIFT:", lblSWIFT);
+    riadok(5, 0, "IBAN:", lblIBAN, 4);
+    kontakty->setColumnMinimumWidth(2, 10);
     kontakty->setColumnStretch(1, 1);
-    kontakty->setColumnStretch(3, 1);
+    kontakty->setColumnStretch(4, 1);
     kontakty->setRowStretch(6, 1);
 
     PageControl->addTab(tsOdberatel, QStringLiteral("Odberateľ"));
