@@ -861,8 +861,7 @@ bool TfrmPoznamky::nacitatSubor(const QString& cesta) {
     if (info.size() > NajvacsiSubor) {
         showError(this, QStringLiteral("Chyba"),
                   QStringLiteral("Súbor %1 je príliš veľký (viac ako %2 MB)")
-                          .arg(meno)
-                          .arg(NajvacsiSubor / (1024 * 1024)) +
+                          .arg(meno, QString::number(NajvacsiSubor / (1024 * 1024))) +
                       ZostavaBezZmeny);
         return false;
     }
@@ -879,8 +878,7 @@ bool TfrmPoznamky::nacitatSubor(const QString& cesta) {
     if (data.size() > NajvacsiSubor) {
         showError(this, QStringLiteral("Chyba"),
                   QStringLiteral("Súbor %1 je príliš veľký (viac ako %2 MB)")
-                          .arg(meno)
-                          .arg(NajvacsiSubor / (1024 * 1024)) +
+                          .arg(meno, QString::number(NajvacsiSubor / (1024 * 1024))) +
                       ZostavaBezZmeny);
         return false;
     }

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -833,6 +834,33 @@ private slots:
         QCOMPARE(w->RichEdit->toPlainText(), QStringLiteral("Napísaný text"));
         w->btnUndo->click(); // the editor's history is still its own
         QCOMPARE(w->RichEdit->toPlainText(), QStringLiteral("Napísaný text"));
+    }
+
+    void perCentSignsInTextsAndFileNames() {
+        auto h = spustit();
+        // The notes keep the placeholders of QString::arg as typed.
+        const QString text = QStringLiteral("Zľava 5%2 'test' %1 %L1 %% %");
+        naDalsieOkno([&text](QDialog* d) {
+            auto* w = qobject_cast<TfrmPoznamky*>(d);
+            napisat(w->RichEdit, text);
+            w->btnUlozit->click();
+        });
+        h->mmItmPoznamkyClick();
+        QPointer<TfrmPoznamky> w = okno(*h);
+        QCOMPARE(w->RichEdit->toPlainText(), text);
+        // A message names the file as it is called.
+        const QString cesta = agenda->file(QStringLiteral("velky %1 %L1.rtf"));
+        writeFileBytes(cesta, QByteArray());
+        QFile f(cesta);
+        QVERIFY(f.resize(TfrmPoznamky::NajvacsiSubor + 1));
+        dialogs->files = {cesta};
+        w->btnOpen->click();
+        QCOMPARE(dialogs->messages.size(), 1);
+        QVERIFY2(dialogs->last().text.startsWith(
+                     QStringLiteral("Súbor ") + QDir::toNativeSeparators(cesta) +
+                     QStringLiteral(" je príliš veľký (viac ako 16 MB)")),
+                 qPrintable(dialogs->last().text));
+        QCOMPARE(w->RichEdit->toPlainText(), text);
     }
 
     void aFileThatCannotBeWritten() {
