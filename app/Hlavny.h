@@ -116,9 +116,15 @@ public:
     int otvoritOkno(QDialog* okno);
     QRect pracovnaPlocha() const;
 
-    // Help: the file is set at start only if "Pomocnik.hlp" exists.
+    // Help: the file is set at start only if "Pomocnik.hlp" exists. The help window and
+    // the built-in calculator are windows of their own, open at most once each, beside the
+    // program's modal windows; they close with the main window.
     bool maPomocnika() const { return pomocnik_ != nullptr; }
     void otvoritPomocnika(QWidget* parent, int context);
+    QWidget* oknoPomocnika() const { return oknoPomocnika_; }
+    QWidget* kalkulacka() const { return kalkulacka_; }
+    // Opens the built-in calculator (or brings it forward).
+    void otvoritKalkulacku();
 
     // Menu items, pop-up items and controls, by their names.
     QMenu* mmItmAgenda;
@@ -197,6 +203,8 @@ private:
     std::unique_ptr<HelpFile> pomocnik_;
     QList<QPointer<QDialog>> okna_;
     QWidget* plocha_ = nullptr;
+    QPointer<QWidget> oknoPomocnika_;
+    QPointer<QWidget> kalkulacka_;
 };
 
 } // namespace saldovia
