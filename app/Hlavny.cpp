@@ -460,8 +460,7 @@ void TfrmHlavny::FormActivate() {
         return;
     PrvaAktivacia = false;
     const QString path = cestaAgendy();
-    if (QFileInfo::exists(path) && KontrolaDatabazy(path)) {
-        PripojitDatabazu(path);
+    if (QFileInfo::exists(path) && PripojitOverenuDatabazu(path)) {
         NacitatStatusBar();
         NastavitSkusku();
     } else {
@@ -492,6 +491,11 @@ void TfrmHlavny::OdpojitDatabazu() {
 bool TfrmHlavny::KontrolaDatabazy(const QString& path) {
     OdpojitDatabazu();
     return kontrolaDatabazy(path);
+}
+
+bool TfrmHlavny::PripojitOverenuDatabazu(const QString& path) {
+    OdpojitDatabazu();
+    return store_.connectCheckedAgenda(path);
 }
 
 void TfrmHlavny::NacitatStatusBar() {

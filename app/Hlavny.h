@@ -63,6 +63,9 @@ public:
     void PripojitDatabazu(const QString& path);
     void OdpojitDatabazu();
     bool KontrolaDatabazy(const QString& path);
+    // KontrolaDatabazy and PripojitDatabazu on one connection (one key derivation): true and
+    // connected when the file is accepted, false and disconnected otherwise.
+    bool PripojitOverenuDatabazu(const QString& path);
     void NacitatStatusBar();
     void NastavitSkusku();
     void KoniecSkusky();

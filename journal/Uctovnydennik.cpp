@@ -314,11 +314,18 @@ void TfrmUctovnyDennik::NastavitZoznam() {
                          sqlAccountEquals(QStringLiteral("UctovnyDennik.Dal"), ucet));
     }
     const QString poradie = QStringLiteral(" ORDER BY Riadok;");
+    // Both lists are read as the grid needs them: the row numbers of the (filtered) journal
+    // up front, the lines in blocks; the two share the row numbers.
+    const QString riadky = QStringLiteral("SELECT UctovnyDennik.Riadok FROM UctovnyDennik") +
+                           where + QStringLiteral(";");
+    const QString kluc = QStringLiteral("UctovnyDennik.Riadok");
     s.qryDoklady.close();
     s.qryDoklady.setSQL(DruhyDennika + where + poradie);
+    s.qryDoklady.setOnDemand({riadky, DruhyDennika, kluc});
     s.qryDoklady.open();
     s.qryUctovnyDennik.close();
     s.qryUctovnyDennik.setSQL(StlpceDennika + where + poradie);
+    s.qryUctovnyDennik.setOnDemand({riadky, StlpceDennika, kluc});
     s.qryUctovnyDennik.open();
 
     const Qt::Alignment vpravo = Qt::AlignRight | Qt::AlignVCenter;
