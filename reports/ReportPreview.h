@@ -38,6 +38,9 @@ public:
     // Page `number` (from 1) as it is laid out.
     const ReportPage& page(int number) const { return pages_->page(number - 1); }
     bool hasPages() const { return pages_->pagesFound() > 0; }
+    // Every page, laid out anew (for looking the whole report over; the preview itself
+    // holds only the pages it shows).
+    QList<ReportPage> pages() const { return report_.layout(); }
     // The number of pages (every page break found first).
     int pageCount() const { return pages_->count(); }
     // The page shown, from 1 (0 without pages).

@@ -527,7 +527,7 @@ private slots:
         QStringList tituly;
         Zatvarac zatvarac([&tituly](QDialog* d) {
             if (auto* preview = qobject_cast<ReportPreview*>(d)) {
-                const ReportPage& p = preview->pages().first();
+                const ReportPage p = preview->pages().first();
                 tituly << p.find(QStringLiteral("qrLblNazovDokladu"))->text + u' ' +
                               (p.find(QStringLiteral("qrLblSpoluUplne")) ? "2" : "1");
             }
