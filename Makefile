@@ -1,8 +1,9 @@
 # make run   - installs what is missing, builds and starts the program
 # make test  - installs what is missing, builds and runs every test
 # make bench - builds and runs the benchmarks, one table for 10 000, 100 000 and 1 000 000 lines
+# make package - builds the Debian package (build/saldovia_*.deb)
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run test bench package format clean
 
 all: build
 
@@ -23,6 +24,9 @@ test: build
 
 bench: build
 	./bench/table.sh build/bin 10000 100000 1000000
+
+package: build
+	cmake --build --preset default --target package
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -6,6 +6,7 @@
 #include "Okna.h"
 #include "Pomocnik.h"
 #include "Pracovnydatum.h"
+#include "Umiestnenie.h"
 #include "accounts/Uctovaosnova.h"
 #include "documents/Doklady.h"
 #include "exam/Skuska.h"
@@ -33,6 +34,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -87,8 +89,13 @@ const PolozkaDokladov PolozkyDokladov[] = {
 } // namespace
 
 TfrmHlavny::TfrmHlavny(const QString& programDir)
+    : TfrmHlavny(programDir.isEmpty() ? umiestnenieProgramu()
+                                      : Umiestnenie{programDir, programDir, {}}) {}
+
+TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
     : VerziaProgramu(saldovia::VerziaProgramu), Heslo(saldovia::Heslo),
-      priecinok_(programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir),
+      priecinok_(umiestnenie.agenda), datovyPriecinok_(umiestnenie.data),
+      chybaUmiestnenia_(umiestnenie.chyba),
       tlaciaren_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(QStringLiteral("TfrmHlavny"));
     setWindowTitle(Titulok);
@@ -153,7 +160,7 @@ TfrmHlavny::TfrmHlavny(const QString& programDir)
             TfrmDokladTlac::Tlacit(store_, *tlaciaren_, cislo, parent);
     };
 
-    const QString helpPath = priecinok_ + QStringLiteral("/Pomocnik.hlp");
+    const QString helpPath = datovyPriecinok_ + QStringLiteral("/Pomocnik.hlp");
     if (auto help = HelpFile::load(helpPath))
         pomocnik_ = std::make_unique<HelpFile>(std::move(*help));
 
@@ -163,6 +170,8 @@ TfrmHlavny::TfrmHlavny(const QString& programDir)
 }
 
 TfrmHlavny::~TfrmHlavny() {
+    delete oknoPomocnika_.data();
+    delete kalkulacka_.data();
     OdpojitDatabazu();
 }
 
@@ -247,8 +256,12 @@ void TfrmHlavny::vytvoritMenu() {
     mmItmPouzivatelskaPrirucka =
         akcia(this, mmItmPomocnik, QStringLiteral("mmItmPouzivatelskaPrirucka"),
               QStringLiteral("&Pomocník F1"), QStringLiteral("menu-pomocnik"));
-    mmItmPouzivatelskaPrirucka->setShortcut(QKeySequence(Qt::Key_F1));
-    mmItmPouzivatelskaPrirucka->setShortcutContext(Qt::WindowShortcut);
+    // The caption names the key already: F1 is a shortcut of the window, not of the item,
+    // so that the menu does not show it a second time.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setObjectName(QStringLiteral("scPomocnik"));
+    f1->setContext(Qt::WindowShortcut);
+    connect(f1, &QShortcut::activated, mmItmPouzivatelskaPrirucka, &QAction::trigger);
     mmItmPomocnik->addSeparator();
     mmItmVygenerovatSkusku =
         akcia(this, mmItmPomocnik, QStringLiteral("mmItmVygenerovatSkusku"),
@@ -459,6 +472,10 @@ void TfrmHlavny::FormActivate() {
     if (!PrvaAktivacia)
         return;
     PrvaAktivacia = false;
+    if (!chybaUmiestnenia_.isEmpty())
+        showWarning(this, QStringLiteral("Upozornenie"),
+                    QStringLiteral("Pripravenú agendu sa nepodarilo skopírovať:\n\n") +
+                        chybaUmiestnenia_);
     const QString path = cestaAgendy();
     if (QFileInfo::exists(path) && PripojitOverenuDatabazu(path)) {
         NacitatStatusBar();
@@ -762,7 +779,23 @@ void TfrmHlavny::mmItmKalkulackaClick() {
         if (!path.isEmpty() && QProcess::startDetached(path, {}))
             return;
     }
-    otvoritOkno(new TfrmKalkulacka(*this));
+    otvoritKalkulacku();
+}
+
+void TfrmHlavny::otvoritKalkulacku() {
+    if (!kalkulacka_) {
+        auto* k = new TfrmKalkulacka(*this);
+        // a window of its own: not blocked by the modal windows the student posts in
+        k->setParent(nullptr, k->windowFlags());
+        k->setWindowModality(Qt::NonModal);
+        k->setAttribute(Qt::WA_DeleteOnClose);
+        kalkulacka_ = k;
+    }
+    if (kalkulacka_->isMinimized())
+        kalkulacka_->showNormal();
+    kalkulacka_->show();
+    kalkulacka_->raise();
+    kalkulacka_->activateWindow();
 }
 
 void TfrmHlavny::mmItmNastavenieTlaceClick() {
@@ -787,11 +820,21 @@ void TfrmHlavny::otvoritPomocnika(QWidget* parent, int context) {
                   QStringLiteral("Súbor Pomocnik.hlp sa nenašiel,\npríručka nemôže byť otvorená!"));
         return;
     }
-    auto* okno = new TfrmPomocnik(*pomocnik_, parent ? parent : this);
-    okno->setAttribute(Qt::WA_DeleteOnClose);
-    okno->setWindowModality(Qt::ApplicationModal);
+    // one help window without a parent, so that no modal window blocks it
+    auto* okno = qobject_cast<TfrmPomocnik*>(oknoPomocnika_.data());
+    if (!okno) {
+        okno = new TfrmPomocnik(*pomocnik_, nullptr);
+        okno->setAttribute(Qt::WA_DeleteOnClose);
+        oknoPomocnika_ = okno;
+        const QRect main = frameGeometry();
+        okno->move(main.center() - okno->rect().center());
+    }
     okno->zobrazit(context);
+    if (okno->isMinimized())
+        okno->showNormal();
     okno->show();
+    okno->raise();
+    okno->activateWindow();
 }
 
 void TfrmHlavny::registrovatOkno(QDialog* okno) {
@@ -826,6 +869,10 @@ QRect TfrmHlavny::pracovnaPlocha() const {
 }
 
 void TfrmHlavny::closeEvent(QCloseEvent* e) {
+    // the windows of their own end with the program
+    for (QWidget* w : {oknoPomocnika_.data(), kalkulacka_.data()})
+        if (w)
+            w->close();
     try {
         FormClose();
     } catch (const std::exception& ex) {
