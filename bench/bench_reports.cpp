@@ -93,7 +93,16 @@ int main(int argc, char** argv) {
     report("bare: the journal's statement stepped through", bare);
     const char* kotva = "bare journal statement";
 
+    // the journal's list as the journal window leaves it: read on demand
     t.restart();
+    const QString stlpce = QStringLiteral(
+        "SELECT UctovnyDennik.Riadok, UctovnyDennik.Datum, UctovnyDennik.Doklad, "
+        "UctovnyDennik.Popis, UctovnyDennik.Suma, UctovnyDennik.MaDat, UctovnyDennik.Dal FROM "
+        "UctovnyDennik");
+    s.qryUctovnyDennik.setSQL(stlpce + QStringLiteral(" ORDER BY Riadok;"));
+    s.qryUctovnyDennik.setOnDemand(
+        {QStringLiteral("SELECT UctovnyDennik.Riadok FROM UctovnyDennik;"), stlpce,
+         QStringLiteral("UctovnyDennik.Riadok")});
     s.qryUctovnyDennik.open();
     TfrmUctovnyDennikTlac tlac(s, QStringLiteral("2024"));
     const PagedReport paged(tlac.report());
