@@ -20,8 +20,8 @@ QString textKalkulacky(double value) {
     return t.replace(u'.', u',');
 }
 
-TfrmKalkulacka::TfrmKalkulacka(TfrmHlavny& h)
-    : TfrmMaleOkno(h, QStringLiteral("TfrmKalkulacka"), QStringLiteral("Kalkulačka"), 5) {
+TfrmKalkulacka::TfrmKalkulacka(Kontext& k)
+    : TfrmMaleOkno(k, QStringLiteral("TfrmKalkulacka"), QStringLiteral("Kalkulačka"), 5) {
     displej_ = new QLineEdit(QStringLiteral("0"));
     displej_->setObjectName(QStringLiteral("edtDisplej"));
     displej_->setReadOnly(true);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Okna.h"
+#include "ui/Okna.h"
 
 class QLineEdit;
 
@@ -10,7 +10,7 @@ namespace saldovia {
 class TfrmKalkulacka : public TfrmMaleOkno {
     Q_OBJECT
 public:
-    explicit TfrmKalkulacka(TfrmHlavny& hlavny);
+    explicit TfrmKalkulacka(Kontext& kontext);
 
     // Presses a key of the calculator: "0"-"9", ",", "+", "-", "*", "/", "=", "C", "±", "⌫".
     void stlacit(const QString& key);

@@ -1,5 +1,5 @@
-#include "Aplikacia.h"
 #include "Hlavny.h"
+#include "ui/Aplikacia.h"
 
 int main(int argc, char** argv) {
     saldovia::Aplikacia app(argc, argv);

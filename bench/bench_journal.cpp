@@ -5,7 +5,7 @@
 // bench_journal [LINES]   (default 100000)
 
 #include "Bench.h"
-#include "app/Aplikacia.h"
+#include "ui/Aplikacia.h"
 #include "app/Hlavny.h"
 #include "journal/Uctovnydennik.h"
 #include "store/Store.h"

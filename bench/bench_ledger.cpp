@@ -8,7 +8,7 @@
 // window is halfway (needs a display).
 
 #include "Bench.h"
-#include "app/Aplikacia.h"
+#include "ui/Aplikacia.h"
 #include "app/Hlavny.h"
 #include "ledger/Hlavnakniha.h"
 #include "ledger/Obraty.h"

@@ -3,9 +3,9 @@
 
 #include "Vyhodnotenie.h"
 #include "app/Hlavny.h"
-#include "app/Okna.h"
 #include "ledger/Hlavnakniha.h"
 #include "reports/Uctovnydennikskuska.h"
+#include "ui/Okna.h"
 
 #include <QCoreApplication>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "Okna.h"
 
 #include "Dialogs.h"
-#include "Hlavny.h"
+#include "Kontext.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -13,33 +13,33 @@ void ukazChybu(QWidget* parent, const std::exception& e) {
     showError(parent, QStringLiteral("Chyba"), QString::fromUtf8(e.what()));
 }
 
-TfrmOkno::TfrmOkno(TfrmHlavny& h, const QString& meno, int pomocnik)
-    : QDialog(&h), hlavny(h), pomocnik_(pomocnik) {
+TfrmOkno::TfrmOkno(Kontext& k, const QString& meno, int pomocnik)
+    : QDialog(k.hlavneOkno()), kontext(k), pomocnik_(pomocnik) {
     setObjectName(meno);
     setModal(true);
-    hlavny.registrovatOkno(this);
+    kontext.registrovatOkno(this);
 }
 
 TfrmOkno::~TfrmOkno() = default;
 
 void TfrmOkno::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier) {
-        hlavny.otvoritPomocnika(this, pomocnik_);
+        kontext.otvoritPomocnika(this, pomocnik_);
         return;
     }
     QDialog::keyPressEvent(e);
 }
 
-TfrmCeleOkno::TfrmCeleOkno(TfrmHlavny& h, const QString& meno, const QString& caption, int pomocnik)
-    : TfrmOkno(h, meno, pomocnik) {
+TfrmCeleOkno::TfrmCeleOkno(Kontext& k, const QString& meno, const QString& caption, int pomocnik)
+    : TfrmOkno(k, meno, pomocnik) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowTitle(caption);
-    setFixedSize(TfrmHlavny::SirkaPlochy, TfrmHlavny::VyskaPlochy);
-    hlavny.setWindowTitle(caption);
+    setFixedSize(Kontext::SirkaPlochy, Kontext::VyskaPlochy);
+    kontext.nastavitTitulok(caption);
 }
 
 void TfrmCeleOkno::showEvent(QShowEvent* e) {
-    move(hlavny.pracovnaPlocha().topLeft());
+    move(kontext.pracovnaPlocha().topLeft());
     QDialog::showEvent(e);
 }
 
@@ -55,8 +55,8 @@ void TfrmCeleOkno::paintEvent(QPaintEvent* e) {
     style()->drawPrimitive(QStyle::PE_Frame, &frame, &p, this);
 }
 
-TfrmMaleOkno::TfrmMaleOkno(TfrmHlavny& h, const QString& meno, const QString& caption, int pomocnik)
-    : TfrmOkno(h, meno, pomocnik) {
+TfrmMaleOkno::TfrmMaleOkno(Kontext& k, const QString& meno, const QString& caption, int pomocnik)
+    : TfrmOkno(k, meno, pomocnik) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(caption);
@@ -65,7 +65,7 @@ TfrmMaleOkno::TfrmMaleOkno(TfrmHlavny& h, const QString& meno, const QString& ca
 void TfrmMaleOkno::showEvent(QShowEvent* e) {
     adjustSize();
     setFixedSize(size());
-    const QRect main = hlavny.frameGeometry();
+    const QRect main = kontext.hlavneOkno()->frameGeometry();
     move(main.center() - QPoint(width() / 2, height() / 2));
     QDialog::showEvent(e);
 }
