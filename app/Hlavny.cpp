@@ -4,10 +4,12 @@
 #include "Kalkulacka.h"
 #include "Pomocnik.h"
 #include "Pracovnydatum.h"
+#include "Umiestnenie.h"
 #include "accounts/Uctovaosnova.h"
 #include "documents/Doklady.h"
 #include "edits/Upravy.h"
 #include "exam/Skuska.h"
+#include "exam/Vysledky.h"
 #include "journal/Uctovnydennik.h"
 #include "ledger/Hlavnakniha.h"
 #include "notes/Poznamky.h"
@@ -88,8 +90,13 @@ const PolozkaDokladov PolozkyDokladov[] = {
 } // namespace
 
 TfrmHlavny::TfrmHlavny(const QString& programDir)
+    : TfrmHlavny(programDir.isEmpty() ? umiestnenieProgramu()
+                                      : Umiestnenie{programDir, programDir, {}}) {}
+
+TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
     : VerziaProgramu(saldovia::VerziaProgramu), Heslo(saldovia::Heslo),
-      priecinok_(programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir),
+      priecinok_(umiestnenie.agenda), datovyPriecinok_(umiestnenie.data),
+      chybaUmiestnenia_(umiestnenie.chyba),
       tlaciaren_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(QStringLiteral("TfrmHlavny"));
     setWindowTitle(Titulok);
@@ -148,7 +155,7 @@ TfrmHlavny::TfrmHlavny(const QString& programDir)
             TfrmDokladTlac::Tlacit(store_, *tlaciaren_, cislo, parent);
     };
 
-    const QString helpPath = priecinok_ + QStringLiteral("/Pomocnik.hlp");
+    const QString helpPath = datovyPriecinok_ + QStringLiteral("/Pomocnik.hlp");
     if (auto help = HelpFile::load(helpPath))
         pomocnik_ = std::make_unique<HelpFile>(std::move(*help));
 
@@ -405,7 +412,33 @@ void TfrmHlavny::vytvoritPlochu() {
     connect(ListView, &QListWidget::itemDoubleClicked, this,
             chranene(this, [this] { ListViewDblClick(); }));
 
-    vytvoritVysledky(vpravo);
+    // The function list's own spacing, for when the results give it back its room.
+    ListView->setProperty("mriezka", ListView->gridSize());
+    ListView->setProperty("medzera", ListView->spacing());
+    pnlVysledky = new TpnlVysledky(*this, vpravo);
+}
+
+void TfrmHlavny::zobrazitVysledky(bool zobrazit) {
+    // With the results the function list gives up the foot of the white panel and packs its
+    // items closer, so that all of them stay in sight.
+    const QSize mriezka = ListView->property("mriezka").toSize();
+    if (zobrazit) {
+        ListView->setSpacing(0);
+        ListView->setGridSize(QSize(mriezka.width() - 3, mriezka.height() - 8));
+        ListView->resize(ListView->width(), pnlVysledky->y() - 4 - ListView->y());
+    } else {
+        ListView->setSpacing(ListView->property("medzera").toInt());
+        ListView->setGridSize(mriezka);
+    }
+    pnlVysledky->setVisible(zobrazit);
+}
+
+void TfrmHlavny::VyhodnotitSkusku() {
+    pnlVysledky->Vyhodnotit([this] { zobrazitVysledky(true); });
+}
+
+void TfrmHlavny::btnPodrobnostiClick() {
+    pnlVysledky->btnPodrobnostiClick();
 }
 
 QString TfrmHlavny::cestaAgendy() const {
@@ -454,6 +487,10 @@ void TfrmHlavny::FormActivate() {
     if (!PrvaAktivacia)
         return;
     PrvaAktivacia = false;
+    if (!chybaUmiestnenia_.isEmpty())
+        showWarning(this, QStringLiteral("Upozornenie"),
+                    QStringLiteral("Pripravenú agendu sa nepodarilo skopírovať:\n\n") +
+                        chybaUmiestnenia_);
     const QString path = cestaAgendy();
     if (QFileInfo::exists(path) && KontrolaDatabazy(path)) {
         PripojitDatabazu(path);

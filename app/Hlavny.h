@@ -22,15 +22,19 @@ class QTimer;
 namespace saldovia {
 
 class HelpFile;
+class TpnlVysledky;
+struct Umiestnenie;
 
 // The main window: owns the agenda connection, the shared data sets, the status bar
 // with the accounting year and the working date, the menus and the function list.
 class TfrmHlavny : public QMainWindow, public Kontext {
     Q_OBJECT
 public:
-    // programDir is the folder of "Data.mdb" and "Pomocnik.hlp"; empty means the
-    // executable's folder.
+    // programDir is the folder of "Data.mdb" and "Pomocnik.hlp"; empty means the folders
+    // of the running program (umiestnenieProgramu: beside the executable for a portable
+    // copy, otherwise the user's data folder and the installed data folder).
     explicit TfrmHlavny(const QString& programDir = {});
+    explicit TfrmHlavny(const Umiestnenie& umiestnenie);
     ~TfrmHlavny() override;
 
     const QString VerziaProgramu;
@@ -59,7 +63,10 @@ public:
     void PripojitDatabazu(const QString& path) override;
     void OdpojitDatabazu() override;
 
+    // The folder of the agenda file and its compaction copy.
     const QString& priecinok() const { return priecinok_; }
+    // The folder the help file is read from.
+    const QString& datovyPriecinok() const { return datovyPriecinok_; }
     bool agendaNacitana() const;
 
     TStatusBar* StatusBar = nullptr;
@@ -143,13 +150,7 @@ public:
     QLabel* dbTxtMenoUzivatela;
     QLabel* lblHlavneFunkcie;
     QListWidget* ListView;
-    QWidget* pnlVysledky;
-    QLabel* txtZaciatok;
-    QLabel* txtKoniec;
-    QLabel* txtPredkontacie;
-    QLabel* txtVypocty;
-    QLabel* txtHlavnaKniha;
-    QPushButton* btnPodrobnosti;
+    TpnlVysledky* pnlVysledky;
     QTimer* Timer;
 
 protected:
@@ -161,7 +162,6 @@ protected:
 private:
     void vytvoritMenu();
     void vytvoritPlochu();
-    void vytvoritVysledky(QWidget* biely);
     void zobrazitVysledky(bool zobrazit);
     void rozpisaneMeno(SettingsRow& s);
     void nastavitPolozkyAgendy(bool enabled);
@@ -170,6 +170,8 @@ private:
     void FormClose();
 
     QString priecinok_;
+    QString datovyPriecinok_;
+    QString chybaUmiestnenia_;
     Store store_;
     std::unique_ptr<QPrinter> tlaciaren_;
     std::unique_ptr<HelpFile> pomocnik_;
