@@ -4,8 +4,8 @@
 
 #include "app/Hlavny.h"
 #include "exam/Skuska.h"
-#include "exam/Vysledky.h"
 #include "exam/Vyhodnotenie.h"
+#include "exam/Vysledky.h"
 #include "ledger/Obraty.h"
 #include "reports/ReportPreview.h"
 #include "reports/Uctovnydennikskuska.h"
