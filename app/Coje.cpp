@@ -1,6 +1,6 @@
 #include "Coje.h"
 
-#include "Hlavny.h"
+#include "ui/Kontext.h"
 
 #include <QDesktopServices>
 #include <QGridLayout>

@@ -109,6 +109,10 @@ public:
     // The registry of open windows: the exam's end closes them in a given order.
     QDialog* otvoreneOkno(const QString& meno) const;
     void zatvoritOkna(const QStringList& poradie);
+    QWidget* oknoPomocnika() const { return oknoPomocnika_; }
+    QWidget* kalkulacka() const { return kalkulacka_; }
+    // Opens the built-in calculator (or brings it forward).
+    void otvoritKalkulacku();
 
     // Menu items, pop-up items and controls, by their names.
     QMenu* mmItmAgenda;
@@ -178,6 +182,8 @@ private:
     SluzbyDennika sluzby_;
     QList<QPointer<QDialog>> okna_;
     QWidget* plocha_ = nullptr;
+    QPointer<QWidget> oknoPomocnika_;
+    QPointer<QWidget> kalkulacka_;
 };
 
 } // namespace saldovia

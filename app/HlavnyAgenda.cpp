@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace saldovia {
@@ -21,6 +22,20 @@ bool rovnakySubor(const QString& a, const QString& b) {
     if (fa.absoluteFilePath() == fb.absoluteFilePath())
         return true;
     return fa.exists() && fb.exists() && fa.canonicalFilePath() == fb.canonicalFilePath();
+}
+
+// A failed copy may name its temporary file beside the target (".Zaloha.mdb.1a2b3c4d.tmp");
+// the user knows only the file chosen, so the text names that one instead.
+QString bezDocasnehoSuboru(QString text, const QString& ciel) {
+    const QFileInfo fi(ciel);
+    for (const QString& priecinok :
+         {fi.absolutePath(), QDir::toNativeSeparators(fi.absolutePath())}) {
+        const QRegularExpression docasny(
+            QRegularExpression::escape(priecinok + QStringLiteral("/.") + fi.fileName()) +
+            QStringLiteral("\\.[0-9a-f]{8}\\.tmp"));
+        text.replace(docasny, QDir::toNativeSeparators(fi.absoluteFilePath()));
+    }
+    return text;
 }
 
 } // namespace
@@ -94,12 +109,24 @@ bool TfrmHlavny::mmItmZalohovatClick() {
         showWarning(this, caption, QStringLiteral("Zvolený súbor obsahuje práve načítanú agendu!"));
         return false;
     }
+    const QString subor = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    const QString priecinok = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+    if (!QFileInfo(path).absoluteDir().exists()) {
+        showError(this, caption,
+                  QStringLiteral("Zálohovanie sa nepodarilo!\n\nPriečinok %1 neexistuje.")
+                      .arg(priecinok));
+        return false;
+    }
     OdpojitDatabazu();
     const FileResult r = compactDatabase(agenda, path);
     PripojitDatabazu(agenda);
     NastavitSkusku();
     if (!r) {
-        showError(this, caption, QStringLiteral("Zálohovanie sa nepodarilo!\n\n") + r.error);
+        showError(this, caption,
+                  QStringLiteral("Zálohovanie sa nepodarilo!\n\nZálohu sa nepodarilo zapísať do "
+                                 "súboru %1.\n\n")
+                          .arg(subor) +
+                      bezDocasnehoSuboru(r.error, path));
         return false;
     }
     showInformation(this, caption, QStringLiteral("Zálohovanie prebehlo úspešne!"));
@@ -139,7 +166,9 @@ void TfrmHlavny::mmItmObnovitClick(QObject* sender) {
                 showInformation(this, caption, QStringLiteral("Obnovenie prebehlo úspešne!"));
             return;
         }
-        showError(this, caption, QStringLiteral("Obnovenie sa nepodarilo!\n\n") + r.error);
+        showError(this, caption,
+                  QStringLiteral("Obnovenie sa nepodarilo!\n\n") +
+                      bezDocasnehoSuboru(r.error, agenda));
     }
     if (nacitana) {
         PripojitDatabazu(agenda);

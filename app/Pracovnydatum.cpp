@@ -1,8 +1,8 @@
 #include "Pracovnydatum.h"
 
-#include "Hlavny.h"
 #include "edits/Upravy.h"
 #include "store/Values.h"
+#include "ui/Kontext.h"
 
 #include <QDateEdit>
 #include <QHBoxLayout>

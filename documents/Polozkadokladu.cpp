@@ -5,6 +5,7 @@
 #include "journal/Polozkauctovnehodennika.h"
 #include "journal/UctovyVyber.h"
 #include "store/Values.h"
+#include "ui/CelyText.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
 
@@ -71,22 +72,22 @@ TfrmPolozkaDokladu::TfrmPolozkaDokladu(Kontext& k)
     edtDoklad->setFixedWidth(80);
 
     mmCiastka = new TCiselnePole(QStringLiteral("mmCiastka"), 2, *polia);
-    mmCiastka->setFixedWidth(100);
+    mmCiastka->setFixedWidth(sirkaPreText(mmCiastka, najsirsiaSuma()));
     edtMena = pole(QStringLiteral("edtMena"), 50);
     edtMena->setText(QStringLiteral("SKK"));
     edtMena->setFixedWidth(56);
     mmKurz = new TCiselnePole(QStringLiteral("mmKurz"), 3, *polia);
     mmKurz->setFixedWidth(76);
     mmSuma = pole(QStringLiteral("mmSuma"), 0, true);
-    mmSuma->setFixedWidth(100);
+    mmSuma->setFixedWidth(sirkaPreText(mmSuma, najsirsiaSuma()));
     cbSadzbaDPH = new QComboBox;
     cbSadzbaDPH->setObjectName(QStringLiteral("cbSadzbaDPH"));
     cbSadzbaDPH->setEditable(false);
     cbSadzbaDPH->setFixedWidth(64);
     mmDPH = pole(QStringLiteral("mmDPH"), 0, true);
-    mmDPH->setFixedWidth(100);
+    mmDPH->setFixedWidth(sirkaPreText(mmDPH, najsirsiaSuma()));
     mmSumaSDPH = pole(QStringLiteral("mmSumaSDPH"), 0, true);
-    mmSumaSDPH->setFixedWidth(100);
+    mmSumaSDPH->setFixedWidth(sirkaPreText(mmSumaSDPH, najsirsiaSuma()));
     edtPopisNaDoklade = pole(QStringLiteral("edtPopisNaDoklade"), 50);
 
     gbZauctovanie = new QGroupBox(QStringLiteral("Zaúčtovanie v Účtovnom denníku"));
@@ -245,8 +246,7 @@ int TfrmPolozkaDokladu::Otvorit(int cislo, const QString& doklad, const QString&
     if (cislo != 0) {
         if (kontext.SQL(QStringLiteral("SELECT * FROM DokladyPolozkyPomocne WHERE Doklad = %1 AND "
                                        "Cislo = %2;")
-                            .arg(sqlText(doklad))
-                            .arg(cislo)) == 0)
+                            .arg(sqlText(doklad), QString::number(cislo))) == 0)
             throw DbError(QStringLiteral("Položka č. %1 sa nenašla.").arg(cislo));
         edtPopisNaDoklade->setText(q.text(QStringLiteral("Popis")));
         mmSumaSDPH->setText(q.text(QStringLiteral("Cena")));
@@ -404,19 +404,16 @@ void TfrmPolozkaDokladu::btnUlozitClick() {
         Transaction t(kontext.store().connection());
         kontext.SQL(QStringLiteral("DELETE FROM DokladyPolozkyPomocne WHERE Doklad = %1 AND "
                                    "Cislo = %2;")
-                        .arg(doklad)
-                        .arg(cislo));
+                        .arg(doklad, QString::number(cislo)));
         kontext.SQL(
             QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;").arg(riadok));
         kontext.SQL(
             QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;").arg(riadokDPH));
         kontext.SQL(QStringLiteral("INSERT INTO DokladyPolozkyPomocne (Cislo,Doklad,Riadok,"
                                    "RiadokDPH,SadzbaDPH,Popis,Cena) VALUES (%1,%2,%3,%4,%5,%6,%7);")
-                        .arg(cislo)
-                        .arg(doklad)
-                        .arg(riadok)
-                        .arg(nulova ? QStringLiteral("NULL") : QString::number(riadokDPH))
-                        .arg(sqlText(sadzba), sqlText(edtPopisNaDoklade->text()),
+                        .arg(QString::number(cislo), doklad, QString::number(riadok),
+                             nulova ? QStringLiteral("NULL") : QString::number(riadokDPH),
+                             sqlText(sadzba), sqlText(edtPopisNaDoklade->text()),
                              sqlText(mmSumaSDPH->text())));
         riadokDennika(riadok, mmCiastka->text(), edtMena->text(), mmKurz->text(), mmSuma->text(),
                       edtPopisVDenniku->text(), cbMaDat->ucet(), cbDal->ucet());

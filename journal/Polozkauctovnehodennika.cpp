@@ -4,6 +4,7 @@
 #include "UctovyVyber.h"
 #include "edits/Upravy.h"
 #include "store/Values.h"
+#include "ui/CelyText.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
 
@@ -86,7 +87,8 @@ TfrmPolozkaUctovnehoDennika::TfrmPolozkaUctovnehoDennika(Kontext& k)
     edtDoklad->setEnabled(false);
 
     mmCiastka = new TCiselnePole(QStringLiteral("mmCiastka"), 2, *polia);
-    mmCiastka->setFixedWidth(110);
+    // Amount fields hold the largest amount whole.
+    mmCiastka->setFixedWidth(sirkaPreText(mmCiastka, najsirsiaSuma()));
     lblX = znak(QStringLiteral("lblX"), QStringLiteral("X"));
     edtMena = pole(QStringLiteral("edtMena"), 50);
     edtMena->setText(QStringLiteral("SKK"));
@@ -97,7 +99,7 @@ TfrmPolozkaUctovnehoDennika::TfrmPolozkaUctovnehoDennika(Kontext& k)
     mmSuma = pole(QStringLiteral("mmSuma"));
     mmSuma->setEnabled(false);
     mmSuma->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    mmSuma->setFixedWidth(110);
+    mmSuma->setFixedWidth(sirkaPreText(mmSuma, najsirsiaSuma()));
     lblSk = new QLabel(QStringLiteral("Sk"));
     lblSk->setObjectName(QStringLiteral("lblSk"));
     edtPopis = pole(QStringLiteral("edtPopis"), 50);
@@ -216,9 +218,8 @@ int TfrmPolozkaUctovnehoDennika::Otvorit(int riadok, const QString& tabulka, con
         nastavitDatum(datum);
         edtPopis->setText(popis);
     } else {
-        if (kontext.SQL(
-                QStringLiteral("SELECT * FROM %1 WHERE Riadok = %2;").arg(tabulka).arg(riadok)) ==
-            0)
+        if (kontext.SQL(QStringLiteral("SELECT * FROM %1 WHERE Riadok = %2;")
+                            .arg(tabulka, QString::number(riadok))) == 0)
             throw DbError(QStringLiteral("Riadok č. %1 sa nenašiel.").arg(riadok));
         const GeneralQuery& q = kontext.ADOQuery();
         edtRiadok->setText(q.text(QStringLiteral("Riadok")));
@@ -292,7 +293,8 @@ void TfrmPolozkaUctovnehoDennika::btnUlozitClick() {
         throw DbError(QStringLiteral("'%1' nie je platné číslo riadku.").arg(edtRiadok->text()));
     {
         Transaction t(kontext.store().connection());
-        kontext.SQL(QStringLiteral("DELETE FROM %1 WHERE Riadok = %2;").arg(tabulka_).arg(riadok));
+        kontext.SQL(QStringLiteral("DELETE FROM %1 WHERE Riadok = %2;")
+                        .arg(tabulka_, QString::number(riadok)));
         upravy::zapisatRiadokDennika(kontext.store(), tabulka_,
                                      {riadok, dateToText(dtpDatum->date()), edtDoklad->text(),
                                       mmCiastka->text(), edtMena->text(), mmKurz->text(),

@@ -30,6 +30,7 @@ public:
     QList<bool> printerAnswers;                 // for printer, page and print dialogs
     QList<Message> messages;                    // every message box shown
     QStringList fileCaptions;                   // every file dialog's caption
+    QStringList proposedPaths;                  // every save dialog's proposed path
 
     // Colour and font dialogs: each answer is taken in order; nullopt or no answer cancels.
     // What each dialog was preset with is recorded.
@@ -61,9 +62,10 @@ public:
         fileCaptions << caption;
         return files.isEmpty() ? QString() : files.takeFirst();
     }
-    QString saveFile(QWidget*, const QString& caption, const QString&, const QString&,
+    QString saveFile(QWidget*, const QString& caption, const QString& proposedPath, const QString&,
                      const QString&) override {
         fileCaptions << caption;
+        proposedPaths << proposedPath;
         return files.isEmpty() ? QString() : files.takeFirst();
     }
     bool printerSetup(QWidget*, QPrinter&) override { return nextPrinterAnswer(); }

@@ -16,7 +16,9 @@ void ukazChybu(QWidget* parent, const std::exception& e) {
 TfrmOkno::TfrmOkno(Kontext& k, const QString& meno, int pomocnik)
     : QDialog(k.hlavneOkno()), kontext(k), pomocnik_(pomocnik) {
     setObjectName(meno);
-    setModal(true);
+    // Modal to the main window's family only: a window with no parent (the help, the
+    // calculator) is not blocked.
+    setWindowModality(Qt::WindowModal);
     kontext.registrovatOkno(this);
 }
 
@@ -36,11 +38,43 @@ TfrmCeleOkno::TfrmCeleOkno(Kontext& k, const QString& meno, const QString& capti
     setWindowTitle(caption);
     setFixedSize(Kontext::SirkaPlochy, Kontext::VyskaPlochy);
     kontext.nastavitTitulok(caption);
+    kontext.hlavneOkno()->installEventFilter(this);
+}
+
+void TfrmCeleOkno::naPlochu() {
+    move(kontext.pracovnaPlocha().topLeft());
 }
 
 void TfrmCeleOkno::showEvent(QShowEvent* e) {
-    move(kontext.pracovnaPlocha().topLeft());
+    naPlochu();
     QDialog::showEvent(e);
+}
+
+bool TfrmCeleOkno::eventFilter(QObject* o, QEvent* e) {
+    if (o == kontext.hlavneOkno() && isVisible()) {
+        switch (e->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+            naPlochu();
+            break;
+        case QEvent::WindowStateChange:
+            // A window manager that leaves a window without a frame on the screen when
+            // its owner is minimised: minimised and restored here together with it.
+            if (kontext.hlavneOkno()->isMinimized()) {
+                if (!isMinimized())
+                    setWindowState(windowState() | Qt::WindowMinimized);
+            } else {
+                if (isMinimized())
+                    setWindowState(windowState() & ~Qt::WindowMinimized);
+                naPlochu();
+                raise();
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return TfrmOkno::eventFilter(o, e);
 }
 
 void TfrmCeleOkno::paintEvent(QPaintEvent* e) {
