@@ -6,10 +6,10 @@
 // bench_journal [LINES]   (default 100000)
 
 #include "Bench.h"
-#include "app/Aplikacia.h"
 #include "app/Hlavny.h"
 #include "journal/Uctovnydennik.h"
 #include "store/Store.h"
+#include "ui/Aplikacia.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -8,12 +8,12 @@
 // window is halfway (needs a display).
 
 #include "Bench.h"
-#include "app/Aplikacia.h"
 #include "app/Hlavny.h"
 #include "ledger/Hlavnakniha.h"
 #include "ledger/Obraty.h"
 #include "ledger/Prebiehaspracovanieudajov.h"
 #include "store/Store.h"
+#include "ui/Aplikacia.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

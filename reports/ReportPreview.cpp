@@ -1,6 +1,6 @@
 #include "ReportPreview.h"
 
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -696,8 +696,8 @@ private slots:
                               (p.find(QStringLiteral("qrLblSpoluUplne")) ? "2" : "1");
             }
         });
-        h->sluzbyDennika.tlacitDoklad(QStringLiteral("ID"), QStringLiteral("ID0601"));
-        h->sluzbyDennika.tlacitDoklad(QStringLiteral("FV"), QStringLiteral("FV0601"));
+        h->sluzbyDennika().tlacitDoklad(QStringLiteral("ID"), QStringLiteral("ID0601"));
+        h->sluzbyDennika().tlacitDoklad(QStringLiteral("FV"), QStringLiteral("FV0601"));
         QCOMPARE(store().qryAgendaPrisposobenie.text(QStringLiteral("Kod")), QStringLiteral("FV"));
         // the invoice book from the menu
         h->mmItmKnihaFaktur->trigger();
