@@ -1,8 +1,8 @@
 // The operations on the agenda as a whole: new agenda, backup and restore.
 
-#include "Dialogs.h"
 #include "Hlavny.h"
 #include "store/Agenda.h"
+#include "ui/Dialogs.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -114,7 +114,7 @@ QString menoKopie(const QString& agenda) {
 
 } // namespace
 
-bool jeAgenda(Connection& c) {
+bool kontrolaDatabazy(Connection& c) {
     try {
         const ResultSet check = c.query(QStringLiteral("PRAGMA quick_check;"));
         if (check.rowCount() != 1 || check.text(0, 0) != QLatin1String("ok"))
@@ -142,7 +142,7 @@ bool kontrolaDatabazy(const QString& path) {
             return false;
         Connection c;
         c.open(path, Connection::Mode::ReadWrite);
-        return jeAgenda(c);
+        return kontrolaDatabazy(c);
     } catch (const std::exception&) {
         return false;
     }

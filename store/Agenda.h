@@ -25,8 +25,9 @@ QStringList describeSchema(Connection& c);
 // or collation) and its first settings row carries the program's format version.
 // Every failure is the same "false"; nothing stays open.
 bool kontrolaDatabazy(const QString& path);
-// The same checks over a connection that is already open (any key).
-bool jeAgenda(Connection& c);
+// The same check on a connection already open on the file (keyed, nothing else read): the
+// connection stays open whatever the outcome.
+bool kontrolaDatabazy(Connection& c);
 
 struct FileResult {
     bool ok = false;
