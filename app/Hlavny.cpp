@@ -499,6 +499,18 @@ void TfrmHlavny::FormActivate() {
                     QStringLiteral("Pripravenú agendu sa nepodarilo skopírovať:\n\n") +
                         chybaUmiestnenia_);
     const QString path = cestaAgendy();
+    // A second copy on the same agenda would lose its saves when the first one closes and
+    // puts a compacted file in place, or restores another one: it does not start.
+    if (zamok_.ziskat(priecinok_) == ZamokAgendy::Stav::Obsadeny) {
+        nastavitPolozkyAgendy(false);
+        showError(
+            this, QStringLiteral("Chyba"),
+            QStringLiteral("Agenda je už otvorená v inom spustenom programe Saldovia.\nPokračujte "
+                           "v ňom, alebo ho zatvorte a program spustite znova."));
+        close();
+        return;
+    }
+    upratatPriecinokAgendy(path);
     if (QFileInfo::exists(path) && PripojitOverenuDatabazu(path)) {
         NacitatStatusBar();
         NastavitSkusku();
@@ -902,13 +914,12 @@ void TfrmHlavny::closeEvent(QCloseEvent* e) {
 void TfrmHlavny::FormClose() {
     const bool nacitana = store_.isConnected();
     OdpojitDatabazu();
-    if (!nacitana)
+    if (!nacitana) {
+        zamok_.uvolnit();
         return;
-    const QString agenda = cestaAgendy();
-    const QString kopia = priecinok_ + QStringLiteral("/Data.~mdb");
-    FileResult r = compactDatabase(agenda, kopia);
-    if (r)
-        r = renameOver(kopia, agenda);
+    }
+    const FileResult r = zhutnitAgendu(cestaAgendy());
+    zamok_.uvolnit();
     if (!r)
         showWarning(this, QStringLiteral("Zhutnenie agendy"),
                     QStringLiteral("Agendu sa nepodarilo zhutniť, zostáva uložená bez zmeny.\n\n") +

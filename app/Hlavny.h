@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Store.h"
+#include "store/Subory.h"
 #include "ui/Kontext.h"
 #include "ui/StatusBar.h"
 
@@ -179,6 +180,9 @@ private:
     QString priecinok_;
     QString datovyPriecinok_;
     QString chybaUmiestnenia_;
+    // Held from the first activation until closing has compacted the agenda: one copy of
+    // the program per agenda.
+    ZamokAgendy zamok_;
     Store store_;
     std::unique_ptr<QPrinter> tlaciaren_;
     std::unique_ptr<HelpFile> pomocnik_;

@@ -2,12 +2,11 @@
 
 #include "Connection.h"
 #include "SchemaSql.h"
+#include "Subory.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -21,17 +20,46 @@ QString agendaSchemaSql() {
     return QString::fromUtf8(kSchemaSql);
 }
 
+QString normalizedSql(const QString& sql) {
+    QString out;
+    out.reserve(sql.size());
+    QChar quote;      // the closing character while inside a quoted part
+    bool gap = false; // white space seen outside quotes since the last character
+    for (const QChar ch : sql) {
+        if (!quote.isNull()) {
+            out += ch;
+            if (ch == quote)
+                quote = QChar();
+            continue;
+        }
+        if (ch.isSpace()) {
+            gap = true;
+            continue;
+        }
+        if (gap && !out.isEmpty())
+            out += u' ';
+        gap = false;
+        out += ch;
+        if (ch == u'\'' || ch == u'"' || ch == u'`')
+            quote = ch;
+        else if (ch == u'[')
+            quote = u']';
+    }
+    return out;
+}
+
 QStringList describeSchema(Connection& c) {
     QStringList lines;
-    const ResultSet master = c.query(
-        QStringLiteral("SELECT type, name, tbl_name, sql FROM sqlite_master ORDER BY type, name;"));
+    const ResultSet master = c.query(QStringLiteral(
+        "SELECT type, name, tbl_name, sql FROM sqlite_master ORDER BY type, name, tbl_name;"));
     for (int r = 0; r < master.rowCount(); ++r) {
         const QString type = master.text(r, 0);
         const QString name = master.text(r, 1);
-        QString line = type + u'|' + name + u'|' + master.text(r, 2);
-        const QString sql = master.text(r, 3);
-        if (sql.startsWith(QLatin1String("CREATE VIRTUAL"), Qt::CaseInsensitive))
-            line += QStringLiteral("|virtual");
+        // The statement itself carries what the column and index lists below do not:
+        // UNIQUE, partial indexes, CHECK, COLLATE, defaults, WITHOUT ROWID.
+        const QVariant& sql = master.value(r, 3);
+        QString line = type + u'|' + name + u'|' + master.text(r, 2) + u'|' +
+                       (sql.isNull() ? QStringLiteral("NULL") : normalizedSql(valueText(sql)));
         if (type == QLatin1String("table") || type == QLatin1String("index")) {
             const ResultSet info =
                 c.query(QStringLiteral("PRAGMA %1_info(%2);")
@@ -62,28 +90,6 @@ const QStringList& referenceSchema() {
     return reference;
 }
 
-QString osError(const QString& what, const QString& path) {
-    return QStringLiteral("%1 %2: %3")
-        .arg(what, QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno)));
-}
-
-bool syncPath(const QString& path, bool directory) {
-    const QByteArray p = QFile::encodeName(path);
-    const int fd = ::open(p.constData(), directory ? O_RDONLY | O_DIRECTORY : O_RDWR);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
-QString siblingTempName(const QString& target) {
-    const QFileInfo fi(target);
-    return fi.absolutePath() + QStringLiteral("/.") + fi.fileName() +
-           QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16,
-                                         QChar(u'0'));
-}
-
 std::vector<std::pair<QString, qint64>> tableCounts(Connection& c) {
     std::vector<std::pair<QString, qint64>> counts;
     const ResultSet tables = c.query(
@@ -97,15 +103,30 @@ std::vector<std::pair<QString, qint64>> tableCounts(Connection& c) {
     return counts;
 }
 
+QString cesta(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+// "Data.mdb" -> "Data.~mdb": the name of the copy that closing writes.
+QString menoKopie(const QString& agenda) {
+    return agenda.left(agenda.size() - 4) + QStringLiteral(".~mdb");
+}
+
 } // namespace
 
-bool kontrolaDatabazy(Connection& c) {
+bool jeAgenda(Connection& c) {
     try {
         const ResultSet check = c.query(QStringLiteral("PRAGMA quick_check;"));
         if (check.rowCount() != 1 || check.text(0, 0) != QLatin1String("ok"))
             return false;
         if (describeSchema(c) != referenceSchema())
             return false;
+        // The integrity check walks the pages but does not decode the rows: a damaged row
+        // would fail only when a window or the compaction reads it. Every value is read once.
+        const ResultSet tables = c.query(
+            QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name;"));
+        for (int r = 0; r < tables.rowCount(); ++r)
+            c.exec(QStringLiteral("SELECT * FROM %1;").arg(tables.text(r, 0)));
         const ResultSet version =
             c.query(QStringLiteral("SELECT Verzia FROM AgendaNastavenie ORDER BY rowid LIMIT 1;"));
         const QString verzia = version.rowCount() > 0 ? version.text(0, 0) : QString();
@@ -121,7 +142,7 @@ bool kontrolaDatabazy(const QString& path) {
             return false;
         Connection c;
         c.open(path, Connection::Mode::ReadWrite);
-        return kontrolaDatabazy(c);
+        return jeAgenda(c);
     } catch (const std::exception&) {
         return false;
     }
@@ -131,18 +152,21 @@ FileResult renameOver(const QString& source, const QString& target) {
     const QByteArray from = QFile::encodeName(source);
     const QByteArray to = QFile::encodeName(target);
     if (std::rename(from.constData(), to.constData()) != 0)
-        return {false, osError(QStringLiteral("Súbor sa nedá premenovať na"), target)};
-    syncPath(QFileInfo(target).absolutePath(), true);
+        return {false, QStringLiteral("Súbor sa nedá premenovať na %1: %2")
+                           .arg(cesta(target), popisChybySystemu(errno))};
+    zapisatNaDisk(QFileInfo(target).absolutePath(), true);
     return {true, {}};
 }
 
 FileResult compactDatabase(const QString& source, const QString& destination) {
     if (!QFileInfo(source).isFile())
-        return {false,
-                QStringLiteral("Súbor %1 neexistuje.").arg(QDir::toNativeSeparators(source))};
-    const QString temp = siblingTempName(destination);
+        return {false, QStringLiteral("Súbor %1 neexistuje.").arg(cesta(source))};
+    odstranitStareKopie(destination);
+    DocasnySubor temp(destination);
+    if (!temp.ok())
+        return {false, temp.chyba()};
     auto fail = [&](const QString& text) {
-        QFile::remove(temp);
+        temp.odstranit();
         return FileResult{false, text};
     };
     try {
@@ -152,56 +176,107 @@ FileResult compactDatabase(const QString& source, const QString& destination) {
             // created on ATTACH: the connection must be allowed to create files
             src.open(source, Connection::Mode::Create);
             counts = tableCounts(src);
-            src.execBound(QStringLiteral("ATTACH DATABASE ? AS kopia KEY ?;"), {temp, Heslo});
-            src.exec(QStringLiteral("SELECT sqlcipher_export('kopia');"));
+            src.execBound(QStringLiteral("ATTACH DATABASE ? AS kopia KEY ?;"),
+                          {temp.cesta(), Heslo});
+            // The copy is new and is thrown away if anything fails: it needs no journal
+            // file, and one transaction writes it with one flush instead of one per table.
+            src.exec(QStringLiteral("PRAGMA kopia.journal_mode = MEMORY;"));
+            {
+                Transaction t(src);
+                src.exec(QStringLiteral("SELECT sqlcipher_export('kopia');"));
+                t.commit();
+            }
             src.exec(QStringLiteral("DETACH DATABASE kopia;"));
         }
-        if (!kontrolaDatabazy(temp))
+        if (!kontrolaDatabazy(temp.cesta()))
             return fail(QStringLiteral("Kópia databázy nie je v poriadku."));
         {
             Connection copy;
-            copy.open(temp, Connection::Mode::ReadOnly);
+            copy.open(temp.cesta(), Connection::Mode::ReadOnly);
             if (tableCounts(copy) != counts)
                 return fail(QStringLiteral("Kópia databázy neobsahuje všetky údaje."));
         }
-        if (!syncPath(temp, false))
-            return fail(osError(QStringLiteral("Súbor sa nedá zapísať na disk:"), temp));
+        if (::fsync(temp.fd()) != 0)
+            return fail(QStringLiteral("Súbor %1 sa nedá zapísať na disk: %2")
+                            .arg(cesta(destination), popisChybySystemu(errno)));
     } catch (const DbError& e) {
         return fail(e.text());
     }
-    const FileResult moved = renameOver(temp, destination);
-    if (!moved)
-        QFile::remove(temp);
+    const FileResult moved = renameOver(temp.cesta(), destination);
+    if (moved)
+        temp.prevzaty();
     return moved;
 }
 
 FileResult replaceFileWith(const QString& source, const QString& target) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
+    const QByteArray from = QFile::encodeName(source);
+    const int in = ::open(from.constData(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
         return {false, QStringLiteral("Súbor %1 sa nedá otvoriť: %2")
-                           .arg(QDir::toNativeSeparators(source), in.errorString())};
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        return {false, QStringLiteral("Súbor %1 sa nedá zapísať: %2")
-                           .arg(QDir::toNativeSeparators(target), out.errorString())};
-    char buffer[1 << 16];
+                           .arg(cesta(source), popisChybySystemu(errno))};
+    struct Zavriet {
+        int fd;
+        ~Zavriet() { ::close(fd); }
+    } zavriet{in};
+    odstranitStareKopie(target);
+    DocasnySubor temp(target);
+    if (!temp.ok())
+        return {false, temp.chyba()};
+    // The cause is taken from errno at once, before anything else can change it.
+    auto cantWrite = [&](int cislo) {
+        temp.odstranit();
+        return FileResult{false, QStringLiteral("Súbor %1 sa nedá zapísať: %2")
+                                     .arg(cesta(target), popisChybySystemu(cislo))};
+    };
+    std::vector<char> buffer(1 << 16);
     for (;;) {
-        const qint64 n = in.read(buffer, sizeof buffer);
-        if (n < 0)
+        const ssize_t n = ::read(in, buffer.data(), buffer.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const int cislo = errno;
+            temp.odstranit();
             return {false, QStringLiteral("Súbor %1 sa nedá prečítať: %2")
-                               .arg(QDir::toNativeSeparators(source), in.errorString())};
+                               .arg(cesta(source), popisChybySystemu(cislo))};
+        }
         if (n == 0)
             break;
-        if (out.write(buffer, n) != n) {
-            out.cancelWriting();
-            return {false, QStringLiteral("Súbor %1 sa nedá zapísať: %2")
-                               .arg(QDir::toNativeSeparators(target), out.errorString())};
+        for (ssize_t done = 0; done < n;) {
+            const ssize_t w = ::write(temp.fd(), buffer.data() + done, n - done);
+            if (w < 0) {
+                if (errno == EINTR)
+                    continue;
+                return cantWrite(errno);
+            }
+            done += w;
         }
     }
-    if (!out.commit())
-        return {false, QStringLiteral("Súbor %1 sa nedá zapísať: %2")
-                           .arg(QDir::toNativeSeparators(target), out.errorString())};
-    return {true, {}};
+    if (::fsync(temp.fd()) != 0)
+        return cantWrite(errno);
+    const FileResult moved = renameOver(temp.cesta(), target);
+    if (moved)
+        temp.prevzaty();
+    return moved;
+}
+
+FileResult zhutnitAgendu(const QString& agenda) {
+    const QString kopia = menoKopie(agenda);
+    FileResult r = compactDatabase(agenda, kopia);
+    if (r)
+        r = renameOver(kopia, agenda);
+    if (!r)
+        QFile::remove(kopia);
+    return r;
+}
+
+void upratatPriecinokAgendy(const QString& agenda) {
+    const QString kopia = menoKopie(agenda);
+    odstranitStareKopie(kopia);
+    odstranitStareKopie(agenda);
+    // A copy that an interrupted close finished but did not move: the agenda beside it is
+    // whole (it is replaced only by a rename), so the copy is not needed.
+    if (QFileInfo::exists(agenda))
+        QFile::remove(kopia);
 }
 
 } // namespace saldovia

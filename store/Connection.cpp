@@ -1,5 +1,6 @@
 #include "Connection.h"
 
+#include "Subory.h"
 #include "Values.h"
 
 #include <QCollator>
@@ -7,6 +8,8 @@
 #include <QLocale>
 
 #include <sqlite3.h>
+
+#include <cerrno>
 
 namespace saldovia {
 
@@ -77,7 +80,7 @@ void bind(sqlite3* db, sqlite3_stmt* s, const QVariantList& params) {
             rc = sqlite3_bind_text(s, i + 1, t.constData(), t.size(), SQLITE_TRANSIENT);
         }
         if (rc != SQLITE_OK)
-            throw DbError(engineText(db));
+            throw DbError(engineText(db), rc);
     }
 }
 
@@ -139,13 +142,49 @@ QString sqlAccountsEqual(const QString& columnA, const QString& columnB) {
     return QStringLiteral("RTRIM(%1) = RTRIM(%2)").arg(columnA, columnB);
 }
 
+QString popisChybyStroja(int code, int systemError, const QString& engineText) {
+    switch (code & 0xff) {
+    case SQLITE_FULL:
+        return QStringLiteral("Na disku nie je dosť miesta, údaje sa nedali zapísať.");
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        return QStringLiteral("Agenda sa nedá zapísať: súbor alebo jeho priečinok je len na "
+                              "čítanie.");
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return QStringLiteral("Súbor je poškodený alebo to nie je agenda tohto programu.");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("Agenda je zamknutá, práve ju používa iný program.");
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("Súbor sa nedá otvoriť: ") +
+               (systemError ? popisChybySystemu(systemError)
+                            : QStringLiteral("súbor alebo priečinok neexistuje alebo k nemu nie "
+                                             "je prístup."));
+    case SQLITE_IOERR:
+        if (systemError == ENOSPC || systemError == EDQUOT)
+            return popisChybyStroja(SQLITE_FULL, 0, engineText);
+        if (systemError == EROFS || systemError == EACCES || systemError == EPERM)
+            return popisChybyStroja(SQLITE_READONLY, 0, engineText);
+        return QStringLiteral("Disk sa nedá čítať alebo zapisovať (") + engineText +
+               QStringLiteral(").");
+    case SQLITE_NOMEM:
+        return QStringLiteral("Programu nestačí pamäť.");
+    default:
+        return engineText;
+    }
+}
+
 Connection::~Connection() {
     close();
 }
 
 void Connection::fail(const QString& context) const {
-    const QString engine = engineText(db_);
-    throw DbError(context.isEmpty() ? engine : context + QStringLiteral(": ") + engine);
+    const int code = db_ ? sqlite3_extended_errcode(db_) : SQLITE_MISUSE;
+    const QString engine =
+        db_ ? popisChybyStroja(code, sqlite3_system_errno(db_), engineText(db_)) : engineText(db_);
+    throw DbError(context.isEmpty() ? engine : context + QStringLiteral(": ") + engine,
+                  code & 0xff);
 }
 
 void Connection::open(const QString& path, Mode mode, const QString& key) {
@@ -167,10 +206,11 @@ void Connection::open(const QString& path, Mode mode, const QString& key) {
     const QByteArray p = path.toUtf8();
     const int rc = sqlite3_open_v2(p.constData(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
-        const QString text = engineText(db_);
+        const QString text =
+            popisChybyStroja(rc, db_ ? sqlite3_system_errno(db_) : 0, engineText(db_));
         sqlite3_close(db_);
         db_ = nullptr;
-        throw DbError(text);
+        throw DbError(text, rc & 0xff);
     }
     path_ = path;
     try {

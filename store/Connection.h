@@ -19,9 +19,21 @@ inline const QString VerziaProgramu = QStringLiteral("2.0.0.0");
 // to the user (the engine's own message for engine errors).
 class DbError : public std::runtime_error {
 public:
-    explicit DbError(const QString& text) : std::runtime_error(text.toStdString()) {}
+    explicit DbError(const QString& text, int code = 0)
+        : std::runtime_error(text.toStdString()), code_(code) {}
     QString text() const { return QString::fromUtf8(what()); }
+    // The engine's primary result code (SQLITE_FULL, ...); 0 for errors of the program.
+    int code() const { return code_; }
+
+private:
+    int code_;
 };
+
+// The text of an engine error for the user: a Slovak sentence for the conditions a user
+// can meet and act on (full disk, read-only file or folder, damaged or foreign file, file
+// locked by another program); the engine's own text for the rest. `systemError` is the
+// errno behind an I/O failure, 0 if unknown.
+QString popisChybyStroja(int code, int systemError, const QString& engineText);
 
 // Rows of a query, fully read. Values are QString (text), qint64 (integer), QByteArray
 // (blob) or a null QVariant.

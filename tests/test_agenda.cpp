@@ -3,9 +3,18 @@
 #include "store/Agenda.h"
 #include "store/Store.h"
 
+#include "store/Subory.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTest>
+
+#include <functional>
+#include <sched.h>
+#include <sqlite3.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace saldovia;
 
@@ -178,10 +187,28 @@ private slots:
 
     void rejections_data() {
         QTest::addColumn<QString>("damage");
-        for (const char* d :
-             {"missing", "empty file", "random bytes", "truncated", "other password",
-              "no settings row", "wrong version", "empty version", "trigger", "extra table", "view",
-              "missing table", "extra column", "index", "plain sqlite"})
+        for (const char* d : {"missing",
+                              "empty file",
+                              "random bytes",
+                              "truncated",
+                              "other password",
+                              "no settings row",
+                              "wrong version",
+                              "empty version",
+                              "trigger",
+                              "extra table",
+                              "view",
+                              "missing table",
+                              "extra column",
+                              "index",
+                              "plain sqlite",
+                              "unique index same name",
+                              "partial index same name",
+                              "check",
+                              "collate nocase",
+                              "other default",
+                              "other column type",
+                              "without rowid"})
             QTest::newRow(d) << QString::fromLatin1(d);
     }
     void rejections() {
@@ -230,6 +257,51 @@ private slots:
             run(QStringLiteral("ALTER TABLE UctovnyDennik ADD COLUMN Navyse TEXT;"));
         } else if (damage == QLatin1String("index")) {
             run(QStringLiteral("CREATE INDEX Navyse ON UctovnyDennik (Popis);"));
+        } else if (damage == QLatin1String("unique index same name")) {
+            run(QStringLiteral("DROP INDEX UctovnyDennikDoklad; CREATE UNIQUE INDEX "
+                               "UctovnyDennikDoklad ON UctovnyDennik (Doklad);"));
+        } else if (damage == QLatin1String("partial index same name")) {
+            run(QStringLiteral("DROP INDEX UctovnyDennikDoklad; CREATE INDEX UctovnyDennikDoklad "
+                               "ON UctovnyDennik (Doklad) WHERE Doklad <> '';"));
+        } else if (damage.startsWith(QLatin1String("check")) ||
+                   damage.startsWith(QLatin1String("collate")) ||
+                   damage.startsWith(QLatin1String("other ")) ||
+                   damage.startsWith(QLatin1String("without"))) {
+            // the same tables and columns, one clause different: built from the schema text
+            QString schema = agendaSchemaSql();
+            const QString dennik = QStringLiteral("    MaDat TEXT,\n    Dal TEXT\n);\n\nCREATE "
+                                                  "TABLE UctovnyDennikPomocny");
+            QVERIFY(schema.contains(dennik));
+            if (damage == QLatin1String("check"))
+                schema.replace(dennik, QStringLiteral("    MaDat TEXT,\n    Dal TEXT,\n    CHECK "
+                                                      "(Doklad <> 'x')\n);\n\nCREATE TABLE "
+                                                      "UctovnyDennikPomocny"));
+            else if (damage == QLatin1String("collate nocase"))
+                schema.replace(QStringLiteral("    Cislo TEXT PRIMARY KEY,\n    Nazov TEXT,\n    "
+                                              "Povod"),
+                               QStringLiteral("    Cislo TEXT PRIMARY KEY COLLATE NOCASE,\n    "
+                                              "Nazov TEXT,\n    Povod"));
+            else if (damage == QLatin1String("other default"))
+                schema.replace(QStringLiteral("Verzia TEXT DEFAULT ''"),
+                               QStringLiteral("Verzia TEXT DEFAULT '2.0.0.0'"));
+            else if (damage == QLatin1String("other column type"))
+                schema.replace(QStringLiteral("    Suma TEXT,\n    Popis TEXT,\n    MaDat TEXT,\n"
+                                              "    Dal TEXT\n);\n\nCREATE TABLE "
+                                              "UctovnyDennikPomocny"),
+                               QStringLiteral("    Suma NUMERIC,\n    Popis TEXT,\n    MaDat "
+                                              "TEXT,\n    Dal TEXT\n);\n\nCREATE TABLE "
+                                              "UctovnyDennikPomocny"));
+            else
+                schema.replace(QStringLiteral("    Cislo INTEGER PRIMARY KEY,\n    Obrazok "
+                                              "BLOB\n)"),
+                               QStringLiteral("    Cislo INTEGER PRIMARY KEY,\n    Obrazok "
+                                              "BLOB\n) WITHOUT ROWID"));
+            QVERIFY(schema != agendaSchemaSql());
+            QFile::remove(path);
+            Connection c;
+            c.open(path, Connection::Mode::Create);
+            c.exec(schema);
+            c.exec(QStringLiteral("INSERT INTO AgendaNastavenie (Verzia) VALUES ('2.0.0.0');"));
         } else if (damage == QLatin1String("plain sqlite")) {
             QFile::remove(path);
             Connection c;
@@ -315,6 +387,228 @@ private slots:
         r = compactDatabase(QStringLiteral(PREPARED_AGENDA), a.file(QStringLiteral("nie/x.mdb")));
         QVERIFY(!r.ok);
         QVERIFY(leftovers(a.dir()).isEmpty());
+    }
+
+    void aDamagedRowIsRejectedAtOnce() {
+        // found by the fuzzer: the pages are sound, one row's record is not
+        TestAgenda a;
+        const QString path = a.file(QStringLiteral("poskodeny.db"));
+        writeFileBytes(path, readFileBytes(QStringLiteral(FUZZ_CORPUS "/agenda/poskodeny-zaznam"))
+                                 .mid(1)); // without the fuzzer's mode byte
+        Connection c;
+        c.open(path, Connection::Mode::ReadWrite, QString());
+        QCOMPARE(c.query(QStringLiteral("PRAGMA quick_check;")).text(0, 0), QStringLiteral("ok"));
+        QVERIFY_THROWS_EXCEPTION(DbError,
+                                 c.query(QStringLiteral("SELECT * FROM AgendaPrisposobenie;")));
+        QVERIFY(!jeAgenda(c));
+        // the sound file it was made from is an agenda
+        writeFileBytes(
+            path, readFileBytes(QStringLiteral(FUZZ_CORPUS "/agenda/nesifrovana-mala")).mid(1));
+        Connection d;
+        d.open(path, Connection::Mode::ReadWrite, QString());
+        QVERIFY(jeAgenda(d));
+    }
+
+    void schemaComparisonIgnoresOnlyLayout() {
+        // the same statement over other lines is the same schema; a word more is not
+        QCOMPARE(normalizedSql(QStringLiteral("CREATE TABLE X (\n    a TEXT,\tb\n)")),
+                 QStringLiteral("CREATE TABLE X ( a TEXT, b )"));
+        QCOMPARE(normalizedSql(QStringLiteral("CREATE TABLE X (a TEXT DEFAULT '  x  ')")),
+                 QStringLiteral("CREATE TABLE X (a TEXT DEFAULT '  x  ')"));
+        QVERIFY(normalizedSql(QStringLiteral("CREATE INDEX i ON t (a)")) !=
+                normalizedSql(QStringLiteral("CREATE UNIQUE INDEX i ON t (a)")));
+        // a compacted copy keeps the statements: it is accepted, and so is its copy
+        TestAgenda a;
+        const QString first = a.file(QStringLiteral("prva.mdb"));
+        const QString second = a.file(QStringLiteral("druha.mdb"));
+        QVERIFY(compactDatabase(a.path(), first).ok);
+        QVERIFY(compactDatabase(first, second).ok);
+        Connection c1, c2;
+        c1.open(a.path());
+        c2.open(second);
+        QCOMPARE(describeSchema(c2), describeSchema(c1));
+    }
+
+    void staleTemporaryFilesAreRemovedHeldOnesKept() {
+        TestAgenda a;
+        const QString kopia = a.file(QStringLiteral("Data.~mdb"));
+        const QStringList stale = {QStringLiteral(".Data.~mdb.0123abcd.tmp"),
+                                   QStringLiteral(".Data.~mdb.0123abcd.tmp-journal"),
+                                   QStringLiteral(".Data.~mdb.ffffffff.tmp-journal"), // orphan
+                                   QStringLiteral(".Data.mdb.89abcdef.tmp")};
+        const QStringList foreign = {
+            QStringLiteral(".Data.~mdb.moje.tmp"), QStringLiteral("Data.~mdb.0123abcd.tmp"),
+            QStringLiteral(".Ine.mdb.0123abcd.tmp"), QStringLiteral(".Data.~mdb.0123abcd.tmp.bak")};
+        for (const QString& f : stale + foreign)
+            writeFileBytes(a.file(f), "zvysok");
+        {
+            DocasnySubor held(kopia); // another copy is writing this one right now
+            QVERIFY(held.ok());
+            writeFileBytes(held.cesta() + QStringLiteral("-journal"), "zurnal");
+            QCOMPARE(odstranitStareKopie(kopia), 3);
+            QCOMPARE(odstranitStareKopie(a.path()), 1);
+            for (const QString& f : stale)
+                QVERIFY2(!QFile::exists(a.file(f)), qPrintable(f));
+            for (const QString& f : foreign)
+                QVERIFY2(QFile::exists(a.file(f)), qPrintable(f));
+            QVERIFY(QFile::exists(held.cesta()));
+            QVERIFY(QFile::exists(held.cesta() + QStringLiteral("-journal")));
+        }
+        // its writer is gone (the object removes its own file; a killed one leaves it)
+        QCOMPARE(leftovers(a.dir()).size(), foreign.size());
+
+        // a compaction first removes what an interrupted one left beside its destination
+        writeFileBytes(a.file(QStringLiteral(".Zaloha.mdb.00000001.tmp")),
+                       QByteArray(1 << 20, 'z'));
+        QVERIFY(compactDatabase(a.path(), a.file(QStringLiteral("Zaloha.mdb"))).ok);
+        QVERIFY(!QFile::exists(a.file(QStringLiteral(".Zaloha.mdb.00000001.tmp"))));
+
+        // the start: a finished but not moved copy of a close is removed, the agenda kept
+        QVERIFY(compactDatabase(a.path(), kopia).ok);
+        writeFileBytes(a.file(QStringLiteral(".Data.~mdb.00c0ffee.tmp")), "zvysok");
+        upratatPriecinokAgendy(a.path());
+        QVERIFY(!QFile::exists(kopia));
+        QVERIFY(!QFile::exists(a.file(QStringLiteral(".Data.~mdb.00c0ffee.tmp"))));
+        QVERIFY(kontrolaDatabazy(a.path()));
+    }
+
+    void oneCopyOfTheProgramPerAgenda() {
+        TestAgenda a;
+        ZamokAgendy prvy, druhy;
+        QCOMPARE(prvy.ziskat(a.dir()), ZamokAgendy::Stav::Ziskany);
+        QCOMPARE(druhy.ziskat(a.dir()), ZamokAgendy::Stav::Obsadeny);
+        QVERIFY(!druhy.drzany());
+        // another process is refused as well
+        const pid_t dieta = ::fork();
+        if (dieta == 0) {
+            ZamokAgendy z;
+            ::_exit(z.ziskat(a.dir()) == ZamokAgendy::Stav::Obsadeny ? 0 : 1);
+        }
+        int stav = -1;
+        QCOMPARE(::waitpid(dieta, &stav, 0), dieta);
+        QVERIFY(WIFEXITED(stav) && WEXITSTATUS(stav) == 0);
+        prvy.uvolnit();
+        QCOMPARE(druhy.ziskat(a.dir()), ZamokAgendy::Stav::Ziskany);
+        QCOMPARE(ZamokAgendy().ziskat(a.file(QStringLiteral("nie"))),
+                 ZamokAgendy::Stav::Nedostupny);
+    }
+
+    void engineFailuresInSlovak() {
+        TestAgenda a;
+        auto chyba = [](const std::function<void()>& f) {
+            try {
+                f();
+            } catch (const DbError& e) {
+                return e;
+            }
+            return DbError(QString());
+        };
+        // read-only file
+        DbError e = chyba([&] {
+            Connection c;
+            c.open(a.path(), Connection::Mode::ReadOnly);
+            c.exec(QStringLiteral("DELETE FROM UctovnyDennik;"));
+        });
+        QCOMPARE(e.code(), SQLITE_READONLY);
+        QCOMPARE(e.text(), QStringLiteral("Agenda sa nedá zapísať: súbor alebo jeho priečinok je "
+                                          "len na čítanie."));
+        // locked by another connection (the engine waits its two seconds first)
+        {
+            Connection drzi;
+            drzi.open(a.path());
+            drzi.exec(QStringLiteral("BEGIN EXCLUSIVE;"));
+            e = chyba([&] {
+                Connection c;
+                c.open(a.path());
+                c.exec(QStringLiteral("DELETE FROM UctovnyDennik;"));
+            });
+            QCOMPARE(e.code(), SQLITE_BUSY);
+            QCOMPARE(e.text(), QStringLiteral("Agenda je zamknutá, práve ju používa iný program."));
+        }
+        // damaged or foreign file
+        const QString junk = a.file(QStringLiteral("junk.mdb"));
+        writeFileBytes(junk, QByteArray(8192, 'x'));
+        e = chyba([&] {
+            Connection c;
+            c.open(junk);
+            c.query(QStringLiteral("SELECT * FROM UctovnyDennik;"));
+        });
+        QCOMPARE(e.code(), SQLITE_NOTADB);
+        QCOMPARE(e.text(),
+                 QStringLiteral("Súbor je poškodený alebo to nie je agenda tohto programu."));
+        // a folder that is not there
+        e = chyba([&] {
+            Connection c;
+            c.open(a.file(QStringLiteral("nie/Data.mdb")), Connection::Mode::Create);
+        });
+        QCOMPARE(e.code(), SQLITE_CANTOPEN);
+        QVERIFY2(e.text().startsWith(QStringLiteral("Súbor sa nedá otvoriť: ")),
+                 qPrintable(e.text()));
+        // full disk, from the errno behind an I/O error as well
+        QCOMPARE(popisChybyStroja(SQLITE_FULL, 0, QStringLiteral("database or disk is full")),
+                 QStringLiteral("Na disku nie je dosť miesta, údaje sa nedali zapísať."));
+        QCOMPARE(popisChybyStroja(SQLITE_IOERR_WRITE, ENOSPC, QStringLiteral("disk I/O error")),
+                 QStringLiteral("Na disku nie je dosť miesta, údaje sa nedali zapísať."));
+        QCOMPARE(popisChybyStroja(SQLITE_IOERR_WRITE, EROFS, QStringLiteral("disk I/O error")),
+                 popisChybyStroja(SQLITE_READONLY, 0, QString()));
+        // the rest keeps the engine's own words
+        QCOMPARE(popisChybyStroja(SQLITE_ERROR, 0, QStringLiteral("no such table: X")),
+                 QStringLiteral("no such table: X"));
+    }
+
+    // A file system of 192 KiB mounted in a child process's own mount namespace (root, or
+    // an unprivileged user namespace); skipped where neither is possible.
+    void fullDiskIsReportedAndLeavesNothing() {
+        TestAgenda a;
+        fillEveryTable(a.path(), 3000);
+        const QString plny = a.file(QStringLiteral("plny"));
+        QVERIFY(QDir().mkpath(plny));
+        const QString mala = a.file(QStringLiteral("mala.mdb")); // fits; the big agenda does not
+        QVERIFY(QFile::copy(QStringLiteral(PREPARED_AGENDA), mala));
+        int rura[2];
+        QVERIFY(::pipe(rura) == 0);
+        const pid_t dieta = ::fork();
+        if (dieta == 0) {
+            ::close(rura[0]);
+            QStringList out;
+            const bool root = ::geteuid() == 0;
+            if (::unshare(root ? CLONE_NEWNS : CLONE_NEWUSER | CLONE_NEWNS) != 0 ||
+                ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                ::mount("tmpfs", QFile::encodeName(plny).constData(), "tmpfs", 0, "size=192k") !=
+                    0) {
+                out << QStringLiteral("SKIP");
+            } else {
+                const QString ciel = plny + QStringLiteral("/Data.mdb");
+                QFile::copy(mala, ciel);
+                const FileResult zaloha =
+                    compactDatabase(a.path(), plny + QStringLiteral("/Zaloha.mdb"));
+                const FileResult obnova = replaceFileWith(a.path(), ciel);
+                out << (zaloha.ok ? QStringLiteral("ok") : zaloha.error)
+                    << (obnova.ok ? QStringLiteral("ok") : obnova.error)
+                    << (readFileBytes(ciel) == readFileBytes(mala) ? QStringLiteral("nezmeneny")
+                                                                   : QStringLiteral("zmeneny"))
+                    << QDir(plny).entryList(QDir::Files | QDir::Hidden | QDir::System).join(u',');
+            }
+            const QByteArray b = out.join(u'\n').toUtf8();
+            (void)!::write(rura[1], b.constData(), b.size());
+            ::_exit(0);
+        }
+        ::close(rura[1]);
+        QByteArray odpoved;
+        char buf[4096];
+        for (ssize_t n; (n = ::read(rura[0], buf, sizeof buf)) > 0;)
+            odpoved.append(buf, n);
+        ::close(rura[0]);
+        ::waitpid(dieta, nullptr, 0);
+        const QStringList v = QString::fromUtf8(odpoved).split(u'\n');
+        if (v.value(0) == QLatin1String("SKIP"))
+            QSKIP("no private mount of a small file system here");
+        QCOMPARE(v.size(), 4);
+        QVERIFY2(v[0].contains(QStringLiteral("Na disku nie je dosť miesta")), qPrintable(v[0]));
+        QVERIFY2(v[1].contains(QStringLiteral("Na disku nie je dosť miesta")), qPrintable(v[1]));
+        QVERIFY2(!v[1].contains(QStringLiteral("cancel"), Qt::CaseInsensitive), qPrintable(v[1]));
+        QCOMPARE(v[2], QStringLiteral("nezmeneny"));
+        QCOMPARE(v[3], QStringLiteral("Data.mdb")); // no copy, no journal beside it
     }
 
     void replacingAFile() {

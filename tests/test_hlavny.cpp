@@ -508,6 +508,35 @@ private slots:
         QCOMPARE(pocet(*h, QStringLiteral("Logo")), 3);
     }
 
+    void aSecondCopyOnTheSameAgendaRefusesToStart() {
+        naplnit(agenda->path());
+        auto prvy = spustit();
+        QVERIFY(prvy->store().isConnected());
+        const int shown = dialogs->messages.size();
+        {
+            auto druhy = std::make_unique<TfrmHlavny>(agenda->dir());
+            druhy->show();
+            druhy->FormActivate();
+            QCOMPARE(dialogs->messages.size(), shown + 1);
+            QCOMPARE(dialogs->last().caption, QStringLiteral("Chyba"));
+            QCOMPARE(dialogs->last().icon, DialogService::Icon::Critical);
+            QVERIFY(dialogs->last().text.startsWith(
+                QStringLiteral("Agenda je už otvorená v inom spustenom programe Saldovia.")));
+            QVERIFY(!druhy->store().isConnected());
+            QVERIFY(!druhy->isVisible());
+            QVERIFY(!druhy->mmItmZalohovat->isEnabled());
+        }
+        // the first copy goes on saving, and its close compacts as usual
+        const QByteArray predZatvorenim = readFileBytes(agenda->path());
+        prvy->SQL(QStringLiteral("INSERT INTO UctovnyDennik (Riadok, Popis) VALUES (2, 'Ďalší');"));
+        prvy->close();
+        prvy.reset();
+        QVERIFY(readFileBytes(agenda->path()) != predZatvorenim);
+        auto znova = spustit();
+        QVERIFY(znova->store().isConnected());
+        QCOMPARE(pocet(*znova, QStringLiteral("UctovnyDennik")), 2);
+    }
+
     void helpAndAboutBox() {
         auto bez = std::make_unique<TfrmHlavny>(agenda->dir());
         QVERIFY(!bez->maPomocnika());
