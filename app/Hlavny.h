@@ -79,6 +79,10 @@ public:
     // Menu and list handlers.
     void mmItmNovaClick(QObject* sender);
     bool mmItmZalohovatClick();
+    // Hands a finished exam in: a compacted copy as the backup makes it, proposed under the
+    // student's name.
+    bool mmItmOdovzdatSkuskuClick();
+    void mmItmVysledkyTriedyClick();
     void mmItmObnovitClick(QObject* sender);
     void mmItmNastavenieClick();
     void mmItmPrisposobenieClick();
@@ -120,6 +124,7 @@ public:
     QAction* mmItmVychodzieNastavenia;
     QAction* mmItmObnovit;
     QAction* mmItmZalohovat;
+    QAction* mmItmOdovzdatSkusku;
     QAction* mmItmNastavenie;
     QAction* mmItmPrisposobenie;
     QAction* mmItmSkoncit;
@@ -138,6 +143,7 @@ public:
     QAction* mmItmPouzivatelskaPrirucka;
     QAction* mmItmVygenerovatSkusku;
     QAction* mmItmVygenerovatSkuskuZamok;
+    QAction* mmItmVysledkyTriedy;
     QAction* mmItmCoJe;
     QMenu* pmDoklady;
     QMenu* PopupMenu;
@@ -175,6 +181,13 @@ private:
     void zobrazitVysledky(bool zobrazit);
     void rozpisaneMeno(SettingsRow& s);
     void nastavitPolozkyAgendy(bool enabled);
+    // The exam items that follow the exam's state: the hand-in only in a finished exam, the
+    // class results only outside an exam; a finished exam's name can no longer be changed.
+    void nastavitPolozkySkusky();
+    bool skuskaSkoncena() const;
+    // The backup's way of writing a compacted copy of the agenda to a path the user chooses.
+    bool ulozitKopiu(const QString& caption, const QString& navrh, const QString& zrusene,
+                     const QString& zlyhanie, const QString& uspech);
     QList<QAction*> polozkyAgendy() const;
     void nedostupne(const QString& caption);
     void FormClose();

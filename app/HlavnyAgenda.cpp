@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "Hlavny.h"
+#include "exam/Vyhodnotenie.h"
 #include "store/Agenda.h"
 
 #include <QDir>
@@ -81,12 +82,33 @@ void TfrmHlavny::mmItmNovaClick(QObject* sender) {
 }
 
 bool TfrmHlavny::mmItmZalohovatClick() {
-    const QString caption = QStringLiteral("Zálohovanie agendy");
+    return ulozitKopiu(QStringLiteral("Zálohovanie agendy"), QStringLiteral("Zaloha"),
+                       QStringLiteral("Zálohovanie nebolo vykonané!"),
+                       QStringLiteral("Zálohovanie sa nepodarilo!\n\n"),
+                       QStringLiteral("Zálohovanie prebehlo úspešne!"));
+}
+
+bool TfrmHlavny::mmItmOdovzdatSkuskuClick() {
+    const QString caption = QStringLiteral("Odovzdanie skúšky");
+    if (!skuskaSkoncena()) {
+        showWarning(this, caption, QStringLiteral("Skúška ešte neskončila!"));
+        return false;
+    }
+    // The full name with its suffix: a name holding a dot would otherwise get none.
+    const QString navrh =
+        skuska::menoOdovzdania(store_.tblAgendaNastavenie.text(QStringLiteral("MenoUzivatela"))) +
+        QStringLiteral(".mdb");
+    return ulozitKopiu(caption, navrh, QStringLiteral("Odovzdanie skúšky nebolo vykonané!"),
+                       QStringLiteral("Odovzdanie skúšky sa nepodarilo!\n\n"),
+                       QStringLiteral("Odovzdanie skúšky prebehlo úspešne!"));
+}
+
+bool TfrmHlavny::ulozitKopiu(const QString& caption, const QString& navrh, const QString& zrusene,
+                             const QString& zlyhanie, const QString& uspech) {
     const QString path = DialogService::instance().saveFile(
-        this, caption, QDir::home().filePath(QStringLiteral("Zaloha")), FilterAgendy,
-        PriponaAgendy);
+        this, caption, QDir::home().filePath(navrh), FilterAgendy, PriponaAgendy);
     if (path.isEmpty()) {
-        showWarning(this, caption, QStringLiteral("Zálohovanie nebolo vykonané!"));
+        showWarning(this, caption, zrusene);
         return false;
     }
     const QString agenda = cestaAgendy();
@@ -99,10 +121,10 @@ bool TfrmHlavny::mmItmZalohovatClick() {
     PripojitDatabazu(agenda);
     NastavitSkusku();
     if (!r) {
-        showError(this, caption, QStringLiteral("Zálohovanie sa nepodarilo!\n\n") + r.error);
+        showError(this, caption, zlyhanie + r.error);
         return false;
     }
-    showInformation(this, caption, QStringLiteral("Zálohovanie prebehlo úspešne!"));
+    showInformation(this, caption, uspech);
     return true;
 }
 

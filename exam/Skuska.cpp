@@ -79,6 +79,7 @@ void pripravitSkusku(TfrmHlavny& h) {
         if (!okno.chyba().isEmpty())
             throw DbError(okno.chyba());
     }
+    skuska::zakrytVypocty(store);
     h.SQL(QStringLiteral("UPDATE UctovnyDennik SET MaDat = '', Dal = '';"));
     t.commit();
 }

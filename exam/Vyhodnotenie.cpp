@@ -76,6 +76,74 @@ bool rovnakaSuma(const QString& a, const QString& b) {
     return x && y && *x == *y;
 }
 
+Hodnotenie vyhodnotit(Store& store) {
+    Hodnotenie h;
+    h.predkontacie = predkontacie(store);
+    h.vypocty = vypocty(store);
+    h.hlavnaKniha = hlavnakniha::porovnat(store);
+    return h;
+}
+
+void zakrytVypocty(Store& store) {
+    const QString vypocty =
+        QStringLiteral("(SELECT Riadok FROM UctovnyDennikVzor WHERE Vypocty = 1)");
+    store.SQL(QStringLiteral(
+                  "UPDATE UctovnyDennikVzor SET Vypocty = 1 WHERE Riadok IN (SELECT RiadokDPH FROM "
+                  "DokladyPolozky WHERE RiadokDPH IS NOT NULL AND Riadok IN %1);")
+                  .arg(vypocty));
+    store.SQL(QStringLiteral(
+                  "UPDATE UctovnyDennik SET Ciastka = '0,00', Suma = '0,00' WHERE Riadok IN %1;")
+                  .arg(vypocty));
+    const QString dotknute = QStringLiteral("(Riadok IN %1 OR RiadokDPH IN %1)").arg(vypocty);
+    // The documents first, while their lines still say which of them are touched.
+    store.SQL(
+        QStringLiteral(
+            "UPDATE Doklady SET "
+            "Zaklad = COALESCE((SELECT SUCET(UctovnyDennik.Suma) FROM DokladyPolozky INNER JOIN "
+            "UctovnyDennik ON UctovnyDennik.Riadok = DokladyPolozky.Riadok WHERE "
+            "DokladyPolozky.Doklad = Doklady.Cislo), '0,00'), "
+            "DPH = COALESCE((SELECT SUCET(UctovnyDennik.Suma) FROM DokladyPolozky INNER JOIN "
+            "UctovnyDennik ON UctovnyDennik.Riadok = DokladyPolozky.RiadokDPH WHERE "
+            "DokladyPolozky.Doklad = Doklady.Cislo), '0,00') "
+            "WHERE Cislo IN (SELECT Doklad FROM DokladyPolozky WHERE %1);")
+            .arg(dotknute));
+    store.SQL(
+        QStringLiteral(
+            "UPDATE DokladyPolozky SET Cena = COALESCE((SELECT SUCET(Suma) FROM UctovnyDennik "
+            "WHERE UctovnyDennik.Riadok = DokladyPolozky.Riadok OR UctovnyDennik.Riadok = "
+            "DokladyPolozky.RiadokDPH), '0,00') WHERE %1;")
+            .arg(dotknute));
+    store.SQL(
+        QStringLiteral(
+            "UPDATE Doklady SET Spolu = COALESCE((SELECT SUCET(Cena) FROM DokladyPolozky WHERE "
+            "DokladyPolozky.Doklad = Doklady.Cislo), '0,00') WHERE Cislo IN (SELECT Doklad FROM "
+            "DokladyPolozky WHERE %1);")
+            .arg(dotknute));
+    store.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny;"));
+    store.SQL(QStringLiteral("DELETE FROM DokladyPolozkyPomocne;"));
+}
+
+QString menoOdovzdania(const QString& menoStudenta) {
+    QString meno;
+    meno.reserve(menoStudenta.size());
+    for (const QChar c : menoStudenta) {
+        const bool zakazany =
+            c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c);
+        meno += zakazany ? QChar(u'_') : c;
+    }
+    // Blanks and dots at either end make names some systems refuse or hide.
+    qsizetype zaciatok = 0, koniec = meno.size();
+    auto okraj = [](QChar c) { return c.isSpace() || c == u'.'; };
+    while (zaciatok < koniec && okraj(meno[zaciatok]))
+        ++zaciatok;
+    while (koniec > zaciatok && okraj(meno[koniec - 1]))
+        --koniec;
+    meno = meno.mid(zaciatok, koniec - zaciatok);
+    if (meno.isEmpty())
+        return QStringLiteral("Skuska");
+    return QStringLiteral("Skuska - ") + meno;
+}
+
 QString percento(qint64 spravne, qint64 celkom) {
     if (celkom <= 0)
         return stotiny(10000);

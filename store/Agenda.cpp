@@ -99,6 +99,10 @@ std::vector<std::pair<QString, qint64>> tableCounts(Connection& c) {
 
 } // namespace
 
+bool maSchemuAgendy(Connection& c) {
+    return describeSchema(c) == referenceSchema();
+}
+
 bool kontrolaDatabazy(const QString& path) {
     try {
         if (!QFileInfo(path).isFile())
@@ -108,7 +112,7 @@ bool kontrolaDatabazy(const QString& path) {
         const ResultSet check = c.query(QStringLiteral("PRAGMA quick_check;"));
         if (check.rowCount() != 1 || check.text(0, 0) != QLatin1String("ok"))
             return false;
-        if (describeSchema(c) != referenceSchema())
+        if (!maSchemuAgendy(c))
             return false;
         const ResultSet version =
             c.query(QStringLiteral("SELECT Verzia FROM AgendaNastavenie ORDER BY rowid LIMIT 1;"));

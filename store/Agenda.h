@@ -14,6 +14,10 @@ QString agendaSchemaSql();
 // a fixed order. Two files with equal descriptions have the same schema.
 QStringList describeSchema(Connection& c);
 
+// Whether the open file holds exactly the agenda's tables, columns and indexes (no view,
+// trigger, virtual or extra table).
+bool maSchemuAgendy(Connection& c);
+
 // Whether the file is a usable agenda: it opens with the program's password, passes the
 // engine's integrity check, holds exactly the agenda's tables (no view, trigger, virtual
 // or extra table) and its first settings row carries the program's format version.

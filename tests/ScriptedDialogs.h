@@ -30,6 +30,9 @@ public:
     QList<bool> printerAnswers;                 // for printer, page and print dialogs
     QList<Message> messages;                    // every message box shown
     QStringList fileCaptions;                   // every file dialog's caption
+    QStringList fileProposals;                  // every save dialog's proposed path
+    QList<QStringList> fileLists;               // for dialogs choosing several files
+    QStringList folders;                        // for folder dialogs, in order
 
     // Colour and font dialogs: each answer is taken in order; nullopt or no answer cancels.
     // What each dialog was preset with is recorded.
@@ -61,10 +64,20 @@ public:
         fileCaptions << caption;
         return files.isEmpty() ? QString() : files.takeFirst();
     }
-    QString saveFile(QWidget*, const QString& caption, const QString&, const QString&,
+    QString saveFile(QWidget*, const QString& caption, const QString& proposed, const QString&,
                      const QString&) override {
         fileCaptions << caption;
+        fileProposals << proposed;
         return files.isEmpty() ? QString() : files.takeFirst();
+    }
+    QStringList openFiles(QWidget*, const QString& caption, const QString&,
+                          const QString&) override {
+        fileCaptions << caption;
+        return fileLists.isEmpty() ? QStringList() : fileLists.takeFirst();
+    }
+    QString openFolder(QWidget*, const QString& caption, const QString&) override {
+        fileCaptions << caption;
+        return folders.isEmpty() ? QString() : folders.takeFirst();
     }
     bool printerSetup(QWidget*, QPrinter&) override { return nextPrinterAnswer(); }
     bool pageSetup(QWidget*, QPrinter&) override { return nextPrinterAnswer(); }
