@@ -4,11 +4,18 @@
 #include "store/Store.h"
 #include "store/Values.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QLocale>
+#include <QThread>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 #include <sqlite3.h>
 
@@ -172,9 +179,11 @@ Otvorenie otvorit(Store& store, const QString& cesta, const Vzor& vzor) {
                         rovnakeRiadky(c.query(DotazKnihy), vzor.kniha);
         // Unqualified names find TEMP tables before the file's own.
         c.exec(QStringLiteral("PRAGMA temp_store = MEMORY;"));
+        c.exec(QStringLiteral("BEGIN;"));
         naplnitDocasnu(c, QStringLiteral("UctovnyDennikVzor"), vzor.dennik);
         naplnitDocasnu(c, QStringLiteral("HlavnaKnihaVzor"), vzor.kniha);
         naplnitDocasnu(c, QStringLiteral("HlavnaKniha"), ResultSet());
+        c.exec(QStringLiteral("COMMIT;"));
         store.tblAgendaNastavenie.open();
     } catch (const DbError& e) {
         store.disconnectAgenda();
@@ -242,15 +251,83 @@ Vysledok vyhodnotitSubor(const QString& cesta, const Vzor& vzor) {
 }
 
 QList<Vysledok> vyhodnotit(const QStringList& cesty, const Vzor& vzor, const Priebeh& priebeh) {
-    QList<Vysledok> vysledky;
-    vysledky.reserve(cesty.size());
-    for (const QString& cesta : cesty) {
-        vysledky << vyhodnotitSubor(cesta, vzor);
-        if (priebeh && !priebeh(static_cast<int>(vysledky.size()), static_cast<int>(cesty.size())))
+    // Each file is opened on a connection of its own, so the files are scored side by side,
+    // one worker per processor: most of a file's time goes into deriving its key. The caller's
+    // thread is one of the workers and reports the progress between its files, so that a
+    // window can show it.
+    const int spolu = static_cast<int>(cesty.size());
+    std::vector<Vysledok> vysledky(static_cast<size_t>(spolu));
+    std::vector<char> hotove(static_cast<size_t>(spolu), 0);
+    std::atomic<int> dalsi{0};
+    std::atomic<bool> zastavit{false};
+    std::mutex m;
+    std::condition_variable zmena;
+    int zacate = 0, dokoncene = 0; // guarded by m
+    auto dalsiSubor = [&]() -> bool {
+        if (zastavit)
+            return false;
+        int i;
+        {
+            std::lock_guard<std::mutex> lock(m);
+            i = dalsi++;
+            if (i >= spolu)
+                return false;
+            ++zacate;
+        }
+        Vysledok v = vyhodnotitSubor(cesty[i], vzor);
+        {
+            std::lock_guard<std::mutex> lock(m);
+            vysledky[static_cast<size_t>(i)] = std::move(v);
+            hotove[static_cast<size_t>(i)] = 1;
+            ++dokoncene;
+        }
+        zmena.notify_all();
+        return true;
+    };
+    int ohlasene = 0;
+    auto ohlasit = [&](int n) {
+        if (n == ohlasene)
+            return;
+        ohlasene = n;
+        if (priebeh && !priebeh(n, spolu))
+            zastavit = true;
+    };
+
+    const int pocet =
+        sqlite3_threadsafe() ? std::clamp(QThread::idealThreadCount(), 1, std::max(1, spolu)) : 1;
+    std::vector<std::thread> pracovnici;
+    for (int i = 1; i < pocet; ++i)
+        pracovnici.emplace_back([&] {
+            while (dalsiSubor()) {
+            }
+        });
+    while (dalsiSubor()) {
+        std::unique_lock<std::mutex> lock(m);
+        const int n = dokoncene;
+        lock.unlock();
+        ohlasit(n);
+    }
+    // The other workers' last files.
+    for (;;) {
+        std::unique_lock<std::mutex> lock(m);
+        zmena.wait_for(lock, std::chrono::milliseconds(50));
+        const int n = dokoncene;
+        const bool vsetky = dokoncene == zacate;
+        lock.unlock();
+        ohlasit(n);
+        if (vsetky)
             break;
     }
-    oznacitRovnakyZaciatok(vysledky);
-    return vysledky;
+    for (std::thread& t : pracovnici)
+        t.join();
+
+    QList<Vysledok> poradie;
+    poradie.reserve(spolu);
+    for (int i = 0; i < spolu; ++i)
+        if (hotove[static_cast<size_t>(i)])
+            poradie << std::move(vysledky[static_cast<size_t>(i)]);
+    oznacitRovnakyZaciatok(poradie);
+    return poradie;
 }
 
 void oznacitRovnakyZaciatok(QList<Vysledok>& vysledky) {
