@@ -1,8 +1,9 @@
 # make run   - installs what is missing, builds and starts the program
 # make test  - installs what is missing, builds and runs every test
 # make bench - builds and runs the benchmarks
+# make package - builds the Debian package (build/saldovia_*.deb)
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run test bench package format clean
 
 all: build
 
@@ -26,6 +27,9 @@ bench: build
 	QT_QPA_PLATFORM=offscreen ./build/bin/bench_reports
 	QT_QPA_PLATFORM=offscreen ./build/bin/bench_ledger
 	QT_QPA_PLATFORM=offscreen ./build/bin/bench_journal
+
+package: build
+	cmake --build --preset default --target package
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

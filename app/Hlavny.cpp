@@ -6,6 +6,7 @@
 #include "Okna.h"
 #include "Pomocnik.h"
 #include "Pracovnydatum.h"
+#include "Umiestnenie.h"
 #include "accounts/Uctovaosnova.h"
 #include "documents/Doklady.h"
 #include "exam/Skuska.h"
@@ -88,8 +89,13 @@ const PolozkaDokladov PolozkyDokladov[] = {
 } // namespace
 
 TfrmHlavny::TfrmHlavny(const QString& programDir)
+    : TfrmHlavny(programDir.isEmpty() ? umiestnenieProgramu()
+                                      : Umiestnenie{programDir, programDir, {}}) {}
+
+TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
     : VerziaProgramu(saldovia::VerziaProgramu), Heslo(saldovia::Heslo),
-      priecinok_(programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir),
+      priecinok_(umiestnenie.agenda), datovyPriecinok_(umiestnenie.data),
+      chybaUmiestnenia_(umiestnenie.chyba),
       tlaciaren_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(QStringLiteral("TfrmHlavny"));
     setWindowTitle(Titulok);
@@ -154,7 +160,7 @@ TfrmHlavny::TfrmHlavny(const QString& programDir)
             TfrmDokladTlac::Tlacit(store_, *tlaciaren_, cislo, parent);
     };
 
-    const QString helpPath = priecinok_ + QStringLiteral("/Pomocnik.hlp");
+    const QString helpPath = datovyPriecinok_ + QStringLiteral("/Pomocnik.hlp");
     if (auto help = HelpFile::load(helpPath))
         pomocnik_ = std::make_unique<HelpFile>(std::move(*help));
 
@@ -467,6 +473,10 @@ void TfrmHlavny::FormActivate() {
     if (!PrvaAktivacia)
         return;
     PrvaAktivacia = false;
+    if (!chybaUmiestnenia_.isEmpty())
+        showWarning(this, QStringLiteral("Upozornenie"),
+                    QStringLiteral("Pripravenú agendu sa nepodarilo skopírovať:\n\n") +
+                        chybaUmiestnenia_);
     const QString path = cestaAgendy();
     if (QFileInfo::exists(path) && KontrolaDatabazy(path)) {
         PripojitDatabazu(path);

@@ -22,6 +22,7 @@ class QTimer;
 namespace saldovia {
 
 class HelpFile;
+struct Umiestnenie;
 
 // The main window: owns the agenda connection, the shared data sets, the status bar
 // with the accounting year and the working date, the menus and the function list.
@@ -32,9 +33,11 @@ public:
     static constexpr int SirkaPlochy = 632;
     static constexpr int VyskaPlochy = 407;
 
-    // programDir is the folder of "Data.mdb" and "Pomocnik.hlp"; empty means the
-    // executable's folder.
+    // programDir is the folder of "Data.mdb" and "Pomocnik.hlp"; empty means the folders
+    // of the running program (umiestnenieProgramu: beside the executable for a portable
+    // copy, otherwise the user's data folder and the installed data folder).
     explicit TfrmHlavny(const QString& programDir = {});
+    explicit TfrmHlavny(const Umiestnenie& umiestnenie);
     ~TfrmHlavny() override;
 
     const QString VerziaProgramu;
@@ -47,7 +50,10 @@ public:
     GeneralQuery& ADOQuery() { return store_.ADOQuery; }
     SettingsRow& tblAgendaNastavenie() { return store_.tblAgendaNastavenie; }
 
+    // The folder of the agenda file and its compaction copy.
     const QString& priecinok() const { return priecinok_; }
+    // The folder the help file is read from.
+    const QString& datovyPriecinok() const { return datovyPriecinok_; }
     QString cestaAgendy() const;
     // Whether the path names the agenda file, however it is spelled.
     bool jeCestaAgendy(const QString& path) const;
@@ -193,6 +199,8 @@ private:
     void FormClose();
 
     QString priecinok_;
+    QString datovyPriecinok_;
+    QString chybaUmiestnenia_;
     Store store_;
     std::unique_ptr<QPrinter> tlaciaren_;
     std::unique_ptr<HelpFile> pomocnik_;

@@ -1,5 +1,6 @@
 #include "Skuska.h"
 
+#include "Generovanie.h"
 #include "Vyhodnotenie.h"
 #include "app/Dialogs.h"
 #include "app/Hlavny.h"
@@ -66,9 +67,7 @@ private:
 void pripravitSkusku(TfrmHlavny& h) {
     Store& store = h.store();
     Transaction t(store.connection());
-    h.SQL(QStringLiteral("DELETE FROM UctovnyDennikVzor;"));
-    h.SQL(QStringLiteral("INSERT INTO UctovnyDennikVzor SELECT *, 0 AS Vypocty FROM "
-                         "UctovnyDennik;"));
+    skuska::ulozitVzorDennika(store);
     TfrmHlavnaKniha(h).Ulozit();
     h.SQL(QStringLiteral("SELECT Count(*) AS Pocet FROM HlavnaKnihaVzor;"));
     if (h.ADOQuery().integer(QStringLiteral("Pocet")) <= 0)
@@ -79,8 +78,7 @@ void pripravitSkusku(TfrmHlavny& h) {
         if (!okno.chyba().isEmpty())
             throw DbError(okno.chyba());
     }
-    skuska::zakrytVypocty(store);
-    h.SQL(QStringLiteral("UPDATE UctovnyDennik SET MaDat = '', Dal = '';"));
+    skuska::vymazatPredkontacie(store);
     t.commit();
 }
 
@@ -171,25 +169,13 @@ void TfrmSkuska::done(int result) {
 }
 
 void TfrmSkuska::FormClose() {
-    SettingsRow& s = hlavny.tblAgendaNastavenie();
-    s.edit();
-    s.setText(QStringLiteral("SkuskaDlzka"), lblCas->text());
-    s.setText(QStringLiteral("MenoUzivatela"), QString());
-    // An exam file starts unstarted, whatever the agenda it was made from carried.
-    for (const char* pole : {"SkuskaZaciatok", "SkuskaZostatok", "SkuskaKoniec"})
-        s.setText(QString::fromLatin1(pole), QString());
-    s.post();
+    QList<qint64> vypocty;
     for (int i = 0; i < CheckListBox->count(); ++i) {
         const QListWidgetItem* item = CheckListBox->item(i);
-        if (item->checkState() != Qt::Checked)
-            continue;
-        const qint64 n = item->data(Qt::UserRole).toLongLong();
-        hlavny.SQL(QStringLiteral("UPDATE UctovnyDennik SET Ciastka = '0,00', Suma = '0,00' "
-                                  "WHERE Riadok = %1;")
-                       .arg(n));
-        hlavny.SQL(
-            QStringLiteral("UPDATE UctovnyDennikVzor SET Vypocty = 1 WHERE Riadok = %1;").arg(n));
+        if (item->checkState() == Qt::Checked)
+            vypocty << item->data(Qt::UserRole).toLongLong();
     }
+    skuska::zapisatParametre(hlavny.store(), lblCas->text(), vypocty);
 }
 
 void TfrmSkuska::Vygenerovat(TfrmHlavny& h) {

@@ -71,15 +71,6 @@ struct Hodnotenie {
 };
 Hodnotenie vyhodnotit(Store& store);
 
-// Makes the connected exam file hide every answer of its computation rows (Vypocty = 1 in
-// the sample, their amounts already zeroed in the journal): what derives from a zeroed amount
-// goes with it. The VAT posting of a document line whose base is computed derives from that
-// base: it is zeroed and becomes a computation row itself. The price of every document line
-// touching a computation row is recomputed from its two postings, and the totals of its
-// document from its lines, as the document editor computes them. The scratch tables of the
-// document editors are emptied. Runs in the caller's transaction.
-void zakrytVypocty(Store& store);
-
 // The file name proposed for handing in the exam of the student of that name: "Skuska - "
 // and the name, each character a file name cannot hold (/ \ : * ? " < > | and control
 // characters) replaced by "_", without leading and trailing blanks and dots. Without a name

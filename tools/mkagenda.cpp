@@ -1,55 +1,27 @@
 // Builds the prepared agenda file from the text sources in data/: the schema, the
-// chart of accounts, the kinds of chart entries and the document kinds.
+// chart of accounts, the kinds of chart entries and the document kinds. With --ukazka it
+// builds the demo agenda and its exam file from the prepared agenda and the sources in
+// data/ukazka/ (Ukazka.cpp).
 //
 // mkagenda OUTPUT SCHEMA.sql OSNOVA.csv DRUHY.csv PRISPOSOBENIE.csv
+// mkagenda --ukazka PREPARED SOURCES OUTPUT EXAM
 
+#include "Ukazka.h"
+#include "Zdroje.h"
 #include "store/Agenda.h"
 #include "store/Connection.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QSet>
-#include <QTextStream>
-
-#include <cstdio>
 
 using namespace saldovia;
 
 namespace {
 
-[[noreturn]] void die(const QString& text) {
-    std::fprintf(stderr, "mkagenda: %s\n", qPrintable(text));
-    std::exit(1);
-}
-
-QString readAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        die(QStringLiteral("%1: %2").arg(path, f.errorString()));
-    return QString::fromUtf8(f.readAll());
-}
-
-// Rows of a ';'-separated file with a header line; every row must have the header's
-// number of fields and no field may be empty.
-QList<QStringList> readCsv(const QString& path, int fields) {
-    QList<QStringList> rows;
-    const QStringList lines = readAll(path).split(u'\n');
-    for (int i = 1; i < lines.size(); ++i) {
-        QString line = lines[i];
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        if (line.trimmed().isEmpty())
-            continue;
-        const QStringList row = line.split(u';');
-        if (row.size() != fields)
-            die(QStringLiteral("%1:%2: expected %3 fields").arg(path).arg(i + 1).arg(fields));
-        for (const QString& f : row)
-            if (f.trimmed().isEmpty() || f != f.trimmed())
-                die(QStringLiteral("%1:%2: empty or padded field").arg(path).arg(i + 1));
-        rows << row;
-    }
-    return rows;
-}
+using zdroje::die;
+using zdroje::readAll;
+using zdroje::readCsv;
 
 void requireUnique(const QList<QStringList>& rows, int column, const QString& what) {
     QSet<QString> seen;
@@ -65,6 +37,12 @@ void requireUnique(const QList<QStringList>& rows, int column, const QString& wh
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() > 1 && args[1] == QLatin1String("--ukazka")) {
+        if (args.size() != 6)
+            die(QStringLiteral("usage: mkagenda --ukazka PREPARED SOURCES OUTPUT EXAM"));
+        vytvoritUkazku(args[2], args[3], args[4], args[5]);
+        return 0;
+    }
     if (args.size() != 6)
         die(QStringLiteral("usage: mkagenda OUTPUT SCHEMA OSNOVA DRUHY PRISPOSOBENIE"));
     const QString output = args[1];

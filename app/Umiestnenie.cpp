@@ -1,0 +1,57 @@
+#include "Umiestnenie.h"
+
+#include "store/Agenda.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace saldovia {
+
+namespace {
+const QString SuborAgendy = QStringLiteral("Data.mdb");
+}
+
+QString instalovanePriecinokDat() {
+    return QStringLiteral(SALDOVIA_DATA_FROM_BIN);
+}
+
+Umiestnenie urcitUmiestnenie(const QString& programDir, bool programDirZapisovatelny,
+                             const QString& instalovaneData, const QString& uzivatelskyPriecinok) {
+    Umiestnenie u;
+    const bool instalovany =
+        !instalovaneData.isEmpty() && QFileInfo(QDir(instalovaneData), SuborAgendy).isFile();
+    u.data = instalovany ? QDir::cleanPath(instalovaneData) : programDir;
+    const bool prenosny = QFileInfo(QDir(programDir), SuborAgendy).isFile() ||
+                          (!instalovany && programDirZapisovatelny);
+    if (prenosny || uzivatelskyPriecinok.isEmpty()) {
+        u.agenda = programDir;
+        return u;
+    }
+    u.agenda = QDir::cleanPath(uzivatelskyPriecinok);
+    const QString agenda = QDir(u.agenda).filePath(SuborAgendy);
+    if (QFileInfo::exists(agenda))
+        return u;
+    if (!QDir().mkpath(u.agenda)) {
+        u.chyba = QStringLiteral("Priečinok %1 sa nedá vytvoriť.")
+                      .arg(QDir::toNativeSeparators(u.agenda));
+        return u;
+    }
+    const QString pripravena = QDir(u.data).filePath(SuborAgendy);
+    if (!QFileInfo::exists(pripravena))
+        return u;
+    // Written beside the target and renamed into place: a half-copied agenda never appears.
+    if (const FileResult r = replaceFileWith(pripravena, agenda); !r)
+        u.chyba = r.error;
+    return u;
+}
+
+Umiestnenie umiestnenieProgramu() {
+    const QString program = QCoreApplication::applicationDirPath();
+    return urcitUmiestnenie(program, QFileInfo(program).isWritable(),
+                            QDir(program).filePath(instalovanePriecinokDat()),
+                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+} // namespace saldovia

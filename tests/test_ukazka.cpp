@@ -1,0 +1,322 @@
+#include "GuiTest.h"
+#include "ScriptedDialogs.h"
+#include "TestAgenda.h"
+
+#include "app/Hlavny.h"
+#include "exam/Vyhodnotenie.h"
+#include "ledger/Obraty.h"
+#include "notes/Rtf.h"
+#include "store/Agenda.h"
+#include "store/Store.h"
+#include "store/Values.h"
+
+#include <QFile>
+#include <QImage>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+using namespace saldovia;
+
+namespace {
+
+// A writable copy of a built file in its own folder, under the agenda's name.
+class Kopia {
+public:
+    explicit Kopia(const char* zdroj) {
+        if (!dir_.isValid() || !QFile::copy(QString::fromUtf8(zdroj), path()))
+            throw std::runtime_error("cannot copy a built agenda");
+        QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
+    }
+    QString dir() const { return dir_.path(); }
+    QString path() const { return dir_.filePath(QStringLiteral("Data.mdb")); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+Amount suma(const QString& text) {
+    const auto a = Amount::parse(text);
+    if (!a)
+        throw std::runtime_error(("no amount: " + text).toStdString());
+    return *a;
+}
+
+// Debit and credit totals of the class rows of the built ledger.
+std::pair<Amount, Amount> obratyTried(Connection& c) {
+    const ResultSet rs = c.query(QStringLiteral(
+        "SELECT MaDat, Dal FROM HlavnaKniha WHERE Skupina = '-' AND length(CisloUctu) = 1;"));
+    Amount md, d;
+    for (int i = 0; i < rs.rowCount(); ++i) {
+        md += suma(rs.text(i, 0));
+        d += suma(rs.text(i, 1));
+    }
+    return {md, d};
+}
+
+} // namespace
+
+class TestUkazka : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Both built files are agendas the program accepts; the demo carries the company, its
+    // logo, its assignment and a quarter of books with every document kind.
+    void subory_suPrijate() {
+        QVERIFY(kontrolaDatabazy(QStringLiteral(UKAZKA_AGENDA)));
+        QVERIFY(kontrolaDatabazy(QStringLiteral(UKAZKA_SKUSKA)));
+
+        Store s;
+        s.connectAgenda(QStringLiteral(UKAZKA_AGENDA));
+        SettingsRow& n = s.tblAgendaNastavenie;
+        QCOMPARE(n.text(QStringLiteral("NazovFirmy")),
+                 QStringLiteral("Papiernictvo Javor, s.r.o."));
+        QCOMPARE(n.text(QStringLiteral("UctovnyRok")), QStringLiteral("2025"));
+        QCOMPARE(n.text(QStringLiteral("SadzbaDPH")), QStringLiteral("23"));
+        QVERIFY(n.text(QStringLiteral("SkuskaDlzka")).isEmpty());
+
+        // The logo the settings name is a picture.
+        Connection& c = s.connection();
+        const ResultSet logo = c.query(QStringLiteral("SELECT Obrazok FROM Logo WHERE Cislo = ?;"),
+                                       {n.text(QStringLiteral("Logo")).toLongLong()});
+        QCOMPARE(logo.rowCount(), 1);
+        QVERIFY(!QImage::fromData(logo.value(0, 0).toByteArray()).isNull());
+
+        // The assignment reads as rich text and says what is asked.
+        QTextDocument doc;
+        QCOMPARE(rtf::citat(n.text(QStringLiteral("Poznamky")).toLatin1(), doc),
+                 rtf::Chyba::Ziadna);
+        QVERIFY(doc.toPlainText().contains(QStringLiteral("Zadanie: Účtovníctvo firmy")));
+        QVERIFY(doc.toPlainText().contains(QStringLiteral("hlavnú knihu")));
+
+        QSet<QString> druhy;
+        const ResultSet d = c.query(QStringLiteral("SELECT DISTINCT Druh FROM Doklady;"));
+        for (int i = 0; i < d.rowCount(); ++i)
+            druhy.insert(d.text(i, 0));
+        QCOMPARE(druhy, (QSet<QString>{"ID", "SP", "SV", "SR", "FV", "FP", "PP", "PV", "BV"}));
+        // Invoices at each of the three rates.
+        const ResultSet sadzby = c.query(QStringLiteral(
+            "SELECT DISTINCT SadzbaDPH FROM DokladyPolozky JOIN Doklady ON Doklady.Cislo = "
+            "DokladyPolozky.Doklad WHERE Druh IN ('FV', 'FP') ORDER BY 0 + SadzbaDPH;"));
+        QStringList s3;
+        for (int i = 0; i < sadzby.rowCount(); ++i)
+            s3 << sadzby.text(i, 0);
+        QCOMPARE(s3, (QStringList{"5", "19", "23"}));
+        const qint64 postingov =
+            c.query(QStringLiteral("SELECT Count(*) FROM UctovnyDennik;")).integer(0, 0);
+        QVERIFY2(postingov >= 130 && postingov <= 180, qPrintable(QString::number(postingov)));
+        // The opening balances are postings without a document on the opening account.
+        QVERIFY(c.query(QStringLiteral("SELECT Count(*) FROM UctovnyDennik WHERE Doklad = '' AND "
+                                       "(MaDat = '701  ' OR Dal = '701  ');"))
+                    .integer(0, 0) >= 10);
+    }
+
+    // Every document's postings are exactly its lines: for invoices and cash documents a base
+    // posting per line and a VAT posting per line with a rate, VAT = rate of the base, the
+    // line's price and the header's totals their sums; for the other kinds at least one
+    // posting and no lines. Postings carry their document's date and accounts of the chart.
+    void doklady_zodpovedajuPostingom() {
+        Connection c;
+        c.open(QStringLiteral(UKAZKA_AGENDA), Connection::Mode::ReadOnly);
+        QSet<QString> ucty;
+        const ResultSet osnova = c.query(
+            QStringLiteral("SELECT Cislo FROM UctovaOsnova WHERE Druh <> 'UT' AND Druh <> 'US';"));
+        for (int i = 0; i < osnova.rowCount(); ++i)
+            ucty.insert(osnova.text(i, 0));
+        const ResultSet dennik =
+            c.query(QStringLiteral("SELECT Riadok, Datum, Doklad, Ciastka, Suma, MaDat, Dal, Kurz "
+                                   "FROM UctovnyDennik ORDER BY Riadok;"));
+        QHash<qint64, int> riadok;
+        for (int i = 0; i < dennik.rowCount(); ++i) {
+            riadok.insert(dennik.integer(i, 0), i);
+            QCOMPARE(dennik.text(i, 3), dennik.text(i, 4));
+            QCOMPARE(dennik.text(i, 7), QStringLiteral("1,000"));
+            QVERIFY(!suma(dennik.text(i, 4)).isZero());
+            for (int k : {5, 6}) {
+                QCOMPARE(dennik.text(i, k).size(), 5);
+                QVERIFY2(ucty.contains(dennik.text(i, k).trimmed()), qPrintable(dennik.text(i, k)));
+            }
+        }
+
+        const ResultSet doklady = c.query(QStringLiteral(
+            "SELECT Druh, Cislo, Datum, Zaklad, DPH, Spolu, NazovFirmy FROM Doklady;"));
+        QVERIFY(doklady.rowCount() >= 40);
+        QSet<qint64> pouzite;
+        for (int i = 0; i < doklady.rowCount(); ++i) {
+            const QString druh = doklady.text(i, 0), cislo = doklady.text(i, 1);
+            QCOMPARE(doklady.text(i, 6), QStringLiteral("Papiernictvo Javor, s.r.o."));
+            QVERIFY2(cislo.startsWith(druh + QStringLiteral("25")), qPrintable(cislo));
+            QSet<qint64> postingy;
+            for (int r = 0; r < dennik.rowCount(); ++r)
+                if (dennik.text(r, 2) == cislo) {
+                    postingy.insert(dennik.integer(r, 0));
+                    QCOMPARE(dennik.text(r, 1), doklady.text(i, 2));
+                }
+            QVERIFY2(!postingy.isEmpty(), qPrintable(cislo));
+            const ResultSet polozky =
+                c.query(QStringLiteral(
+                            "SELECT Cislo, Riadok, RiadokDPH, SadzbaDPH, Cena FROM DokladyPolozky "
+                            "WHERE Doklad = ? ORDER BY Cislo;"),
+                        {cislo});
+            const bool faktura = QStringList{"FV", "FP", "PP", "PV"}.contains(druh);
+            if (!faktura) {
+                QCOMPARE(polozky.rowCount(), 0);
+                continue;
+            }
+            QVERIFY2(polozky.rowCount() > 0, qPrintable(cislo));
+            QSet<qint64> zLiniek;
+            Amount zaklad, dph, spolu;
+            for (int p = 0; p < polozky.rowCount(); ++p) {
+                QCOMPARE(polozky.integer(p, 0), p + 1);
+                const qint64 z = polozky.integer(p, 1);
+                QVERIFY2(postingy.contains(z), qPrintable(cislo));
+                zLiniek.insert(z);
+                const Amount baza = suma(dennik.text(riadok.value(z), 4));
+                const int sadzba = polozky.text(p, 3).toInt();
+                Amount vat;
+                if (sadzba == 0) {
+                    QVERIFY(polozky.value(p, 2).isNull());
+                } else {
+                    const qint64 v = polozky.integer(p, 2);
+                    QVERIFY2(postingy.contains(v), qPrintable(cislo));
+                    zLiniek.insert(v);
+                    vat = suma(dennik.text(riadok.value(v), 4));
+                    QCOMPARE(vat, percentOf(baza, sadzba));
+                }
+                QCOMPARE(suma(polozky.text(p, 4)), baza + vat);
+                zaklad += baza;
+                dph += vat;
+                spolu += baza + vat;
+            }
+            QCOMPARE(zLiniek, postingy);
+            QCOMPARE(doklady.text(i, 3), zaklad.toText());
+            QCOMPARE(doklady.text(i, 4), dph.toText());
+            QCOMPARE(doklady.text(i, 5), spolu.toText());
+            pouzite += postingy;
+        }
+        QVERIFY(!pouzite.isEmpty());
+    }
+
+    // The general ledger of the demo builds without refusal, and its debit and credit sides
+    // agree; the stock-in-transit and purchase accounts end cleared.
+    void hlavnaKniha_saZostavi() {
+        Kopia k(UKAZKA_AGENDA);
+        Store s;
+        s.connectAgenda(k.path());
+        QVERIFY(hlavnakniha::riadkyBezPredkontacie(s).isEmpty());
+        hlavnakniha::vytvorit(s);
+        Connection& c = s.connection();
+        const auto [md, d] = obratyTried(c);
+        QVERIFY(!md.isZero());
+        QCOMPARE(md.toText(), d.toText());
+        for (const char* ucet : {"131  ", "261  "}) {
+            const ResultSet r =
+                c.query(QStringLiteral("SELECT MaDat, Dal FROM HlavnaKniha WHERE CisloUctu = ?;"),
+                        {QString::fromLatin1(ucet)});
+            QCOMPARE(r.rowCount(), 1);
+            QCOMPARE(r.text(0, 0), r.text(0, 1));
+        }
+    }
+
+    // The exam file is the demo's journal without its assignments, with the demo as its
+    // samples; filled in from its own samples it scores 100 % everywhere.
+    void skuska_zoSvojichVzorovMaStoPercent() {
+        Kopia k(UKAZKA_SKUSKA);
+        Store s;
+        s.connectAgenda(k.path());
+        Connection& c = s.connection();
+        QVERIFY(!s.tblAgendaNastavenie.text(QStringLiteral("SkuskaDlzka")).isEmpty());
+        QVERIFY(durationFromText(s.tblAgendaNastavenie.text(QStringLiteral("SkuskaDlzka"))));
+        QVERIFY(s.tblAgendaNastavenie.text(QStringLiteral("MenoUzivatela")).isEmpty());
+        QVERIFY(s.tblAgendaNastavenie.text(QStringLiteral("SkuskaZaciatok")).isEmpty());
+        QCOMPARE(c.query(QStringLiteral("SELECT Count(*) FROM UctovnyDennik WHERE MaDat <> '' OR "
+                                        "Dal <> '';"))
+                     .integer(0, 0),
+                 0);
+        QCOMPARE(c.query(QStringLiteral("SELECT Count(*) FROM HlavnaKniha;")).integer(0, 0), 0);
+        QVERIFY(c.query(QStringLiteral("SELECT Count(*) FROM HlavnaKnihaVzor;")).integer(0, 0) > 0);
+
+        // The samples are the demo's journal as it stands.
+        {
+            Connection demo;
+            demo.open(QStringLiteral(UKAZKA_AGENDA), Connection::Mode::ReadOnly);
+            const ResultSet a = demo.query(QStringLiteral(
+                "SELECT Riadok, Datum, Doklad, Suma, Popis, MaDat, Dal FROM UctovnyDennik ORDER "
+                "BY Riadok;"));
+            const ResultSet b = c.query(QStringLiteral(
+                "SELECT Riadok, Datum, Doklad, Suma, Popis, MaDat, Dal FROM UctovnyDennikVzor "
+                "ORDER BY Riadok;"));
+            QCOMPARE(b.rowCount(), a.rowCount());
+            for (int i = 0; i < a.rowCount(); ++i)
+                for (int j = 0; j < a.columnCount(); ++j)
+                    QCOMPARE(b.text(i, j), a.text(i, j));
+        }
+        // Some rows ask for their amounts, and those are zero in the exam's journal.
+        const ResultSet vypocty = c.query(QStringLiteral(
+            "SELECT UctovnyDennik.Suma, UctovnyDennik.Ciastka FROM UctovnyDennik JOIN "
+            "UctovnyDennikVzor ON UctovnyDennikVzor.Riadok = UctovnyDennik.Riadok WHERE "
+            "Vypocty = 1;"));
+        QVERIFY(vypocty.rowCount() >= 5);
+        for (int i = 0; i < vypocty.rowCount(); ++i) {
+            QCOMPARE(vypocty.text(i, 0), QStringLiteral("0,00"));
+            QCOMPARE(vypocty.text(i, 1), QStringLiteral("0,00"));
+        }
+
+        // Unanswered, nothing is right.
+        QCOMPARE(skuska::predkontacie(s).spravne, 0);
+        QCOMPARE(skuska::vypocty(s).spravne, 0);
+
+        c.exec(QStringLiteral(
+            "UPDATE UctovnyDennik SET MaDat = (SELECT MaDat FROM UctovnyDennikVzor v WHERE "
+            "v.Riadok = UctovnyDennik.Riadok), Dal = (SELECT Dal FROM UctovnyDennikVzor v WHERE "
+            "v.Riadok = UctovnyDennik.Riadok);"
+            "UPDATE UctovnyDennik SET Ciastka = (SELECT Ciastka FROM UctovnyDennikVzor v WHERE "
+            "v.Riadok = UctovnyDennik.Riadok), Suma = (SELECT Suma FROM UctovnyDennikVzor v WHERE "
+            "v.Riadok = UctovnyDennik.Riadok) WHERE Riadok IN (SELECT Riadok FROM "
+            "UctovnyDennikVzor WHERE Vypocty = 1);"));
+        const skuska::Skore p = skuska::predkontacie(s);
+        QVERIFY(p.celkom > 0);
+        QCOMPARE(p.spravne, p.celkom);
+        const skuska::Skore v = skuska::vypocty(s);
+        QCOMPARE(v.celkom, vypocty.rowCount());
+        QCOMPARE(v.spravne, v.celkom);
+        QVERIFY(hlavnakniha::riadkyBezPredkontacie(s).isEmpty());
+        hlavnakniha::vytvorit(s);
+        const hlavnakniha::Zhoda z = hlavnakniha::porovnatSoVzorom(s);
+        QVERIFY(z.posudzovane > 0);
+        QCOMPARE(z.spravne, z.posudzovane);
+        QCOMPARE(skuska::percento(z.percento), QStringLiteral("100,00"));
+    }
+
+    // Opened with "Obnoviť..." the demo becomes the agenda: the status bar shows its year and
+    // company and the journal holds its postings; the file restored from stays as it was.
+    void obnovit_nacitaUkazku() {
+        TestAgenda agenda;
+        ScriptedDialogs dialogs;
+        TfrmHlavny h(agenda.dir());
+        dialogs.files << QStringLiteral(UKAZKA_AGENDA);
+        dialogs.answers << QMessageBox::Yes;
+        h.mmItmObnovitClick(h.mmItmObnovit);
+        QCOMPARE(dialogs.last().text, QStringLiteral("Obnovenie prebehlo úspešne!"));
+        QCOMPARE(h.uctovnyRok(), QStringLiteral("2025"));
+        QCOMPARE(h.StatusBar->panel(1), QStringLiteral("Papiernictvo Javor, s.r.o."));
+        QVERIFY(h.pracovnyDatum().endsWith(QStringLiteral(".2025")));
+        QCOMPARE(h.SQL(QStringLiteral("SELECT * FROM UctovnyDennik;")),
+                 c_pocet(QStringLiteral(UKAZKA_AGENDA)));
+        // The installed file itself stays as it was.
+        QVERIFY(kontrolaDatabazy(QStringLiteral(UKAZKA_AGENDA)));
+        h.OdpojitDatabazu();
+    }
+
+private:
+    static int c_pocet(const QString& path) {
+        Connection c;
+        c.open(path, Connection::Mode::ReadOnly);
+        return static_cast<int>(
+            c.query(QStringLiteral("SELECT Count(*) FROM UctovnyDennik;")).integer(0, 0));
+    }
+};
+
+SALDOVIA_GUI_TEST_MAIN(TestUkazka)
+#include "test_ukazka.moc"
