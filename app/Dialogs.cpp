@@ -1,24 +1,70 @@
 #include "Dialogs.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace saldovia {
 
 namespace {
 DialogService* installed = nullptr;
+
+bool naObrazovke(const QWidget* w) {
+    return w && w->isVisible() && !w->isMinimized();
+}
+
+// The save dialog: a file in a folder that does not exist is refused, the dialog stays.
+class UkladaciDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+    void accept() override {
+        const QStringList subory = selectedFiles();
+        if (!subory.isEmpty()) {
+            const QFileInfo subor(subory.constFirst());
+            if (!subor.isDir() && !subor.absoluteDir().exists()) {
+                showWarning(this, windowTitle(),
+                            QStringLiteral("Priečinok %1 neexistuje.\nVyberte priečinok, ktorý "
+                                           "existuje.")
+                                .arg(QDir::toNativeSeparators(subor.absolutePath())));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
 } // namespace
+
+QWidget* viditelneOkno(QWidget* parent) {
+    for (QWidget* w = parent; w; w = w->parentWidget()) {
+        w = w->window();
+        if (naObrazovke(w))
+            return w;
+    }
+    if (QWidget* m = QApplication::activeModalWidget(); naObrazovke(m))
+        return m;
+    if (QWidget* a = QApplication::activeWindow(); naObrazovke(a))
+        return a;
+    for (QWidget* t : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(t) && naObrazovke(t))
+            return t;
+    return parent;
+}
 
 DialogService& DialogService::instance() {
     static QtDialogService qt;
@@ -73,7 +119,7 @@ QMessageBox::StandardButton QtDialogService::message(QWidget* parent, const QStr
                                                      const QString& text, Icon icon,
                                                      QMessageBox::StandardButtons buttons,
                                                      QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(parent);
+    QMessageBox box(viditelneOkno(parent));
     box.setWindowTitle(caption);
     box.setText(text);
     switch (icon) {
@@ -102,7 +148,7 @@ QMessageBox::StandardButton QtDialogService::message(QWidget* parent, const QStr
 
 QString QtDialogService::openFile(QWidget* parent, const QString& caption, const QString& directory,
                                   const QString& filter, const QString& defaultSuffix) {
-    QFileDialog d(parent, caption, directory, filter);
+    QFileDialog d(viditelneOkno(parent), caption, directory, filter);
     d.setAcceptMode(QFileDialog::AcceptOpen);
     d.setFileMode(QFileDialog::ExistingFile);
     d.setDefaultSuffix(defaultSuffix);
@@ -114,7 +160,7 @@ QString QtDialogService::openFile(QWidget* parent, const QString& caption, const
 QString QtDialogService::saveFile(QWidget* parent, const QString& caption,
                                   const QString& proposedPath, const QString& filter,
                                   const QString& defaultSuffix) {
-    QFileDialog d(parent, caption, QString(), filter);
+    UkladaciDialog d(viditelneOkno(parent), caption, QString(), filter);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setFileMode(QFileDialog::AnyFile);
     d.setDefaultSuffix(defaultSuffix);
@@ -146,25 +192,30 @@ QString QtDialogService::openFolder(QWidget* parent, const QString& caption,
 }
 
 bool QtDialogService::printerSetup(QWidget* parent, QPrinter& printer) {
-    QPrintDialog d(&printer, parent);
+    QPrintDialog d(&printer, viditelneOkno(parent));
+    d.setObjectName(QStringLiteral("PrinterSetupDialog"));
     d.setWindowTitle(QStringLiteral("Nastavenie tlače"));
     d.setOption(QAbstractPrintDialog::PrintToFile, false);
     d.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    // The set-up only chooses the printer and its settings: its button does not print.
+    for (QDialogButtonBox* tlacidla : d.findChildren<QDialogButtonBox*>())
+        if (QPushButton* ok = tlacidla->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("&OK"));
     return d.exec() == QDialog::Accepted;
 }
 
 bool QtDialogService::pageSetup(QWidget* parent, QPrinter& printer) {
-    QPageSetupDialog d(&printer, parent);
+    QPageSetupDialog d(&printer, viditelneOkno(parent));
     return d.exec() == QDialog::Accepted;
 }
 
 bool QtDialogService::print(QWidget* parent, QPrinter& printer) {
-    QPrintDialog d(&printer, parent);
+    QPrintDialog d(&printer, viditelneOkno(parent));
     return d.exec() == QDialog::Accepted;
 }
 
 bool QtDialogService::color(QWidget* parent, QColor& color) {
-    const QColor c = QColorDialog::getColor(color, parent, QStringLiteral("Farba"));
+    const QColor c = QColorDialog::getColor(color, viditelneOkno(parent), QStringLiteral("Farba"));
     if (!c.isValid())
         return false;
     color = c;
@@ -211,7 +262,7 @@ bool QtDialogService::font(QWidget* parent, QFont& font, QColor& color) {
                 break;
             }
     }
-    QDialog d(parent);
+    QDialog d(viditelneOkno(parent));
     d.setObjectName(QStringLiteral("FontDialog"));
     d.setWindowTitle(QStringLiteral("Písmo"));
     auto* pismo = new QFontDialog(font, &d);

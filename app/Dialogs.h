@@ -56,6 +56,12 @@ public:
     static void install(DialogService* service);
 };
 
+// The window a message box or dialog for `parent` is centred on: the window of `parent`
+// when it is on the screen, else the nearest shown window it was opened from (a window
+// still being prepared is not shown yet), else the active modal window, the active window
+// or the shown main window.
+QWidget* viditelneOkno(QWidget* parent);
+
 // Shorthands for the three kinds of message of the program.
 void showError(QWidget* parent, const QString& caption, const QString& text);       // "Chyba"
 void showWarning(QWidget* parent, const QString& caption, const QString& text);     // exclamation

@@ -35,6 +35,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -170,6 +171,8 @@ TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
 }
 
 TfrmHlavny::~TfrmHlavny() {
+    delete oknoPomocnika_.data();
+    delete kalkulacka_.data();
     OdpojitDatabazu();
 }
 
@@ -257,8 +260,12 @@ void TfrmHlavny::vytvoritMenu() {
     mmItmPouzivatelskaPrirucka =
         akcia(this, mmItmPomocnik, QStringLiteral("mmItmPouzivatelskaPrirucka"),
               QStringLiteral("&Pomocník F1"), QStringLiteral("menu-pomocnik"));
-    mmItmPouzivatelskaPrirucka->setShortcut(QKeySequence(Qt::Key_F1));
-    mmItmPouzivatelskaPrirucka->setShortcutContext(Qt::WindowShortcut);
+    // The caption names the key already: F1 is a shortcut of the window, not of the item,
+    // so that the menu does not show it a second time.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setObjectName(QStringLiteral("scPomocnik"));
+    f1->setContext(Qt::WindowShortcut);
+    connect(f1, &QShortcut::activated, mmItmPouzivatelskaPrirucka, &QAction::trigger);
     mmItmPomocnik->addSeparator();
     mmItmVygenerovatSkusku =
         akcia(this, mmItmPomocnik, QStringLiteral("mmItmVygenerovatSkusku"),
@@ -801,7 +808,23 @@ void TfrmHlavny::mmItmKalkulackaClick() {
         if (!path.isEmpty() && QProcess::startDetached(path, {}))
             return;
     }
-    otvoritOkno(new TfrmKalkulacka(*this));
+    otvoritKalkulacku();
+}
+
+void TfrmHlavny::otvoritKalkulacku() {
+    if (!kalkulacka_) {
+        auto* k = new TfrmKalkulacka(*this);
+        // a window of its own: not blocked by the modal windows the student posts in
+        k->setParent(nullptr, k->windowFlags());
+        k->setWindowModality(Qt::NonModal);
+        k->setAttribute(Qt::WA_DeleteOnClose);
+        kalkulacka_ = k;
+    }
+    if (kalkulacka_->isMinimized())
+        kalkulacka_->showNormal();
+    kalkulacka_->show();
+    kalkulacka_->raise();
+    kalkulacka_->activateWindow();
 }
 
 void TfrmHlavny::mmItmNastavenieTlaceClick() {
@@ -826,11 +849,21 @@ void TfrmHlavny::otvoritPomocnika(QWidget* parent, int context) {
                   QStringLiteral("Súbor Pomocnik.hlp sa nenašiel,\npríručka nemôže byť otvorená!"));
         return;
     }
-    auto* okno = new TfrmPomocnik(*pomocnik_, parent ? parent : this);
-    okno->setAttribute(Qt::WA_DeleteOnClose);
-    okno->setWindowModality(Qt::ApplicationModal);
+    // one help window without a parent, so that no modal window blocks it
+    auto* okno = qobject_cast<TfrmPomocnik*>(oknoPomocnika_.data());
+    if (!okno) {
+        okno = new TfrmPomocnik(*pomocnik_, nullptr);
+        okno->setAttribute(Qt::WA_DeleteOnClose);
+        oknoPomocnika_ = okno;
+        const QRect main = frameGeometry();
+        okno->move(main.center() - okno->rect().center());
+    }
     okno->zobrazit(context);
+    if (okno->isMinimized())
+        okno->showNormal();
     okno->show();
+    okno->raise();
+    okno->activateWindow();
 }
 
 void TfrmHlavny::registrovatOkno(QDialog* okno) {
@@ -865,6 +898,10 @@ QRect TfrmHlavny::pracovnaPlocha() const {
 }
 
 void TfrmHlavny::closeEvent(QCloseEvent* e) {
+    // the windows of their own end with the program
+    for (QWidget* w : {oknoPomocnika_.data(), kalkulacka_.data()})
+        if (w)
+            w->close();
     try {
         FormClose();
     } catch (const std::exception& ex) {

@@ -119,9 +119,15 @@ public:
     int otvoritOkno(QDialog* okno);
     QRect pracovnaPlocha() const;
 
-    // Help: the file is set at start only if "Pomocnik.hlp" exists.
+    // Help: the file is set at start only if "Pomocnik.hlp" exists. The help window and
+    // the built-in calculator are windows of their own, open at most once each, beside the
+    // program's modal windows; they close with the main window.
     bool maPomocnika() const { return pomocnik_ != nullptr; }
     void otvoritPomocnika(QWidget* parent, int context);
+    QWidget* oknoPomocnika() const { return oknoPomocnika_; }
+    QWidget* kalkulacka() const { return kalkulacka_; }
+    // Opens the built-in calculator (or brings it forward).
+    void otvoritKalkulacku();
 
     // Menu items, pop-up items and controls, by their names.
     QMenu* mmItmAgenda;
@@ -191,9 +197,14 @@ private:
     // class results only outside an exam; a finished exam's name can no longer be changed.
     void nastavitPolozkySkusky();
     bool skuskaSkoncena() const;
-    // The backup's way of writing a compacted copy of the agenda to a path the user chooses.
-    bool ulozitKopiu(const QString& caption, const QString& navrh, const QString& zrusene,
-                     const QString& zlyhanie, const QString& uspech);
+    // The backup's way of writing a compacted copy of the agenda to a path the user chooses,
+    // with the texts of the operation: its caption, the proposed name, the message when the
+    // dialog is cancelled, the headline of a failure, the failure to write (one %1, the
+    // file) and the success.
+    struct TextyKopie {
+        QString caption, navrh, zrusene, zlyhanie, zapis, uspech;
+    };
+    bool ulozitKopiu(const TextyKopie& texty);
     QList<QAction*> polozkyAgendy() const;
     void nedostupne(const QString& caption);
     void FormClose();
@@ -206,6 +217,8 @@ private:
     std::unique_ptr<HelpFile> pomocnik_;
     QList<QPointer<QDialog>> okna_;
     QWidget* plocha_ = nullptr;
+    QPointer<QWidget> oknoPomocnika_;
+    QPointer<QWidget> kalkulacka_;
 };
 
 } // namespace saldovia

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace saldovia {
@@ -22,6 +23,20 @@ bool rovnakySubor(const QString& a, const QString& b) {
     if (fa.absoluteFilePath() == fb.absoluteFilePath())
         return true;
     return fa.exists() && fb.exists() && fa.canonicalFilePath() == fb.canonicalFilePath();
+}
+
+// A failed copy may name its temporary file beside the target (".Zaloha.mdb.1a2b3c4d.tmp");
+// the user knows only the file chosen, so the text names that one instead.
+QString bezDocasnehoSuboru(QString text, const QString& ciel) {
+    const QFileInfo fi(ciel);
+    for (const QString& priecinok :
+         {fi.absolutePath(), QDir::toNativeSeparators(fi.absolutePath())}) {
+        const QRegularExpression docasny(
+            QRegularExpression::escape(priecinok + QStringLiteral("/.") + fi.fileName()) +
+            QStringLiteral("\\.[0-9a-f]{8}\\.tmp"));
+        text.replace(docasny, QDir::toNativeSeparators(fi.absoluteFilePath()));
+    }
+    return text;
 }
 
 } // namespace
@@ -82,10 +97,11 @@ void TfrmHlavny::mmItmNovaClick(QObject* sender) {
 }
 
 bool TfrmHlavny::mmItmZalohovatClick() {
-    return ulozitKopiu(QStringLiteral("Zálohovanie agendy"), QStringLiteral("Zaloha"),
-                       QStringLiteral("Zálohovanie nebolo vykonané!"),
-                       QStringLiteral("Zálohovanie sa nepodarilo!\n\n"),
-                       QStringLiteral("Zálohovanie prebehlo úspešne!"));
+    return ulozitKopiu({QStringLiteral("Zálohovanie agendy"), QStringLiteral("Zaloha"),
+                        QStringLiteral("Zálohovanie nebolo vykonané!"),
+                        QStringLiteral("Zálohovanie sa nepodarilo!"),
+                        QStringLiteral("Zálohu sa nepodarilo zapísať do súboru %1."),
+                        QStringLiteral("Zálohovanie prebehlo úspešne!")});
 }
 
 bool TfrmHlavny::mmItmOdovzdatSkuskuClick() {
@@ -98,17 +114,18 @@ bool TfrmHlavny::mmItmOdovzdatSkuskuClick() {
     const QString navrh =
         skuska::menoOdovzdania(store_.tblAgendaNastavenie.text(QStringLiteral("MenoUzivatela"))) +
         QStringLiteral(".mdb");
-    return ulozitKopiu(caption, navrh, QStringLiteral("Odovzdanie skúšky nebolo vykonané!"),
-                       QStringLiteral("Odovzdanie skúšky sa nepodarilo!\n\n"),
-                       QStringLiteral("Odovzdanie skúšky prebehlo úspešne!"));
+    return ulozitKopiu({caption, navrh, QStringLiteral("Odovzdanie skúšky nebolo vykonané!"),
+                        QStringLiteral("Odovzdanie skúšky sa nepodarilo!"),
+                        QStringLiteral("Skúšku sa nepodarilo zapísať do súboru %1."),
+                        QStringLiteral("Odovzdanie skúšky prebehlo úspešne!")});
 }
 
-bool TfrmHlavny::ulozitKopiu(const QString& caption, const QString& navrh, const QString& zrusene,
-                             const QString& zlyhanie, const QString& uspech) {
+bool TfrmHlavny::ulozitKopiu(const TextyKopie& t) {
+    const QString& caption = t.caption;
     const QString path = DialogService::instance().saveFile(
-        this, caption, QDir::home().filePath(navrh), FilterAgendy, PriponaAgendy);
+        this, caption, QDir::home().filePath(t.navrh), FilterAgendy, PriponaAgendy);
     if (path.isEmpty()) {
-        showWarning(this, caption, zrusene);
+        showWarning(this, caption, t.zrusene);
         return false;
     }
     const QString agenda = cestaAgendy();
@@ -116,15 +133,24 @@ bool TfrmHlavny::ulozitKopiu(const QString& caption, const QString& navrh, const
         showWarning(this, caption, QStringLiteral("Zvolený súbor obsahuje práve načítanú agendu!"));
         return false;
     }
+    const QString subor = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    const QString priecinok = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+    if (!QFileInfo(path).absoluteDir().exists()) {
+        showError(this, caption,
+                  t.zlyhanie + QStringLiteral("\n\nPriečinok %1 neexistuje.").arg(priecinok));
+        return false;
+    }
     OdpojitDatabazu();
     const FileResult r = compactDatabase(agenda, path);
     PripojitDatabazu(agenda);
     NastavitSkusku();
     if (!r) {
-        showError(this, caption, zlyhanie + r.error);
+        showError(this, caption,
+                  t.zlyhanie + QStringLiteral("\n\n") + t.zapis.arg(subor) +
+                      QStringLiteral("\n\n") + bezDocasnehoSuboru(r.error, path));
         return false;
     }
-    showInformation(this, caption, uspech);
+    showInformation(this, caption, t.uspech);
     return true;
 }
 
@@ -161,7 +187,9 @@ void TfrmHlavny::mmItmObnovitClick(QObject* sender) {
                 showInformation(this, caption, QStringLiteral("Obnovenie prebehlo úspešne!"));
             return;
         }
-        showError(this, caption, QStringLiteral("Obnovenie sa nepodarilo!\n\n") + r.error);
+        showError(this, caption,
+                  QStringLiteral("Obnovenie sa nepodarilo!\n\n") +
+                      bezDocasnehoSuboru(r.error, agenda));
     }
     if (nacitana) {
         PripojitDatabazu(agenda);

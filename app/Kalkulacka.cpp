@@ -2,22 +2,120 @@
 
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <cmath>
+#include <algorithm>
 
 namespace saldovia {
 
-QString textKalkulacky(double value) {
-    if (!std::isfinite(value))
-        return QStringLiteral("Chyba");
-    QString t = QString::number(value, 'f', 10);
-    while (t.contains(u'.') && (t.endsWith(u'0') || t.endsWith(u'.')))
-        t.chop(1);
-    if (t == QLatin1String("-0"))
-        t = QStringLiteral("0");
-    return t.replace(u'.', u',');
+namespace {
+
+__extension__ typedef __int128 Velke;
+
+constexpr Velke mocnina(int n) {
+    Velke v = 1;
+    for (int i = 0; i < n; ++i)
+        v *= 10;
+    return v;
+}
+
+constexpr Velke Jednotka = mocnina(CisloKalkulacky::Miesta);
+constexpr Velke Hranica = mocnina(CisloKalkulacky::Miesta + CisloKalkulacky::CislicPredCiarkou);
+
+// n / d rounded to an integer, halves away from zero; d is not zero and |n| + |d| fits.
+Velke zaokruhlenyPodiel(Velke n, Velke d) {
+    Velke q = n / d;
+    const Velke r = n % d;
+    const Velke absR = r < 0 ? -r : r;
+    const Velke absD = d < 0 ? -d : d;
+    if (absR >= absD - absR)
+        q += ((n < 0) != (d < 0)) ? -1 : 1;
+    return q;
+}
+
+const QString TextChyby = QStringLiteral("Chyba");
+
+} // namespace
+
+std::optional<CisloKalkulacky> CisloKalkulacky::zTextu(const QString& text) {
+    QString t = text;
+    const bool zaporne = t.startsWith(u'-');
+    if (zaporne)
+        t.remove(0, 1);
+    const qsizetype ciarka = t.indexOf(u',');
+    const QString cele = ciarka < 0 ? t : t.left(ciarka);
+    const QString desatinne = ciarka < 0 ? QString() : t.mid(ciarka + 1);
+    if (cele.isEmpty() || cele.size() > CislicPredCiarkou || desatinne.size() > Miesta)
+        return std::nullopt;
+    Velke m = 0;
+    for (const QChar c : cele + desatinne.leftJustified(Miesta, u'0')) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        m = m * 10 + (c.unicode() - u'0');
+    }
+    CisloKalkulacky k;
+    k.m_ = zaporne ? -m : m;
+    k.miesta_ = static_cast<int>(desatinne.size());
+    return k;
+}
+
+QString CisloKalkulacky::text() const {
+    Velke m = m_ < 0 ? -m_ : m_;
+    QString cislice;
+    while (m > 0) {
+        cislice.prepend(QChar(u'0' + static_cast<int>(m % 10)));
+        m /= 10;
+    }
+    cislice = cislice.rightJustified(Miesta + 1, u'0');
+    QString t = cislice.left(cislice.size() - Miesta);
+    const QString desatinne = cislice.right(Miesta).left(miesta_);
+    if (!desatinne.isEmpty())
+        t += u',' + desatinne;
+    return m_ < 0 ? u'-' + t : t;
+}
+
+// miesta < 0: as many decimals as the value needs.
+VysledokKalkulacky CisloKalkulacky::overit(Mantisa m, int miesta) {
+    if (m >= Hranica || m <= -Hranica)
+        return {std::nullopt, ChybaKalkulacky::Rozsah};
+    CisloKalkulacky k;
+    k.m_ = m;
+    if (miesta < 0) {
+        miesta = Miesta;
+        while (miesta > 0 && m % mocnina(Miesta - miesta + 1) == 0)
+            --miesta;
+    }
+    k.miesta_ = miesta;
+    return {k, ChybaKalkulacky::Rozsah};
+}
+
+VysledokKalkulacky CisloKalkulacky::plus(const CisloKalkulacky& a, const CisloKalkulacky& b) {
+    return overit(a.m_ + b.m_, std::max(a.miesta_, b.miesta_));
+}
+
+VysledokKalkulacky CisloKalkulacky::minus(const CisloKalkulacky& a, const CisloKalkulacky& b) {
+    return overit(a.m_ - b.m_, std::max(a.miesta_, b.miesta_));
+}
+
+VysledokKalkulacky CisloKalkulacky::krat(const CisloKalkulacky& a, const CisloKalkulacky& b) {
+    // a·b / 10^10 split at b's comma, so that no partial product leaves 128 bits:
+    // a·(cele·10^10 + zlomok) / 10^10 = a·cele + a·zlomok / 10^10.
+    const Velke cele = b.m_ / Jednotka;
+    const Velke zlomok = b.m_ % Jednotka;
+    Velke celaCast = 0;
+    if (__builtin_mul_overflow(a.m_, cele, &celaCast) || celaCast >= Hranica ||
+        celaCast <= -Hranica)
+        return {std::nullopt, ChybaKalkulacky::Rozsah};
+    return overit(celaCast + zaokruhlenyPodiel(a.m_ * zlomok, Jednotka), -1);
+}
+
+VysledokKalkulacky CisloKalkulacky::deleno(const CisloKalkulacky& a, const CisloKalkulacky& b) {
+    if (b.m_ == 0)
+        return {std::nullopt, ChybaKalkulacky::DelenieNulou};
+    // |a| < 10^28, so a·10^10 < 10^38 still fits.
+    return overit(zaokruhlenyPodiel(a.m_ * Jednotka, b.m_), -1);
 }
 
 TfrmKalkulacka::TfrmKalkulacka(TfrmHlavny& h)
@@ -27,11 +125,26 @@ TfrmKalkulacka::TfrmKalkulacka(TfrmHlavny& h)
     displej_->setReadOnly(true);
     displej_->setAlignment(Qt::AlignRight);
     displej_->setMinimumHeight(36);
-    displej_->setStyleSheet(QStringLiteral("font-size: 16pt;"));
+    QFont pismo = displej_->font();
+    pismo.setPointSize(16);
+    displej_->setFont(pismo);
     displej_->setFocusPolicy(Qt::NoFocus);
+    // the longest value: a sign, eighteen digits, a comma and ten decimals
+    displej_->setMinimumWidth(displej_->fontMetrics().horizontalAdvance(QString(30, u'8')) + 16);
+
+    sprava_ = new QLabel;
+    sprava_->setObjectName(QStringLiteral("lblSprava"));
+    sprava_->setStyleSheet(QStringLiteral("color: #A00000;"));
+    auto* presnost =
+        new QLabel(QStringLiteral("Počíta presne; násobenie a delenie sa zaokrúhľuje na %1 "
+                                  "desatinných miest.")
+                       .arg(CisloKalkulacky::Miesta));
+    presnost->setObjectName(QStringLiteral("lblPresnost"));
+    presnost->setWordWrap(true);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(displej_, 0, 0, 1, 4);
+    grid->addWidget(sprava_, 1, 0, 1, 4);
     const char* keys[5][4] = {{"C", "⌫", "±", "/"},
                               {"7", "8", "9", "*"},
                               {"4", "5", "6", "-"},
@@ -54,40 +167,62 @@ TfrmKalkulacka::TfrmKalkulacka(TfrmHlavny& h)
             b->setFocusPolicy(Qt::NoFocus);
             b->setMinimumSize(48, 36);
             connect(b, &QPushButton::clicked, this, [this, key] { stlacit(key); });
-            grid->addWidget(b, r + 1, c, 1, key == QLatin1String("=") ? 2 : 1);
+            grid->addWidget(b, r + 2, c, 1, key == QLatin1String("=") ? 2 : 1);
         }
     }
+    grid->addWidget(presnost, 7, 0, 1, 4);
 }
 
 QString TfrmKalkulacka::displej() const {
     return displej_->text();
 }
 
+QString TfrmKalkulacka::sprava() const {
+    return sprava_->text();
+}
+
+void TfrmKalkulacka::chyba(ChybaKalkulacky c) {
+    displej_->setText(TextChyby);
+    sprava_->setText(c == ChybaKalkulacky::DelenieNulou
+                         ? QStringLiteral("Nulou sa deliť nedá.")
+                         : QStringLiteral("Výsledok má viac ako %1 číslic pred desatinnou "
+                                          "čiarkou.")
+                               .arg(CisloKalkulacky::CislicPredCiarkou));
+}
+
 void TfrmKalkulacka::vypocitat() {
-    const double x = displej_->text().replace(u',', u'.').toDouble();
-    double r = x;
+    // the display always holds a value that zTextu reads (the keys keep it so)
+    const CisloKalkulacky x = CisloKalkulacky::zTextu(displej_->text()).value_or(akumulator_);
+    VysledokKalkulacky r{x};
     if (operacia_ == QLatin1String("+"))
-        r = akumulator_ + x;
+        r = CisloKalkulacky::plus(akumulator_, x);
     else if (operacia_ == QLatin1String("-"))
-        r = akumulator_ - x;
+        r = CisloKalkulacky::minus(akumulator_, x);
     else if (operacia_ == QLatin1String("*"))
-        r = akumulator_ * x;
+        r = CisloKalkulacky::krat(akumulator_, x);
     else if (operacia_ == QLatin1String("/"))
-        r = x == 0 ? NAN : akumulator_ / x;
-    // rounding to ten decimals keeps 0,1 + 0,2 from showing binary noise
-    if (std::isfinite(r))
-        r = std::round(r * 1e10) / 1e10;
-    akumulator_ = r;
-    displej_->setText(textKalkulacky(r));
+        r = CisloKalkulacky::deleno(akumulator_, x);
+    if (!r.cislo) {
+        chyba(r.chyba);
+        return;
+    }
+    akumulator_ = *r.cislo;
+    displej_->setText(akumulator_.text());
 }
 
 void TfrmKalkulacka::stlacit(const QString& key) {
     QString t = displej_->text();
-    if (t == QLatin1String("Chyba") && key != QLatin1String("C"))
+    if (t == TextChyby && key != QLatin1String("C"))
         return;
     if (key.size() == 1 && key[0].isDigit()) {
-        displej_->setText(novyVstup_ || t == QLatin1String("0") ? key : t + key);
-        novyVstup_ = false;
+        const QString novy = novyVstup_ || t == QLatin1String("0") ? key
+                             : t == QLatin1String("-0")            ? u'-' + key
+                                                                   : t + key;
+        // digits beyond what a value holds are not taken
+        if (CisloKalkulacky::zTextu(novy)) {
+            displej_->setText(novy);
+            novyVstup_ = false;
+        }
     } else if (key == QLatin1String(",")) {
         if (novyVstup_)
             displej_->setText(QStringLiteral("0,"));
@@ -96,15 +231,16 @@ void TfrmKalkulacka::stlacit(const QString& key) {
         novyVstup_ = false;
     } else if (key == QLatin1String("C")) {
         displej_->setText(QStringLiteral("0"));
-        akumulator_ = 0;
+        sprava_->clear();
+        akumulator_ = {};
         operacia_.clear();
         novyVstup_ = true;
-    } else if (key == QLatin1String("⌫")) {
+    } else if (key == QStringLiteral("⌫")) {
         if (!novyVstup_) {
             t.chop(1);
             displej_->setText(t.isEmpty() || t == QLatin1String("-") ? QStringLiteral("0") : t);
         }
-    } else if (key == QLatin1String("±")) {
+    } else if (key == QStringLiteral("±")) {
         if (t != QLatin1String("0"))
             displej_->setText(t.startsWith(u'-') ? t.mid(1) : u'-' + t);
     } else if (key == QLatin1String("=")) {
@@ -114,6 +250,8 @@ void TfrmKalkulacka::stlacit(const QString& key) {
     } else { // an operation
         if (!novyVstup_ || operacia_.isEmpty())
             vypocitat();
+        if (displej_->text() == TextChyby)
+            return;
         operacia_ = key;
         novyVstup_ = true;
     }

@@ -16,7 +16,9 @@ void ukazChybu(QWidget* parent, const std::exception& e) {
 TfrmOkno::TfrmOkno(TfrmHlavny& h, const QString& meno, int pomocnik)
     : QDialog(&h), hlavny(h), pomocnik_(pomocnik) {
     setObjectName(meno);
-    setModal(true);
+    // Modal to the main window's family only: a window with no parent (the help, the
+    // calculator) is not blocked.
+    setWindowModality(Qt::WindowModal);
     hlavny.registrovatOkno(this);
 }
 
@@ -36,11 +38,43 @@ TfrmCeleOkno::TfrmCeleOkno(TfrmHlavny& h, const QString& meno, const QString& ca
     setWindowTitle(caption);
     setFixedSize(TfrmHlavny::SirkaPlochy, TfrmHlavny::VyskaPlochy);
     hlavny.setWindowTitle(caption);
+    hlavny.installEventFilter(this);
+}
+
+void TfrmCeleOkno::naPlochu() {
+    move(hlavny.pracovnaPlocha().topLeft());
 }
 
 void TfrmCeleOkno::showEvent(QShowEvent* e) {
-    move(hlavny.pracovnaPlocha().topLeft());
+    naPlochu();
     QDialog::showEvent(e);
+}
+
+bool TfrmCeleOkno::eventFilter(QObject* o, QEvent* e) {
+    if (o == &hlavny && isVisible()) {
+        switch (e->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+            naPlochu();
+            break;
+        case QEvent::WindowStateChange:
+            // A window manager that leaves a window without a frame on the screen when
+            // its owner is minimised: minimised and restored here together with it.
+            if (hlavny.isMinimized()) {
+                if (!isMinimized())
+                    setWindowState(windowState() | Qt::WindowMinimized);
+            } else {
+                if (isMinimized())
+                    setWindowState(windowState() & ~Qt::WindowMinimized);
+                naPlochu();
+                raise();
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return TfrmOkno::eventFilter(o, e);
 }
 
 void TfrmCeleOkno::paintEvent(QPaintEvent* e) {

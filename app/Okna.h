@@ -31,7 +31,9 @@ template <class F> auto chranene(QWidget* parent, F f) {
 }
 
 // The common behaviour of the program's windows: F1 opens the window's help topic, and
-// the window registers itself with the main window while it is alive.
+// the window registers itself with the main window while it is alive. A window is modal
+// to the main window and the windows it opened from; windows of their own (the help and
+// the calculator) stay usable beside it.
 class TfrmOkno : public QDialog {
     Q_OBJECT
 public:
@@ -49,6 +51,7 @@ private:
 
 // A full-size window: no frame of its own, laid over the main window's work area (632 ×
 // 407 above the status bar) with a bevel, its caption shown in the main window's caption.
+// It follows every move of the main window, is minimised with it and comes back with it.
 class TfrmCeleOkno : public TfrmOkno {
     Q_OBJECT
 public:
@@ -57,6 +60,10 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void naPlochu();
 };
 
 // A small dialog with a fixed border, centred on the main window.

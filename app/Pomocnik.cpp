@@ -51,8 +51,7 @@ QString HelpFile::contentsHtml() const {
     QString html = QStringLiteral("<h2>Obsah pomocníka</h2><ul>");
     for (auto it = topics_.cbegin(); it != topics_.cend(); ++it)
         html += QStringLiteral("<li><a href=\"kontext:%1\">%2</a></li>")
-                    .arg(it.key())
-                    .arg(it.value().title.toHtmlEscaped());
+                    .arg(QString::number(it.key()), it.value().title.toHtmlEscaped());
     return html + QStringLiteral("</ul>");
 }
 

@@ -397,8 +397,7 @@ void TfrmDoklad::btnUlozitClick() {
         hlavny.SQL(QStringLiteral("INSERT INTO Doklady (Druh,Cislo,Datum,Popis,NazovFirmy,"
                                   "SidloUlica,SidloPSC,SidloMesto,SidloStat,ICO,DIC,ICDPH,"
                                   "Vystavil,Logo) VALUES (%1,%2);")
-                       .arg(texty.join(QLatin1Char(',')))
-                       .arg(logo));
+                       .arg(texty.join(QLatin1Char(',')), QString::number(logo)));
         t.commit();
     }
     Result = cislo_;

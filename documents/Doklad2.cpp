@@ -28,6 +28,11 @@ using namespace ovladace;
 
 namespace {
 
+// The longest values of the identity numbers, in the widest digits.
+const QString NajdlhsieICO = QString(8, u'0');
+const QString NajdlhsieDIC = QString(10, u'0');
+const QString NajdlhsieICDPH = QStringLiteral("SK") + QString(10, u'0');
+
 QLabel* suma(const QString& meno) {
     auto* l = new QLabel(QStringLiteral("0,00"));
     l->setObjectName(meno);
@@ -112,6 +117,8 @@ TfrmDoklad2::TfrmDoklad2(TfrmHlavny& h)
     edtVystavil = pole(QStringLiteral("edtVystavil"), 50);
     edtSchvalil = pole(QStringLiteral("edtSchvalil"), 50);
     edtPrijal = pole(QStringLiteral("edtPrijal"), 50);
+    for (QLineEdit* e : {edtVystavil, edtSchvalil, edtPrijal})
+        celyTextVTipe(e);
     auto* mena = new QGridLayout(tsMena);
     mena->setContentsMargins(6, 4, 6, 4);
     mena->setVerticalSpacing(3);
@@ -151,14 +158,22 @@ TfrmDoklad2::TfrmDoklad2(TfrmHlavny& h)
     mesto->addWidget(edtSidloMesto, 1);
     partner->addLayout(mesto, 2, 1);
     partner->addWidget(edtSidloStat, 3, 1);
+    // The numbers as wide as their longest values: IČO and DIČ on one row, IČ DPH below.
+    edtICO->setFixedWidth(sirkaPreText(edtICO, NajdlhsieICO));
+    edtDIC->setFixedWidth(sirkaPreText(edtDIC, NajdlhsieDIC));
+    edtICDPH->setFixedWidth(sirkaPreText(edtICDPH, NajdlhsieICDPH));
     auto* cisla = new QHBoxLayout;
     cisla->addWidget(edtICO);
-    cisla->addWidget(new QLabel(QStringLiteral("IČ DPH:")));
-    cisla->addWidget(edtICDPH);
+    cisla->addSpacing(8);
     cisla->addWidget(new QLabel(QStringLiteral("DIČ:")));
     cisla->addWidget(edtDIC);
+    cisla->addStretch();
     partner->addWidget(new QLabel(QStringLiteral("IČO:")), 4, 0);
     partner->addLayout(cisla, 4, 1);
+    partner->addWidget(new QLabel(QStringLiteral("IČ DPH:")), 5, 0);
+    partner->addWidget(edtICDPH, 5, 1, Qt::AlignLeft);
+    for (QLineEdit* e : {edtNazovFirmy, edtSidloUlica, edtSidloMesto, edtSidloStat})
+        celyTextVTipe(e);
 
     lblNazovFirmy = hodnota(QStringLiteral("lblNazovFirmy"));
     lblSidloUlica = hodnota(QStringLiteral("lblSidloUlica"));
@@ -182,17 +197,26 @@ TfrmDoklad2::TfrmDoklad2(TfrmHlavny& h)
     adresa->addWidget(lblSidloPSC);
     adresa->addWidget(lblSidloMesto);
     adresa->addStretch();
-    auto* cislaFirmy = new QHBoxLayout;
-    cislaFirmy->setSpacing(4);
-    cislaFirmy->addWidget(new QLabel(QStringLiteral("IČO:")));
-    cislaFirmy->addWidget(lblICO);
-    cislaFirmy->addSpacing(6);
-    cislaFirmy->addWidget(new QLabel(QStringLiteral("IČ DPH:")));
-    cislaFirmy->addWidget(lblICDPH);
-    cislaFirmy->addSpacing(6);
-    cislaFirmy->addWidget(new QLabel(QStringLiteral("DIČ:")));
-    cislaFirmy->addWidget(lblDIC);
-    cislaFirmy->addStretch();
+    // The numbers never shorten: IČO and DIČ on one row, IČ DPH below.
+    auto najdlhsie = [](QLabel* l, const QString& text) {
+        QFont tucne = l->font(); // the values are bold by their style sheet
+        tucne.setBold(true);
+        l->setMinimumWidth(QFontMetrics(tucne).horizontalAdvance(text) + 2);
+    };
+    najdlhsie(lblICO, NajdlhsieICO);
+    najdlhsie(lblDIC, NajdlhsieDIC);
+    najdlhsie(lblICDPH, NajdlhsieICDPH);
+    auto* cislaFirmy = new QGridLayout;
+    cislaFirmy->setHorizontalSpacing(4);
+    cislaFirmy->setVerticalSpacing(2);
+    cislaFirmy->addWidget(new QLabel(QStringLiteral("IČO:")), 0, 0);
+    cislaFirmy->addWidget(lblICO, 0, 1);
+    cislaFirmy->addWidget(new QLabel(QStringLiteral("DIČ:")), 0, 3);
+    cislaFirmy->addWidget(lblDIC, 0, 4);
+    cislaFirmy->addWidget(new QLabel(QStringLiteral("IČ DPH:")), 1, 0);
+    cislaFirmy->addWidget(lblICDPH, 1, 1, 1, 4);
+    cislaFirmy->setColumnMinimumWidth(2, 10); // keeps IČO and DIČ apart
+    cislaFirmy->setColumnStretch(5, 1);
     auto* identita = new QVBoxLayout;
     identita->setSpacing(2);
     identita->addWidget(lblNazovFirmy);
@@ -221,19 +245,35 @@ TfrmDoklad2::TfrmDoklad2(TfrmHlavny& h)
     lblUcet = hodnota(QStringLiteral("lblUcet"));
     lblIBAN = hodnota(QStringLiteral("lblIBAN"));
     lblSWIFT = hodnota(QStringLiteral("lblSWIFT"));
+    // Telephones and the short bank data in two columns, the long ones across the tab; the
+    // numbers are as wide as their longest values.
+    najdlhsie(lblTelefon, QString(13, u'0'));
+    najdlhsie(lblFax, QString(13, u'0'));
+    najdlhsie(lblMobil, QString(13, u'0'));
+    najdlhsie(lblUcet, QString(15, u'0'));
+    najdlhsie(lblSWIFT, QStringLiteral("WWWWWWWW"));
+    najdlhsie(lblIBAN, QStringLiteral("SK") + QString(22, u'0'));
     auto* kontakty = new QGridLayout(tsKontaktneUdaje);
     kontakty->setContentsMargins(6, 4, 6, 4);
     kontakty->setVerticalSpacing(2);
-    const std::pair<const char*, QLabel*> riadky[] = {
-        {"Telefón:", lblTelefon}, {"Fax:", lblFax},   {"Mobil:", lblMobil}, {"E-mail:", lblEmail},
-        {"Web:", lblWeb},         {"Účet:", lblUcet}, {"IBAN:", lblIBAN},   {"SWIFT:", lblSWIFT}};
-    for (int i = 0; i < 8; ++i) {
-        kontakty->addWidget(new QLabel(QString::fromUtf8(riadky[i].first)), i % 4, (i / 4) * 2);
-        kontakty->addWidget(riadky[i].second, i % 4, (i / 4) * 2 + 1);
-    }
+    kontakty->setHorizontalSpacing(6);
+    auto riadok = [kontakty](int r, int c, const char* popis, QLabel* hodnota, int sirka = 1) {
+        kontakty->addWidget(new QLabel(QString::fromUtf8(popis)), r, c);
+        kontakty->addWidget(hodnota, r, c + 1, 1, sirka);
+    };
+    // Column 2 keeps the two columns apart.
+    riadok(0, 0, "Telefón:", lblTelefon);
+    riadok(0, 3, "Fax:", lblFax);
+    riadok(1, 0, "Mobil:", lblMobil);
+    riadok(2, 0, "E-mail:", lblEmail, 4);
+    riadok(3, 0, "Web:", lblWeb, 4);
+    riadok(4, 0, "Účet:", lblUcet);
+    riadok(4, 3, "SWIFT:", lblSWIFT);
+    riadok(5, 0, "IBAN:", lblIBAN, 4);
+    kontakty->setColumnMinimumWidth(2, 10);
     kontakty->setColumnStretch(1, 1);
-    kontakty->setColumnStretch(3, 1);
-    kontakty->setRowStretch(4, 1);
+    kontakty->setColumnStretch(4, 1);
+    kontakty->setRowStretch(6, 1);
 
     PageControl->addTab(tsOdberatel, QStringLiteral("Odberateľ"));
     PageControl->addTab(tsDodavatel, QStringLiteral("Dodávateľ"));
@@ -344,18 +384,25 @@ TfrmDoklad2::TfrmDoklad2(TfrmHlavny& h)
     hore->addLayout(vlavo);
     hore->addWidget(PageControl, 1);
     PageControl1->setFixedWidth(262);
+    // The description has its row to itself; payment and delivery stand beside the tabs of
+    // the lines.
     auto* popis = new QHBoxLayout;
     popis->setSpacing(6);
     popis->addWidget(new QLabel(QStringLiteral("Popis:")));
     popis->addWidget(edtPopis, 1);
-    popis->addSpacing(8);
-    popis->addWidget(new QLabel(QStringLiteral("Spôsob platby:")));
-    popis->addWidget(cbSposobPlatby);
-    cbSposobPlatby->setFixedWidth(100);
-    popis->addSpacing(8);
-    popis->addWidget(new QLabel(QStringLiteral("Spôsob dopravy:")));
-    popis->addWidget(cbSposobDopravy);
-    cbSposobDopravy->setFixedWidth(132);
+    celyTextVTipe(edtPopis);
+    auto* podmienky = new QWidget;
+    auto* podmienkyLayout = new QHBoxLayout(podmienky);
+    podmienkyLayout->setContentsMargins(0, 0, 0, 2);
+    podmienkyLayout->setSpacing(6);
+    podmienkyLayout->addWidget(new QLabel(QStringLiteral("Spôsob platby:")));
+    podmienkyLayout->addWidget(cbSposobPlatby);
+    cbSposobPlatby->setFixedWidth(120);
+    podmienkyLayout->addSpacing(8);
+    podmienkyLayout->addWidget(new QLabel(QStringLiteral("Spôsob dopravy:")));
+    podmienkyLayout->addWidget(cbSposobDopravy);
+    cbSposobDopravy->setFixedWidth(140);
+    PageControl2->setCornerWidget(podmienky, Qt::TopRightCorner);
     auto* tlacidla = new QHBoxLayout;
     tlacidla->setSpacing(6);
     for (QPushButton* b : {btnPridat, btnUpravit, btnOdstranit})
@@ -685,8 +732,7 @@ void TfrmDoklad2::btnUlozitClick() {
                        "Mobil,Email,Web,Ucet,IBAN,SWIFT,NazovFirmy2,SidloUlica2,SidloPSC2,"
                        "SidloMesto2,SidloStat2,ICO2,DIC2,ICDPH2,Datum2,Datum3,SposobPlatby,"
                        "SposobDopravy,Zaklad,DPH,Spolu,Logo) VALUES (%1,%2);")
-                       .arg(texty.join(QLatin1Char(',')))
-                       .arg(logo));
+                       .arg(texty.join(QLatin1Char(',')), QString::number(logo)));
         t.commit();
     }
     Result = cislo_;

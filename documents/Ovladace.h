@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/CelyText.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,9 +20,9 @@ inline QPushButton* tlacidlo(const QString& meno, const QString& caption, int si
     return b;
 }
 
-// A bold read-only value.
+// A bold read-only value; one too long for its place is shortened, whole in its tooltip.
 inline QLabel* hodnota(const QString& meno, const QString& text = {}) {
-    auto* l = new QLabel(text);
+    auto* l = new TSkratenaHodnota(text);
     l->setObjectName(meno);
     l->setStyleSheet(QStringLiteral("font-weight: bold;"));
     return l;

@@ -1,5 +1,6 @@
 #include "Polozkadokladu.h"
 
+#include "app/CelyText.h"
 #include "app/Dialogs.h"
 #include "app/Hlavny.h"
 #include "journal/CiselnePole.h"
@@ -70,22 +71,22 @@ TfrmPolozkaDokladu::TfrmPolozkaDokladu(TfrmHlavny& h)
     edtDoklad->setFixedWidth(80);
 
     mmCiastka = new TCiselnePole(QStringLiteral("mmCiastka"), 2, *polia);
-    mmCiastka->setFixedWidth(100);
+    mmCiastka->setFixedWidth(sirkaPreText(mmCiastka, najsirsiaSuma()));
     edtMena = pole(QStringLiteral("edtMena"), 50);
     edtMena->setText(QStringLiteral("SKK"));
     edtMena->setFixedWidth(56);
     mmKurz = new TCiselnePole(QStringLiteral("mmKurz"), 3, *polia);
     mmKurz->setFixedWidth(76);
     mmSuma = pole(QStringLiteral("mmSuma"), 0, true);
-    mmSuma->setFixedWidth(100);
+    mmSuma->setFixedWidth(sirkaPreText(mmSuma, najsirsiaSuma()));
     cbSadzbaDPH = new QComboBox;
     cbSadzbaDPH->setObjectName(QStringLiteral("cbSadzbaDPH"));
     cbSadzbaDPH->setEditable(false);
     cbSadzbaDPH->setFixedWidth(64);
     mmDPH = pole(QStringLiteral("mmDPH"), 0, true);
-    mmDPH->setFixedWidth(100);
+    mmDPH->setFixedWidth(sirkaPreText(mmDPH, najsirsiaSuma()));
     mmSumaSDPH = pole(QStringLiteral("mmSumaSDPH"), 0, true);
-    mmSumaSDPH->setFixedWidth(100);
+    mmSumaSDPH->setFixedWidth(sirkaPreText(mmSumaSDPH, najsirsiaSuma()));
     edtPopisNaDoklade = pole(QStringLiteral("edtPopisNaDoklade"), 50);
 
     gbZauctovanie = new QGroupBox(QStringLiteral("Zaúčtovanie v Účtovnom denníku"));
@@ -244,8 +245,7 @@ int TfrmPolozkaDokladu::Otvorit(int cislo, const QString& doklad, const QString&
     if (cislo != 0) {
         if (hlavny.SQL(QStringLiteral("SELECT * FROM DokladyPolozkyPomocne WHERE Doklad = %1 AND "
                                       "Cislo = %2;")
-                           .arg(sqlText(doklad))
-                           .arg(cislo)) == 0)
+                           .arg(sqlText(doklad), QString::number(cislo))) == 0)
             throw DbError(QStringLiteral("Položka č. %1 sa nenašla.").arg(cislo));
         edtPopisNaDoklade->setText(q.text(QStringLiteral("Popis")));
         mmSumaSDPH->setText(q.text(QStringLiteral("Cena")));
@@ -398,27 +398,24 @@ void TfrmPolozkaDokladu::btnUlozitClick() {
         hlavny.SQL(QStringLiteral("INSERT INTO UctovnyDennikPomocny (Riadok,Datum,Doklad,Ciastka,"
                                   "Mena,Kurz,Suma,Popis,MaDat,Dal) VALUES (%1,%2,%3,%4,%5,%6,%7,"
                                   "%8,%9,%10);")
-                       .arg(r)
-                       .arg(datum, doklad, sqlText(ciastka), sqlText(mena), sqlText(kurz),
-                            sqlText(suma), sqlText(popis), sqlText(maDat), sqlText(dal)));
+                       .arg(QString::number(r), datum, doklad, sqlText(ciastka), sqlText(mena),
+                            sqlText(kurz), sqlText(suma), sqlText(popis), sqlText(maDat),
+                            sqlText(dal)));
     };
     {
         Transaction t(hlavny.store().connection());
         hlavny.SQL(QStringLiteral("DELETE FROM DokladyPolozkyPomocne WHERE Doklad = %1 AND "
                                   "Cislo = %2;")
-                       .arg(doklad)
-                       .arg(cislo));
+                       .arg(doklad, QString::number(cislo)));
         hlavny.SQL(
             QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;").arg(riadok));
         hlavny.SQL(
             QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;").arg(riadokDPH));
         hlavny.SQL(QStringLiteral("INSERT INTO DokladyPolozkyPomocne (Cislo,Doklad,Riadok,"
                                   "RiadokDPH,SadzbaDPH,Popis,Cena) VALUES (%1,%2,%3,%4,%5,%6,%7);")
-                       .arg(cislo)
-                       .arg(doklad)
-                       .arg(riadok)
-                       .arg(nulova ? QStringLiteral("NULL") : QString::number(riadokDPH))
-                       .arg(sqlText(sadzba), sqlText(edtPopisNaDoklade->text()),
+                       .arg(QString::number(cislo), doklad, QString::number(riadok),
+                            nulova ? QStringLiteral("NULL") : QString::number(riadokDPH),
+                            sqlText(sadzba), sqlText(edtPopisNaDoklade->text()),
                             sqlText(mmSumaSDPH->text())));
         riadokDennika(riadok, mmCiastka->text(), edtMena->text(), mmKurz->text(), mmSuma->text(),
                       edtPopisVDenniku->text(), cbMaDat->ucet(), cbDal->ucet());

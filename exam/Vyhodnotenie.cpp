@@ -24,7 +24,8 @@ QString dlzka(int minuty) {
 }
 
 QString polozkaRiadku(qint64 riadok, const QString& popis) {
-    return QStringLiteral("%1 - %2").arg(riadok, 3, 10, QChar(u'0')).arg(popis);
+    return QStringLiteral("%1 - %2").arg(QStringLiteral("%1").arg(riadok, 3, 10, QChar(u'0')),
+                                         popis);
 }
 
 Skore predkontacie(Store& store) {

@@ -2,6 +2,7 @@
 
 #include "CiselnePole.h"
 #include "UctovyVyber.h"
+#include "app/CelyText.h"
 #include "app/Dialogs.h"
 #include "app/Hlavny.h"
 #include "store/Values.h"
@@ -85,7 +86,8 @@ TfrmPolozkaUctovnehoDennika::TfrmPolozkaUctovnehoDennika(TfrmHlavny& h)
     edtDoklad->setEnabled(false);
 
     mmCiastka = new TCiselnePole(QStringLiteral("mmCiastka"), 2, *polia);
-    mmCiastka->setFixedWidth(110);
+    // Amount fields hold the largest amount whole.
+    mmCiastka->setFixedWidth(sirkaPreText(mmCiastka, najsirsiaSuma()));
     lblX = znak(QStringLiteral("lblX"), QStringLiteral("X"));
     edtMena = pole(QStringLiteral("edtMena"), 50);
     edtMena->setText(QStringLiteral("SKK"));
@@ -96,7 +98,7 @@ TfrmPolozkaUctovnehoDennika::TfrmPolozkaUctovnehoDennika(TfrmHlavny& h)
     mmSuma = pole(QStringLiteral("mmSuma"));
     mmSuma->setEnabled(false);
     mmSuma->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    mmSuma->setFixedWidth(110);
+    mmSuma->setFixedWidth(sirkaPreText(mmSuma, najsirsiaSuma()));
     lblSk = new QLabel(QStringLiteral("Sk"));
     lblSk->setObjectName(QStringLiteral("lblSk"));
     edtPopis = pole(QStringLiteral("edtPopis"), 50);
@@ -215,9 +217,8 @@ int TfrmPolozkaUctovnehoDennika::Otvorit(int riadok, const QString& tabulka, con
         nastavitDatum(datum);
         edtPopis->setText(popis);
     } else {
-        if (hlavny.SQL(
-                QStringLiteral("SELECT * FROM %1 WHERE Riadok = %2;").arg(tabulka).arg(riadok)) ==
-            0)
+        if (hlavny.SQL(QStringLiteral("SELECT * FROM %1 WHERE Riadok = %2;")
+                           .arg(tabulka, QString::number(riadok))) == 0)
             throw DbError(QStringLiteral("Riadok č. %1 sa nenašiel.").arg(riadok));
         const GeneralQuery& q = hlavny.ADOQuery();
         edtRiadok->setText(q.text(QStringLiteral("Riadok")));
@@ -291,16 +292,15 @@ void TfrmPolozkaUctovnehoDennika::btnUlozitClick() {
         throw DbError(QStringLiteral("'%1' nie je platné číslo riadku.").arg(edtRiadok->text()));
     {
         Transaction t(hlavny.store().connection());
-        hlavny.SQL(QStringLiteral("DELETE FROM %1 WHERE Riadok = %2;").arg(tabulka_).arg(riadok));
+        hlavny.SQL(QStringLiteral("DELETE FROM %1 WHERE Riadok = %2;")
+                       .arg(tabulka_, QString::number(riadok)));
         hlavny.SQL(
             QStringLiteral("INSERT INTO %1 (Riadok,Datum,Doklad,Ciastka,Mena,Kurz,Suma,Popis,"
                            "MaDat,Dal) VALUES (%2,%3,%4,%5,%6,%7,%8,%9,%10,%11);")
-                .arg(tabulka_)
-                .arg(riadok)
-                .arg(sqlText(dateToText(dtpDatum->date())), sqlText(edtDoklad->text()),
-                     sqlText(mmCiastka->text()), sqlText(edtMena->text()), sqlText(mmKurz->text()),
-                     sqlText(mmSuma->text()), sqlText(edtPopis->text()), sqlText(cbMaDat->ucet()),
-                     sqlText(cbDal->ucet())));
+                .arg(tabulka_, QString::number(riadok), sqlText(dateToText(dtpDatum->date())),
+                     sqlText(edtDoklad->text()), sqlText(mmCiastka->text()),
+                     sqlText(edtMena->text()), sqlText(mmKurz->text()), sqlText(mmSuma->text()),
+                     sqlText(edtPopis->text()), sqlText(cbMaDat->ucet()), sqlText(cbDal->ucet())));
         t.commit();
     }
     Result = static_cast<int>(riadok);

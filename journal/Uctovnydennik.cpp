@@ -529,8 +529,7 @@ void TfrmUctovnyDennik::pmItmOdstranitDokladClick() {
     if (!askYesNo(this, QStringLiteral("Potvdenie odstránenia dokladu"),
                   QStringLiteral("Naozaj chcete doklad %1 k označenému riadku č. %2 aj spolu s "
                                  "ostatnými riadkami odstrániť?")
-                      .arg(doklad)
-                      .arg(riadok)))
+                      .arg(doklad, QString::number(riadok))))
         return;
     {
         Transaction t(s.connection());

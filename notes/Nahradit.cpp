@@ -5,7 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace saldovia {
 
@@ -97,10 +100,20 @@ bool TReplaceDialog::wholeWord() const {
 
 void TReplaceDialog::Execute() {
     if (!umiestneny_ && parentWidget()) {
-        // The first time beside the editor: at the owner's upper right corner.
+        // The first time beside the editor: right or left of the owner's window where the
+        // screen has room, else at the owner's upper right corner.
         adjustSize();
-        const QRect vlastnik = parentWidget()->frameGeometry();
-        move(vlastnik.right() - width() - 12, vlastnik.top() + 64);
+        const QRect vlastnik = parentWidget()->window()->frameGeometry();
+        const QRect obrazovka = screen()->availableGeometry();
+        const int y = vlastnik.top() + 64;
+        QPoint miesto(vlastnik.right() - width() - 12, y);
+        for (const QPoint& p :
+             {QPoint(vlastnik.right() + 8, y), QPoint(vlastnik.left() - width() - 8, y)})
+            if (obrazovka.contains(QRect(p, frameGeometry().size()))) {
+                miesto = p;
+                break;
+            }
+        move(miesto);
         umiestneny_ = true;
     }
     show();
@@ -108,6 +121,30 @@ void TReplaceDialog::Execute() {
     activateWindow();
     edtHladat->setFocus();
     edtHladat->selectAll();
+}
+
+void TReplaceDialog::odsunutZ(const QRect& oblast) {
+    const QRect ram = frameGeometry();
+    if (!isVisible() || !ram.intersects(oblast))
+        return;
+    const QRect obrazovka = screen()->availableGeometry();
+    const QRect vlastnik = parentWidget() ? parentWidget()->window()->frameGeometry() : oblast;
+    // beside the owner first, then below or above the text
+    const QPoint miesta[] = {
+        QPoint(vlastnik.right() + 8, ram.top()),
+        QPoint(vlastnik.left() - ram.width() - 8, ram.top()),
+        QPoint(ram.left(), oblast.bottom() + 16),
+        QPoint(ram.left(), oblast.top() - ram.height() - 16),
+    };
+    for (const QPoint& p : miesta) {
+        const QRect r(p, ram.size());
+        if (obrazovka.contains(r) && !r.intersects(oblast)) {
+            move(p);
+            return;
+        }
+    }
+    // a screen too small for every place: below the text, as far as the screen goes
+    move(ram.left(), std::min(oblast.bottom() + 16, obrazovka.bottom() - ram.height()));
 }
 
 void TReplaceDialog::nahradit(bool vsetko) {

@@ -24,8 +24,11 @@ public:
     // True while OnReplace runs for "Nahradiť všetko", false for "Nahradiť".
     bool replaceAll() const { return replaceAll_; }
 
-    // Shows the dialog (or brings it forward) with the search text selected.
+    // Shows the dialog (or brings it forward) with the search text selected; the first
+    // time beside its owner where the screen has room.
     void Execute();
+    // Moves the dialog off an area of the screen (the text found) when it covers it.
+    void odsunutZ(const QRect& oblast);
 
     QLineEdit* edtHladat;
     QLineEdit* edtNahradit;

@@ -792,8 +792,7 @@ void TfrmPoznamky::ReplaceDialogFind() {
         return;
     }
     RichEdit->setTextCursor(n);
-    RichEdit->activateWindow();
-    doEditora();
+    ukazatNajdene();
 }
 
 void TfrmPoznamky::ReplaceDialogReplace() {
@@ -824,8 +823,7 @@ void TfrmPoznamky::ReplaceDialogReplace() {
             return;
         }
         RichEdit->setTextCursor(kurzor);
-        RichEdit->activateWindow();
-        doEditora();
+        ukazatNajdene();
         return;
     }
     QTextCursor n = hladatDokola(co, RichEdit->textCursor().selectionStart());
@@ -836,6 +834,21 @@ void TfrmPoznamky::ReplaceDialogReplace() {
     RichEdit->setTextCursor(n);
     n.insertText(na);
     RichEdit->setTextCursor(n);
+    ukazatNajdene();
+}
+
+QRect TfrmPoznamky::oblastVyberu() const {
+    const QTextCursor c = RichEdit->textCursor();
+    QTextCursor od(c), po(c);
+    od.setPosition(c.selectionStart());
+    po.setPosition(c.selectionEnd());
+    const QRect r = RichEdit->cursorRect(od).united(RichEdit->cursorRect(po));
+    return QRect(RichEdit->viewport()->mapToGlobal(r.topLeft()), r.size());
+}
+
+void TfrmPoznamky::ukazatNajdene() {
+    RichEdit->ensureCursorVisible();
+    ReplaceDialog->odsunutZ(oblastVyberu());
     RichEdit->activateWindow();
     doEditora();
 }
@@ -848,8 +861,7 @@ bool TfrmPoznamky::nacitatSubor(const QString& cesta) {
     if (info.size() > NajvacsiSubor) {
         showError(this, QStringLiteral("Chyba"),
                   QStringLiteral("Súbor %1 je príliš veľký (viac ako %2 MB)")
-                          .arg(meno)
-                          .arg(NajvacsiSubor / (1024 * 1024)) +
+                          .arg(meno, QString::number(NajvacsiSubor / (1024 * 1024))) +
                       ZostavaBezZmeny);
         return false;
     }
@@ -866,8 +878,7 @@ bool TfrmPoznamky::nacitatSubor(const QString& cesta) {
     if (data.size() > NajvacsiSubor) {
         showError(this, QStringLiteral("Chyba"),
                   QStringLiteral("Súbor %1 je príliš veľký (viac ako %2 MB)")
-                          .arg(meno)
-                          .arg(NajvacsiSubor / (1024 * 1024)) +
+                          .arg(meno, QString::number(NajvacsiSubor / (1024 * 1024))) +
                       ZostavaBezZmeny);
         return false;
     }

@@ -133,7 +133,14 @@ private:
     // From `od` to the end, then from the beginning up to `od`.
     QTextCursor hladatDokola(const QString& co, int od) const;
     void nenaslo();
+    // The found text is shown in the editor and the dialog moved off it.
+    void ukazatNajdene();
 
+public:
+    // The selection's area on the screen (the caret's when nothing is selected).
+    QRect oblastVyberu() const;
+
+private:
     QString poslednyHladany_;
     QActionGroup* zarovnanie_ = nullptr;
 };

@@ -23,22 +23,23 @@ constexpr double logoWidth = 26.0;
 constexpr double logoHeight = 20.0;
 
 // The columns of the lines, in millimetres from the left margin of a Letter page. Under the
-// base and the VAT stand their postings: row number, debit and credit account.
+// base and the VAT stand their postings: row number, debit and credit account. Each amount
+// column holds twelve integer digits in full size; larger amounts are set smaller.
 struct Stlpec {
     double left;
     double right;
 };
 constexpr Stlpec sCislo{0, 12};
 constexpr Stlpec sPopis{12, 84};
-constexpr Stlpec sZaklad{84, 130};
-constexpr Stlpec sDph{130, 170};
-constexpr Stlpec sSpolu{170, 195.9};
-constexpr Stlpec sRiadok{84, 98};
-constexpr Stlpec sMaDat{98, 114};
-constexpr Stlpec sDal{114, 130};
-constexpr Stlpec sRiadokDph{130, 140};
-constexpr Stlpec sMaDatDph{140, 155};
-constexpr Stlpec sDalDph{155, 170};
+constexpr Stlpec sZaklad{84, 126};
+constexpr Stlpec sDph{126, 161};
+constexpr Stlpec sSpolu{161, 195.9};
+constexpr Stlpec sRiadok{84, 96};
+constexpr Stlpec sMaDat{96, 111};
+constexpr Stlpec sDal{111, 126};
+constexpr Stlpec sRiadokDph{126, 135};
+constexpr Stlpec sMaDatDph{135, 148};
+constexpr Stlpec sDalDph{148, 161};
 // The summary's first column, left of the amounts.
 constexpr double sumarLeft = 36.0;
 constexpr Stlpec sSadzba{56, 84};
@@ -67,7 +68,8 @@ double captionRows(BandWriter& w, double left, double right, double top,
     return y;
 }
 
-// Name (bold, wrapped), street, postcode and town on one row, country; returns the bottom.
+// Name (bold), street, postcode and town on one row, country, each wrapped; returns the
+// bottom.
 double address(BandWriter& w, double left, double width, double top, const QString& suffix,
                const QString& nazov, const QString& ulica, const QString& psc, const QString& mesto,
                const QString& stat) {
@@ -76,19 +78,18 @@ double address(BandWriter& w, double left, double width, double top, const QStri
     y += w.text(QRectF(left, y, width, riadok), nazov,
                 TextStyle(reportFont(10, true), leftMiddle, Qt::black, true),
                 QStringLiteral("qrLblNazovFirmy") + suffix);
-    w.text(QRectF(left, y, width, riadok), ulica, TextStyle(plain),
-           QStringLiteral("qrLblSidloUlica") + suffix);
-    y += riadok;
+    // Street, town and country wrap like the name: an address line is never cut.
+    const TextStyle wrapped(plain, leftMiddle, Qt::black, true);
+    y += w.text(QRectF(left, y, width, riadok), ulica, wrapped,
+                QStringLiteral("qrLblSidloUlica") + suffix);
     const double pscWidth = psc.isEmpty() ? 0.0 : std::min(width, textWidth(psc, plain));
     w.text(QRectF(left, y, pscWidth, riadok), psc, TextStyle(plain),
            QStringLiteral("qrLblSidloPSC") + suffix);
     const double town = left + pscWidth + (pscWidth > 0 ? 2.0 : 0.0);
-    w.text(QRectF(town, y, left + width - town, riadok), mesto, TextStyle(plain),
-           QStringLiteral("qrLblSidloMesto") + suffix);
-    y += riadok;
-    w.text(QRectF(left, y, width, riadok), stat, TextStyle(plain),
-           QStringLiteral("qrLblSidloStat") + suffix);
-    return y + riadok;
+    y += w.text(QRectF(town, y, left + width - town, riadok), mesto, wrapped,
+                QStringLiteral("qrLblSidloMesto") + suffix);
+    return y + w.text(QRectF(left, y, width, riadok), stat, wrapped,
+                      QStringLiteral("qrLblSidloStat") + suffix);
 }
 
 QString sucetDph() {

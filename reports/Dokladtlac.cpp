@@ -13,15 +13,17 @@ constexpr int popisColumn = 2; // the wide column, wrapped when too long
 QList<ReportColumn> TfrmDokladTlac::columns() {
     // Laid out for the 195.9 mm between the margins of a Letter page; Popis takes up what
     // another paper gives or takes.
-    constexpr double popis = 195.9 - (15 + 23 + 2 + 26 + 16 + 16);
+    // Suma holds twelve integer digits in full size; larger amounts are set smaller.
+    constexpr double sumaWidth = 32;
+    constexpr double popis = 195.9 - (15 + 23 + 2 + sumaWidth + 16 + 16);
     constexpr double suma = 40 + popis;
     return {
         {QStringLiteral("Riadok"), QStringLiteral("Riadok"), 0, 15, Qt::AlignHCenter},
         {QStringLiteral("Dátum"), QStringLiteral("Datum"), 15, 23, Qt::AlignRight},
         {QStringLiteral("Popis"), QStringLiteral("Popis"), 40, popis, Qt::AlignLeft, true},
-        {QStringLiteral("Suma"), QStringLiteral("Suma"), suma, 26, Qt::AlignRight},
-        {QStringLiteral("Má dať"), QStringLiteral("MaDat"), suma + 26, 16, Qt::AlignHCenter},
-        {QStringLiteral("Dal"), QStringLiteral("Dal"), suma + 42, 16, Qt::AlignHCenter},
+        {QStringLiteral("Suma"), QStringLiteral("Suma"), suma, sumaWidth, Qt::AlignRight},
+        {QStringLiteral("Má dať"), QStringLiteral("MaDat"), suma + sumaWidth, 16, Qt::AlignHCenter},
+        {QStringLiteral("Dal"), QStringLiteral("Dal"), suma + sumaWidth + 16, 16, Qt::AlignHCenter},
     };
 }
 

@@ -9,16 +9,17 @@ namespace {
 
 // The columns of the book, in millimetres from the left margin of a Letter page. The second
 // row puts the partner's IČO under the date, its name under the description and the total
-// under the VAT.
+// under the VAT. The amount columns hold twelve integer digits in full size (larger amounts
+// are set smaller) and keep a clear gap between base and VAT.
 struct Stlpec {
     double left;
     double right;
 };
 constexpr Stlpec sDoklad{0, 22};
 constexpr Stlpec sDatum{22, 50};
-constexpr Stlpec sPopis{52, 140};
-constexpr Stlpec sZaklad{140, 168};
-constexpr Stlpec sDph{168, 195.9};
+constexpr Stlpec sPopis{52, 128};
+constexpr Stlpec sZaklad{128, 161};
+constexpr Stlpec sDph{163, 195.9};
 
 QRectF cell(const Stlpec& s, double y, double height) {
     return {s.left + frame::cellPadding, y, s.right - s.left - 2 * frame::cellPadding, height};

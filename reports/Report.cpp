@@ -139,6 +139,29 @@ QStringList wrapText(const QString& text, const QFont& font, double width) {
     return lines;
 }
 
+QFont fittedFont(const QString& text, const QFont& font, double width) {
+    auto widest = [&text](const QFont& f) {
+        double w = 0;
+        for (const QString& line : text.split(u'\n'))
+            w = std::max(w, textWidth(line, f));
+        return w;
+    };
+    const double needed = widest(font);
+    if (width <= 0 || needed <= width)
+        return font;
+    // Sizes go in steps of a tenth of a point, the resolution of the text unit.
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 10.0;
+    QFont fitted(font);
+    double size = std::floor(points * width / needed * 10.0) / 10.0;
+    for (; size > 0.1; size -= 0.1) {
+        fitted.setPointSizeF(size);
+        if (widest(fitted) <= width)
+            return fitted;
+    }
+    fitted.setPointSizeF(0.1);
+    return fitted;
+}
+
 BandWriter::BandWriter(double width, int pageNumber, int pageCount)
     : width_(width), pageNumber_(pageNumber), pageCount_(pageCount) {}
 
@@ -165,6 +188,7 @@ double BandWriter::text(const QRectF& box, const QString& text, const TextStyle&
         item.rect.setHeight(std::max(box.height(), lines.size() * lineHeight(style.font)));
     } else {
         item.text = text;
+        item.font = fittedFont(text, style.font, box.width());
     }
     extend(item.rect.bottom());
     const double height = item.rect.height();

@@ -79,6 +79,8 @@ double textWidth(const QString& text, const QFont& font);
 double lineHeight(const QFont& font);
 // The text broken into lines that fit the width (existing line breaks are kept).
 QStringList wrapText(const QString& text, const QFont& font, double width);
+// The font, or the same font made smaller, in which every line of the text fits the width.
+QFont fittedFont(const QString& text, const QFont& font, double width);
 
 // Fills one band: places items in the band's own coordinates (x from the left margin, y from
 // the band's top, millimetres). The band is as high as its declared height, the lowest item
@@ -95,7 +97,9 @@ public:
     int pageNumber() const { return pageNumber_; }
     int pageCount() const { return pageCount_; }
 
-    // A text clipped to its box. Returns the box's height (grown when wrapped).
+    // A text in its box. A text that does not wrap and is wider than its box is set in a
+    // smaller font that fits (a printout never cuts a number or a name). Returns the box's
+    // height (grown when wrapped).
     double text(const QRectF& box, const QString& text, const TextStyle& style = {},
                 const QString& name = {});
     void line(const QPointF& from, const QPointF& to, double penWidth,

@@ -131,20 +131,19 @@ double fillIdentity(BandWriter& w, const ReportFrame& f, double top,
     double y = top + addressPadding;
     y += w.text(QRectF(textLeft, y, textWidth, rowHeight), f.NazovFirmy,
                 TextStyle(bold, leftMiddle, Qt::black, true), QStringLiteral("qrLblNazovFirmy"));
-    w.text(QRectF(textLeft, y, textWidth, rowHeight), f.SidloUlica, TextStyle(plain),
-           QStringLiteral("qrLblSidloUlica"));
-    y += rowHeight;
+    // Street, town and country wrap like the name: an address line is never cut.
+    const TextStyle wrapped(plain, leftMiddle, Qt::black, true);
+    y += w.text(QRectF(textLeft, y, textWidth, rowHeight), f.SidloUlica, wrapped,
+                QStringLiteral("qrLblSidloUlica"));
     const double pscWidth =
         f.SidloPSC.isEmpty() ? 0.0 : std::min(textWidth, saldovia::textWidth(f.SidloPSC, plain));
     w.text(QRectF(textLeft, y, pscWidth, rowHeight), f.SidloPSC, TextStyle(plain),
            QStringLiteral("qrLblSidloPSC"));
     const double townLeft = textLeft + pscWidth + (pscWidth > 0 ? 2.0 : 0.0);
-    w.text(QRectF(townLeft, y, textLeft + textWidth - townLeft, rowHeight), f.SidloMesto,
-           TextStyle(plain), QStringLiteral("qrLblSidloMesto"));
-    y += rowHeight;
-    w.text(QRectF(textLeft, y, textWidth, rowHeight), f.SidloStat, TextStyle(plain),
-           QStringLiteral("qrLblSidloStat"));
-    y += rowHeight;
+    y += w.text(QRectF(townLeft, y, textLeft + textWidth - townLeft, rowHeight), f.SidloMesto,
+                wrapped, QStringLiteral("qrLblSidloMesto"));
+    y += w.text(QRectF(textLeft, y, textWidth, rowHeight), f.SidloStat, wrapped,
+                QStringLiteral("qrLblSidloStat"));
     const double boxHeight =
         std::max(y + addressPadding, top + logoHeight + 2 * addressPadding) - top;
     w.rectangle(QRectF(boxLeft, top, addressWidth, boxHeight), frameThick, reportNavy, {},

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -520,9 +521,11 @@ void ReportPreview::btnUlozitPdfClick() {
         return;
     QString name = report_.fileName.isEmpty() ? report_.caption : report_.fileName;
     name.replace(u'/', u'-');
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString proposed =
-        (folder.isEmpty() ? QString() : folder + u'/') + name + QStringLiteral(".pdf");
+    // the Documents folder where it exists (a fresh account may have none), else home
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    const QString proposed = QDir(folder).filePath(name + QStringLiteral(".pdf"));
     const QString path = DialogService::instance().saveFile(
         this, QStringLiteral("Uložiť ako PDF"), proposed, QStringLiteral("Súbor PDF (*.pdf)"),
         QStringLiteral("pdf"));

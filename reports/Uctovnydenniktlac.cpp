@@ -12,7 +12,9 @@ constexpr int popisColumn = 3; // the wide column, wrapped when too long
 QList<ReportColumn> TfrmUctovnyDennikTlac::columns() {
     // Laid out for the 195.9 mm between the margins of a Letter page; Popis takes up what
     // another paper gives or takes.
-    constexpr double popis = 195.9 - (15 + 23 + 2 + 24 + 26 + 16 + 16);
+    // Suma holds twelve integer digits in full size; larger amounts are set smaller.
+    constexpr double sumaWidth = 32;
+    constexpr double popis = 195.9 - (15 + 23 + 2 + 24 + sumaWidth + 16 + 16);
     constexpr double suma = 64 + popis;
     return {
         {QStringLiteral("Riadok"), QStringLiteral("Riadok"), 0, 15, Qt::AlignHCenter},
@@ -20,9 +22,9 @@ QList<ReportColumn> TfrmUctovnyDennikTlac::columns() {
         // 2 mm more between the right-aligned date and the document number
         {QStringLiteral("Doklad"), QStringLiteral("Doklad"), 40, 24, Qt::AlignLeft},
         {QStringLiteral("Popis"), QStringLiteral("Popis"), 64, popis, Qt::AlignLeft, true},
-        {QStringLiteral("Suma"), QStringLiteral("Suma"), suma, 26, Qt::AlignRight},
-        {QStringLiteral("Má dať"), QStringLiteral("MaDat"), suma + 26, 16, Qt::AlignHCenter},
-        {QStringLiteral("Dal"), QStringLiteral("Dal"), suma + 42, 16, Qt::AlignHCenter},
+        {QStringLiteral("Suma"), QStringLiteral("Suma"), suma, sumaWidth, Qt::AlignRight},
+        {QStringLiteral("Má dať"), QStringLiteral("MaDat"), suma + sumaWidth, 16, Qt::AlignHCenter},
+        {QStringLiteral("Dal"), QStringLiteral("Dal"), suma + sumaWidth + 16, 16, Qt::AlignHCenter},
     };
 }
 

@@ -2,6 +2,7 @@
 
 #include "Logo.h"
 #include "UpDown.h"
+#include "app/CelyText.h"
 #include "app/Dialogs.h"
 #include "app/Hlavny.h"
 
@@ -168,12 +169,18 @@ void TfrmAgendaNastavenie::vytvoritOvladace() {
     dbEdtEmail = edit(QStringLiteral("Email"), 50);
     dbEdtWeb = edit(QStringLiteral("Web"), 50);
     dbEdtMenoUzivatela = edit(QStringLiteral("MenoUzivatela"), 50);
-    dbEdtSidloPSC->setFixedWidth(56);
-    // Short fields are at least as wide as their longest value.
-    for (const auto& [e, stlpec] : viazane_)
-        if (e->maxLength() > 5 && e->maxLength() <= 15)
-            e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QString(e->maxLength(), u'0')) +
-                               12);
+    dbEdtSidloPSC->setFixedWidth(sirkaPreText(dbEdtSidloPSC, QString(5, u'0')));
+    // Numbers and codes are at least as wide as their longest value; the long free texts
+    // show in their tooltip what does not fit.
+    for (const auto& [e, stlpec] : viazane_) {
+        if (e->maxLength() > 5 && e->maxLength() < 50)
+            e->setMinimumWidth(sirkaPreText(e, QString(e->maxLength(), u'0')));
+        else if (e->maxLength() >= 50)
+            celyTextVTipe(e);
+    }
+    dbEdtICDPH->setMinimumWidth(sirkaPreText(dbEdtICDPH, QStringLiteral("SK") + QString(10, u'0')));
+    dbEdtSWIFT->setMinimumWidth(sirkaPreText(dbEdtSWIFT, QStringLiteral("WWWWWWWW")));
+    dbEdtIBAN->setMinimumWidth(sirkaPreText(dbEdtIBAN, QStringLiteral("SK") + QString(22, u'0')));
 
     auto cislo = [this](const QString& meno, int dlzka) {
         auto* e = new QLineEdit;
@@ -342,11 +349,15 @@ void TfrmAgendaNastavenie::vytvoritOvladace() {
     hlavne->addWidget(deliaca);
     hlavne->addLayout(vpravo);
 
-    // Tab order: "Zrušiť", the bound edits, "Logo", "Uložiť", then the year and VAT.
-    QList<QWidget*> poradie{btnZrusit};
-    for (const auto& [e, stlpec] : viazane_)
-        poradie << e;
-    poradie << btnLogo << btnUlozit << edtUctovnyRok << edtSadzbaDPH;
+    // Tab order as the window reads, top to bottom and each row left to right: the left
+    // part (company, contacts, bank, user), then the year, VAT and "Logo" down the right
+    // part, and the buttons under it.
+    const QList<QWidget*> poradie{
+        dbEdtNazovFirmy, dbEdtSidloUlica,    dbEdtSidloPSC, dbEdtSidloMesto, dbEdtSidloStat,
+        dbEdtICO,        dbEdtTelefon,       dbEdtDIC,      dbEdtFax,        dbEdtICDPH,
+        dbEdtMobil,      dbEdtEmail,         dbEdtWeb,      dbEdtUcet,       dbEdtSWIFT,
+        dbEdtIBAN,       dbEdtMenoUzivatela, edtUctovnyRok, edtSadzbaDPH,    btnLogo,
+        btnUlozit,       btnZrusit};
     for (int i = 1; i < poradie.size(); ++i)
         setTabOrder(poradie[i - 1], poradie[i]);
 }

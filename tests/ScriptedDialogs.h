@@ -30,7 +30,7 @@ public:
     QList<bool> printerAnswers;                 // for printer, page and print dialogs
     QList<Message> messages;                    // every message box shown
     QStringList fileCaptions;                   // every file dialog's caption
-    QStringList fileProposals;                  // every save dialog's proposed path
+    QStringList proposedPaths;                  // every save dialog's proposed path
     QList<QStringList> fileLists;               // for dialogs choosing several files
     QStringList folders;                        // for folder dialogs, in order
 
@@ -64,10 +64,10 @@ public:
         fileCaptions << caption;
         return files.isEmpty() ? QString() : files.takeFirst();
     }
-    QString saveFile(QWidget*, const QString& caption, const QString& proposed, const QString&,
+    QString saveFile(QWidget*, const QString& caption, const QString& proposedPath, const QString&,
                      const QString&) override {
         fileCaptions << caption;
-        fileProposals << proposed;
+        proposedPaths << proposedPath;
         return files.isEmpty() ? QString() : files.takeFirst();
     }
     QStringList openFiles(QWidget*, const QString& caption, const QString&,

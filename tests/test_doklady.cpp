@@ -4,6 +4,7 @@
 #include "ScriptedDialogs.h"
 #include "TestAgenda.h"
 
+#include "app/CelyText.h"
 #include "app/Hlavny.h"
 #include "documents/Cislovanie.h"
 #include "documents/Doklad.h"
@@ -78,6 +79,26 @@ struct Polozka {
 const QString Limit =
     QStringLiteral("Je možné vystaviť maximálne 99 dokladov,\nakcia bola zablokovaná!");
 
+// Texts with placeholders of QString::arg, which a statement built by chained arg calls
+// would substitute into.
+const QStringList Percenta{QStringLiteral("Zľava 5%2 'test'"),
+                           QStringLiteral("%1"),
+                           QStringLiteral("%2"),
+                           QStringLiteral("%L1"),
+                           QStringLiteral("%%"),
+                           QStringLiteral("%"),
+                           QStringLiteral("Firma 100%2 s.r.o.")};
+
+// True when the edit shows the text whole: with the caret behind the last character, the
+// first one is still at the left edge (an edit too narrow scrolls its text).
+bool celyViditelny(QLineEdit* e, const QString& text) {
+    e->setText(text);
+    if (e->text() != text)
+        return false;
+    e->setCursorPosition(static_cast<int>(text.size()));
+    e->grab(); // a paint places the text
+    return e->cursorPositionAt(QPoint(6, e->height() / 2)) == 0;
+}
 } // namespace
 
 class TestDoklady : public QObject {
@@ -513,6 +534,177 @@ private slots:
         });
         scratchEmpty();
         QCOMPARE(pocet("Doklady"), 0);
+    }
+
+    // --- texts with per cent signs are stored as typed ---
+
+    void percentSignsInSimpleDocumentsAndTheCopiedIdentity() {
+        // The company identity is copied into each document: a "%1" there must not spoil it.
+        sql(QStringLiteral("UPDATE AgendaNastavenie SET NazovFirmy = 'Firma 100%2 s.r.o.', "
+                           "SidloUlica = '%1', SidloPSC = '%%', SidloMesto = '%L1', SidloStat = "
+                           "'%', ICO = '%2', DIC = '5%2', ICDPH = '%1%2';"));
+        h->tblAgendaNastavenie().open();
+        for (const QString& t : Percenta) {
+            const QString cislo = doklad("ID", {}, [t](TfrmDoklad* d) {
+                d->edtPopis->setText(t);
+                d->edtVystavil->setText(t + QStringLiteral(" %1"));
+                pridatRiadok(d, {QStringLiteral("10"), QStringLiteral("501"), QStringLiteral("321"),
+                                 t + QStringLiteral(" %2")});
+                d->btnUlozitClick();
+            });
+            QVERIFY2(!cislo.isEmpty(), qPrintable(dialogs->texts().join(u'|')));
+            h->SQL(QStringLiteral("SELECT * FROM Doklady WHERE Cislo = %1;").arg(sqlText(cislo)));
+            const GeneralQuery& q = h->ADOQuery();
+            QCOMPARE(q.text("Popis"), t);
+            QCOMPARE(q.text("Vystavil"), t + QStringLiteral(" %1"));
+            QCOMPARE(q.text("Logo"), QStringLiteral("0"));
+            const QStringList identita{q.text("NazovFirmy"), q.text("SidloUlica"),
+                                       q.text("SidloPSC"),   q.text("SidloMesto"),
+                                       q.text("SidloStat"),  q.text("ICO"),
+                                       q.text("DIC"),        q.text("ICDPH")};
+            QCOMPARE(identita, (QStringList{"Firma 100%2 s.r.o.", "%1", "%%", "%L1", "%", "%2",
+                                            "5%2", "%1%2"}));
+            QCOMPARE(hodnota(QStringLiteral("SELECT Popis FROM UctovnyDennik WHERE Doklad = %1;")
+                                 .arg(sqlText(cislo)),
+                             "Popis"),
+                     t + QStringLiteral(" %2"));
+        }
+        QVERIFY(dialogs->messages.isEmpty());
+        QCOMPARE(pocet("Doklady"), Percenta.size());
+    }
+
+    void percentSignsInInvoicesTheirLinesAndNumbers() {
+        // A prefix with a per cent sign puts it into every document number of the kind.
+        sql(QStringLiteral("UPDATE AgendaPrisposobenie SET Prefix = '5%' WHERE Kod = 'FV';"));
+        sql(QStringLiteral("UPDATE AgendaPrisposobenie SET Prefix = '%1' WHERE Kod = 'FP';"));
+        for (const QString& kod : {QStringLiteral("FV"), QStringLiteral("FP")}) {
+            for (int n = 0; n < 2; ++n) {
+                const QString t =
+                    Percenta[(n + (kod == QLatin1String("FP") ? 3 : 0)) % Percenta.size()];
+                QStringList napisane; // as the fields took them, within their lengths
+                const QString cislo = faktura(kod, {}, [&](TfrmDoklad2* d) {
+                    const QList<QLineEdit*> polia{
+                        d->edtNazovFirmy, d->edtSidloUlica, d->edtSidloPSC, d->edtSidloMesto,
+                        d->edtSidloStat,  d->edtICO,        d->edtDIC,      d->edtICDPH,
+                        d->edtVystavil,   d->edtSchvalil,   d->edtPrijal,   d->edtPopis};
+                    for (int i = 0; i < polia.size(); ++i) {
+                        polia[i]->setText(Percenta[(i + n) % Percenta.size()]);
+                        napisane << polia[i]->text();
+                    }
+                    d->cbSposobPlatby->setEditText(t);
+                    d->cbSposobDopravy->setEditText(QStringLiteral("%2 ") + t);
+                    pridatPolozku(d, {"10", 1, "311", "604", "311", "343", t});
+                    pridatPolozku(d, {"5", 0, "311", "602", {}, {}, QStringLiteral("%1 ") + t});
+                    QCOMPARE(h->store().qryDokladyPolozky.recordCount(), 2);
+                    d->btnUlozitClick();
+                });
+                QCOMPARE(cislo, (kod == QLatin1String("FV") ? QStringLiteral("5%060")
+                                                            : QStringLiteral("%1060")) +
+                                    QString::number(n + 1));
+                h->SQL(
+                    QStringLiteral("SELECT * FROM Doklady WHERE Cislo = %1;").arg(sqlText(cislo)));
+                const GeneralQuery& q = h->ADOQuery();
+                const QStringList stlpce{"NazovFirmy2", "SidloUlica2", "SidloPSC2", "SidloMesto2",
+                                         "SidloStat2",  "ICO2",        "DIC2",      "ICDPH2",
+                                         "Vystavil",    "Schvalil",    "Prijal",    "Popis"};
+                QStringList ulozene;
+                for (const QString& stlpec : stlpce)
+                    ulozene << q.text(stlpec);
+                QCOMPARE(ulozene, napisane);
+                QCOMPARE(q.text("SposobPlatby"), t);
+                QCOMPARE(q.text("SposobDopravy"), QStringLiteral("%2 ") + t);
+                QCOMPARE(q.text("Spolu"), QStringLiteral("16,90"));
+                h->SQL(QStringLiteral("SELECT Popis, Cena FROM DokladyPolozky WHERE Doklad = %1 "
+                                      "ORDER BY Cislo;")
+                           .arg(sqlText(cislo)));
+                QCOMPARE(h->ADOQuery().rows().text(0, 0), t);
+                QCOMPARE(h->ADOQuery().rows().text(1, 0), QStringLiteral("%1 ") + t);
+                QCOMPARE(h->ADOQuery().rows().text(1, 1), QStringLiteral("5,00"));
+                h->SQL(QStringLiteral("SELECT Popis FROM UctovnyDennik WHERE Doklad = %1 ORDER "
+                                      "BY Riadok;")
+                           .arg(sqlText(cislo)));
+                QCOMPARE(h->ADOQuery().rows().rowCount(), 3);
+                QCOMPARE(h->ADOQuery().rows().text(1, 0), QStringLiteral("DPH - ") + t);
+                QCOMPARE(h->ADOQuery().rows().text(2, 0), QStringLiteral("%1 ") + t);
+                scratchEmpty();
+            }
+        }
+        // Lines edited again keep their texts; a removal asks about the number as it is.
+        faktura("FV", QStringLiteral("5%0601"), [this](TfrmDoklad2* d) {
+            naOkno(QStringLiteral("TfrmPolozkaDokladu"), [](QDialog* w) {
+                auto* e = static_cast<TfrmPolozkaDokladu*>(w);
+                QCOMPARE(e->edtPopisNaDoklade->text(), Percenta[0]);
+                e->edtPopisNaDoklade->setText(QStringLiteral("%L1 %2"));
+                e->btnUlozitClick();
+            });
+            d->btnUpravitClick();
+            d->btnUlozitClick();
+        });
+        QCOMPARE(hodnota("SELECT Popis FROM DokladyPolozky WHERE Doklad = '5%0601' AND Cislo = 1;",
+                         "Popis"),
+                 QStringLiteral("%L1 %2"));
+        QVERIFY2(dialogs->messages.isEmpty(), qPrintable(dialogs->texts().join(u'|')));
+    }
+
+    // --- every field shows its longest value ---------------------------------------
+
+    void invoiceEditorShowsTheLongestValues() {
+        const QString nazov = QStringLiteral("Spojená škola sv. Cyrila a Metoda, odborné učilišt");
+        const QString email = QStringLiteral("informacie.pre.studentov@stredna-odborna-skola.sk");
+        QCOMPARE(nazov.size(), 50);
+        h->store().connection().execBound(
+            QStringLiteral("UPDATE AgendaNastavenie SET NazovFirmy = ?, SidloUlica = ?, ICO = "
+                           "'00000000', DIC = '0000000000', ICDPH = 'SK0000000000', Telefon = "
+                           "'0000000000000', Fax = '0000000000000', Mobil = '0000000000000', "
+                           "Email = ?, Web = ?, Ucet = '000000000000000', IBAN = "
+                           "'SK0000000000000000000000', SWIFT = 'WWWWWWWW';"),
+            {nazov, nazov, email, QStringLiteral("www.") + email.left(46)});
+        h->tblAgendaNastavenie().open();
+        faktura("FV", {}, [&](TfrmDoklad2* d) {
+            // The partner's numbers and the description take their longest values whole.
+            QVERIFY(celyViditelny(d->edtICO, QString(8, u'0')));
+            QVERIFY(celyViditelny(d->edtDIC, QString(10, u'0')));
+            QVERIFY(celyViditelny(d->edtICDPH, QStringLiteral("SK") + QString(10, u'0')));
+            QVERIFY(celyViditelny(d->edtPopis, nazov));
+            // A long name that does not fit is whole in the tooltip.
+            d->edtNazovFirmy->setText(QString(50, u'W'));
+            QCOMPARE(d->edtNazovFirmy->toolTip(), QString(50, u'W'));
+            d->edtNazovFirmy->setText(QStringLiteral("Beta"));
+            QCOMPARE(d->edtNazovFirmy->toolTip(), QString());
+
+            // The own identity and contacts: numbers whole; a text too long for its tab is
+            // shortened with the whole value in its tooltip; nothing runs out of its tab.
+            for (QWidget* tab : {d->tsDodavatel, d->tsKontaktneUdaje}) {
+                d->PageControl->setCurrentWidget(tab);
+                d->grab();
+                for (QLabel* l : tab->findChildren<QLabel*>()) {
+                    if (l->text().isEmpty() || !l->isVisible())
+                        continue;
+                    const QString kde = l->objectName() + QStringLiteral(": ") + l->text();
+                    QVERIFY2(tab->rect().contains(QRect(l->mapTo(tab, QPoint()), l->size())),
+                             qPrintable(kde));
+                    const bool cely =
+                        l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width();
+                    const bool cislo = !l->text().contains(u'@') && !l->text().contains(u' ') &&
+                                       l->text() != QStringLiteral("www.") + email.left(46);
+                    if (cislo)
+                        QVERIFY2(cely, qPrintable(kde));
+                    else if (!cely)
+                        QVERIFY2(l->toolTip() == l->text(), qPrintable(kde));
+                }
+            }
+            QCOMPARE(d->lblNazovFirmy->text(), nazov); // the value itself stays whole
+
+            // The VAT line's computed amounts show the largest amount.
+            naOkno(QStringLiteral("TfrmPolozkaDokladu"), [](QDialog* w) {
+                auto* e = static_cast<TfrmPolozkaDokladu*>(w);
+                for (QLineEdit* pole :
+                     {static_cast<QLineEdit*>(e->mmCiastka), e->mmSuma, e->mmDPH, e->mmSumaSDPH})
+                    QVERIFY2(celyViditelny(pole, najsirsiaSuma()), qPrintable(pole->objectName()));
+            });
+            d->btnPridatClick();
+        });
+        scratchEmpty();
     }
 
     // --- the register ----------------------------------------------------------------

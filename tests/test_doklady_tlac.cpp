@@ -3,10 +3,14 @@
 #include "TestAgenda.h"
 
 #include "app/Hlavny.h"
+#include "ledger/Hlavnakniha.h"
+#include "ledger/Obraty.h"
 #include "reports/Doklad2tlac.h"
 #include "reports/Dokladtlac.h"
 #include "reports/Knihafakturtlac.h"
 #include "reports/ReportPreview.h"
+#include "reports/Uctovnydennikskuska.h"
+#include "reports/Uctovnydenniktlac.h"
 #include "settings/Logo.h"
 #include "store/Values.h"
 
@@ -65,6 +69,57 @@ private:
     QTimer timer_;
 };
 
+// The box the text really covers inside its item's box, by the item's alignment.
+QRectF atrament(const ReportItem& item) {
+    double w = 0;
+    for (const QString& line : item.text.split(u'\n'))
+        w = std::max(w, textWidth(line, item.font));
+    const Qt::Alignment a = item.alignment & Qt::AlignHorizontal_Mask;
+    const double left = a & Qt::AlignRight     ? item.rect.right() - w
+                        : a & Qt::AlignHCenter ? item.rect.center().x() - w / 2
+                                               : item.rect.left();
+    return {left, item.rect.top(), w, item.rect.height()};
+}
+
+// Every amount on the pages is whole: it fits its box (so nothing of it is clipped), lies
+// between the margins and keeps at least 1.5 mm from every other text of its line. Returns
+// the amounts in page order.
+QStringList celeSumy(const QList<ReportPage>& pages) {
+    static const QRegularExpression suma(QStringLiteral("^-?\\d+,\\d\\d$"));
+    QStringList sumy;
+    for (const ReportPage& p : pages) {
+        for (const ReportItem& a : p.items) {
+            if (a.kind != ReportItem::Kind::Text || !suma.match(a.text).hasMatch())
+                continue;
+            sumy << a.text;
+            const QString kde =
+                QStringLiteral("%1 %2 (strana %3)").arg(a.name, a.text, QString::number(p.number));
+            const QRectF r = atrament(a);
+            if (r.width() > a.rect.width() + 1e-9)
+                qWarning("%s: %.2f mm v stĺpci %.2f mm", qPrintable(kde), r.width(),
+                         a.rect.width());
+            [&] { QVERIFY2(r.width() <= a.rect.width() + 1e-9, qPrintable(kde)); }();
+            [&] {
+                QVERIFY2(r.left() >= 10 - 1e-9 && r.right() <= p.size.width() - 10 + 1e-9,
+                         qPrintable(kde));
+            }();
+            for (const ReportItem& b : p.items) {
+                if (&b == &a || b.kind != ReportItem::Kind::Text || b.text.isEmpty())
+                    continue;
+                const QRectF o = atrament(b);
+                const bool riadok =
+                    std::min(r.bottom(), o.bottom()) - std::max(r.top(), o.top()) > 0.05;
+                const bool blizko =
+                    o.right() > r.left() - 1.5 + 1e-9 && o.left() < r.right() + 1.5 - 1e-9;
+                [&] {
+                    QVERIFY2(!riadok || !blizko, qPrintable(kde + QStringLiteral(" sa stretá s ") +
+                                                            b.name + QStringLiteral(" ") + b.text));
+                }();
+            }
+        }
+    }
+    return sumy;
+}
 } // namespace
 
 class TestDokladyTlac : public QObject {
@@ -511,6 +566,115 @@ private slots:
         const QString path = agenda->file(QStringLiteral("kniha.pdf"));
         QVERIFY(writePdf(path, pages, kniha.report().caption));
         QCOMPARE(pdfStrany(path), 1);
+    }
+
+    // --- large amounts and long addresses in every printout ---
+
+    void largestAmountsPrintWholeInEveryPrintout() {
+        // The largest amount the agenda holds, and an invoice line whose total still fits.
+        const Amount najvacsia = Amount::fromUnits(std::numeric_limits<std::int64_t>::max());
+        const Amount zaklad =
+            Amount::fromUnits(std::numeric_limits<std::int64_t>::max() / 119 * 100);
+        const Amount dph = percentOf(zaklad, 19);
+        const Amount spolu = zaklad + dph;
+        const QString m = najvacsia.toText(), z = zaklad.toText(), d = dph.toText(),
+                      s = spolu.toText();
+        QCOMPARE(m, QStringLiteral("92233720368547758,07"));
+
+        doklad(QStringLiteral("FV"), QStringLiteral("FV0601"), 1);
+        polozka(QStringLiteral("FV0601"), 1, 1, QStringLiteral("19"), z, d,
+                QStringLiteral("Tovar"));
+        store().connection().execBound(
+            QStringLiteral("UPDATE Doklady SET Zaklad = ?, DPH = ?, Spolu = ? WHERE Cislo = ?;"),
+            {z, d, s, QStringLiteral("FV0601")});
+        doklad(QStringLiteral("ID"), QStringLiteral("ID0601"), 1);
+        riadok(3, QStringLiteral("ID0601"), m, QStringLiteral("Vklad"), QStringLiteral("501  "),
+               QStringLiteral("211  "));
+        riadok(4, QString(), QStringLiteral("190000000000,00"), QStringLiteral("Úver"),
+               QStringLiteral("221  "), QStringLiteral("461  "));
+        const QString rok = QStringLiteral("2006");
+
+        druh(QStringLiteral("FV"));
+        const QStringList faktura = celeSumy(TfrmDoklad2Tlac(store(), "FV0601").layout());
+        for (const QString& v : {z, d, s})
+            QVERIFY2(faktura.contains(v), qPrintable(v));
+        druh(QStringLiteral("ID"));
+        QVERIFY(celeSumy(TfrmDokladTlac(store(), "ID0601").layout()).contains(m));
+        QCOMPARE(celeSumy(TfrmKnihaFakturTlac(store(), rok).layout()), (QStringList{z, d, s}));
+
+        store().qryUctovnyDennik.close();
+        store().qryUctovnyDennik.setSQL(
+            QStringLiteral("SELECT * FROM UctovnyDennik ORDER BY Riadok;"));
+        store().qryUctovnyDennik.open();
+        QCOMPARE(celeSumy(TfrmUctovnyDennikTlac(store(), rok).layout()),
+                 (QStringList{z, d, m, QStringLiteral("190000000000,00")}));
+
+        hlavnakniha::vytvorit(store());
+        const QStringList kniha = celeSumy(TfrmHlavnaKniha::zostava(store(), rok).layout());
+        for (const QString& v : {m, s, z})
+            QVERIFY2(kniha.contains(v), qPrintable(v));
+
+        // The comparison of an exam: the sample and the student's amounts, one under the other.
+        sql(QStringLiteral("INSERT INTO UctovnyDennikVzor SELECT *, 0 AS Vypocty FROM "
+                           "UctovnyDennik;"));
+        QCOMPARE(celeSumy(TfrmUctovnyDennikSkuska(store(), rok).layout()),
+                 (QStringList{z, z, d, d, m, m, QStringLiteral("190000000000,00"),
+                              QStringLiteral("190000000000,00")}));
+    }
+
+    void longAddressLinesWrapInTheIdentityAndPartnerBlocks() {
+        const QString ulica = QStringLiteral("Ulica generála Milana Rastislava Štefánika 1234/56");
+        const QString mesto = QStringLiteral("Nové Mesto nad Váhom, mestská časť Mnešice - Horné");
+        const QString stat = QStringLiteral("Spolková republika Nemecko, spolková krajina Hesse");
+        for (const QString& t : {ulica, mesto, stat})
+            QCOMPARE(t.size(), 50);
+        nastavit(QStringLiteral("SidloUlica"), ulica);
+        nastavit(QStringLiteral("SidloMesto"), mesto);
+        nastavit(QStringLiteral("SidloStat"), stat);
+        store().connection().execBound(
+            QStringLiteral("INSERT INTO Doklady (Druh, Cislo, Datum, NazovFirmy, SidloUlica, "
+                           "SidloPSC, SidloMesto, SidloStat, NazovFirmy2, SidloUlica2, SidloPSC2, "
+                           "SidloMesto2, SidloStat2, Logo) VALUES ('FV', 'FV0601', '12.03.2006', "
+                           "'Alfa', ?, '81101', ?, ?, 'Beta', ?, '04001', ?, ?, 1);"),
+            {ulica, mesto, stat, ulica, mesto, stat});
+        polozka(QStringLiteral("FV0601"), 1, 1, QStringLiteral("19"), QStringLiteral("10,00"),
+                QStringLiteral("1,90"), QStringLiteral("Tovar"));
+        riadok(5, QString(), QStringLiteral("1,00"), QStringLiteral("Voľný"),
+               QStringLiteral("501  "), QStringLiteral("211  "));
+
+        // Each line is the whole text, broken at spaces into lines that fit, in the full
+        // font, and the lines of the block stand one under another inside its frame.
+        auto overit = [&](const ReportPage& p, const QString& suffix, const QString& ramik) {
+            const ReportItem* predchadzajuci = nullptr;
+            for (const auto& [meno, hodnota] :
+                 {std::pair{QStringLiteral("qrLblSidloUlica"), ulica},
+                  std::pair{QStringLiteral("qrLblSidloMesto"), mesto},
+                  std::pair{QStringLiteral("qrLblSidloStat"), stat}}) {
+                const ReportItem* i = p.find(meno + suffix);
+                QVERIFY2(i, qPrintable(meno + suffix));
+                // broken where it does not fit its box, never shrunk or cut
+                QCOMPARE(i->text.contains(u'\n'), textWidth(hodnota, i->font) > i->rect.width());
+                QCOMPARE(QString(i->text).replace(u'\n', u' '), hodnota);
+                QCOMPARE(i->font.pointSizeF(), 10.0);
+                for (const QString& line : i->text.split(u'\n'))
+                    QVERIFY(textWidth(line, i->font) <= i->rect.width() + 1e-9);
+                QVERIFY(i->rect.height() >=
+                        (i->text.count(u'\n') + 1) * lineHeight(i->font) - 1e-9);
+                if (predchadzajuci)
+                    QVERIFY(i->rect.top() >= predchadzajuci->rect.bottom() - 1e-9);
+                predchadzajuci = i;
+                QVERIFY(p.find(ramik)->rect.contains(i->rect));
+            }
+        };
+        store().qryUctovnyDennik.close();
+        store().qryUctovnyDennik.setSQL(QStringLiteral("SELECT * FROM UctovnyDennik;"));
+        store().qryUctovnyDennik.open();
+        overit(TfrmUctovnyDennikTlac(store(), QStringLiteral("2006")).layout()[0], {},
+               QStringLiteral("qrShpAdresa"));
+        druh(QStringLiteral("FV"));
+        const ReportPage faktura = TfrmDoklad2Tlac(store(), QStringLiteral("FV0601")).layout()[0];
+        overit(faktura, {}, QStringLiteral("qrShpDodavatel"));
+        overit(faktura, QStringLiteral("2"), QStringLiteral("qrShpOdberatel"));
     }
 
     // --- the main window ---

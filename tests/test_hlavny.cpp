@@ -11,11 +11,14 @@
 #include "store/Values.h"
 
 #include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -78,6 +81,30 @@ void ulozitPrveNastavenia(QString* okno = nullptr, QStringList* riadok = nullptr
         else
             d->reject();
     });
+}
+
+// Presses the keys of a calculator, "×" and "÷" standing for "*" and "/".
+QString vypocitat(TfrmKalkulacka& k, const QString& klavesy) {
+    for (const QChar c : klavesy)
+        k.stlacit(c == u'×' ? QStringLiteral("*") : c == u'÷' ? QStringLiteral("/") : QString(c));
+    return k.displej();
+}
+
+// A help file with the main window's topic and the chart's.
+void zapisatPomocnika(const TestAgenda& agenda) {
+    writeFileBytes(agenda.file(QStringLiteral("Pomocnik.hlp")),
+                   QStringLiteral("Saldovia Pomocník 1\n=== 5 | Hlavné okno\n<p>Pozri <a "
+                                  "href=\"kontext:8\">osnovu</a>.</p>\n=== 8 | Účtová "
+                                  "osnova\n<p>Účty.</p>\n")
+                       .toUtf8());
+}
+
+QList<QWidget*> viditelneOkna(const QString& meno) {
+    QList<QWidget*> okna;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == meno && w->isVisible())
+            okna << w;
+    return okna;
 }
 
 } // namespace
@@ -448,6 +475,20 @@ private slots:
         QVERIFY(!h->mmItmZalohovatClick());
         QVERIFY(dialogs->last().text.startsWith(QStringLiteral("Zálohovanie sa nepodarilo!")));
         QVERIFY(h->store().isConnected());
+        // ... saying which folder is missing, without the copy's temporary file
+        QCOMPARE(dialogs->last().text,
+                 QStringLiteral("Zálohovanie sa nepodarilo!\n\nPriečinok %1 neexistuje.")
+                     .arg(QDir::toNativeSeparators(agenda->file(QStringLiteral("nie/je")))));
+        // a folder that takes no files: the file chosen is named, never the temporary one
+        dialogs->files = {QStringLiteral("/proc/Zaloha.mdb")};
+        QVERIFY(!h->mmItmZalohovatClick());
+        const QString text = dialogs->last().text;
+        QVERIFY2(text.startsWith(QStringLiteral("Zálohovanie sa nepodarilo!\n\nZálohu sa "
+                                                "nepodarilo zapísať do súboru /proc/Zaloha.mdb.")),
+                 qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral(".tmp")), qPrintable(text));
+        QVERIFY(h->store().isConnected());
+        QVERIFY(kontrolaDatabazy(agenda->path()));
     }
 
     void closingCompactsAndTheNextStartAccepts() {
@@ -489,7 +530,7 @@ private slots:
         const int shown = dialogs->messages.size();
         h.mmItmPouzivatelskaPriruckaClick();
         QCOMPARE(dialogs->messages.size(), shown);
-        auto* pomocnik = h.findChild<TfrmPomocnik*>();
+        auto* pomocnik = qobject_cast<TfrmPomocnik*>(h.oknoPomocnika());
         QVERIFY(pomocnik);
         QVERIFY(pomocnik->isVisible());
         QCOMPARE(pomocnik->aktualnyKontext(), 5);
@@ -650,6 +691,325 @@ private slots:
         QCOMPARE(k.displej(), QStringLiteral("Chyba"));
         k.stlacit(QStringLiteral("C"));
         QCOMPARE(k.displej(), QStringLiteral("0"));
+    }
+
+    void calculatorIsExact_data() {
+        QTest::addColumn<QString>("klavesy");
+        QTest::addColumn<QString>("displej");
+        QTest::addColumn<QString>("sprava");
+        QTest::newRow("sum of amounts") << "1234567,89+0,01="
+                                        << "1234567,90"
+                                        << "";
+        QTest::newRow("times one") << "25000000,3×1="
+                                   << "25000000,3"
+                                   << "";
+        QTest::newRow("tenths") << "0,1+0,2="
+                                << "0,3"
+                                << "";
+        QTest::newRow("difference") << "0,3-0,1="
+                                    << "0,2"
+                                    << "";
+        QTest::newRow("product of fractions") << "123456789,123456789×987654321,987654321="
+                                              << "121932631356500531,3472031691"
+                                              << "";
+        QTest::newRow("third rounded down") << "10÷3="
+                                            << "3,3333333333"
+                                            << "";
+        QTest::newRow("two thirds rounded up") << "2÷3="
+                                               << "0,6666666667"
+                                               << "";
+        QTest::newRow("negative half away from zero") << "2±÷3="
+                                                      << "-0,6666666667"
+                                                      << "";
+        QTest::newRow("last place halved") << "0,0000000001÷2="
+                                           << "0,0000000001"
+                                           << "";
+        QTest::newRow("exact quotient") << "1÷8="
+                                        << "0,125"
+                                        << "";
+        QTest::newRow("keys taken back") << "12⌫3±±="
+                                         << "13"
+                                         << "";
+        QTest::newRow("rounding carries into the integer") << "999999999999999999,9999999999×0,5="
+                                                           << "500000000000000000"
+                                                           << "";
+        QTest::newRow("largest value") << "999999999999999999,9999999999×1="
+                                       << "999999999999999999,9999999999"
+                                       << "";
+        QTest::newRow("digits beyond eighteen not taken") << "1234567890123456789"
+                                                          << "123456789012345678"
+                                                          << "";
+        QTest::newRow("decimals beyond ten not taken") << "0,123456789012"
+                                                       << "0,1234567890"
+                                                       << "";
+        const QString rozsah =
+            QStringLiteral("Výsledok má viac ako 18 číslic pred desatinnou čiarkou.");
+        QTest::newRow("sum too large") << "999999999999999999+1="
+                                       << "Chyba" << rozsah;
+        QTest::newRow("product too large") << "123456789012345678×10="
+                                           << "Chyba" << rozsah;
+        QTest::newRow("huge product") << "999999999999999999×999999999999999999="
+                                      << "Chyba" << rozsah;
+        QTest::newRow("quotient too large") << "999999999999999999÷0,1="
+                                            << "Chyba" << rozsah;
+        QTest::newRow("divided by zero") << "5÷0="
+                                         << "Chyba" << QStringLiteral("Nulou sa deliť nedá.");
+        QTest::newRow("nothing goes on after an error")
+            << "5÷0=7+1="
+            << "Chyba" << QStringLiteral("Nulou sa deliť nedá.");
+    }
+    void calculatorIsExact() {
+        QFETCH(QString, klavesy);
+        QFETCH(QString, displej);
+        QFETCH(QString, sprava);
+        TfrmHlavny h(agenda->dir());
+        TfrmKalkulacka k(h);
+        QCOMPARE(vypocitat(k, klavesy), displej);
+        QCOMPARE(k.sprava(), sprava);
+        // the result goes on into the next calculation, an error only clears
+        QCOMPARE(vypocitat(k, QStringLiteral("C2+3=")), QStringLiteral("5"));
+        QVERIFY(k.sprava().isEmpty());
+        // the rounding is stated in the window
+        auto* presnost = k.findChild<QLabel*>(QStringLiteral("lblPresnost"));
+        QVERIFY(presnost);
+        QVERIFY(presnost->text().contains(QStringLiteral("10 desatinných miest")));
+    }
+
+    void calculatorAndHelpAreWindowsOfTheirOwn() {
+        nastavit(agenda->path(),
+                 QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006';"));
+        zapisatPomocnika(*agenda);
+        auto h = spustit();
+        h->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.get()));
+
+        h->otvoritKalkulacku();
+        QPointer<TfrmKalkulacka> k = qobject_cast<TfrmKalkulacka*>(h->kalkulacka());
+        QVERIFY(k);
+        QVERIFY(k->isVisible());
+        QVERIFY(!k->isModal());
+        QVERIFY(!QApplication::activeModalWidget()); // the main window stays usable
+        h->otvoritKalkulacku();                      // opened again: the same window
+        QCOMPARE(h->kalkulacka(), k.data());
+        QCOMPARE(viditelneOkna(QStringLiteral("TfrmKalkulacka")).size(), 1);
+
+        h->mmItmPouzivatelskaPriruckaClick();
+        QPointer<TfrmPomocnik> p = qobject_cast<TfrmPomocnik*>(h->oknoPomocnika());
+        QVERIFY(p);
+        QVERIFY(p->isVisible());
+        QVERIFY(!p->isModal());
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(p->aktualnyKontext(), 5);
+        h->otvoritPomocnika(h.get(), 8); // another topic in the same window
+        QCOMPARE(h->oknoPomocnika(), p.data());
+        QCOMPARE(p->aktualnyKontext(), 8);
+        QCOMPARE(viditelneOkna(QStringLiteral("TfrmPomocnik")).size(), 1);
+
+        // A full-size window opens as before; both windows take the mouse beside it.
+        QString okno, displej;
+        int kontext = -1;
+        naDalsieOkno([&](QDialog* d) {
+            okno = d->objectName();
+            auto klik = [](QWidget* w) {
+                QTest::mouseClick(w->window()->windowHandle(), Qt::LeftButton, {},
+                                  w->mapTo(w->window(), w->rect().center()));
+            };
+            klik(k->findChild<QPushButton*>(QStringLiteral("btn10"))); // "7"
+            klik(p->findChild<QPushButton*>(QStringLiteral("btnObsah")));
+            displej = k->displej();
+            kontext = p->aktualnyKontext();
+            d->reject();
+        });
+        h->mmItmUctovaOsnovaClick();
+        QCOMPARE(okno, QStringLiteral("TfrmUctovaOsnova"));
+        QCOMPARE(displej, QStringLiteral("7"));
+        QCOMPARE(kontext, 0);
+
+        // Both end with the main window.
+        h->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!k);
+        QVERIFY(!p);
+        // and a window still open is freed with it
+        h->otvoritKalkulacku();
+        k = qobject_cast<TfrmKalkulacka*>(h->kalkulacka());
+        QVERIFY(k);
+        h.reset();
+        QVERIFY(!k);
+    }
+
+    // A program that reaches no display says why and ends with an error status instead of
+    // aborting as Qt does.
+    void startWithoutDisplayEndsCleanly() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":64999"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(agenda->dir());
+        p.start(QStringLiteral(SALDOVIA_EXE), {});
+        QVERIFY(p.waitForFinished(60000));
+        const QString chyba = QString::fromLocal8Bit(p.readAllStandardError());
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY2(chyba.contains(QStringLiteral("Saldovia sa nedá spustiť: nepodarilo sa pripojiť "
+                                               "ku grafickému prostrediu (DISPLAY=:64999).")),
+                 qPrintable(chyba));
+    }
+
+    void helpMenuItemNamesF1Once() {
+        zapisatPomocnika(*agenda);
+        TfrmHlavny h(agenda->dir());
+        h.PrvaAktivacia = false; // no start-up questions
+        QAction* a = h.mmItmPouzivatelskaPrirucka;
+        QCOMPARE(a->text(), QStringLiteral("&Pomocník F1"));
+        QCOMPARE((a->text() + u' ' + a->shortcut().toString()).count(QStringLiteral("F1")), 1);
+        // F1 still opens the help from the main window
+        h.show();
+        h.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&h));
+        QTest::keyClick(&h, Qt::Key_F1);
+        QVERIFY(h.oknoPomocnika());
+        QVERIFY(h.oknoPomocnika()->isVisible());
+    }
+
+    // The Qt dialogs: a box for a window not shown yet (a document being prepared) or for
+    // no window is centred on the window the user sees.
+    void messageBoxesCentredOnTheShownWindow() {
+        QtDialogService qt;
+        TfrmHlavny h(agenda->dir());
+        h.PrvaAktivacia = false;
+        h.move(40, 30);
+        h.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&h));
+        auto* pripravovane = new QDialog(&h);
+        pripravovane->resize(632, 407);
+        for (QWidget* parent : {static_cast<QWidget*>(pripravovane), static_cast<QWidget*>(nullptr),
+                                static_cast<QWidget*>(&h)}) {
+            QRect ram;
+            naDalsieOkno([&ram](QDialog* d) {
+                ram = d->frameGeometry();
+                d->reject();
+            });
+            qt.message(parent, QStringLiteral("Chyba"),
+                       QStringLiteral("Je možné vystaviť maximálne 99 dokladov,\nakcia bola "
+                                      "zablokovaná!"),
+                       DialogService::Icon::Critical, QMessageBox::Ok, QMessageBox::Ok);
+            QVERIFY(ram.isValid());
+            const QPoint posun = ram.center() - h.frameGeometry().center();
+            QVERIFY2(posun.manhattanLength() <= 4,
+                     qPrintable(QStringLiteral("%1, %2").arg(posun.x()).arg(posun.y())));
+        }
+        QCOMPARE(viditelneOkno(pripravovane), static_cast<QWidget*>(&h));
+        pripravovane->show();
+        QCOMPARE(viditelneOkno(pripravovane), static_cast<QWidget*>(pripravovane));
+    }
+
+    void printerSetupDoesNotPrint() {
+        QtDialogService qt;
+        TfrmHlavny h(agenda->dir());
+        h.PrvaAktivacia = false;
+        h.show();
+        QStringList tlacidla;
+        QString titulok;
+        naDalsieOkno([&](QDialog* d) {
+            titulok = d->windowTitle();
+            for (QDialogButtonBox* box : d->findChildren<QDialogButtonBox*>())
+                for (QAbstractButton* b : box->buttons())
+                    tlacidla << b->text().remove(u'&');
+            d->reject();
+        });
+        QVERIFY(!qt.printerSetup(&h, h.tlaciaren()));
+        QCOMPARE(titulok, QStringLiteral("Nastavenie tlače"));
+        QVERIFY2(tlacidla.contains(QStringLiteral("OK")), qPrintable(tlacidla.join(u',')));
+        QVERIFY2(!tlacidla.contains(QStringLiteral("Tlačiť")), qPrintable(tlacidla.join(u',')));
+    }
+
+    void saveDialogTakesOnlyExistingFolders() {
+        QtDialogService qt;
+        TfrmHlavny h(agenda->dir());
+        h.PrvaAktivacia = false;
+        h.show();
+        const QString chybny = agenda->file(QStringLiteral("nie/je/Zaloha.mdb"));
+        const QString dobry = agenda->file(QStringLiteral("Zaloha.mdb"));
+        bool ostalOtvoreny = false;
+        naDalsieOkno([&](QDialog* d) {
+            auto* f = qobject_cast<QFileDialog*>(d);
+            auto* meno = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(f && meno);
+            meno->setText(chybny);
+            d->accept();
+            ostalOtvoreny = f->isVisible();
+            meno->setText(dobry);
+            d->accept();
+        });
+        const QString vybrany =
+            qt.saveFile(&h, QStringLiteral("Zálohovanie agendy"),
+                        QDir::home().filePath(QStringLiteral("Zaloha")),
+                        QStringLiteral("Databázový súbor (*.mdb)"), QStringLiteral("mdb"));
+        QVERIFY(ostalOtvoreny);
+        QCOMPARE(dialogs->texts(),
+                 QStringList{
+                     QStringLiteral("Priečinok %1 neexistuje.\nVyberte priečinok, ktorý "
+                                    "existuje.")
+                         .arg(QDir::toNativeSeparators(agenda->file(QStringLiteral("nie/je"))))});
+        QCOMPARE(QFileInfo(vybrany).absoluteFilePath(), QFileInfo(dobry).absoluteFilePath());
+    }
+
+    // Full-size windows lie over the main window's work area wherever it goes; the main
+    // window has a fixed border, can be minimised and closed, not maximised.
+    void fullSizeWindowsFollowTheMainWindow() {
+        nastavit(agenda->path(),
+                 QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006';"));
+        auto h = spustit();
+        h->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.get()));
+        const Qt::WindowFlags f = h->windowFlags();
+        QVERIFY(f.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(f.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!f.testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(h->minimumSize(), h->maximumSize());
+
+        QStringList chyby;
+        auto overit = [&](QDialog* d, const char* kedy) {
+            if (d->frameGeometry() != h->pracovnaPlocha())
+                chyby << QStringLiteral("%1: %2").arg(
+                    QString::fromLatin1(kedy), QString::number(d->x() - h->pracovnaPlocha().x()));
+        };
+        QStringList okna;
+        auto skusit = [&](QDialog* d) {
+            okna << d->objectName();
+            const Qt::WindowFlags fd = d->windowFlags();
+            if (!fd.testFlag(Qt::FramelessWindowHint) || fd.testFlag(Qt::WindowMaximizeButtonHint))
+                chyby << d->objectName() + QStringLiteral(": frame");
+            overit(d, "opened");
+            const QPoint povodne = h->pos();
+            h->move(povodne + QPoint(37, 23));
+            QTRY_COMPARE(h->pos(), povodne + QPoint(37, 23));
+            overit(d, "moved");
+            h->move(povodne);
+            QTRY_COMPARE(h->pos(), povodne);
+            overit(d, "moved back");
+            h->showMinimized();
+            if (!d->isMinimized())
+                chyby << d->objectName() + QStringLiteral(": not minimised");
+            h->showNormal();
+            if (d->isMinimized() || !d->isVisible())
+                chyby << d->objectName() + QStringLiteral(": not back");
+            overit(d, "restored");
+            d->reject();
+        };
+        naDalsieOkno(skusit);
+        h->mmItmUctovaOsnovaClick();
+        naDalsieOkno(skusit);
+        h->mmItmUctovnyDennikClick();
+        naDalsieOkno(skusit);
+        h->mmItmNastavenieClick();
+        QCOMPARE(okna, (QStringList{QStringLiteral("TfrmUctovaOsnova"),
+                                    QStringLiteral("TfrmUctovnyDennik"),
+                                    QStringLiteral("TfrmAgendaNastavenie")}));
+        QVERIFY2(chyby.isEmpty(), qPrintable(chyby.join(u'\n')));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "ScriptedDialogs.h"
 #include "TestAgenda.h"
 
+#include "app/CelyText.h"
 #include "app/Hlavny.h"
 #include "journal/CiselnePole.h"
 #include "journal/Polozkauctovnehodennika.h"
@@ -356,6 +357,51 @@ private slots:
         QCOMPARE(stlpec(1, QStringLiteral("Doklad")), QString());
         QCOMPARE(stlpec(1, QStringLiteral("MaDat")), QStringLiteral("211  "));
         QCOMPARE(stlpec(1, QStringLiteral("Dal")), QStringLiteral("221  "));
+    }
+
+    void perCentSignsAreStoredAsTyped() {
+        // Placeholders of QString::arg in every text field of the line, new and replaced.
+        const QStringList texty{QStringLiteral("Zľava 5%2 'test'"),
+                                QStringLiteral("%1"),
+                                QStringLiteral("%2"),
+                                QStringLiteral("%L1"),
+                                QStringLiteral("%%"),
+                                QStringLiteral("%")};
+        for (const QString& t : texty) {
+            // The first text goes into a new line, each next one replaces it.
+            for (int riadok : {pocet(QStringLiteral("UctovnyDennik")) == 0 ? 0 : 1, 1}) {
+                const int r = upravit(riadok, QStringLiteral("UctovnyDennik"), {},
+                                      QStringLiteral("15.03.2006"), {}, [t](Editor& e) {
+                                          e.mmCiastka->setText(QStringLiteral("10,00"));
+                                          e.edtDoklad->setText(t + QStringLiteral(" %1"));
+                                          e.edtMena->setText(t);
+                                          e.edtPopis->setText(QStringLiteral("%2 ") + t);
+                                          e.cbMaDat->setCurrentIndex(polozka(e.cbMaDat, "211"));
+                                          e.cbDal->setCurrentIndex(polozka(e.cbDal, "221"));
+                                          e.btnUlozit->click();
+                                      });
+                QVERIFY2(dialogs->messages.isEmpty(), qPrintable(dialogs->texts().join(u'|')));
+                QCOMPARE(r, 1);
+                QCOMPARE(stlpec(1, QStringLiteral("Doklad")), t + QStringLiteral(" %1"));
+                QCOMPARE(stlpec(1, QStringLiteral("Mena")), t);
+                QCOMPARE(stlpec(1, QStringLiteral("Popis")), QStringLiteral("%2 ") + t);
+                QCOMPARE(stlpec(1, QStringLiteral("Suma")), QStringLiteral("10,00"));
+            }
+        }
+        QCOMPARE(pocet(QStringLiteral("UctovnyDennik")), 1);
+    }
+
+    void amountFieldsShowTheLargestAmount() {
+        novy([](Editor& e) {
+            for (QLineEdit* pole : {static_cast<QLineEdit*>(e.mmCiastka), e.mmSuma}) {
+                const QString suma = najsirsiaSuma();
+                pole->setText(suma);
+                pole->setCursorPosition(static_cast<int>(suma.size()));
+                pole->grab();
+                QVERIFY2(pole->cursorPositionAt(QPoint(6, pole->height() / 2)) == 0,
+                         qPrintable(pole->objectName()));
+            }
+        });
     }
 
     void existingLineIsShownAndReplaced() {

@@ -10,6 +10,7 @@
 
 #include <QClipboard>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
@@ -302,6 +303,80 @@ private slots:
         const QString nazov = QStringLiteral("NazovFirmy'") + QString(39, u'x');
         QCOMPARE(hodnota(*h, QStringLiteral("SELECT NazovFirmy FROM AgendaNastavenie;")), nazov);
         QCOMPARE(h->StatusBar->panel(1), nazov);
+    }
+
+    void perCentSignsAreSavedAsTyped() {
+        auto h = spustit();
+        const QStringList texty{QStringLiteral("5%2 'test'"), QStringLiteral("%1"),
+                                QStringLiteral("%2"),         QStringLiteral("%L1"),
+                                QStringLiteral("%%"),         QStringLiteral("%")};
+        QPointer<TfrmAgendaNastavenie> w = okno(*h);
+        QStringList napisane;
+        const auto viazane = w->viazaneEdity();
+        for (qsizetype i = 0; i < viazane.size(); ++i) {
+            QLineEdit* e = viazane[i].first;
+            e->clear();
+            QTest::keyClicks(e, texty[i % texty.size()]);
+            napisane << e->text();
+        }
+        w->btnUlozit->click();
+        QVERIFY(dialogs->messages.isEmpty());
+        QStringList ulozene;
+        for (const auto& [e, stlpec] : viazane)
+            ulozene << hodnota(*h, QStringLiteral("SELECT %1 FROM AgendaNastavenie;").arg(stlpec));
+        QCOMPARE(ulozene, napisane);
+        QCOMPARE(ulozene[0], QStringLiteral("5%2 'test'"));
+    }
+
+    void tabOrderReadsLikeTheLayout() {
+        auto h = spustit();
+        QPointer<TfrmAgendaNastavenie> w = okno(*h);
+        QApplication::setActiveWindow(w);
+        w->layout()->activate();
+        QList<QWidget*> poradie;
+        QWidget* f = w->dbEdtNazovFirmy;
+        f->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 40 && (poradie.isEmpty() || f != poradie.first()); ++i) {
+            poradie << f;
+            QTest::keyClick(f, Qt::Key_Tab);
+            f = w->focusWidget();
+        }
+        QStringList mena;
+        for (QWidget* p : poradie)
+            mena << p->objectName();
+        QCOMPARE(mena,
+                 (QStringList{
+                     "dbEdtNazovFirmy",    "dbEdtSidloUlica", "dbEdtSidloPSC", "dbEdtSidloMesto",
+                     "dbEdtSidloStat",     "dbEdtICO",        "dbEdtTelefon",  "dbEdtDIC",
+                     "dbEdtFax",           "dbEdtICDPH",      "dbEdtMobil",    "dbEdtEmail",
+                     "dbEdtWeb",           "dbEdtUcet",       "dbEdtSWIFT",    "dbEdtIBAN",
+                     "dbEdtMenoUzivatela", "edtUctovnyRok",   "edtSadzbaDPH",  "btnLogo",
+                     "btnUlozit",          "btnZrusit"}));
+        // In the left part each step goes right along its row or down to the next row, and
+        // skips no field; then the right part, top to bottom, and the buttons left to right.
+        const int vlavo = static_cast<int>(mena.indexOf(QStringLiteral("edtUctovnyRok")));
+        auto miesto = [&w](QWidget* p) { return QRect(p->mapTo(w, QPoint()), p->size()); };
+        for (qsizetype i = 1; i < poradie.size(); ++i) {
+            if (i == vlavo)
+                continue; // over to the right part
+            const QRect a = miesto(poradie[i - 1]);
+            const QRect b = miesto(poradie[i]);
+            const bool vpravo =
+                std::abs(b.center().y() - a.center().y()) < a.height() / 2 && b.left() > a.right();
+            QVERIFY2(vpravo || b.top() > a.bottom(),
+                     qPrintable(mena[i - 1] + QStringLiteral(" -> ") + mena[i]));
+            if (i < vlavo)
+                for (const auto& [e, stlpec] : w->viazaneEdity()) {
+                    // no field of the left part lies between the two
+                    const QRect c = miesto(e);
+                    const bool medzi =
+                        vpravo ? std::abs(c.center().y() - a.center().y()) < a.height() / 2 &&
+                                     c.left() > a.right() && c.right() < b.left()
+                               : c.top() > a.bottom() && c.bottom() < b.top();
+                    QVERIFY2(!medzi, qPrintable(mena[i - 1] + QStringLiteral(" -> ") + mena[i] +
+                                                QStringLiteral(" skips ") + e->objectName()));
+                }
+        }
     }
 
     void finishedExamCannotSave() {

@@ -266,6 +266,20 @@ private slots:
         QVERIFY(w->chbPrepisat->isChecked());
     }
 
+    void perCentSignsInNamesAreStoredAsTyped() {
+        auto h = spustit();
+        QPointer<TfrmUctovaOsnova> w = okno(*h);
+        w->chbPrepisat->setChecked(true);
+        for (const QString& t :
+             {QStringLiteral("Zľava 5%2 'test'"), QStringLiteral("%1"), QStringLiteral("%2"),
+              QStringLiteral("%L1"), QStringLiteral("%%"), QStringLiteral("%")}) {
+            vyplnit(w, QStringLiteral("2111"), t, QStringLiteral("Aktívny účet"));
+            w->btnUlozit->click();
+            QVERIFY2(dialogs->messages.isEmpty(), qPrintable(dialogs->texts().join(u'|')));
+            QCOMPARE(ucet(*h, QStringLiteral("2111")), t + QStringLiteral("|U|A"));
+        }
+    }
+
     void removalRefusalsAndSelection() {
         auto h = spustit(QStringLiteral(
             "INSERT INTO UctovaOsnova VALUES ('299', 'Ceniny', 'U', 'A'), ('2991', 'Stravné "

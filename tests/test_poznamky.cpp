@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -377,7 +378,7 @@ private slots:
         QTest::newRow("byte order mark")
             << QByteArray("\xEF\xBB\xBF{\\rtf1 \\'e1}") << QStringList{"á"};
         QTest::newRow("text after the document")
-            << QByteArray("{\\rtf1 a}\r\n\0garbage", 21) << QStringList{"a"};
+            << QByteArrayLiteral("{\\rtf1 a}\r\n\0garbage") << QStringList{"a"};
     }
     void readsTheSmallPrint() {
         QFETCH(QByteArray, rtf);
@@ -711,6 +712,34 @@ private slots:
         QCOMPARE(d->FindText(), QStringLiteral("delta"));
     }
 
+    // The dialog never hides the text it found, wherever that lies in the editor.
+    void findDialogKeepsOffTheMatch() {
+        auto h = spustit();
+        h->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.get()));
+        QStringList riadky;
+        for (int i = 0; i < 24; ++i)
+            riadky << QString((i * 13) % 110, u' ') + QStringLiteral("cieľ");
+        QPointer<TfrmPoznamky> w = oknoSTextom(*h, riadky.join(u'\n'));
+        QVERIFY(QTest::qWaitForWindowExposed(w.data()));
+        TReplaceDialog* d = w->ReplaceDialog;
+        w->btnFindClick();
+        d->edtHladat->setText(QStringLiteral("cieľ"));
+        QVERIFY(d->isVisible());
+        QStringList zakryte;
+        for (int i = 0; i < riadky.size(); ++i) {
+            d->btnNajstDalej->click();
+            QCOMPARE(w->RichEdit->textCursor().selectedText(), QStringLiteral("cieľ"));
+            const QRect najdene = w->oblastVyberu();
+            QVERIFY(najdene.isValid());
+            if (d->frameGeometry().intersects(najdene))
+                zakryte << QString::number(i);
+            QVERIFY(d->screen()->availableGeometry().contains(d->frameGeometry()));
+        }
+        QVERIFY2(zakryte.isEmpty(), qPrintable(zakryte.join(u',')));
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+
     void replaceOneAndAll() {
         auto h = spustit();
         QPointer<TfrmPoznamky> w = oknoSTextom(*h, QStringLiteral("mak, mak a mak"));
@@ -805,6 +834,33 @@ private slots:
         QCOMPARE(w->RichEdit->toPlainText(), QStringLiteral("Napísaný text"));
         w->btnUndo->click(); // the editor's history is still its own
         QCOMPARE(w->RichEdit->toPlainText(), QStringLiteral("Napísaný text"));
+    }
+
+    void perCentSignsInTextsAndFileNames() {
+        auto h = spustit();
+        // The notes keep the placeholders of QString::arg as typed.
+        const QString text = QStringLiteral("Zľava 5%2 'test' %1 %L1 %% %");
+        naDalsieOkno([&text](QDialog* d) {
+            auto* w = qobject_cast<TfrmPoznamky*>(d);
+            napisat(w->RichEdit, text);
+            w->btnUlozit->click();
+        });
+        h->mmItmPoznamkyClick();
+        QPointer<TfrmPoznamky> w = okno(*h);
+        QCOMPARE(w->RichEdit->toPlainText(), text);
+        // A message names the file as it is called.
+        const QString cesta = agenda->file(QStringLiteral("velky %1 %L1.rtf"));
+        writeFileBytes(cesta, QByteArray());
+        QFile f(cesta);
+        QVERIFY(f.resize(TfrmPoznamky::NajvacsiSubor + 1));
+        dialogs->files = {cesta};
+        w->btnOpen->click();
+        QCOMPARE(dialogs->messages.size(), 1);
+        QVERIFY2(dialogs->last().text.startsWith(
+                     QStringLiteral("Súbor ") + QDir::toNativeSeparators(cesta) +
+                     QStringLiteral(" je príliš veľký (viac ako 16 MB)")),
+                 qPrintable(dialogs->last().text));
+        QCOMPARE(w->RichEdit->toPlainText(), text);
     }
 
     void aFileThatCannotBeWritten() {

@@ -187,6 +187,29 @@ private slots:
                  QStringLiteral("I|Doklad firmy O'Brien|Doklady 'vnútorné'"));
     }
 
+    void perCentSignsInTitlesAndPrefixesAreStoredAsTyped() {
+        auto h = spustit();
+        QPointer<TfrmAgendaPrisposobenie> w = okno(*h);
+        const QStringList texty{QStringLiteral("Zľava 5%2 'test'"),
+                                QStringLiteral("%1"),
+                                QStringLiteral("%2"),
+                                QStringLiteral("%L1"),
+                                QStringLiteral("%%"),
+                                QStringLiteral("%")};
+        for (qsizetype i = 0; i < texty.size(); ++i) {
+            const QString& t = texty[i];
+            const QString prefix = QString(t.left(2)).leftJustified(2, u'x');
+            zvolit(w, QStringLiteral("ID"));
+            prepisat(w->lblEdtPrefix, prefix);
+            prepisat(w->lblEdtDoklad, t);
+            prepisat(w->lblEdtZoznam, QStringLiteral("%2 ") + t);
+            w->btnUlozit->click();
+            QVERIFY2(dialogs->messages.isEmpty(), qPrintable(dialogs->texts().join(u'|')));
+            QCOMPARE(druh(*h, QStringLiteral("ID")),
+                     prefix + u'|' + t + QStringLiteral("|%2 ") + t);
+        }
+    }
+
     void failedInsertKeepsTheKind() {
         auto h = spustit();
         // from now on the engine refuses one list title

@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -431,6 +433,33 @@ private slots:
         QTest::keyClick(&preview, Qt::Key_Escape);
         QVERIFY(!preview.isVisible());
         QCOMPARE(preview.result(), int(QDialog::Rejected));
+    }
+
+    // The PDF is proposed in the Documents folder where there is one, else in the home
+    // folder: never in a folder that does not exist.
+    void pdfProposedInAnExistingFolder() {
+        QTemporaryDir domov;
+        const QByteArray home = qgetenv("HOME"), xdg = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(domov.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(domov.filePath(QStringLiteral(".config"))));
+        addLines(3);
+        TfrmUctovnyDennikTlac tlac(*store, QStringLiteral("2006"));
+        QPrinter printer;
+        ReportPreview preview(tlac.report(), printer);
+        QAction* save = preview.findChild<QAction*>(QStringLiteral("btnUlozitPdf"));
+        save->trigger();
+        QDir(domov.path()).mkdir(QStringLiteral("Documents"));
+        save->trigger();
+        qputenv("HOME", home);
+        if (xdg.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", xdg);
+        QCOMPARE(dialogs->proposedPaths.size(), 2);
+        QCOMPARE(QFileInfo(dialogs->proposedPaths[0]).absolutePath(), domov.path());
+        QCOMPARE(QFileInfo(dialogs->proposedPaths[1]).absolutePath(),
+                 domov.filePath(QStringLiteral("Documents")));
+        QVERIFY(dialogs->proposedPaths[0].endsWith(QStringLiteral(".pdf")));
     }
 
     void previewSavesPdfAndPrints() {

@@ -556,7 +556,7 @@ private slots:
         h->mmItmOdovzdatSkusku->trigger();
         QCOMPARE(dialogs->texts(), QStringList{"Odovzdanie skúšky prebehlo úspešne!"});
         QCOMPARE(dialogs->last().caption, QStringLiteral("Odovzdanie skúšky"));
-        QVERIFY(dialogs->fileProposals.constLast().endsWith(
+        QVERIFY(dialogs->proposedPaths.constLast().endsWith(
             QStringLiteral("/Skuska - Jana Nováková_3.A.mdb")));
         QVERIFY(kontrolaDatabazy(odovzdana));
         {
@@ -573,7 +573,7 @@ private slots:
         h->mmItmOdovzdatSkusku->trigger();
         QCOMPARE(dialogs->texts(), QStringList{"Odovzdanie skúšky nebolo vykonané!"});
         h->mmItmZalohovat->trigger();
-        QVERIFY(dialogs->fileProposals.constLast().endsWith(QStringLiteral("/Zaloha")));
+        QVERIFY(dialogs->proposedPaths.constLast().endsWith(QStringLiteral("/Zaloha")));
         QCOMPARE(dialogs->last().text, QStringLiteral("Zálohovanie nebolo vykonané!"));
     }
 
