@@ -505,8 +505,10 @@ private slots:
                   << p->mmSumaSDPH->text();
             d->reject();
         });
-        TfrmPolozkaDokladu(*h).Otvorit(1, QStringLiteral("FV0601"), QStringLiteral("10.01.2006"),
-                                       QStringLiteral("Tovar"));
+        // the editor frees itself when it closes, as its callers create it
+        (new TfrmPolozkaDokladu(*h))
+            ->Otvorit(1, QStringLiteral("FV0601"), QStringLiteral("10.01.2006"),
+                      QStringLiteral("Tovar"));
         QCOMPARE(polia, QStringList({"0,00", "0,00", "0,00", "0,00"}));
     }
 
