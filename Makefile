@@ -1,6 +1,6 @@
 # make run   - installs what is missing, builds and starts the program
 # make test  - installs what is missing, builds and runs every test
-# make bench - builds and runs the benchmarks
+# make bench - builds and runs the benchmarks, one table for 10 000, 100 000 and 1 000 000 lines
 # make package - builds the Debian package (build/saldovia_*.deb)
 
 .PHONY: all deps configure build run test bench package format clean
@@ -23,10 +23,7 @@ test: build
 	ctest --preset default
 
 bench: build
-	./build/bin/bench_store
-	QT_QPA_PLATFORM=offscreen ./build/bin/bench_reports
-	QT_QPA_PLATFORM=offscreen ./build/bin/bench_ledger
-	QT_QPA_PLATFORM=offscreen ./build/bin/bench_journal
+	./bench/table.sh build/bin 10000 100000 1000000
 
 package: build
 	cmake --build --preset default --target package

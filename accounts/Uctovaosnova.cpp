@@ -1,7 +1,7 @@
 #include "Uctovaosnova.h"
 
-#include "app/Dialogs.h"
-#include "app/Hlavny.h"
+#include "ui/Dialogs.h"
+#include "ui/Kontext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,11 +42,11 @@ QLabel* popis(const QString& meno, const QString& text, QWidget* buddy) {
 
 } // namespace
 
-TfrmUctovaOsnova::TfrmUctovaOsnova(TfrmHlavny& h)
-    : TfrmCeleOkno(h, QStringLiteral("TfrmUctovaOsnova"), QStringLiteral("Účtová osnova"), 8) {
+TfrmUctovaOsnova::TfrmUctovaOsnova(Kontext& k)
+    : TfrmCeleOkno(k, QStringLiteral("TfrmUctovaOsnova"), QStringLiteral("Účtová osnova"), 8) {
     DBGrid = new QTableView;
     DBGrid->setObjectName(QStringLiteral("DBGrid"));
-    DBGrid->setModel(hlavny.store().qryUctovaOsnova.model());
+    DBGrid->setModel(kontext.store().qryUctovaOsnova.model());
     DBGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -67,7 +67,7 @@ TfrmUctovaOsnova::TfrmUctovaOsnova(TfrmHlavny& h)
             [this] { nastavitSirkyStlpcov(); });
     connect(DBGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             chranene(this, [this](const QModelIndex& current, const QModelIndex&) {
-                DataSet& q = hlavny.store().qryUctovaOsnova;
+                DataSet& q = kontext.store().qryUctovaOsnova;
                 if (current.isValid() && current.row() + 1 != q.recNo())
                     q.setRecNo(current.row() + 1);
             }));
@@ -150,29 +150,29 @@ TfrmUctovaOsnova::TfrmUctovaOsnova(TfrmHlavny& h)
 }
 
 void TfrmUctovaOsnova::FormCreate() {
-    const int pocet = hlavny.SQL(
+    const int pocet = kontext.SQL(
         QStringLiteral("SELECT Nazov FROM UctovaOsnovaDruhy ORDER BY Nazov COLLATE SLOVENSKY;"));
-    GeneralQuery& q = hlavny.ADOQuery();
+    GeneralQuery& q = kontext.ADOQuery();
     for (int i = 1; i <= pocet; ++i) {
         q.setRecNo(i);
         cbDruh->addItem(q.text(QStringLiteral("Nazov")));
     }
     cbDruh->setCurrentIndex(-1);
-    dsUctovaOsnova_ = connect(&hlavny.store().qryUctovaOsnova, &DataSet::dataChanged, this,
+    dsUctovaOsnova_ = connect(&kontext.store().qryUctovaOsnova, &DataSet::dataChanged, this,
                               chranene(this, [this] {
                                   ukazatVybranyRiadok();
                                   dsUctovaOsnovaDataChange();
                               }));
     NastavitZoznam();
     // The chart of a finished exam can be looked at, not changed.
-    if (!hlavny.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty()) {
+    if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty()) {
         btnUlozit->setEnabled(false);
         btnOdstranit->setEnabled(false);
     }
 }
 
 void TfrmUctovaOsnova::NastavitZoznam() {
-    DataSet& q = hlavny.store().qryUctovaOsnova;
+    DataSet& q = kontext.store().qryUctovaOsnova;
     q.close();
     q.setSQL(Zoznam);
     // The columns are set before the rows arrive, so that opening selects the first row
@@ -196,7 +196,7 @@ void TfrmUctovaOsnova::nastavitSirkyStlpcov() {
 }
 
 void TfrmUctovaOsnova::ukazatVybranyRiadok() {
-    const DataSet& q = hlavny.store().qryUctovaOsnova;
+    const DataSet& q = kontext.store().qryUctovaOsnova;
     const int riadok = q.recNo() - 1;
     if (riadok < 0 || DBGrid->currentIndex().row() == riadok)
         return;
@@ -207,24 +207,24 @@ void TfrmUctovaOsnova::ukazatVybranyRiadok() {
 }
 
 void TfrmUctovaOsnova::dsUctovaOsnovaDataChange() {
-    const DataSet& q = hlavny.store().qryUctovaOsnova;
+    const DataSet& q = kontext.store().qryUctovaOsnova;
     if (!q.isOpen() || q.recNo() == 0)
         return;
     const QString cislo = q.text(QStringLiteral("Cislo"));
     if (cislo.isEmpty())
         return;
-    hlavny.SQL(QStringLiteral("SELECT * FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo)));
+    kontext.SQL(QStringLiteral("SELECT * FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo)));
     lblEdtCislo->setText(cislo);
-    lblEdtNazov->setText(hlavny.ADOQuery().text(QStringLiteral("Nazov")));
+    lblEdtNazov->setText(kontext.ADOQuery().text(QStringLiteral("Nazov")));
     lblEdtNazov->setCursorPosition(0);
-    const QString druh = hlavny.ADOQuery().text(QStringLiteral("Druh"));
+    const QString druh = kontext.ADOQuery().text(QStringLiteral("Druh"));
     // The kinds in the order of the list: the item at the kind's place.
-    const int pocet = hlavny.SQL(
+    const int pocet = kontext.SQL(
         QStringLiteral("SELECT * FROM UctovaOsnovaDruhy ORDER BY Nazov COLLATE SLOVENSKY;"));
     int polozka = -1;
     for (int i = 1; i <= pocet; ++i) {
-        hlavny.ADOQuery().setRecNo(i);
-        if (hlavny.ADOQuery().text(QStringLiteral("Kod")) == druh) {
+        kontext.ADOQuery().setRecNo(i);
+        if (kontext.ADOQuery().text(QStringLiteral("Kod")) == druh) {
             polozka = i - 1;
             break;
         }
@@ -262,9 +262,9 @@ void TfrmUctovaOsnova::btnUlozitClick() {
         return;
     }
     const bool existuje =
-        hlavny.SQL(
+        kontext.SQL(
             QStringLiteral("SELECT * FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo))) > 0;
-    if (existuje && hlavny.ADOQuery().text(QStringLiteral("Povod")) == QLatin1String("P")) {
+    if (existuje && kontext.ADOQuery().text(QStringLiteral("Povod")) == QLatin1String("P")) {
         showWarning(this, QStringLiteral("Upozornenie"),
                     QStringLiteral("Položka so zadaným číslom je preddefinovaná,\nnie je možné ju "
                                    "zmeniť."));
@@ -287,51 +287,51 @@ void TfrmUctovaOsnova::btnUlozitClick() {
             DialogService::Icon::Question, QMessageBox::Yes | QMessageBox::No,
             QMessageBox::No) != QMessageBox::Yes)
         return;
-    hlavny.SQL(QStringLiteral("SELECT Kod FROM UctovaOsnovaDruhy WHERE Nazov = %1;")
-                   .arg(sqlText(cbDruh->currentText())));
-    const QString kod = hlavny.ADOQuery().text(QStringLiteral("Kod"));
+    kontext.SQL(QStringLiteral("SELECT Kod FROM UctovaOsnovaDruhy WHERE Nazov = %1;")
+                    .arg(sqlText(cbDruh->currentText())));
+    const QString kod = kontext.ADOQuery().text(QStringLiteral("Kod"));
     {
         // The account is replaced as a whole: a failed insert keeps the old row.
-        Transaction t(hlavny.store().connection());
-        hlavny.SQL(
+        Transaction t(kontext.store().connection());
+        kontext.SQL(
             QStringLiteral("DELETE FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo)));
-        hlavny.SQL(QStringLiteral("INSERT INTO UctovaOsnova (Cislo,Nazov,Povod,Druh) VALUES "
-                                  "(%1,%2,'U',%3);")
-                       .arg(sqlText(cislo), sqlText(nazov), sqlText(kod)));
+        kontext.SQL(QStringLiteral("INSERT INTO UctovaOsnova (Cislo,Nazov,Povod,Druh) VALUES "
+                                   "(%1,%2,'U',%3);")
+                        .arg(sqlText(cislo), sqlText(nazov), sqlText(kod)));
         t.commit();
     }
-    const int pocet = hlavny.SQL(QStringLiteral("SELECT Cislo FROM UctovaOsnova ORDER BY Cislo;"));
+    const int pocet = kontext.SQL(QStringLiteral("SELECT Cislo FROM UctovaOsnova ORDER BY Cislo;"));
     int poloha = 0;
     for (int i = 1; i <= pocet; ++i) {
-        hlavny.ADOQuery().setRecNo(i);
-        if (hlavny.ADOQuery().text(QStringLiteral("Cislo")) == cislo) {
+        kontext.ADOQuery().setRecNo(i);
+        if (kontext.ADOQuery().text(QStringLiteral("Cislo")) == cislo) {
             poloha = i;
             break;
         }
     }
     NastavitZoznam();
-    hlavny.store().qryUctovaOsnova.setRecNo(poloha);
+    kontext.store().qryUctovaOsnova.setRecNo(poloha);
     DBGrid->setFocus();
 }
 
 void TfrmUctovaOsnova::btnOdstranitClick() {
-    DataSet& q = hlavny.store().qryUctovaOsnova;
+    DataSet& q = kontext.store().qryUctovaOsnova;
     if (!q.isOpen() || q.recNo() == 0)
         return;
     const QString cislo = q.text(QStringLiteral("Cislo"));
     if (cislo.isEmpty())
         return;
-    hlavny.SQL(QStringLiteral("SELECT * FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo)));
-    if (hlavny.ADOQuery().text(QStringLiteral("Povod")) == QLatin1String("P")) {
+    kontext.SQL(QStringLiteral("SELECT * FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo)));
+    if (kontext.ADOQuery().text(QStringLiteral("Povod")) == QLatin1String("P")) {
         showWarning(this, QStringLiteral("Upozornenie"),
                     QStringLiteral("Položka so zadaným číslom je preddefinovaná,\nnie je možné ju "
                                    "odstrániť."));
         return;
     }
     // Postings hold the number padded to five characters, the chart without the blanks.
-    if (hlavny.SQL(QStringLiteral("SELECT Riadok FROM UctovnyDennik WHERE %1 OR %2;")
-                       .arg(sqlAccountEquals(QStringLiteral("MaDat"), cislo),
-                            sqlAccountEquals(QStringLiteral("Dal"), cislo))) > 0) {
+    if (kontext.SQL(QStringLiteral("SELECT Riadok FROM UctovnyDennik WHERE %1 OR %2;")
+                        .arg(sqlAccountEquals(QStringLiteral("MaDat"), cislo),
+                             sqlAccountEquals(QStringLiteral("Dal"), cislo))) > 0) {
         showError(this, QStringLiteral("Chyba"),
                   QStringLiteral("Zvolený účet je už použitý v Účtovnom denníku,\nnie je možné ho "
                                  "z Účtovej osnovy vymazať!"));
@@ -340,7 +340,7 @@ void TfrmUctovaOsnova::btnOdstranitClick() {
     if (!askYesNo(this, QStringLiteral("Potvdenie odstránenia položky"),
                   QStringLiteral("Naozaj chcete označenú položku odstrániť?")))
         return;
-    hlavny.SQL(QStringLiteral("DELETE FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo)));
+    kontext.SQL(QStringLiteral("DELETE FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo)));
     const int poloha = q.recNo();
     NastavitZoznam();
     q.setRecNo(std::min(poloha, q.recordCount()));

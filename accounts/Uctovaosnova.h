@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Okna.h"
+#include "ui/Okna.h"
 
 class QCheckBox;
 class QComboBox;
@@ -17,7 +17,7 @@ namespace saldovia {
 class TfrmUctovaOsnova : public TfrmCeleOkno {
     Q_OBJECT
 public:
-    explicit TfrmUctovaOsnova(TfrmHlavny& hlavny);
+    explicit TfrmUctovaOsnova(Kontext& kontext);
 
     void NastavitZoznam();
     void dsUctovaOsnovaDataChange();

@@ -1,6 +1,6 @@
 #include "Coje.h"
 
-#include "Hlavny.h"
+#include "ui/Kontext.h"
 
 #include <QDesktopServices>
 #include <QGridLayout>
@@ -32,8 +32,8 @@ QLabel* hodnota(const QString& text) {
 
 } // namespace
 
-TfrmCoJe::TfrmCoJe(TfrmHlavny& h)
-    : TfrmMaleOkno(h, QStringLiteral("TfrmCoJe"), QStringLiteral("Čo je ..."), 1) {
+TfrmCoJe::TfrmCoJe(Kontext& k)
+    : TfrmMaleOkno(k, QStringLiteral("TfrmCoJe"), QStringLiteral("Čo je ..."), 1) {
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
@@ -63,7 +63,7 @@ TfrmCoJe::TfrmCoJe(TfrmHlavny& h)
         udaje->addWidget(value, r, 1, Qt::AlignLeft | Qt::AlignTop);
         ++r;
     };
-    riadok(QStringLiteral("Verzia produktu:"), hodnota(hlavny.VerziaProgramu));
+    riadok(QStringLiteral("Verzia produktu:"), hodnota(kontext.verziaProgramu()));
     riadok(QStringLiteral("Aplikácia je postavená na základe záverečnej práce:"),
            hodnota(QStringLiteral("Saldovia")));
     riadok(QStringLiteral("Meno študenta:"), hodnota(QStringLiteral("Vývojový tím Saldovia")));
@@ -85,7 +85,7 @@ TfrmCoJe::TfrmCoJe(TfrmHlavny& h)
     lblUplneZnenie->setCursor(Qt::WhatsThisCursor);
     lblUplneZnenie->setToolTip(QStringLiteral("Zobraziť!"));
     lblUplneZnenie->installEventFilter(this);
-    lblUplneZnenie->setVisible(hlavny.maPomocnika());
+    lblUplneZnenie->setVisible(kontext.maPomocnika());
     udaje->addWidget(lblUplneZnenie, r++, 0, 1, 2);
 
     btnOK = new QPushButton(QStringLiteral("&OK"));
@@ -129,7 +129,7 @@ bool TfrmCoJe::eventFilter(QObject* o, QEvent* e) {
 }
 
 void TfrmCoJe::lblUplneZnenieClick() {
-    hlavny.otvoritPomocnika(this, 1);
+    kontext.otvoritPomocnika(this, 1);
 }
 
 void TfrmCoJe::btnOKClick() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Okna.h"
+#include "ui/Okna.h"
 
 class QLabel;
 class QPushButton;
@@ -11,7 +11,7 @@ namespace saldovia {
 class TfrmCoJe : public TfrmMaleOkno {
     Q_OBJECT
 public:
-    explicit TfrmCoJe(TfrmHlavny& hlavny);
+    explicit TfrmCoJe(Kontext& kontext);
 
     void lblUplneZnenieClick();
     void btnOKClick();

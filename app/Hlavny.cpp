@@ -1,15 +1,15 @@
 #include "Hlavny.h"
 
 #include "Coje.h"
-#include "Dialogs.h"
 #include "Kalkulacka.h"
-#include "Okna.h"
 #include "Pomocnik.h"
 #include "Pracovnydatum.h"
 #include "Umiestnenie.h"
 #include "accounts/Uctovaosnova.h"
 #include "documents/Doklady.h"
+#include "edits/Upravy.h"
 #include "exam/Skuska.h"
+#include "exam/Vysledky.h"
 #include "exam/Vysledkytriedy.h"
 #include "journal/Uctovnydennik.h"
 #include "ledger/Hlavnakniha.h"
@@ -22,6 +22,8 @@
 #include "settings/Agendaprisposobenie.h"
 #include "store/Agenda.h"
 #include "store/Values.h"
+#include "ui/Dialogs.h"
+#include "ui/Okna.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -126,7 +128,7 @@ TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
     StatusBar->setPanel(4, Autorstvo);
 
     // The journal window prints its lines (as filtered) through the journal printout.
-    sluzbyDennika.tlacitDennik = [this] {
+    sluzby_.tlacitDennik = [this] {
         QWidget* parent = QApplication::activeModalWidget();
         TfrmUctovnyDennikTlac::Tlacit(store_, *tlaciaren_, uctovnyRok(), parent ? parent : this);
     };
@@ -135,22 +137,16 @@ TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
     // the document's kind when the caller has not, since editors and printouts take the
     // kind's titles from there.
     auto nastavitDruh = [this](const QString& druh) {
-        DataSet& q = store_.qryAgendaPrisposobenie;
-        if (!q.isOpen() || q.text(QStringLiteral("Kod")) != druh) {
-            q.close();
-            q.setSQL(QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = %1;")
-                         .arg(sqlText(druh)));
-            q.open();
-        }
+        upravy::nastavitDruhDokladu(store_, druh, true);
     };
     // A document opens in the editor of its kind.
-    sluzbyDennika.otvoritDoklad = [this, nastavitDruh](const QString& druh, const QString& cislo) {
+    sluzby_.otvoritDoklad = [this, nastavitDruh](const QString& druh, const QString& cislo) {
         nastavitDruh(druh);
         return otvoritDoklad(*this, cislo);
     };
     // A document prints with the printout of its kind's class: invoices and cash documents
     // with their parties and VAT, the other kinds with their journal lines.
-    sluzbyDennika.tlacitDoklad = [this, nastavitDruh](const QString& druh, const QString& cislo) {
+    sluzby_.tlacitDoklad = [this, nastavitDruh](const QString& druh, const QString& cislo) {
         nastavitDruh(druh);
         QWidget* parent = QApplication::activeModalWidget();
         if (!parent)
@@ -431,7 +427,33 @@ void TfrmHlavny::vytvoritPlochu() {
     connect(ListView, &QListWidget::itemDoubleClicked, this,
             chranene(this, [this] { ListViewDblClick(); }));
 
-    vytvoritVysledky(vpravo);
+    // The function list's own spacing, for when the results give it back its room.
+    ListView->setProperty("mriezka", ListView->gridSize());
+    ListView->setProperty("medzera", ListView->spacing());
+    pnlVysledky = new TpnlVysledky(*this, vpravo);
+}
+
+void TfrmHlavny::zobrazitVysledky(bool zobrazit) {
+    // With the results the function list gives up the foot of the white panel and packs its
+    // items closer, so that all of them stay in sight.
+    const QSize mriezka = ListView->property("mriezka").toSize();
+    if (zobrazit) {
+        ListView->setSpacing(0);
+        ListView->setGridSize(QSize(mriezka.width() - 3, mriezka.height() - 8));
+        ListView->resize(ListView->width(), pnlVysledky->y() - 4 - ListView->y());
+    } else {
+        ListView->setSpacing(ListView->property("medzera").toInt());
+        ListView->setGridSize(mriezka);
+    }
+    pnlVysledky->setVisible(zobrazit);
+}
+
+void TfrmHlavny::VyhodnotitSkusku() {
+    pnlVysledky->Vyhodnotit([this] { zobrazitVysledky(true); });
+}
+
+void TfrmHlavny::btnPodrobnostiClick() {
+    pnlVysledky->btnPodrobnostiClick();
 }
 
 QString TfrmHlavny::cestaAgendy() const {
@@ -485,8 +507,7 @@ void TfrmHlavny::FormActivate() {
                     QStringLiteral("Pripravenú agendu sa nepodarilo skopírovať:\n\n") +
                         chybaUmiestnenia_);
     const QString path = cestaAgendy();
-    if (QFileInfo::exists(path) && KontrolaDatabazy(path)) {
-        PripojitDatabazu(path);
+    if (QFileInfo::exists(path) && PripojitOverenuDatabazu(path)) {
         NacitatStatusBar();
         NastavitSkusku();
     } else {
@@ -520,21 +541,26 @@ bool TfrmHlavny::KontrolaDatabazy(const QString& path) {
     return kontrolaDatabazy(path);
 }
 
+bool TfrmHlavny::PripojitOverenuDatabazu(const QString& path) {
+    OdpojitDatabazu();
+    return store_.connectCheckedAgenda(path);
+}
+
 void TfrmHlavny::NacitatStatusBar() {
     SettingsRow& s = store_.tblAgendaNastavenie;
     const QString rok = s.text(QStringLiteral("UctovnyRok"));
     StatusBar->setPanel(0, rok);
     StatusBar->setPanel(1, s.text(QStringLiteral("NazovFirmy")));
     if (!rok.isEmpty()) {
-        const auto zaciatok = dateFromText(QStringLiteral("01.01.") + rok);
-        const auto koniec = dateFromText(QStringLiteral("31.12.") + rok);
+        const auto rozsah = upravy::rozsahRoka(rok);
         const auto datum = dateFromText(pracovnyDatum());
-        if (!zaciatok || !koniec)
+        if (!rozsah)
             throw DbError(QStringLiteral("'%1' nie je platný účtovný rok.").arg(rok));
-        if (!datum || *zaciatok > *datum)
-            StatusBar->setPanel(2, dateToText(*zaciatok));
-        else if (*koniec < *datum)
-            StatusBar->setPanel(2, dateToText(*koniec));
+        const auto [zaciatok, koniec] = *rozsah;
+        if (!datum || zaciatok > *datum)
+            StatusBar->setPanel(2, dateToText(zaciatok));
+        else if (koniec < *datum)
+            StatusBar->setPanel(2, dateToText(koniec));
     } else {
         showInformation(this, QStringLiteral("Nastavenie agendy"),
                         QStringLiteral("Vitajte v Účtovníctve!\nNajskôr musíte nastaviť údaje o "
@@ -768,11 +794,7 @@ void TfrmHlavny::mmItmDokladyClick(QObject* sender) {
     const auto* a = qobject_cast<QAction*>(sender);
     if (!a)
         return;
-    DataSet& q = store_.qryAgendaPrisposobenie;
-    q.close();
-    q.setSQL(QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = %1;")
-                 .arg(sqlText(a->data().toString())));
-    q.open();
+    upravy::nastavitDruhDokladu(store_, a->data().toString());
     otvoritOkno(new TfrmDoklady(*this));
 }
 

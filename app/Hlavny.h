@@ -1,8 +1,8 @@
 #pragma once
 
-#include "StatusBar.h"
-#include "journal/SluzbyDennika.h"
 #include "store/Store.h"
+#include "ui/Kontext.h"
+#include "ui/StatusBar.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -22,17 +22,14 @@ class QTimer;
 namespace saldovia {
 
 class HelpFile;
+class TpnlVysledky;
 struct Umiestnenie;
 
 // The main window: owns the agenda connection, the shared data sets, the status bar
 // with the accounting year and the working date, the menus and the function list.
-class TfrmHlavny : public QMainWindow {
+class TfrmHlavny : public QMainWindow, public Kontext {
     Q_OBJECT
 public:
-    // Size of the work area that full-size windows cover.
-    static constexpr int SirkaPlochy = 632;
-    static constexpr int VyskaPlochy = 407;
-
     // programDir is the folder of "Data.mdb" and "Pomocnik.hlp"; empty means the folders
     // of the running program (umiestnenieProgramu: beside the executable for a portable
     // copy, otherwise the user's data folder and the installed data folder).
@@ -44,32 +41,40 @@ public:
     const QString Heslo;
     bool PrvaAktivacia = true;
 
-    // The agenda store and its shared data sets.
-    Store& store() { return store_; }
-    int SQL(const QString& statement) { return store_.SQL(statement); }
-    GeneralQuery& ADOQuery() { return store_.ADOQuery; }
-    SettingsRow& tblAgendaNastavenie() { return store_.tblAgendaNastavenie; }
+    // Kontext: what the windows reach.
+    Store& store() override { return store_; }
+    QString uctovnyRok() const override { return StatusBar->panel(0); }
+    QString pracovnyDatum() const override { return StatusBar->panel(2); }
+    void setPracovnyDatum(const QString& datum) override { StatusBar->setPanel(2, datum); }
+    void NacitatStatusBar() override;
+    QPrinter& tlaciaren() override { return *tlaciaren_; }
+    SluzbyDennika& sluzbyDennika() override { return sluzby_; }
+    QWidget* hlavneOkno() override { return this; }
+    int otvoritOkno(QDialog* okno) override;
+    void registrovatOkno(QDialog* okno) override;
+    QRect pracovnaPlocha() const override;
+    void nastavitTitulok(const QString& caption) override { setWindowTitle(caption); }
+    bool maPomocnika() const override { return pomocnik_ != nullptr; }
+    void otvoritPomocnika(QWidget* parent, int context) override;
+    QString verziaProgramu() const override { return VerziaProgramu; }
+    QString cestaAgendy() const override;
+    // Whether the path names the agenda file, however it is spelled.
+    bool jeCestaAgendy(const QString& path) const override;
+    void PripojitDatabazu(const QString& path) override;
+    void OdpojitDatabazu() override;
 
     // The folder of the agenda file and its compaction copy.
     const QString& priecinok() const { return priecinok_; }
     // The folder the help file is read from.
     const QString& datovyPriecinok() const { return datovyPriecinok_; }
-    QString cestaAgendy() const;
-    // Whether the path names the agenda file, however it is spelled.
-    bool jeCestaAgendy(const QString& path) const;
     bool agendaNacitana() const;
-    QPrinter& tlaciaren() { return *tlaciaren_; }
 
     TStatusBar* StatusBar = nullptr;
-    QString uctovnyRok() const { return StatusBar->panel(0); }
-    QString pracovnyDatum() const { return StatusBar->panel(2); }
-    void setPracovnyDatum(const QString& datum) { StatusBar->setPanel(2, datum); }
 
-    // Operations other windows call.
-    void PripojitDatabazu(const QString& path);
-    void OdpojitDatabazu();
     bool KontrolaDatabazy(const QString& path);
-    void NacitatStatusBar();
+    // KontrolaDatabazy and PripojitDatabazu on one connection (one key derivation): true and
+    // connected when the file is accepted, false and disconnected otherwise.
+    bool PripojitOverenuDatabazu(const QString& path);
     void NastavitSkusku();
     void KoniecSkusky();
     void TimerTimer();
@@ -78,9 +83,6 @@ public:
     // that finds no time left).
     void VyhodnotitSkusku();
     void btnPodrobnostiClick();
-
-    // The document editors and printouts as the journal window reaches them.
-    SluzbyDennika sluzbyDennika;
 
     // Menu and list handlers.
     void mmItmNovaClick(QObject* sender);
@@ -111,19 +113,9 @@ public:
     void dbEdtMenoUzivatelaExit();
     void dbTxtMenoUzivatelaClick();
 
-    // Windows: every window registers itself; a full-size window's caption is restored
-    // to "Saldovia" when it returns. The window is freed afterwards.
-    void registrovatOkno(QDialog* okno);
+    // The registry of open windows: the exam's end closes them in a given order.
     QDialog* otvoreneOkno(const QString& meno) const;
     void zatvoritOkna(const QStringList& poradie);
-    int otvoritOkno(QDialog* okno);
-    QRect pracovnaPlocha() const;
-
-    // Help: the file is set at start only if "Pomocnik.hlp" exists. The help window and
-    // the built-in calculator are windows of their own, open at most once each, beside the
-    // program's modal windows; they close with the main window.
-    bool maPomocnika() const { return pomocnik_ != nullptr; }
-    void otvoritPomocnika(QWidget* parent, int context);
     QWidget* oknoPomocnika() const { return oknoPomocnika_; }
     QWidget* kalkulacka() const { return kalkulacka_; }
     // Opens the built-in calculator (or brings it forward).
@@ -171,13 +163,7 @@ public:
     QLabel* dbTxtMenoUzivatela;
     QLabel* lblHlavneFunkcie;
     QListWidget* ListView;
-    QWidget* pnlVysledky;
-    QLabel* txtZaciatok;
-    QLabel* txtKoniec;
-    QLabel* txtPredkontacie;
-    QLabel* txtVypocty;
-    QLabel* txtHlavnaKniha;
-    QPushButton* btnPodrobnosti;
+    TpnlVysledky* pnlVysledky;
     QTimer* Timer;
 
 protected:
@@ -189,7 +175,6 @@ protected:
 private:
     void vytvoritMenu();
     void vytvoritPlochu();
-    void vytvoritVysledky(QWidget* biely);
     void zobrazitVysledky(bool zobrazit);
     void rozpisaneMeno(SettingsRow& s);
     void nastavitPolozkyAgendy(bool enabled);
@@ -215,6 +200,7 @@ private:
     Store store_;
     std::unique_ptr<QPrinter> tlaciaren_;
     std::unique_ptr<HelpFile> pomocnik_;
+    SluzbyDennika sluzby_;
     QList<QPointer<QDialog>> okna_;
     QWidget* plocha_ = nullptr;
     QPointer<QWidget> oknoPomocnika_;

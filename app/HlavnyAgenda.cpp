@@ -1,9 +1,9 @@
 // The operations on the agenda as a whole: new agenda, backup and restore.
 
-#include "Dialogs.h"
 #include "Hlavny.h"
 #include "exam/Vyhodnotenie.h"
 #include "store/Agenda.h"
+#include "ui/Dialogs.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -118,8 +118,8 @@ VysledokKalkulacky CisloKalkulacky::deleno(const CisloKalkulacky& a, const Cislo
     return overit(zaokruhlenyPodiel(a.m_ * Jednotka, b.m_), -1);
 }
 
-TfrmKalkulacka::TfrmKalkulacka(TfrmHlavny& h)
-    : TfrmMaleOkno(h, QStringLiteral("TfrmKalkulacka"), QStringLiteral("Kalkulačka"), 5) {
+TfrmKalkulacka::TfrmKalkulacka(Kontext& k)
+    : TfrmMaleOkno(k, QStringLiteral("TfrmKalkulacka"), QStringLiteral("Kalkulačka"), 5) {
     displej_ = new QLineEdit(QStringLiteral("0"));
     displej_->setObjectName(QStringLiteral("edtDisplej"));
     displej_->setReadOnly(true);

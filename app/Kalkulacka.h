@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Okna.h"
+#include "ui/Okna.h"
 
 #include <optional>
 
@@ -52,7 +52,7 @@ struct VysledokKalkulacky {
 class TfrmKalkulacka : public TfrmMaleOkno {
     Q_OBJECT
 public:
-    explicit TfrmKalkulacka(TfrmHlavny& hlavny);
+    explicit TfrmKalkulacka(Kontext& kontext);
 
     // Presses a key of the calculator: "0"-"9", ",", "+", "-", "*", "/", "=", "C", "±", "⌫".
     void stlacit(const QString& key);

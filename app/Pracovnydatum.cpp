@@ -1,7 +1,8 @@
 #include "Pracovnydatum.h"
 
-#include "Hlavny.h"
+#include "edits/Upravy.h"
 #include "store/Values.h"
+#include "ui/Kontext.h"
 
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -11,8 +12,8 @@
 
 namespace saldovia {
 
-TfrmPracovnyDatum::TfrmPracovnyDatum(TfrmHlavny& h)
-    : TfrmMaleOkno(h, QStringLiteral("TfrmPracovnyDatum"), QStringLiteral("Pracovný dátum"), 12) {
+TfrmPracovnyDatum::TfrmPracovnyDatum(Kontext& k)
+    : TfrmMaleOkno(k, QStringLiteral("TfrmPracovnyDatum"), QStringLiteral("Pracovný dátum"), 12) {
     auto* label1 = new QLabel(QStringLiteral("Tu môžete zmeniť dátum, ktorý sa bude používať"));
     label1->setObjectName(QStringLiteral("Label1"));
     auto* label2 = new QLabel(QStringLiteral("pri práci s aplikáciou ako predvolený:"));
@@ -25,13 +26,11 @@ TfrmPracovnyDatum::TfrmPracovnyDatum(TfrmHlavny& h)
     DateTimePicker->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     DateTimePicker->setCalendarPopup(true);
     DateTimePicker->setMinimumWidth(130);
-    DateTimePicker->setDate(dateFromText(hlavny.pracovnyDatum()).value_or(QDate::currentDate()));
-    const QString rok = hlavny.uctovnyRok();
+    DateTimePicker->setDate(dateFromText(kontext.pracovnyDatum()).value_or(QDate::currentDate()));
+    const QString rok = kontext.uctovnyRok();
     if (!rok.isEmpty()) {
-        const auto koniec = dateFromText(QStringLiteral("31.12.") + rok);
-        const auto zaciatok = dateFromText(QStringLiteral("1.1.") + rok);
-        if (koniec && zaciatok)
-            DateTimePicker->setDateRange(*zaciatok, *koniec);
+        if (const auto rozsah = upravy::rozsahRoka(rok))
+            DateTimePicker->setDateRange(rozsah->first, rozsah->second);
     }
 
     btnZrusit = new QPushButton(QStringLiteral("&Zrušiť"));
@@ -66,7 +65,7 @@ TfrmPracovnyDatum::TfrmPracovnyDatum(TfrmHlavny& h)
 }
 
 void TfrmPracovnyDatum::btnUlozitClick() {
-    hlavny.setPracovnyDatum(dateToText(DateTimePicker->date()));
+    kontext.setPracovnyDatum(dateToText(DateTimePicker->date()));
     accept();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Okna.h"
+#include "ui/Okna.h"
 
 class QDateEdit;
 class QPushButton;
@@ -11,7 +11,7 @@ namespace saldovia {
 class TfrmPracovnyDatum : public TfrmMaleOkno {
     Q_OBJECT
 public:
-    explicit TfrmPracovnyDatum(TfrmHlavny& hlavny);
+    explicit TfrmPracovnyDatum(Kontext& kontext);
 
     void btnUlozitClick();
     void btnZrusitClick();

@@ -1,5 +1,5 @@
-#include "Aplikacia.h"
 #include "Hlavny.h"
+#include "ui/Aplikacia.h"
 
 #include <cstdio>
 #include <unistd.h>

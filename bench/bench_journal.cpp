@@ -1,19 +1,20 @@
 // Times the journal window on a large agenda: opening it right after the agenda was
-// connected (both shared data sets read, the grid set up and first painted), changing
-// the filter and reloading the list, and the window's two statements on their own.
+// connected (the lists counted, the first rows read, the grid set up and first painted),
+// changing the filter, selecting the last row; beside the window's statements run bare on
+// the same connection. Prints the resident memory with the window open.
 //
 // bench_journal [LINES]   (default 100000)
 
 #include "Bench.h"
-#include "app/Aplikacia.h"
 #include "app/Hlavny.h"
 #include "journal/Uctovnydennik.h"
 #include "store/Store.h"
+#include "ui/Aplikacia.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QFile>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -22,35 +23,35 @@ using namespace saldovia;
 
 namespace {
 
-void buildAgenda(const QString& path, int lines) {
-    Store s;
-    s.connectAgenda(path);
-    Transaction tr(s.connection());
-    s.connection().exec(QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006', "
-                                       "NazovFirmy = 'Benchmark, s.r.o.';"));
-    for (int d = 1; d <= 99; ++d)
-        s.connection().execBound(
-            QStringLiteral("INSERT INTO Doklady (Druh, Cislo, Datum, Logo) VALUES ('ID', ?, "
-                           "'15.03.2006', 0);"),
-            {QStringLiteral("ID06%1").arg(d, 2, 10, QChar(u'0'))});
-    const char* accounts[] = {"211  ", "221  ", "311  ", "321  ", "501  ", "604  "};
-    for (int i = 1; i <= lines; ++i) {
-        const QString amount = QStringLiteral("%1,%2").arg(i).arg(i % 100, 2, 10, QChar(u'0'));
-        // every third line is a free line, the others belong to a document
-        const QString doklad =
-            i % 3 == 0 ? QString() : QStringLiteral("ID06%1").arg(i % 99 + 1, 2, 10, QChar(u'0'));
-        s.connection().execBound(
-            QStringLiteral("INSERT INTO UctovnyDennik VALUES (?, '15.03.2006', ?, ?, 'SKK', "
-                           "'1,000', ?, ?, ?, ?);"),
-            {i, doklad, amount, amount, QStringLiteral("Položka účtovného denníka č. %1").arg(i),
-             QString::fromLatin1(accounts[i % 6]), QString::fromLatin1(accounts[(i + 1) % 6])});
-    }
-    tr.commit();
+const QString Stlpce = QStringLiteral(
+    "SELECT UctovnyDennik.Riadok, UctovnyDennik.Datum, UctovnyDennik.Doklad, UctovnyDennik.Popis, "
+    "UctovnyDennik.Suma, UctovnyDennik.MaDat, UctovnyDennik.Dal FROM UctovnyDennik");
+const QString Druhy = QStringLiteral("SELECT UctovnyDennik.Riadok, Doklady.Druh FROM UctovnyDennik "
+                                     "LEFT JOIN Doklady ON Doklady.Cislo = UctovnyDennik.Doklad");
+
+// The window's statements, bare: the row numbers of the list, then one block of rows of
+// each of its two lists (at the start, or at the end of the list).
+double bareStatements(Connection& c, const QString& where, bool end) {
+    QElapsedTimer t;
+    t.start();
+    const ResultSet keys =
+        c.query(QStringLiteral("SELECT UctovnyDennik.Riadok FROM UctovnyDennik") + where +
+                QStringLiteral(";"));
+    QStringList block;
+    const int n = std::min(256, keys.rowCount());
+    for (int i = 0; i < n; ++i)
+        block << keys.text(end ? keys.rowCount() - 1 - i : i, 0);
+    const QString in = QStringLiteral(" WHERE UctovnyDennik.Riadok IN (") + block.join(u',') +
+                       QStringLiteral(") ORDER BY UctovnyDennik.Riadok;");
+    c.query(Druhy + in);
+    c.query(Stlpce + in);
+    return bench::msSince(t);
 }
 
 } // namespace
 
 using bench::msSince;
+using bench::ratio;
 using bench::report;
 
 int main(int argc, char** argv) {
@@ -58,68 +59,77 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     nastavitAplikaciu(app);
-    const int lines = argc > 1 ? std::atoi(argv[1]) : 100000;
+    const int lines = bench::linesArgument(argc, argv, 100000);
     QTemporaryDir dir;
-    const QString path = bench::copyPreparedAgenda(dir);
-
-    QElapsedTimer t;
-    t.start();
-    buildAgenda(path, lines);
-    std::printf("agenda with %d journal lines\n", lines);
-    report("build the agenda", msSince(t));
+    bench::agendaWithJournal(dir, lines);
 
     TfrmHlavny hlavny(dir.path());
     hlavny.FormActivate();
     hlavny.show();
     QApplication::processEvents();
+    Store& s = hlavny.store();
+    const double before = bench::statusMb("VmRSS");
 
     int rows = 0;
+    double shown = 0, filtered = 0, last = 0, resident = 0;
     {
-        t.restart();
+        QElapsedTimer t;
+        t.start();
         TfrmUctovnyDennik okno(hlavny);
         const double created = msSince(t);
         okno.show();
         QApplication::processEvents();
-        const double shown = msSince(t);
-        rows = hlavny.store().qryUctovnyDennik.recordCount();
+        shown = msSince(t);
+        rows = s.qryUctovnyDennik.recordCount();
         report("open the window, cold (created)", created);
-        report("open the window, cold (shown, painted)", shown);
-        std::printf("  rows listed: %d\n", rows);
+        std::printf("  rows listed: %d, rows held: %d\n", rows, s.qryUctovnyDennik.rowsHeld());
+        resident = bench::statusMb("VmRSS");
 
         t.restart();
         okno.cbFilter->setCurrentIndex(
             okno.cbFilter->findText(QStringLiteral("211"), Qt::MatchStartsWith));
         QApplication::processEvents();
-        report("filter on account 211", msSince(t));
-        std::printf("  rows listed: %d\n", hlavny.store().qryUctovnyDennik.recordCount());
+        filtered = msSince(t);
+        std::printf("  rows listed with the filter: %d\n", s.qryUctovnyDennik.recordCount());
 
         t.restart();
         okno.cbFilter->setCurrentIndex(0);
         okno.vybrat(lines);
         QApplication::processEvents();
-        report("filter off, last row selected", msSince(t));
+        last = msSince(t);
+        std::printf("  selected row: %d, shows Riadok %s\n", okno.DBGrid->currentIndex().row() + 1,
+                    qPrintable(s.qryUctovnyDennik.text(QStringLiteral("Riadok"))));
         okno.hide();
     }
-    {
-        // the window's two statements on their own, on a warm page cache
-        Store& s = hlavny.store();
-        s.qryUctovnyDennik.close();
-        s.qryDoklady.close();
-        t.restart();
-        s.qryUctovnyDennik.setSQL(QStringLiteral(
-            "SELECT UctovnyDennik.Riadok, UctovnyDennik.Datum, UctovnyDennik.Doklad, "
-            "UctovnyDennik.Popis, UctovnyDennik.Suma, UctovnyDennik.MaDat, UctovnyDennik.Dal "
-            "FROM UctovnyDennik ORDER BY Riadok;"));
-        s.qryUctovnyDennik.open();
-        report("  read the list (qryUctovnyDennik)", msSince(t));
-        t.restart();
-        s.qryDoklady.setSQL(QStringLiteral(
-            "SELECT UctovnyDennik.Riadok, Doklady.Druh FROM UctovnyDennik LEFT JOIN Doklady ON "
-            "Doklady.Cislo = UctovnyDennik.Doklad ORDER BY Riadok;"));
-        s.qryDoklady.open();
-        report("  read the kinds (qryDoklady)", msSince(t));
-        s.qryUctovnyDennik.close();
-        s.qryDoklady.close();
+    const double peak = bench::statusMb("VmHWM");
+
+    // the window's statements on their own, on the same connection and page cache
+    Connection& c = s.connection();
+    const double bare = bareStatements(c, {}, false);
+    const QString where =
+        QStringLiteral(" WHERE %1 OR %2")
+            .arg(sqlAccountEquals(QStringLiteral("UctovnyDennik.MaDat"), QStringLiteral("211")),
+                 sqlAccountEquals(QStringLiteral("UctovnyDennik.Dal"), QStringLiteral("211")));
+    const double bareFilter = bareStatements(c, where, false);
+    const double bareEnd = bareStatements(c, {}, true);
+    report("  bare: row numbers and first rows", bare);
+    report("  bare: the same with the filter", bareFilter);
+    report("  bare: row numbers and last rows", bareEnd);
+
+    ratio("journal window shown, painted", shown, "its bare statements", bare);
+    ratio("journal window: filter on account 211", filtered, "its bare statements", bareFilter);
+    ratio("journal window: filter off, last row selected", last, "its bare statements", bareEnd);
+    bench::figure("journal window: resident with it shown", resident, "MB");
+    bench::figure("journal window: grown by opening it", resident - before, "MB");
+    bench::figure("journal window: peak resident of the run", peak, "MB");
+
+    if (lines <= 100000) {
+        // the statements as the window ran them before it read on demand: every row whole
+        QElapsedTimer t;
+        t.start();
+        c.query(Stlpce + QStringLiteral(" ORDER BY Riadok;"));
+        c.query(Druhy + QStringLiteral(" ORDER BY Riadok;"));
+        report("  for comparison: both lists read whole", msSince(t));
     }
 
     hlavny.OdpojitDatabazu();

@@ -1,14 +1,15 @@
 #include "Doklad.h"
 
 #include "Cislovanie.h"
-#include "Mriezka.h"
-#include "Ovladace.h"
-#include "app/Dialogs.h"
-#include "app/Hlavny.h"
+#include "edits/Upravy.h"
 #include "journal/Polozkauctovnehodennika.h"
 #include "settings/Agendanastavenie.h"
 #include "settings/Logo.h"
 #include "store/Values.h"
+#include "ui/Dialogs.h"
+#include "ui/Kontext.h"
+#include "ui/Mriezka.h"
+#include "ui/Ovladace.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -32,20 +33,20 @@ const QString Pomocny = QStringLiteral("UctovnyDennikPomocny");
 
 } // namespace
 
-QString cisloNovehoDokladu(TfrmHlavny& hlavny, QWidget* parent) {
-    const DataSet& druh = hlavny.store().qryAgendaPrisposobenie;
+QString cisloNovehoDokladu(Kontext& kontext, QWidget* parent) {
+    const DataSet& druh = kontext.store().qryAgendaPrisposobenie;
     const QString kod = druh.text(QStringLiteral("Kod"));
-    hlavny.SQL(QStringLiteral("SELECT Cislo FROM Doklady WHERE Druh = %1 ORDER BY Cislo;")
-                   .arg(sqlText(kod)));
+    kontext.SQL(QStringLiteral("SELECT Cislo FROM Doklady WHERE Druh = %1 ORDER BY Cislo;")
+                    .arg(sqlText(kod)));
     QStringList existujuce;
-    const ResultSet& r = hlavny.ADOQuery().rows();
+    const ResultSet& r = kontext.ADOQuery().rows();
     for (int i = 0; i < r.rowCount(); ++i)
         existujuce << r.text(i, r.requireColumn(QStringLiteral("Cislo")));
     const auto cislo = dalsieCisloDokladu(
-        druh.text(QStringLiteral("Prefix")), hlavny.uctovnyRok(), existujuce,
-        [&hlavny](const QString& c) {
-            return hlavny.SQL(QStringLiteral("SELECT Cislo FROM Doklady WHERE Cislo = %1;")
-                                  .arg(sqlText(c))) > 0;
+        druh.text(QStringLiteral("Prefix")), kontext.uctovnyRok(), existujuce,
+        [&kontext](const QString& c) {
+            return kontext.SQL(QStringLiteral("SELECT Cislo FROM Doklady WHERE Cislo = %1;")
+                                   .arg(sqlText(c))) > 0;
         });
     if (!cislo) {
         showError(parent, QStringLiteral("Chyba"),
@@ -56,8 +57,8 @@ QString cisloNovehoDokladu(TfrmHlavny& hlavny, QWidget* parent) {
     return *cislo;
 }
 
-void zobrazitLogo(TfrmHlavny& hlavny, QLabel* obrazok, const QString& cislo) {
-    const QImage logo = NacitatLogo(hlavny.store(), cislo);
+void zobrazitLogo(Kontext& kontext, QLabel* obrazok, const QString& cislo) {
+    const QImage logo = NacitatLogo(kontext.store(), cislo);
     if (logo.isNull()) {
         obrazok->clear();
         return;
@@ -68,22 +69,10 @@ void zobrazitLogo(TfrmHlavny& hlavny, QLabel* obrazok, const QString& cislo) {
     obrazok->setPixmap(p);
 }
 
-QDate zaciatokRoka(TfrmHlavny& hlavny) {
-    bool ok = false;
-    const int rok = hlavny.uctovnyRok().toInt(&ok);
-    return ok ? QDate(rok, 1, 1) : QDate();
-}
-
-QDate koniecRoka(TfrmHlavny& hlavny) {
-    bool ok = false;
-    const int rok = hlavny.uctovnyRok().toInt(&ok);
-    return ok ? QDate(rok, 12, 31) : QDate();
-}
-
-TfrmDoklad::TfrmDoklad(TfrmHlavny& h)
-    : TfrmCeleOkno(h, QStringLiteral("TfrmDoklad"),
-                   h.store().qryAgendaPrisposobenie.text(QStringLiteral("Doklad")), 9) {
-    kod_ = hlavny.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
+TfrmDoklad::TfrmDoklad(Kontext& k)
+    : TfrmCeleOkno(k, QStringLiteral("TfrmDoklad"),
+                   k.store().qryAgendaPrisposobenie.text(QStringLiteral("Doklad")), 9) {
+    kod_ = kontext.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
 
     edtCisloDokladu = pole(QStringLiteral("edtCisloDokladu"), 50);
     edtCisloDokladu->setEnabled(false);
@@ -111,9 +100,6 @@ TfrmDoklad::TfrmDoklad(TfrmHlavny& h)
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setFixedSize(110, 64);
     imgLogo->setAlignment(Qt::AlignCenter);
-    lblLogo = new QLabel;
-    lblLogo->setObjectName(QStringLiteral("lblLogo"));
-    lblLogo->hide();
     btnNastavit = tlacidlo(QStringLiteral("btnNastavit"), QStringLiteral("Na&staviť"));
 
     auto* adresa = new QHBoxLayout;
@@ -145,11 +131,10 @@ TfrmDoklad::TfrmDoklad(TfrmHlavny& h)
     identifikacia->setContentsMargins(8, 4, 8, 4);
     identifikacia->addLayout(udaje, 1);
     identifikacia->addLayout(vpravo);
-    identifikacia->addWidget(lblLogo);
 
     gbPolozky = new QGroupBox(QStringLiteral("Položky účtovného denníka"));
     gbPolozky->setObjectName(QStringLiteral("gbPolozky"));
-    DBGrid = new TMriezka(hlavny.store().qryDokladyPolozky, this);
+    DBGrid = new TMriezka(kontext.store().qryDokladyPolozky, this);
     btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"));
     btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("U&praviť"));
     btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"));
@@ -224,72 +209,60 @@ TfrmDoklad::TfrmDoklad(TfrmHlavny& h)
 
     // FormCreate
     NacitatIdentifikaciu();
-    const QDate od = zaciatokRoka(hlavny), po = koniecRoka(hlavny);
-    if (od.isValid())
-        dtpDatum->setDateRange(od, po);
-    if (const auto datum = dateFromText(hlavny.pracovnyDatum()))
+    if (const auto rok = upravy::rozsahRoka(kontext.uctovnyRok()))
+        dtpDatum->setDateRange(rok->first, rok->second);
+    if (const auto datum = dateFromText(kontext.pracovnyDatum()))
         dtpDatum->setDate(*datum);
-    edtVystavil->setText(hlavny.tblAgendaNastavenie().text(QStringLiteral("MenoUzivatela")));
-    if (!hlavny.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    edtVystavil->setText(kontext.tblAgendaNastavenie().text(QStringLiteral("MenoUzivatela")));
+    if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
         btnUlozit->setEnabled(false);
     btnZrusit->setFocus();
 }
 
 void TfrmDoklad::NacitatIdentifikaciu() {
-    const SettingsRow& s = hlavny.tblAgendaNastavenie();
-    const QString logo = s.text(QStringLiteral("Logo"));
-    lblLogo->setText(logo.isEmpty() ? QStringLiteral("0") : logo);
-    zobrazitLogo(hlavny, imgLogo, logo);
+    identita_ = IdentitaFirmy::zNastavenia(kontext.tblAgendaNastavenie());
+    zobrazitIdentitu();
+}
+
+void TfrmDoklad::zobrazitIdentitu() {
+    zobrazitLogo(kontext, imgLogo, identita_.Logo);
     // each label is named after its column: lblNazovFirmy shows NazovFirmy
     for (QLabel* l : {lblNazovFirmy, lblSidloUlica, lblSidloPSC, lblSidloMesto, lblSidloStat,
                       lblICO, lblDIC, lblICDPH})
-        l->setText(s.text(l->objectName().mid(3)));
+        l->setText(identita_.hodnota(l->objectName().mid(3)));
 }
 
 QString TfrmDoklad::Otvorit(const QString& cislo) {
     const std::unique_ptr<TfrmDoklad> uvolnit(this);
     cislo_ = cislo;
     if (cislo.isEmpty()) {
-        cislo_ = cisloNovehoDokladu(hlavny, this);
+        cislo_ = cisloNovehoDokladu(kontext, this);
         if (cislo_.isEmpty())
             return {};
     } else {
-        if (hlavny.SQL(
+        if (kontext.SQL(
                 QStringLiteral("SELECT * FROM Doklady WHERE Cislo = %1;").arg(sqlText(cislo))) == 0)
             throw DbError(QStringLiteral("Doklad %1 sa nenašiel.").arg(cislo));
-        const GeneralQuery& q = hlavny.ADOQuery();
+        const GeneralQuery& q = kontext.ADOQuery();
         if (const auto d = dateFromText(q.text(QStringLiteral("Datum"))))
             dtpDatum->setDate(*d);
         edtPopis->setText(q.text(QStringLiteral("Popis")));
         edtVystavil->setText(q.text(QStringLiteral("Vystavil")));
-        lblNazovFirmy->setText(q.text(QStringLiteral("NazovFirmy")));
-        lblSidloUlica->setText(q.text(QStringLiteral("SidloUlica")));
-        lblSidloPSC->setText(q.text(QStringLiteral("SidloPSC")));
-        lblSidloMesto->setText(q.text(QStringLiteral("SidloMesto")));
-        lblSidloStat->setText(q.text(QStringLiteral("SidloStat")));
-        lblICO->setText(q.text(QStringLiteral("ICO")));
-        lblDIC->setText(q.text(QStringLiteral("DIC")));
-        lblICDPH->setText(q.text(QStringLiteral("ICDPH")));
-        const QString logo = q.text(QStringLiteral("Logo"));
-        lblLogo->setText(logo);
-        zobrazitLogo(hlavny, imgLogo, logo);
+        identita_ = IdentitaFirmy::zDokladu(q.rows());
+        zobrazitIdentitu();
     }
     edtCisloDokladu->setText(cislo_);
 
-    // FormShow: the scratch table holds this document's journal lines.
-    hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny;"));
-    hlavny.SQL(QStringLiteral("INSERT INTO UctovnyDennikPomocny SELECT * FROM UctovnyDennik WHERE "
-                              "Doklad = %1;")
-                   .arg(sqlText(cislo_)));
+    // The scratch table holds this document's journal lines until the editor closes.
+    relacia_.emplace(kontext.store(), cislo_, false);
     NastavitZoznam();
     exec();
-    // FormClose: whatever was not saved is discarded.
-    hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny;"));
+    relacia_.reset();
     return Result;
 }
 
 void TfrmDoklad::NastavitZoznam() {
-    DataSet& q = hlavny.store().qryDokladyPolozky;
+    DataSet& q = kontext.store().qryDokladyPolozky;
     q.close();
     q.setSQL(QStringLiteral("SELECT Riadok, Datum, Popis, Suma, MaDat, Dal FROM "
                             "UctovnyDennikPomocny ORDER BY Riadok;"));
@@ -321,27 +294,27 @@ void TfrmDoklad::DBGridDblClick() {
 }
 
 void TfrmDoklad::btnNastavitClick() {
-    hlavny.otvoritOkno(new TfrmAgendaNastavenie(hlavny));
-    hlavny.setWindowTitle(windowTitle());
+    kontext.otvoritOkno(new TfrmAgendaNastavenie(kontext));
+    kontext.nastavitTitulok(windowTitle());
     NacitatIdentifikaciu();
 }
 
 void TfrmDoklad::btnPridatClick() {
-    const int r = (new TfrmPolozkaUctovnehoDennika(hlavny))
+    const int r = (new TfrmPolozkaUctovnehoDennika(kontext))
                       ->Otvorit(0, Pomocny, cislo_, dateToText(dtpDatum->date()), edtPopis->text());
     if (r == -1)
         return;
     NastavitZoznam();
-    DBGrid->vybrat(hlavny.store().qryDokladyPolozky.recordCount());
+    DBGrid->vybrat(kontext.store().qryDokladyPolozky.recordCount());
 }
 
 void TfrmDoklad::btnUpravitClick() {
-    DataSet& q = hlavny.store().qryDokladyPolozky;
+    DataSet& q = kontext.store().qryDokladyPolozky;
     if (prazdny_)
         return;
     const int pozicia = DBGrid->pozicia();
     const auto riadok = static_cast<int>(q.integer(QStringLiteral("Riadok")));
-    const int r = (new TfrmPolozkaUctovnehoDennika(hlavny))->Otvorit(riadok, Pomocny, {}, {}, {});
+    const int r = (new TfrmPolozkaUctovnehoDennika(kontext))->Otvorit(riadok, Pomocny, {}, {}, {});
     if (r == -1)
         return;
     NastavitZoznam();
@@ -349,11 +322,11 @@ void TfrmDoklad::btnUpravitClick() {
 }
 
 void TfrmDoklad::btnOdstranitClick() {
-    DataSet& q = hlavny.store().qryDokladyPolozky;
+    DataSet& q = kontext.store().qryDokladyPolozky;
     if (prazdny_)
         return;
-    hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;")
-                   .arg(q.integer(QStringLiteral("Riadok"))));
+    kontext.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;")
+                    .arg(q.integer(QStringLiteral("Riadok"))));
     const int pozicia = DBGrid->pozicia();
     NastavitZoznam();
     DBGrid->vybrat(pozicia);
@@ -363,43 +336,16 @@ void TfrmDoklad::btnUlozitClick() {
     // A finished exam is frozen: nothing is saved even if the command were reached.
     if (!btnUlozit->isEnabled())
         return;
-    if (lblLogo->text().isEmpty())
-        lblLogo->setText(QStringLiteral("0"));
-    bool ok = false;
-    const qint64 logo = lblLogo->text().toLongLong(&ok);
-    if (!ok)
-        throw DbError(QStringLiteral("'%1' nie je platné číslo loga.").arg(lblLogo->text()));
-    const QString c = sqlText(cislo_);
-    {
-        // The document is replaced whole or not at all.
-        Transaction t(hlavny.store().connection());
-        hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennik WHERE Doklad = %1;").arg(c));
-        hlavny.SQL(QStringLiteral("INSERT INTO UctovnyDennik SELECT * FROM UctovnyDennikPomocny;"));
-        hlavny.SQL(QStringLiteral("DELETE FROM Doklady WHERE Cislo = %1;").arg(c));
-        const QStringList hodnoty = {
-            kod_,
-            cislo_,
-            dateToText(dtpDatum->date()),
-            edtPopis->text(),
-            lblNazovFirmy->text(),
-            lblSidloUlica->text(),
-            lblSidloPSC->text(),
-            lblSidloMesto->text(),
-            lblSidloStat->text(),
-            lblICO->text(),
-            lblDIC->text(),
-            lblICDPH->text(),
-            edtVystavil->text(),
-        };
-        QStringList texty;
-        for (const QString& h : hodnoty)
-            texty << sqlText(h);
-        hlavny.SQL(QStringLiteral("INSERT INTO Doklady (Druh,Cislo,Datum,Popis,NazovFirmy,"
-                                  "SidloUlica,SidloPSC,SidloMesto,SidloStat,ICO,DIC,ICDPH,"
-                                  "Vystavil,Logo) VALUES (%1,%2);")
-                       .arg(texty.join(QLatin1Char(',')), QString::number(logo)));
-        t.commit();
-    }
+    const qint64 logo = identita_.cisloLoga();
+    RelaciaDokladu::Hlavicka h;
+    h.pridat(QStringLiteral("Druh"), kod_);
+    h.pridat(QStringLiteral("Cislo"), cislo_);
+    h.pridat(QStringLiteral("Datum"), dateToText(dtpDatum->date()));
+    h.pridat(QStringLiteral("Popis"), edtPopis->text());
+    for (const QString& stlpec : IdentitaFirmy::stlpceAdresy())
+        h.pridat(stlpec, identita_.hodnota(stlpec));
+    h.pridat(QStringLiteral("Vystavil"), edtVystavil->text());
+    relacia_->ulozit(h, logo);
     Result = cislo_;
     accept();
 }

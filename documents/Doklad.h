@@ -1,6 +1,10 @@
 #pragma once
 
-#include "app/Okna.h"
+#include "edits/IdentitaFirmy.h"
+#include "edits/RelaciaDokladu.h"
+#include "ui/Okna.h"
+
+#include <optional>
 
 class QAction;
 class QDateEdit;
@@ -16,14 +20,10 @@ class TMriezka;
 
 // The number of a new document of the kind on which qryAgendaPrisposobenie stands, or ""
 // after telling the user that the kind has its 99 documents already.
-QString cisloNovehoDokladu(TfrmHlavny& hlavny, QWidget* parent);
+QString cisloNovehoDokladu(Kontext& kontext, QWidget* parent);
 
 // Shows logo number `cislo` ("" or "0": none) in `obrazok`, scaled down to fit.
-void zobrazitLogo(TfrmHlavny& hlavny, QLabel* obrazok, const QString& cislo);
-
-// The accounting year's first and last day; invalid dates when the year is not set.
-QDate zaciatokRoka(TfrmHlavny& hlavny);
-QDate koniecRoka(TfrmHlavny& hlavny);
+void zobrazitLogo(Kontext& kontext, QLabel* obrazok, const QString& cislo);
 
 // The editor of simple documents (ID, SP, SV, SR, BV): the header, the company identity
 // taken when the document is written and the document's journal lines, which are edited
@@ -31,7 +31,7 @@ QDate koniecRoka(TfrmHlavny& hlavny);
 class TfrmDoklad : public TfrmCeleOkno {
     Q_OBJECT
 public:
-    explicit TfrmDoklad(TfrmHlavny& hlavny);
+    explicit TfrmDoklad(Kontext& kontext);
 
     // Opens document `cislo` ("" for a new one of the current kind), shows the window
     // modally and frees it. Returns the number of the saved document, or "" when nothing
@@ -40,6 +40,8 @@ public:
 
     void NastavitZoznam();
     void NacitatIdentifikaciu();
+    // Shows identita_ in the labels and the logo.
+    void zobrazitIdentitu();
     void btnNastavitClick();
     void btnPridatClick();
     void btnUpravitClick();
@@ -62,7 +64,6 @@ public:
     QLabel* lblDIC;
     QLabel* lblICDPH;
     QLabel* imgLogo;
-    QLabel* lblLogo;
     QPushButton* btnNastavit;
     QGroupBox* gbPolozky;
     TMriezka* DBGrid;
@@ -79,6 +80,9 @@ public:
 private:
     QString kod_;
     QString cislo_;
+    // The identity the document carries: shown in the labels, saved with the document.
+    IdentitaFirmy identita_;
+    std::optional<RelaciaDokladu> relacia_;
     QString Result;
     bool prazdny_ = true;
 };

@@ -1,13 +1,14 @@
 #include "Doklad2.h"
 
 #include "Doklad.h"
-#include "Mriezka.h"
-#include "Ovladace.h"
 #include "Polozkadokladu.h"
-#include "app/Dialogs.h"
-#include "app/Hlavny.h"
+#include "edits/Upravy.h"
 #include "settings/Agendanastavenie.h"
 #include "store/Values.h"
+#include "ui/Dialogs.h"
+#include "ui/Kontext.h"
+#include "ui/Mriezka.h"
+#include "ui/Ovladace.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -85,10 +86,10 @@ const QString DphRiadku = QStringLiteral(
 
 } // namespace
 
-TfrmDoklad2::TfrmDoklad2(TfrmHlavny& h)
-    : TfrmCeleOkno(h, QStringLiteral("TfrmDoklad2"),
-                   h.store().qryAgendaPrisposobenie.text(QStringLiteral("Doklad")), 9) {
-    kod_ = hlavny.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
+TfrmDoklad2::TfrmDoklad2(Kontext& k)
+    : TfrmCeleOkno(k, QStringLiteral("TfrmDoklad2"),
+                   k.store().qryAgendaPrisposobenie.text(QStringLiteral("Doklad")), 9) {
+    kod_ = kontext.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
 
     edtCisloDokladu = pole(QStringLiteral("edtCisloDokladu"), 50);
     edtCisloDokladu->setEnabled(false);
@@ -187,9 +188,6 @@ TfrmDoklad2::TfrmDoklad2(TfrmHlavny& h)
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setFixedSize(84, 52);
     imgLogo->setAlignment(Qt::AlignCenter);
-    lblLogo = new QLabel;
-    lblLogo->setObjectName(QStringLiteral("lblLogo"));
-    lblLogo->hide();
     btnNastavit = tlacidlo(QStringLiteral("btnNastavit"), QStringLiteral("Na&staviť"));
     // The identity on the left, the logo and "Nastaviť" on the right.
     auto* adresa = new QHBoxLayout;
@@ -230,7 +228,6 @@ TfrmDoklad2::TfrmDoklad2(TfrmHlavny& h)
     auto* hornaCast = new QHBoxLayout;
     hornaCast->addLayout(identita, 1);
     hornaCast->addLayout(logoStlpec);
-    hornaCast->addWidget(lblLogo);
     auto* vlastna = new QVBoxLayout(tsDodavatel);
     vlastna->setContentsMargins(6, 4, 6, 4);
     vlastna->setSpacing(2);
@@ -292,7 +289,7 @@ TfrmDoklad2::TfrmDoklad2(TfrmHlavny& h)
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
     tsPolozky = zalozka(QStringLiteral("tsPolozky"));
     tsSumar = zalozka(QStringLiteral("tsSumar"));
-    DBGrid = new TMriezka(hlavny.store().qryDokladyPolozky, this);
+    DBGrid = new TMriezka(kontext.store().qryDokladyPolozky, this);
     auto* polozky = new QVBoxLayout(tsPolozky);
     polozky->setContentsMargins(2, 2, 2, 2);
     polozky->addWidget(DBGrid);
@@ -432,49 +429,50 @@ TfrmDoklad2::TfrmDoklad2(TfrmHlavny& h)
 
     // FormCreate
     NacitatIdentifikaciu();
-    const QDate od = zaciatokRoka(hlavny), po = koniecRoka(hlavny);
-    for (QDateEdit* d : {dtpDatum, dtpDatum2, dtpDatum3})
-        if (od.isValid())
-            d->setDateRange(od, po);
-    if (const auto dnes = dateFromText(hlavny.pracovnyDatum())) {
+    if (const auto rok = upravy::rozsahRoka(kontext.uctovnyRok()))
+        for (QDateEdit* d : {dtpDatum, dtpDatum2, dtpDatum3})
+            d->setDateRange(rok->first, rok->second);
+    if (const auto dnes = dateFromText(kontext.pracovnyDatum())) {
         dtpDatum->setDate(*dnes);
         dtpDatum2->setDate(*dnes);
         // Within the accounting year: the picker holds the last day at most.
         dtpDatum3->setDate(dnes->addDays(14));
     }
-    edtVystavil->setText(hlavny.tblAgendaNastavenie().text(QStringLiteral("MenoUzivatela")));
+    edtVystavil->setText(kontext.tblAgendaNastavenie().text(QStringLiteral("MenoUzivatela")));
     if (kod_ == QLatin1String("FP") || kod_ == QLatin1String("PV")) {
         PageControl->setTabText(PageControl->indexOf(tsDodavatel), QStringLiteral("Odberateľ"));
         PageControl->setTabText(PageControl->indexOf(tsOdberatel), QStringLiteral("Dodávateľ"));
     }
-    if (!hlavny.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
         btnUlozit->setEnabled(false);
     btnZrusit->setFocus();
 }
 
 void TfrmDoklad2::NacitatIdentifikaciu() {
-    const SettingsRow& s = hlavny.tblAgendaNastavenie();
-    const QString logo = s.text(QStringLiteral("Logo"));
-    lblLogo->setText(logo.isEmpty() ? QStringLiteral("0") : logo);
-    zobrazitLogo(hlavny, imgLogo, logo);
+    identita_ = IdentitaFirmy::zNastavenia(kontext.tblAgendaNastavenie());
+    zobrazitIdentitu();
+}
+
+void TfrmDoklad2::zobrazitIdentitu() {
+    zobrazitLogo(kontext, imgLogo, identita_.Logo);
     for (QLabel* l :
          {lblNazovFirmy, lblSidloUlica, lblSidloPSC, lblSidloMesto, lblSidloStat, lblICO, lblDIC,
           lblICDPH, lblTelefon, lblFax, lblMobil, lblEmail, lblWeb, lblUcet, lblIBAN, lblSWIFT})
-        l->setText(s.text(l->objectName().mid(3)));
+        l->setText(identita_.hodnota(l->objectName().mid(3)));
 }
 
 QString TfrmDoklad2::Otvorit(const QString& cislo) {
     const std::unique_ptr<TfrmDoklad2> uvolnit(this);
     cislo_ = cislo;
     if (cislo.isEmpty()) {
-        cislo_ = cisloNovehoDokladu(hlavny, this);
+        cislo_ = cisloNovehoDokladu(kontext, this);
         if (cislo_.isEmpty())
             return {};
     } else {
-        if (hlavny.SQL(
+        if (kontext.SQL(
                 QStringLiteral("SELECT * FROM Doklady WHERE Cislo = %1;").arg(sqlText(cislo))) == 0)
             throw DbError(QStringLiteral("Doklad %1 sa nenašiel.").arg(cislo));
-        const GeneralQuery& q = hlavny.ADOQuery();
+        const GeneralQuery& q = kontext.ADOQuery();
         const std::pair<const char*, QDateEdit*> datumy[] = {
             {"Datum", dtpDatum}, {"Datum2", dtpDatum2}, {"Datum3", dtpDatum3}};
         for (const auto& [stlpec, d] : datumy)
@@ -482,43 +480,27 @@ QString TfrmDoklad2::Otvorit(const QString& cislo) {
                 d->setDate(*hodnota);
         for (QLineEdit* e : {edtPopis, edtVystavil, edtSchvalil, edtPrijal})
             e->setText(q.text(e->objectName().mid(3)));
-        for (QLabel* l : {lblNazovFirmy, lblSidloUlica, lblSidloPSC, lblSidloMesto, lblSidloStat,
-                          lblICO, lblDIC, lblICDPH, lblTelefon, lblFax, lblMobil, lblEmail, lblWeb,
-                          lblUcet, lblIBAN, lblSWIFT})
-            l->setText(q.text(l->objectName().mid(3)));
         for (QLineEdit* e : {edtNazovFirmy, edtSidloUlica, edtSidloPSC, edtSidloMesto, edtSidloStat,
                              edtICO, edtDIC, edtICDPH})
             e->setText(q.text(e->objectName().mid(3) + QLatin1Char('2')));
         cbSposobPlatby->setEditText(q.text(QStringLiteral("SposobPlatby")));
         cbSposobDopravy->setEditText(q.text(QStringLiteral("SposobDopravy")));
-        const QString logo = q.text(QStringLiteral("Logo"));
-        lblLogo->setText(logo);
-        zobrazitLogo(hlavny, imgLogo, logo);
+        identita_ = IdentitaFirmy::zDokladu(q.rows());
+        zobrazitIdentitu();
     }
     edtCisloDokladu->setText(cislo_);
 
-    // FormShow: the scratch tables hold this document's lines and postings.
-    const QString c = sqlText(cislo_);
-    hlavny.SQL(QStringLiteral("DELETE FROM DokladyPolozkyPomocne;"));
-    hlavny.SQL(
-        QStringLiteral("INSERT INTO DokladyPolozkyPomocne SELECT * FROM DokladyPolozky WHERE "
-                       "Doklad = %1;")
-            .arg(c));
-    hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny;"));
-    hlavny.SQL(QStringLiteral("INSERT INTO UctovnyDennikPomocny SELECT * FROM UctovnyDennik WHERE "
-                              "Doklad = %1;")
-                   .arg(c));
+    // The scratch tables hold this document's lines and postings until the editor closes.
+    relacia_.emplace(kontext.store(), cislo_, true);
     NastavitZoznam();
     plnim_ = false;
     exec();
-    // FormClose: whatever was not saved is discarded.
-    hlavny.SQL(QStringLiteral("DELETE FROM DokladyPolozkyPomocne;"));
-    hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny;"));
+    relacia_.reset();
     return Result;
 }
 
 void TfrmDoklad2::NastavitZoznam() {
-    DataSet& q = hlavny.store().qryDokladyPolozky;
+    DataSet& q = kontext.store().qryDokladyPolozky;
     q.close();
     q.setSQL(
         QStringLiteral(
@@ -539,12 +521,12 @@ void TfrmDoklad2::NastavitZoznam() {
         {QStringLiteral("Spolu"), QStringLiteral("Spolu"), vpravo, 61, stred},
     });
 
-    lblSadzbaDPHZakladna->setText(hlavny.tblAgendaNastavenie().text(QStringLiteral("SadzbaDPH")) +
+    lblSadzbaDPHZakladna->setText(kontext.tblAgendaNastavenie().text(QStringLiteral("SadzbaDPH")) +
                                   QStringLiteral("%"));
     for (QLabel* l : {lblZakladNulova, lblDPHNulova, lblSpoluNulova, lblZakladZakladna,
                       lblDPHZakladna, lblSpoluZakladna, lblSpoluUplne})
         l->setText(QStringLiteral("0,00"));
-    hlavny.SQL(
+    kontext.SQL(
         QStringLiteral("SELECT DokladyPolozkyPomocne.SadzbaDPH AS SadzbaDPH, "
                        "SUCET(UctovnyDennikPomocny.Suma) AS SumOfZaklad, SUCET(%1) AS "
                        "SumOfDPH, SUCET(DokladyPolozkyPomocne.Cena) AS SumOfSpolu%2 GROUP BY "
@@ -553,7 +535,7 @@ void TfrmDoklad2::NastavitZoznam() {
     // Lines at a former agenda rate count with the lines at the present one, so that the
     // totals cover every line.
     Amount zaklad[2], dph[2], spolu[2];
-    const ResultSet& r = hlavny.ADOQuery().rows();
+    const ResultSet& r = kontext.ADOQuery().rows();
     for (int i = 0; i < r.rowCount(); ++i) {
         const int k =
             r.text(i, r.requireColumn(QStringLiteral("SadzbaDPH"))) == QLatin1String("0") ? 0 : 1;
@@ -581,7 +563,7 @@ void TfrmDoklad2::NastavitZoznam() {
 }
 
 void TfrmDoklad2::NastavitTlacidla() {
-    DataSet& q = hlavny.store().qryDokladyPolozky;
+    DataSet& q = kontext.store().qryDokladyPolozky;
     prazdny_ = !q.isOpen() || q.text(QStringLiteral("Cislo")).isEmpty();
     const bool upravit = !prazdny_ && PageControl2->currentWidget() != tsSumar;
     btnUpravit->setEnabled(upravit);
@@ -603,33 +585,33 @@ void TfrmDoklad2::DBGridDblClick() {
 }
 
 void TfrmDoklad2::btnNastavitClick() {
-    hlavny.otvoritOkno(new TfrmAgendaNastavenie(hlavny));
-    hlavny.setWindowTitle(windowTitle());
+    kontext.otvoritOkno(new TfrmAgendaNastavenie(kontext));
+    kontext.nastavitTitulok(windowTitle());
     NacitatIdentifikaciu();
 }
 
 void TfrmDoklad2::dtpDatumChange() {
     if (plnim_)
         return;
-    hlavny.SQL(QStringLiteral("UPDATE UctovnyDennikPomocny SET Datum = %1 WHERE Doklad = %2;")
-                   .arg(sqlText(dateToText(dtpDatum->date())), sqlText(cislo_)));
+    kontext.SQL(QStringLiteral("UPDATE UctovnyDennikPomocny SET Datum = %1 WHERE Doklad = %2;")
+                    .arg(sqlText(dateToText(dtpDatum->date())), sqlText(cislo_)));
 }
 
 void TfrmDoklad2::btnPridatClick() {
-    const int r = (new TfrmPolozkaDokladu(hlavny))
+    const int r = (new TfrmPolozkaDokladu(kontext))
                       ->Otvorit(0, cislo_, dateToText(dtpDatum->date()), edtPopis->text());
     if (r == -1)
         return;
     NastavitZoznam();
-    DBGrid->vybrat(hlavny.store().qryDokladyPolozky.recordCount());
+    DBGrid->vybrat(kontext.store().qryDokladyPolozky.recordCount());
 }
 
 void TfrmDoklad2::btnUpravitClick() {
-    DataSet& q = hlavny.store().qryDokladyPolozky;
+    DataSet& q = kontext.store().qryDokladyPolozky;
     if (prazdny_)
         return;
     const int pozicia = DBGrid->pozicia();
-    const int r = (new TfrmPolozkaDokladu(hlavny))
+    const int r = (new TfrmPolozkaDokladu(kontext))
                       ->Otvorit(static_cast<int>(q.integer(QStringLiteral("Cislo"))), cislo_,
                                 dateToText(dtpDatum->date()), edtPopis->text());
     if (r == -1)
@@ -639,22 +621,22 @@ void TfrmDoklad2::btnUpravitClick() {
 }
 
 void TfrmDoklad2::btnOdstranitClick() {
-    DataSet& q = hlavny.store().qryDokladyPolozky;
+    DataSet& q = kontext.store().qryDokladyPolozky;
     if (prazdny_)
         return;
     const qint64 cislo = q.integer(QStringLiteral("Cislo"));
-    hlavny.SQL(QStringLiteral("SELECT * FROM DokladyPolozkyPomocne WHERE Cislo = %1;").arg(cislo));
-    const QString riadok = hlavny.ADOQuery().text(QStringLiteral("Riadok"));
-    const QString riadokDPH = hlavny.ADOQuery().text(QStringLiteral("RiadokDPH"));
+    kontext.SQL(QStringLiteral("SELECT * FROM DokladyPolozkyPomocne WHERE Cislo = %1;").arg(cislo));
+    const QString riadok = kontext.ADOQuery().text(QStringLiteral("Riadok"));
+    const QString riadokDPH = kontext.ADOQuery().text(QStringLiteral("RiadokDPH"));
     {
-        Transaction t(hlavny.store().connection());
+        Transaction t(kontext.store().connection());
         if (!riadok.isEmpty())
-            hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;")
-                           .arg(riadok.toLongLong()));
+            kontext.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;")
+                            .arg(riadok.toLongLong()));
         if (!riadokDPH.isEmpty())
-            hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;")
-                           .arg(riadokDPH.toLongLong()));
-        hlavny.SQL(
+            kontext.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;")
+                            .arg(riadokDPH.toLongLong()));
+        kontext.SQL(
             QStringLiteral("DELETE FROM DokladyPolozkyPomocne WHERE Cislo = %1;").arg(cislo));
         t.commit();
     }
@@ -667,74 +649,31 @@ void TfrmDoklad2::btnUlozitClick() {
     // A finished exam is frozen: nothing is saved even if the command were reached.
     if (!btnUlozit->isEnabled())
         return;
-    if (lblLogo->text().isEmpty())
-        lblLogo->setText(QStringLiteral("0"));
-    bool ok = false;
-    const qint64 logo = lblLogo->text().toLongLong(&ok);
-    if (!ok)
-        throw DbError(QStringLiteral("'%1' nie je platné číslo loga.").arg(lblLogo->text()));
-    const QStringList hodnoty = {
-        kod_,
-        cislo_,
-        dateToText(dtpDatum->date()),
-        edtPopis->text(),
-        lblNazovFirmy->text(),
-        lblSidloUlica->text(),
-        lblSidloPSC->text(),
-        lblSidloMesto->text(),
-        lblSidloStat->text(),
-        lblICO->text(),
-        lblDIC->text(),
-        lblICDPH->text(),
-        edtVystavil->text(),
-        edtSchvalil->text(),
-        edtPrijal->text(),
-        lblTelefon->text(),
-        lblFax->text(),
-        lblMobil->text(),
-        lblEmail->text(),
-        lblWeb->text(),
-        lblUcet->text(),
-        lblIBAN->text(),
-        lblSWIFT->text(),
-        edtNazovFirmy->text(),
-        edtSidloUlica->text(),
-        edtSidloPSC->text(),
-        edtSidloMesto->text(),
-        edtSidloStat->text(),
-        edtICO->text(),
-        edtDIC->text(),
-        edtICDPH->text(),
-        dateToText(dtpDatum2->date()),
-        dateToText(dtpDatum3->date()),
-        cbSposobPlatby->currentText(),
-        cbSposobDopravy->currentText(),
-        lblSpoluZaklad->text(),
-        lblSpoluDPH->text(),
-        lblSpoluUplne->text(),
-    };
-    QStringList texty;
-    for (const QString& h : hodnoty)
-        texty << sqlText(h);
-    const QString c = sqlText(cislo_);
-    {
-        // The document is replaced whole or not at all.
-        Transaction t(hlavny.store().connection());
-        hlavny.SQL(QStringLiteral("DELETE FROM DokladyPolozky WHERE Doklad = %1;").arg(c));
-        hlavny.SQL(
-            QStringLiteral("INSERT INTO DokladyPolozky SELECT * FROM DokladyPolozkyPomocne;"));
-        hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennik WHERE Doklad = %1;").arg(c));
-        hlavny.SQL(QStringLiteral("INSERT INTO UctovnyDennik SELECT * FROM UctovnyDennikPomocny;"));
-        hlavny.SQL(QStringLiteral("DELETE FROM Doklady WHERE Cislo = %1;").arg(c));
-        hlavny.SQL(QStringLiteral(
-                       "INSERT INTO Doklady (Druh,Cislo,Datum,Popis,NazovFirmy,SidloUlica,SidloPSC,"
-                       "SidloMesto,SidloStat,ICO,DIC,ICDPH,Vystavil,Schvalil,Prijal,Telefon,Fax,"
-                       "Mobil,Email,Web,Ucet,IBAN,SWIFT,NazovFirmy2,SidloUlica2,SidloPSC2,"
-                       "SidloMesto2,SidloStat2,ICO2,DIC2,ICDPH2,Datum2,Datum3,SposobPlatby,"
-                       "SposobDopravy,Zaklad,DPH,Spolu,Logo) VALUES (%1,%2);")
-                       .arg(texty.join(QLatin1Char(',')), QString::number(logo)));
-        t.commit();
-    }
+    const qint64 logo = identita_.cisloLoga();
+    RelaciaDokladu::Hlavicka h;
+    h.pridat(QStringLiteral("Druh"), kod_);
+    h.pridat(QStringLiteral("Cislo"), cislo_);
+    h.pridat(QStringLiteral("Datum"), dateToText(dtpDatum->date()));
+    h.pridat(QStringLiteral("Popis"), edtPopis->text());
+    const QStringList& identita = IdentitaFirmy::stlpce();
+    for (const QString& stlpec : IdentitaFirmy::stlpceAdresy())
+        h.pridat(stlpec, identita_.hodnota(stlpec));
+    for (QLineEdit* e : {edtVystavil, edtSchvalil, edtPrijal})
+        h.pridat(e->objectName().mid(3), e->text());
+    for (const QString& stlpec : identita.mid(8, 8)) // Telefon … SWIFT
+        h.pridat(stlpec, identita_.hodnota(stlpec));
+    // The partner's identity, typed in the editor: NazovFirmy2 … ICDPH2.
+    for (QLineEdit* e : {edtNazovFirmy, edtSidloUlica, edtSidloPSC, edtSidloMesto, edtSidloStat,
+                         edtICO, edtDIC, edtICDPH})
+        h.pridat(e->objectName().mid(3) + QLatin1Char('2'), e->text());
+    h.pridat(QStringLiteral("Datum2"), dateToText(dtpDatum2->date()));
+    h.pridat(QStringLiteral("Datum3"), dateToText(dtpDatum3->date()));
+    h.pridat(QStringLiteral("SposobPlatby"), cbSposobPlatby->currentText());
+    h.pridat(QStringLiteral("SposobDopravy"), cbSposobDopravy->currentText());
+    h.pridat(QStringLiteral("Zaklad"), lblSpoluZaklad->text());
+    h.pridat(QStringLiteral("DPH"), lblSpoluDPH->text());
+    h.pridat(QStringLiteral("Spolu"), lblSpoluUplne->text());
+    relacia_->ulozit(h, logo);
     Result = cislo_;
     accept();
 }

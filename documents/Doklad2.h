@@ -1,6 +1,10 @@
 #pragma once
 
-#include "app/Okna.h"
+#include "edits/IdentitaFirmy.h"
+#include "edits/RelaciaDokladu.h"
+#include "ui/Okna.h"
+
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -23,7 +27,7 @@ class TMriezka;
 class TfrmDoklad2 : public TfrmCeleOkno {
     Q_OBJECT
 public:
-    explicit TfrmDoklad2(TfrmHlavny& hlavny);
+    explicit TfrmDoklad2(Kontext& kontext);
 
     // Opens document `cislo` ("" for a new one of the current kind), shows the window
     // modally and frees it. Returns the number of the saved document, or "".
@@ -32,6 +36,8 @@ public:
     void NastavitZoznam();
     void NastavitTlacidla();
     void NacitatIdentifikaciu();
+    // Shows identita_ in the labels and the logo.
+    void zobrazitIdentitu();
     void btnNastavitClick();
     void dtpDatumChange();
     void PageControl2Change();
@@ -82,7 +88,6 @@ public:
     QLabel* lblIBAN;
     QLabel* lblSWIFT;
     QLabel* imgLogo;
-    QLabel* lblLogo;
     QPushButton* btnNastavit;
 
     QLineEdit* edtPopis;
@@ -118,6 +123,9 @@ public:
 private:
     QString kod_;
     QString cislo_;
+    // The identity the document carries: shown in the labels, saved with the document.
+    IdentitaFirmy identita_;
+    std::optional<RelaciaDokladu> relacia_;
     QString Result;
     bool prazdny_ = true;
     bool plnim_ = true; // the dates are being filled, not changed by the user

@@ -2,10 +2,11 @@
 
 #include "Doklad.h"
 #include "Doklad2.h"
-#include "Mriezka.h"
-#include "Ovladace.h"
-#include "app/Dialogs.h"
-#include "app/Hlavny.h"
+#include "edits/Upravy.h"
+#include "ui/Dialogs.h"
+#include "ui/Kontext.h"
+#include "ui/Mriezka.h"
+#include "ui/Ovladace.h"
 
 #include <QHBoxLayout>
 #include <QMenu>
@@ -21,19 +22,19 @@ bool jeDoklad2(const QString& kod) {
            kod == QLatin1String("PV");
 }
 
-QString otvoritDoklad(TfrmHlavny& hlavny, const QString& cislo) {
-    const QString kod = hlavny.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
+QString otvoritDoklad(Kontext& kontext, const QString& cislo) {
+    const QString kod = kontext.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
     if (jeDoklad2(kod))
-        return (new TfrmDoklad2(hlavny))->Otvorit(cislo);
-    return (new TfrmDoklad(hlavny))->Otvorit(cislo);
+        return (new TfrmDoklad2(kontext))->Otvorit(cislo);
+    return (new TfrmDoklad(kontext))->Otvorit(cislo);
 }
 
-TfrmDoklady::TfrmDoklady(TfrmHlavny& h)
-    : TfrmCeleOkno(h, QStringLiteral("TfrmDoklady"),
-                   h.store().qryAgendaPrisposobenie.text(QStringLiteral("Zoznam")), 4) {
-    kod_ = hlavny.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
+TfrmDoklady::TfrmDoklady(Kontext& k)
+    : TfrmCeleOkno(k, QStringLiteral("TfrmDoklady"),
+                   k.store().qryAgendaPrisposobenie.text(QStringLiteral("Zoznam")), 4) {
+    kod_ = kontext.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
 
-    DBGrid = new TMriezka(hlavny.store().qryDoklady, this);
+    DBGrid = new TMriezka(kontext.store().qryDoklady, this);
     btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"), 88);
     btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("U&praviť"), 88);
     btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"), 88);
@@ -82,13 +83,13 @@ TfrmDoklady::TfrmDoklady(TfrmHlavny& h)
     setTabOrder(btnOdstranit, btnTlacit);
 
     // FormCreate
-    skuskaSkoncena_ = !hlavny.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty();
+    skuskaSkoncena_ = !kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty();
     NastavitZoznam();
     btnZavriet->setFocus();
 }
 
 void TfrmDoklady::NastavitZoznam() {
-    DataSet& q = hlavny.store().qryDoklady;
+    DataSet& q = kontext.store().qryDoklady;
     q.close();
     q.setSQL(QStringLiteral("SELECT Cislo, Datum, Popis FROM Doklady WHERE Druh = %1 ORDER BY "
                             "Cislo;")
@@ -104,7 +105,7 @@ void TfrmDoklady::NastavitZoznam() {
     });
 
     prazdny_ = q.text(QStringLiteral("Cislo")).isEmpty();
-    const bool tlacit = static_cast<bool>(hlavny.sluzbyDennika.tlacitDoklad);
+    const bool tlacit = static_cast<bool>(kontext.sluzbyDennika().tlacitDoklad);
     btnUpravit->setEnabled(!prazdny_);
     pmItmUpravit->setEnabled(!prazdny_);
     btnOdstranit->setEnabled(!prazdny_ && !skuskaSkoncena_);
@@ -123,55 +124,47 @@ void TfrmDoklady::DBGridDblClick() {
 }
 
 void TfrmDoklady::btnPridatClick() {
-    const QString cislo = otvoritDoklad(hlavny, QString());
+    const QString cislo = otvoritDoklad(kontext, QString());
     if (!cislo.isEmpty()) {
         NastavitZoznam();
-        DBGrid->vybrat(hlavny.store().qryDoklady.recordCount());
+        DBGrid->vybrat(kontext.store().qryDoklady.recordCount());
     }
-    hlavny.setWindowTitle(windowTitle());
+    kontext.nastavitTitulok(windowTitle());
 }
 
 void TfrmDoklady::btnUpravitClick() {
-    DataSet& q = hlavny.store().qryDoklady;
+    DataSet& q = kontext.store().qryDoklady;
     if (prazdny_)
         return;
     const int pozicia = DBGrid->pozicia();
-    const QString cislo = otvoritDoklad(hlavny, q.text(QStringLiteral("Cislo")));
+    const QString cislo = otvoritDoklad(kontext, q.text(QStringLiteral("Cislo")));
     if (!cislo.isEmpty()) {
         NastavitZoznam();
         DBGrid->vybrat(pozicia);
     }
-    hlavny.setWindowTitle(windowTitle());
+    kontext.nastavitTitulok(windowTitle());
 }
 
 void TfrmDoklady::btnOdstranitClick() {
-    DataSet& q = hlavny.store().qryDoklady;
+    DataSet& q = kontext.store().qryDoklady;
     if (prazdny_ || skuskaSkoncena_)
         return;
     const QString cislo = q.text(QStringLiteral("Cislo"));
     if (!askYesNo(this, QStringLiteral("Potvdenie odstránenia dokladu"),
                   QStringLiteral("Naozaj chcete označený doklad %1 odstrániť?").arg(cislo)))
         return;
-    {
-        // The header, the lines and the postings go together or not at all.
-        Transaction t(hlavny.store().connection());
-        const QString c = sqlText(cislo);
-        hlavny.SQL(QStringLiteral("DELETE FROM Doklady WHERE Cislo = %1;").arg(c));
-        hlavny.SQL(QStringLiteral("DELETE FROM DokladyPolozky WHERE Doklad = %1;").arg(c));
-        hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennik WHERE Doklad = %1;").arg(c));
-        t.commit();
-    }
+    upravy::odstranitDoklad(kontext.store(), cislo);
     const int pozicia = DBGrid->pozicia();
     NastavitZoznam();
     DBGrid->vybrat(pozicia);
 }
 
 void TfrmDoklady::btnTlacitClick() {
-    if (prazdny_ || !hlavny.sluzbyDennika.tlacitDoklad)
+    if (prazdny_ || !kontext.sluzbyDennika().tlacitDoklad)
         return;
-    hlavny.sluzbyDennika.tlacitDoklad(kod_,
-                                      hlavny.store().qryDoklady.text(QStringLiteral("Cislo")));
-    hlavny.setWindowTitle(windowTitle());
+    kontext.sluzbyDennika().tlacitDoklad(kod_,
+                                         kontext.store().qryDoklady.text(QStringLiteral("Cislo")));
+    kontext.nastavitTitulok(windowTitle());
 }
 
 void TfrmDoklady::btnZavrietClick() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Okna.h"
+#include "ui/Okna.h"
 
 class QAction;
 class QMenu;
@@ -16,14 +16,14 @@ bool jeDoklad2(const QString& kod);
 
 // Opens document `cislo` ("" for a new one) of the kind on which qryAgendaPrisposobenie
 // stands, in the editor of that kind; returns the number of the saved document or "".
-QString otvoritDoklad(TfrmHlavny& hlavny, const QString& cislo);
+QString otvoritDoklad(Kontext& kontext, const QString& cislo);
 
 // The register of the documents of one kind: the kind is the row on which the main
 // window's qryAgendaPrisposobenie stands when the window is created.
 class TfrmDoklady : public TfrmCeleOkno {
     Q_OBJECT
 public:
-    explicit TfrmDoklady(TfrmHlavny& hlavny);
+    explicit TfrmDoklady(Kontext& kontext);
 
     void NastavitZoznam();
     void btnPridatClick();

@@ -1,12 +1,13 @@
 #include "Polozkadokladu.h"
 
-#include "app/CelyText.h"
-#include "app/Dialogs.h"
-#include "app/Hlavny.h"
+#include "edits/Upravy.h"
 #include "journal/CiselnePole.h"
 #include "journal/Polozkauctovnehodennika.h"
 #include "journal/UctovyVyber.h"
 #include "store/Values.h"
+#include "ui/CelyText.h"
+#include "ui/Dialogs.h"
+#include "ui/Kontext.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -53,8 +54,8 @@ QLabel* znak(const QString& text) {
 
 } // namespace
 
-TfrmPolozkaDokladu::TfrmPolozkaDokladu(TfrmHlavny& h)
-    : TfrmMaleOkno(h, QStringLiteral("TfrmPolozkaDokladu"), QStringLiteral("Položka dokladu"), 11) {
+TfrmPolozkaDokladu::TfrmPolozkaDokladu(Kontext& k)
+    : TfrmMaleOkno(k, QStringLiteral("TfrmPolozkaDokladu"), QStringLiteral("Položka dokladu"), 11) {
     polia = new TCiselnePolia(this);
     polia->poOdchode = [this] { vypocitatSumu(); };
 
@@ -209,27 +210,27 @@ TfrmPolozkaDokladu::TfrmPolozkaDokladu(TfrmHlavny& h)
 
     // FormCreate
     mmKurz->setText(QStringLiteral("1,000"));
-    const QStringList ucty = nacitatUcty(hlavny);
+    const QStringList ucty = nacitatUcty(kontext);
     for (TUctovyVyber* cb : {cbMaDat, cbDal, cbMaDatDPH, cbDalDPH})
         cb->nastavitPolozky(ucty);
-    if (const auto datum = dateFromText(hlavny.pracovnyDatum()))
+    if (const auto datum = dateFromText(kontext.pracovnyDatum()))
         dtpDatum->setDate(*datum);
     {
         const QSignalBlocker ticho(cbSadzbaDPH);
         cbSadzbaDPH->addItem(Nulova);
         // A new agenda has no rate yet; "0" is offered once.
-        const QString sadzba = hlavny.tblAgendaNastavenie().text(QStringLiteral("SadzbaDPH"));
+        const QString sadzba = kontext.tblAgendaNastavenie().text(QStringLiteral("SadzbaDPH"));
         if (!sadzba.isEmpty() && sadzba != Nulova)
             cbSadzbaDPH->addItem(sadzba);
         cbSadzbaDPH->setCurrentIndex(-1);
     }
-    if (!hlavny.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
         btnUlozit->setEnabled(false);
     btnZrusit->setFocus();
 }
 
 qint64 TfrmPolozkaDokladu::najvyssi() const {
-    return najvyssiRiadok(hlavny, Pomocny, edtDoklad->text());
+    return najvyssiRiadok(kontext, Pomocny, edtDoklad->text());
 }
 
 int TfrmPolozkaDokladu::Otvorit(int cislo, const QString& doklad, const QString& datum,
@@ -241,11 +242,11 @@ int TfrmPolozkaDokladu::Otvorit(int cislo, const QString& doklad, const QString&
         dtpDatum->setDate(*d);
     edtPopisNaDoklade->setText(popis);
     edtPopisVDenniku->setText(popis.left(PopisSDPH));
-    const GeneralQuery& q = hlavny.ADOQuery();
+    const GeneralQuery& q = kontext.ADOQuery();
     if (cislo != 0) {
-        if (hlavny.SQL(QStringLiteral("SELECT * FROM DokladyPolozkyPomocne WHERE Doklad = %1 AND "
-                                      "Cislo = %2;")
-                           .arg(sqlText(doklad), QString::number(cislo))) == 0)
+        if (kontext.SQL(QStringLiteral("SELECT * FROM DokladyPolozkyPomocne WHERE Doklad = %1 AND "
+                                       "Cislo = %2;")
+                            .arg(sqlText(doklad), QString::number(cislo))) == 0)
             throw DbError(QStringLiteral("Položka č. %1 sa nenašla.").arg(cislo));
         edtPopisNaDoklade->setText(q.text(QStringLiteral("Popis")));
         mmSumaSDPH->setText(q.text(QStringLiteral("Cena")));
@@ -266,8 +267,8 @@ int TfrmPolozkaDokladu::Otvorit(int cislo, const QString& doklad, const QString&
             cbDalDPH->setEnabled(false);
             edtPopisVDenniku->setMaxLength(50);
         }
-        if (hlavny.SQL(QStringLiteral("SELECT * FROM UctovnyDennikPomocny WHERE Riadok = %1;")
-                           .arg(edtRiadok->text().toLongLong())) == 0)
+        if (kontext.SQL(QStringLiteral("SELECT * FROM UctovnyDennikPomocny WHERE Riadok = %1;")
+                            .arg(edtRiadok->text().toLongLong())) == 0)
             throw DbError(
                 QStringLiteral("Riadok č. %1 sa nenašiel.").arg(edtRiadok->text().toLongLong()));
         edtPopisVDenniku->setText(q.text(QStringLiteral("Popis")));
@@ -278,8 +279,8 @@ int TfrmPolozkaDokladu::Otvorit(int cislo, const QString& doklad, const QString&
         cbMaDat->nastavitUcet(q.text(QStringLiteral("MaDat")));
         cbDal->nastavitUcet(q.text(QStringLiteral("Dal")));
         if (!edtRiadokDPH->text().isEmpty()) {
-            hlavny.SQL(QStringLiteral("SELECT * FROM UctovnyDennikPomocny WHERE Riadok = %1;")
-                           .arg(edtRiadokDPH->text().toLongLong()));
+            kontext.SQL(QStringLiteral("SELECT * FROM UctovnyDennikPomocny WHERE Riadok = %1;")
+                            .arg(edtRiadokDPH->text().toLongLong()));
             mmDPH->setText(q.text(QStringLiteral("Suma")));
             cbMaDatDPH->nastavitUcet(q.text(QStringLiteral("MaDat")));
             cbDalDPH->nastavitUcet(q.text(QStringLiteral("Dal")));
@@ -292,9 +293,9 @@ int TfrmPolozkaDokladu::Otvorit(int cislo, const QString& doklad, const QString&
         const qint64 m = najvyssi();
         edtRiadok->setText(QString::number(m + 1));
         edtRiadokDPH->setText(QString::number(m + 2));
-        hlavny.SQL(QStringLiteral("SELECT MAX(Cislo) AS Cislo FROM DokladyPolozkyPomocne WHERE "
-                                  "Doklad = %1;")
-                       .arg(sqlText(doklad)));
+        kontext.SQL(QStringLiteral("SELECT MAX(Cislo) AS Cislo FROM DokladyPolozkyPomocne WHERE "
+                                   "Doklad = %1;")
+                        .arg(sqlText(doklad)));
         const qint64 c =
             q.text(QStringLiteral("Cislo")).isEmpty() ? 0 : q.integer(QStringLiteral("Cislo"));
         edtCislo->setText(QString::number(c + 1));
@@ -391,32 +392,29 @@ void TfrmPolozkaDokladu::btnUlozitClick() {
     if (!ok1 || !ok2 || !ok3)
         throw DbError(QStringLiteral("Čísla položky a riadkov nie sú platné."));
     const QString doklad = sqlText(edtDoklad->text());
-    const QString datum = sqlText(dateToText(dtpDatum->date()));
+    const QString datum = dateToText(dtpDatum->date());
     auto riadokDennika = [&](qint64 r, const QString& ciastka, const QString& mena,
                              const QString& kurz, const QString& suma, const QString& popis,
                              const QString& maDat, const QString& dal) {
-        hlavny.SQL(QStringLiteral("INSERT INTO UctovnyDennikPomocny (Riadok,Datum,Doklad,Ciastka,"
-                                  "Mena,Kurz,Suma,Popis,MaDat,Dal) VALUES (%1,%2,%3,%4,%5,%6,%7,"
-                                  "%8,%9,%10);")
-                       .arg(QString::number(r), datum, doklad, sqlText(ciastka), sqlText(mena),
-                            sqlText(kurz), sqlText(suma), sqlText(popis), sqlText(maDat),
-                            sqlText(dal)));
+        upravy::zapisatRiadokDennika(
+            kontext.store(), QStringLiteral("UctovnyDennikPomocny"),
+            {r, datum, edtDoklad->text(), ciastka, mena, kurz, suma, popis, maDat, dal});
     };
     {
-        Transaction t(hlavny.store().connection());
-        hlavny.SQL(QStringLiteral("DELETE FROM DokladyPolozkyPomocne WHERE Doklad = %1 AND "
-                                  "Cislo = %2;")
-                       .arg(doklad, QString::number(cislo)));
-        hlavny.SQL(
+        Transaction t(kontext.store().connection());
+        kontext.SQL(QStringLiteral("DELETE FROM DokladyPolozkyPomocne WHERE Doklad = %1 AND "
+                                   "Cislo = %2;")
+                        .arg(doklad, QString::number(cislo)));
+        kontext.SQL(
             QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;").arg(riadok));
-        hlavny.SQL(
+        kontext.SQL(
             QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;").arg(riadokDPH));
-        hlavny.SQL(QStringLiteral("INSERT INTO DokladyPolozkyPomocne (Cislo,Doklad,Riadok,"
-                                  "RiadokDPH,SadzbaDPH,Popis,Cena) VALUES (%1,%2,%3,%4,%5,%6,%7);")
-                       .arg(QString::number(cislo), doklad, QString::number(riadok),
-                            nulova ? QStringLiteral("NULL") : QString::number(riadokDPH),
-                            sqlText(sadzba), sqlText(edtPopisNaDoklade->text()),
-                            sqlText(mmSumaSDPH->text())));
+        kontext.SQL(QStringLiteral("INSERT INTO DokladyPolozkyPomocne (Cislo,Doklad,Riadok,"
+                                   "RiadokDPH,SadzbaDPH,Popis,Cena) VALUES (%1,%2,%3,%4,%5,%6,%7);")
+                        .arg(QString::number(cislo), doklad, QString::number(riadok),
+                             nulova ? QStringLiteral("NULL") : QString::number(riadokDPH),
+                             sqlText(sadzba), sqlText(edtPopisNaDoklade->text()),
+                             sqlText(mmSumaSDPH->text())));
         riadokDennika(riadok, mmCiastka->text(), edtMena->text(), mmKurz->text(), mmSuma->text(),
                       edtPopisVDenniku->text(), cbMaDat->ucet(), cbDal->ucet());
         if (!nulova)

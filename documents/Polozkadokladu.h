@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Okna.h"
+#include "ui/Okna.h"
 
 class QComboBox;
 class QDateEdit;
@@ -20,7 +20,7 @@ class TUctovyVyber;
 class TfrmPolozkaDokladu : public TfrmMaleOkno {
     Q_OBJECT
 public:
-    explicit TfrmPolozkaDokladu(TfrmHlavny& hlavny);
+    explicit TfrmPolozkaDokladu(Kontext& kontext);
 
     // Fills the dialog for line `cislo` of document `doklad` (0: a new line, dated `datum`
     // and described by `popis`), shows it modally and frees it. Returns the saved line's

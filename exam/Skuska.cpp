@@ -2,12 +2,12 @@
 
 #include "Generovanie.h"
 #include "Vyhodnotenie.h"
-#include "app/Dialogs.h"
-#include "app/Hlavny.h"
 #include "ledger/Hlavnakniha.h"
 #include "ledger/Obraty.h"
 #include "store/Agenda.h"
 #include "store/Store.h"
+#include "ui/Dialogs.h"
+#include "ui/Kontext.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -64,16 +64,16 @@ private:
 // The statements of the generation on the connected copy, in one transaction: the sample
 // journal, the sample ledger, the exam's parameters from the dialog, and the journal without
 // its account assignments. Throws on the first failure; the transaction then rolls back.
-void pripravitSkusku(TfrmHlavny& h) {
-    Store& store = h.store();
+void pripravitSkusku(Kontext& k) {
+    Store& store = k.store();
     Transaction t(store.connection());
     skuska::ulozitVzorDennika(store);
-    TfrmHlavnaKniha(h).Ulozit();
-    h.SQL(QStringLiteral("SELECT Count(*) AS Pocet FROM HlavnaKnihaVzor;"));
-    if (h.ADOQuery().integer(QStringLiteral("Pocet")) <= 0)
+    TfrmHlavnaKniha(k).Ulozit();
+    k.SQL(QStringLiteral("SELECT Count(*) AS Pocet FROM HlavnaKnihaVzor;"));
+    if (k.ADOQuery().integer(QStringLiteral("Pocet")) <= 0)
         throw DbError(QStringLiteral("Vzorovú hlavnú knihu sa nepodarilo zostaviť."));
     {
-        TfrmSkuska okno(h);
+        TfrmSkuska okno(k);
         okno.exec();
         if (!okno.chyba().isEmpty())
             throw DbError(okno.chyba());
@@ -84,8 +84,8 @@ void pripravitSkusku(TfrmHlavny& h) {
 
 } // namespace
 
-TfrmSkuska::TfrmSkuska(TfrmHlavny& h)
-    : TfrmMaleOkno(h, QStringLiteral("TfrmSkuska"), QStringLiteral("Skúška"), 14) {
+TfrmSkuska::TfrmSkuska(Kontext& k)
+    : TfrmMaleOkno(k, QStringLiteral("TfrmSkuska"), QStringLiteral("Skúška"), 14) {
     lblNastavte = tucny(QStringLiteral("lblNastavte"), QStringLiteral("Nastavte dĺžku trvania "
                                                                       "skúšky:"));
     TrackBar = new QSlider(Qt::Horizontal);
@@ -133,9 +133,9 @@ TfrmSkuska::TfrmSkuska(TfrmHlavny& h)
 }
 
 void TfrmSkuska::FormCreate() {
-    const int n = hlavny.SQL(QStringLiteral("SELECT Riadok,Popis FROM UctovnyDennik ORDER BY "
-                                            "Riadok;"));
-    GeneralQuery& q = hlavny.ADOQuery();
+    const int n = kontext.SQL(QStringLiteral("SELECT Riadok,Popis FROM UctovnyDennik ORDER BY "
+                                             "Riadok;"));
+    GeneralQuery& q = kontext.ADOQuery();
     for (int i = 1; i <= n; ++i) {
         q.setRecNo(i);
         const qint64 riadok = q.integer(QStringLiteral("Riadok"));
@@ -175,41 +175,43 @@ void TfrmSkuska::FormClose() {
         if (item->checkState() == Qt::Checked)
             vypocty << item->data(Qt::UserRole).toLongLong();
     }
-    skuska::zapisatParametre(hlavny.store(), lblCas->text(), vypocty);
+    skuska::zapisatParametre(kontext.store(), lblCas->text(), vypocty);
 }
 
-void TfrmSkuska::Vygenerovat(TfrmHlavny& h) {
-    h.SQL(QStringLiteral("SELECT Count(*) AS Pocet FROM UctovnyDennik;"));
-    if (h.ADOQuery().integer(QStringLiteral("Pocet")) <= 0) {
-        showError(&h, QStringLiteral("Chyba"),
+void TfrmSkuska::Vygenerovat(Kontext& k) {
+    k.SQL(QStringLiteral("SELECT Count(*) AS Pocet FROM UctovnyDennik;"));
+    if (k.ADOQuery().integer(QStringLiteral("Pocet")) <= 0) {
+        showError(k.hlavneOkno(), QStringLiteral("Chyba"),
                   QStringLiteral("Účtovný denník je prázdny,\nnie sú žiadne vzorové údaje!"));
         return;
     }
     // Without every account assigned there is no sample ledger, and an exam without it
     // cannot be scored: nothing is made.
-    const QList<qint64> chybne = hlavnakniha::riadkyBezPredkontacie(h.store());
+    const QList<qint64> chybne = hlavnakniha::riadkyBezPredkontacie(k.store());
     if (!chybne.isEmpty()) {
-        showError(&h, QStringLiteral("Účtovný denník"), hlavnakniha::spravaBezPredkontacie(chybne));
-        showWarning(&h, QStringLiteral("Upozornenie"), NebolaVygenerovana);
+        showError(k.hlavneOkno(), QStringLiteral("Účtovný denník"),
+                  hlavnakniha::spravaBezPredkontacie(chybne));
+        showWarning(k.hlavneOkno(), QStringLiteral("Upozornenie"), NebolaVygenerovana);
         return;
     }
 
     const QString cesta = DialogService::instance().saveFile(
-        &h, QStringLiteral("Vygenerovať skúšku"), QDir::home().filePath(QStringLiteral("Skuska")),
-        QStringLiteral("Databázový súbor (*.mdb)"), QStringLiteral("mdb"));
+        k.hlavneOkno(), QStringLiteral("Vygenerovať skúšku"),
+        QDir::home().filePath(QStringLiteral("Skuska")), QStringLiteral("Databázový súbor (*.mdb)"),
+        QStringLiteral("mdb"));
     if (cesta.isEmpty()) {
-        showWarning(&h, QStringLiteral("Upozornenie"), NebolaVygenerovana);
+        showWarning(k.hlavneOkno(), QStringLiteral("Upozornenie"), NebolaVygenerovana);
         return;
     }
-    if (h.jeCestaAgendy(cesta)) {
-        showError(&h, QStringLiteral("Chyba"),
+    if (k.jeCestaAgendy(cesta)) {
+        showError(k.hlavneOkno(), QStringLiteral("Chyba"),
                   QStringLiteral("Zvolený súbor obsahuje práve načítanú agendu!"));
         return;
     }
 
-    const QString agenda = h.cestaAgendy();
+    const QString agenda = k.cestaAgendy();
     QString chyba;
-    h.OdpojitDatabazu();
+    k.OdpojitDatabazu();
     {
         PracovnySubor kopia(cesta);
         try {
@@ -218,9 +220,9 @@ void TfrmSkuska::Vygenerovat(TfrmHlavny& h) {
             FileResult r = replaceFileWith(agenda, kopia.cesta());
             if (!r)
                 throw DbError(r.error);
-            h.PripojitDatabazu(kopia.cesta());
-            pripravitSkusku(h);
-            h.OdpojitDatabazu();
+            k.PripojitDatabazu(kopia.cesta());
+            pripravitSkusku(k);
+            k.OdpojitDatabazu();
             // A fresh copy, checked, replaces the chosen file in one step.
             r = compactDatabase(kopia.cesta(), cesta);
             if (!r)
@@ -228,14 +230,15 @@ void TfrmSkuska::Vygenerovat(TfrmHlavny& h) {
         } catch (const std::exception& e) {
             chyba = QString::fromUtf8(e.what());
         }
-        h.OdpojitDatabazu();
+        k.OdpojitDatabazu();
     }
-    h.PripojitDatabazu(agenda);
+    k.PripojitDatabazu(agenda);
     if (!chyba.isEmpty()) {
-        showError(&h, QStringLiteral("Chyba"), NebolaVygenerovana + QStringLiteral("\n\n") + chyba);
+        showError(k.hlavneOkno(), QStringLiteral("Chyba"),
+                  NebolaVygenerovana + QStringLiteral("\n\n") + chyba);
         return;
     }
-    showInformation(&h, QStringLiteral("Informácia"),
+    showInformation(k.hlavneOkno(), QStringLiteral("Informácia"),
                     QStringLiteral("Vygenerovanie skúšky prebehlo úspešne!"));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Okna.h"
+#include "ui/Okna.h"
 
 class QLabel;
 class QListWidget;
@@ -16,13 +16,13 @@ namespace saldovia {
 class TfrmSkuska : public TfrmMaleOkno {
     Q_OBJECT
 public:
-    explicit TfrmSkuska(TfrmHlavny& hlavny);
+    explicit TfrmSkuska(Kontext& kontext);
 
     // The whole exam generation of the menu item "Vygenerovať skúšku": the teacher's agenda
     // becomes an exam file at a path the user chooses. The agenda itself is never written; the
     // exam file appears, complete and checked, only when everything has succeeded, and
     // replaces a file of that name only then. Every outcome ends with a message.
-    static void Vygenerovat(TfrmHlavny& hlavny);
+    static void Vygenerovat(Kontext& kontext);
 
     void TrackBarChange();
     void btnOKClick();

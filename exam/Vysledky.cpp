@@ -1,11 +1,10 @@
-// The results of a finished exam in the main window: the panel pnlVysledky, the scoring that
-// fills it and the comparison printout behind "Podrobnosti".
+#include "Vysledky.h"
 
 #include "Vyhodnotenie.h"
-#include "app/Hlavny.h"
-#include "app/Okna.h"
 #include "ledger/Hlavnakniha.h"
 #include "reports/Uctovnydennikskuska.h"
+#include "ui/Kontext.h"
+#include "ui/Okna.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -18,9 +17,6 @@ namespace saldovia {
 
 namespace {
 
-// The panel's height at the foot of the white panel; the function list keeps the space above.
-constexpr int VyskaVysledkov = 146;
-
 // Lets the windows repaint (the panel before the lengthy steps) without taking user input,
 // which could otherwise start another operation in the middle of the scoring.
 void prekreslit() {
@@ -29,15 +25,10 @@ void prekreslit() {
 
 } // namespace
 
-void TfrmHlavny::vytvoritVysledky(QWidget* biely) {
-    // The function list's own spacing, for when the results give it back its room.
-    ListView->setProperty("mriezka", ListView->gridSize());
-    ListView->setProperty("medzera", ListView->spacing());
-
-    auto* pnl = new QFrame(biely);
-    pnlVysledky = pnl;
+TpnlVysledky::TpnlVysledky(Kontext& kontext, QWidget* parent) : QFrame(parent), kontext_(kontext) {
+    auto* pnl = this;
     pnl->setObjectName(QStringLiteral("pnlVysledky"));
-    pnl->setGeometry(8, biely->height() - 8 - VyskaVysledkov, biely->width() - 16, VyskaVysledkov);
+    pnl->setGeometry(8, parent->height() - 8 - Vyska, parent->width() - 16, Vyska);
     pnl->setFrameShape(QFrame::StyledPanel);
     pnl->setFrameShadow(QFrame::Plain);
     pnl->setStyleSheet(QStringLiteral("QFrame#pnlVysledky { background: #F3F6FB; border: 1px "
@@ -82,42 +73,29 @@ void TfrmHlavny::vytvoritVysledky(QWidget* biely) {
     pnl->hide();
 }
 
-void TfrmHlavny::zobrazitVysledky(bool zobrazit) {
-    // With the results the function list gives up the foot of the white panel and packs its
-    // items closer, so that all of them stay in sight.
-    const QSize mriezka = ListView->property("mriezka").toSize();
-    if (zobrazit) {
-        ListView->setSpacing(0);
-        ListView->setGridSize(QSize(mriezka.width() - 3, mriezka.height() - 8));
-        ListView->resize(ListView->width(), pnlVysledky->y() - 4 - ListView->y());
-    } else {
-        ListView->setSpacing(ListView->property("medzera").toInt());
-        ListView->setGridSize(mriezka);
-    }
-    pnlVysledky->setVisible(zobrazit);
-}
-
-void TfrmHlavny::VyhodnotitSkusku() {
-    SettingsRow& s = store_.tblAgendaNastavenie;
+void TpnlVysledky::Vyhodnotit(const std::function<void()>& ukazat) {
+    Store& store = kontext_.store();
+    SettingsRow& s = store.tblAgendaNastavenie;
     txtZaciatok->setText(s.text(QStringLiteral("SkuskaZaciatok")));
     txtKoniec->setText(s.text(QStringLiteral("SkuskaKoniec")));
     for (QLabel* t : {txtPredkontacie, txtVypocty, txtHlavnaKniha})
         t->setText(skuska::NeznamyVysledok);
     btnPodrobnosti->hide();
-    zobrazitVysledky(true);
+    ukazat();
 
     prekreslit();
-    txtPredkontacie->setText(skuska::textSkore(skuska::predkontacie(store_)));
+    txtPredkontacie->setText(skuska::textSkore(skuska::predkontacie(store)));
     prekreslit();
-    txtVypocty->setText(skuska::textSkore(skuska::vypocty(store_)));
+    txtVypocty->setText(skuska::textSkore(skuska::vypocty(store)));
     prekreslit();
-    const float zhoda = TfrmHlavnaKniha(*this).Porovnat();
+    const float zhoda = TfrmHlavnaKniha(kontext_).Porovnat();
     txtHlavnaKniha->setText(skuska::textHlavnejKnihy(zhoda));
     btnPodrobnosti->show();
 }
 
-void TfrmHlavny::btnPodrobnostiClick() {
-    TfrmUctovnyDennikSkuska::Tlacit(store_, tlaciaren(), uctovnyRok(), this);
+void TpnlVysledky::btnPodrobnostiClick() {
+    TfrmUctovnyDennikSkuska::Tlacit(kontext_.store(), kontext_.tlaciaren(), kontext_.uctovnyRok(),
+                                    kontext_.hlavneOkno());
 }
 
 } // namespace saldovia

@@ -1,12 +1,12 @@
 #include "Vysledkytriedy.h"
 
-#include "app/Dialogs.h"
-#include "app/Hlavny.h"
 #include "reports/ReportPreview.h"
 #include "reports/Uctovnydennikskuska.h"
 #include "reports/Vysledkytriedytlac.h"
 #include "store/Store.h"
 #include "store/Values.h"
+#include "ui/Dialogs.h"
+#include "ui/Kontext.h"
 
 #include <QApplication>
 #include <QDir>
@@ -137,8 +137,8 @@ QVariant ModelVysledkovTriedy::headerData(int section, Qt::Orientation orientati
     return {};
 }
 
-TfrmVysledkyTriedy::TfrmVysledkyTriedy(TfrmHlavny& h)
-    : TfrmOkno(h, QStringLiteral("TfrmVysledkyTriedy"), 14) {
+TfrmVysledkyTriedy::TfrmVysledkyTriedy(Kontext& k)
+    : TfrmOkno(k, QStringLiteral("TfrmVysledkyTriedy"), 14) {
     setWindowTitle(Caption);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMaximizeButtonHint);
@@ -229,7 +229,7 @@ TfrmVysledkyTriedy::TfrmVysledkyTriedy(TfrmHlavny& h)
 }
 
 void TfrmVysledkyTriedy::showEvent(QShowEvent* e) {
-    const QRect main = hlavny.frameGeometry();
+    const QRect main = kontext.hlavneOkno()->frameGeometry();
     move(main.center() - QPoint(width() / 2, height() / 2));
     TfrmOkno::showEvent(e);
 }
@@ -398,7 +398,7 @@ void TfrmVysledkyTriedy::btnPodrobnostiClick() {
         showError(this, Caption, QStringLiteral("Porovnanie sa nedá zobraziť:\n") + o.dovod);
         return;
     }
-    TfrmUctovnyDennikSkuska::Tlacit(store, hlavny.tlaciaren(),
+    TfrmUctovnyDennikSkuska::Tlacit(store, kontext.tlaciaren(),
                                     store.tblAgendaNastavenie.text(QStringLiteral("UctovnyRok")),
                                     this);
 }
@@ -435,15 +435,15 @@ BandedReport TfrmVysledkyTriedy::zostava() const {
             [&store](const QString& cislo) { return NacitatLogo(store, cislo); });
     }
     // The one who prints: the user of the loaded agenda, if any.
-    frame.MenoUzivatela = hlavny.store().isConnected()
-                              ? hlavny.tblAgendaNastavenie().text(QStringLiteral("MenoUzivatela"))
+    frame.MenoUzivatela = kontext.store().isConnected()
+                              ? kontext.tblAgendaNastavenie().text(QStringLiteral("MenoUzivatela"))
                               : QString();
     return TfrmVysledkyTriedyTlac::zostava(zoradene(), vzor_ ? *vzor_ : trieda::Vzor(), frame);
 }
 
 void TfrmVysledkyTriedy::btnTlacitClick() {
     BandedReport report = zostava();
-    ReportPreview::preview(report, hlavny.tlaciaren(), this);
+    ReportPreview::preview(report, kontext.tlaciaren(), this);
 }
 
 void TfrmVysledkyTriedy::btnZatvoritClick() {

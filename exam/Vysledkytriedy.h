@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Okna.h"
 #include "exam/Hodnotenietriedy.h"
 #include "reports/Report.h"
+#include "ui/Okna.h"
 
 #include <QAbstractTableModel>
 
@@ -46,7 +46,7 @@ private:
 class TfrmVysledkyTriedy : public TfrmOkno {
     Q_OBJECT
 public:
-    explicit TfrmVysledkyTriedy(TfrmHlavny& hlavny);
+    explicit TfrmVysledkyTriedy(Kontext& kontext);
 
     void btnVzorClick();
     void btnPridatSuboryClick();

@@ -1,7 +1,7 @@
 #include "CiselnePole.h"
 
-#include "app/Dialogs.h"
-#include "app/Okna.h"
+#include "ui/Dialogs.h"
+#include "ui/Okna.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,10 +2,11 @@
 
 #include "CiselnePole.h"
 #include "UctovyVyber.h"
-#include "app/CelyText.h"
-#include "app/Dialogs.h"
-#include "app/Hlavny.h"
+#include "edits/Upravy.h"
 #include "store/Values.h"
+#include "ui/CelyText.h"
+#include "ui/Dialogs.h"
+#include "ui/Kontext.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -52,23 +53,23 @@ QLineEdit* pole(const QString& meno, int maxDlzka = 0) {
 
 } // namespace
 
-qint64 najvyssiRiadok(TfrmHlavny& hlavny, const QString& tabulka, const QString& doklad) {
+qint64 najvyssiRiadok(Kontext& kontext, const QString& tabulka, const QString& doklad) {
     overitTabulku(tabulka);
     qint64 n = 0;
-    hlavny.SQL(QStringLiteral("SELECT MAX(Riadok) AS Riadok FROM %1;").arg(tabulka));
-    if (!hlavny.ADOQuery().text(QStringLiteral("Riadok")).isEmpty())
-        n = hlavny.ADOQuery().integer(QStringLiteral("Riadok"));
+    kontext.SQL(QStringLiteral("SELECT MAX(Riadok) AS Riadok FROM %1;").arg(tabulka));
+    if (!kontext.ADOQuery().text(QStringLiteral("Riadok")).isEmpty())
+        n = kontext.ADOQuery().integer(QStringLiteral("Riadok"));
     // Lines without a document number (NULL) are the journal's free lines too.
-    hlavny.SQL(QStringLiteral("SELECT MAX(Riadok) AS Riadok FROM UctovnyDennik WHERE Doklad <> %1 "
-                              "OR Doklad IS NULL;")
-                   .arg(sqlText(doklad)));
-    if (!hlavny.ADOQuery().text(QStringLiteral("Riadok")).isEmpty())
-        n = std::max(n, hlavny.ADOQuery().integer(QStringLiteral("Riadok")));
+    kontext.SQL(QStringLiteral("SELECT MAX(Riadok) AS Riadok FROM UctovnyDennik WHERE Doklad <> %1 "
+                               "OR Doklad IS NULL;")
+                    .arg(sqlText(doklad)));
+    if (!kontext.ADOQuery().text(QStringLiteral("Riadok")).isEmpty())
+        n = std::max(n, kontext.ADOQuery().integer(QStringLiteral("Riadok")));
     return n;
 }
 
-TfrmPolozkaUctovnehoDennika::TfrmPolozkaUctovnehoDennika(TfrmHlavny& h)
-    : TfrmMaleOkno(h, QStringLiteral("TfrmPolozkaUctovnehoDennika"),
+TfrmPolozkaUctovnehoDennika::TfrmPolozkaUctovnehoDennika(Kontext& k)
+    : TfrmMaleOkno(k, QStringLiteral("TfrmPolozkaUctovnehoDennika"),
                    QStringLiteral("Položka účtovného denníka"), 10) {
     polia = new TCiselnePolia(this);
     polia->poOdchode = [this] { vypocitatSumu(); };
@@ -191,12 +192,12 @@ TfrmPolozkaUctovnehoDennika::TfrmPolozkaUctovnehoDennika(TfrmHlavny& h)
 
     // FormCreate
     mmKurz->setText(QStringLiteral("1,000"));
-    const QStringList ucty = nacitatUcty(hlavny);
+    const QStringList ucty = nacitatUcty(kontext);
     cbMaDat->nastavitPolozky(ucty);
     cbDal->nastavitPolozky(ucty);
-    if (const auto datum = dateFromText(hlavny.pracovnyDatum()))
+    if (const auto datum = dateFromText(kontext.pracovnyDatum()))
         dtpDatum->setDate(*datum);
-    if (!hlavny.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
         btnUlozit->setEnabled(false);
 }
 
@@ -212,15 +213,15 @@ int TfrmPolozkaUctovnehoDennika::Otvorit(int riadok, const QString& tabulka, con
         dtpDatum->setDate(*d);
     };
     if (riadok == 0) {
-        edtRiadok->setText(QString::number(najvyssiRiadok(hlavny, tabulka, doklad) + 1));
+        edtRiadok->setText(QString::number(najvyssiRiadok(kontext, tabulka, doklad) + 1));
         edtDoklad->setText(doklad);
         nastavitDatum(datum);
         edtPopis->setText(popis);
     } else {
-        if (hlavny.SQL(QStringLiteral("SELECT * FROM %1 WHERE Riadok = %2;")
-                           .arg(tabulka, QString::number(riadok))) == 0)
+        if (kontext.SQL(QStringLiteral("SELECT * FROM %1 WHERE Riadok = %2;")
+                            .arg(tabulka, QString::number(riadok))) == 0)
             throw DbError(QStringLiteral("Riadok č. %1 sa nenašiel.").arg(riadok));
-        const GeneralQuery& q = hlavny.ADOQuery();
+        const GeneralQuery& q = kontext.ADOQuery();
         edtRiadok->setText(q.text(QStringLiteral("Riadok")));
         edtPopis->setText(q.text(QStringLiteral("Popis")));
         edtDoklad->setText(q.text(QStringLiteral("Doklad")));
@@ -291,16 +292,14 @@ void TfrmPolozkaUctovnehoDennika::btnUlozitClick() {
     if (!ok)
         throw DbError(QStringLiteral("'%1' nie je platné číslo riadku.").arg(edtRiadok->text()));
     {
-        Transaction t(hlavny.store().connection());
-        hlavny.SQL(QStringLiteral("DELETE FROM %1 WHERE Riadok = %2;")
-                       .arg(tabulka_, QString::number(riadok)));
-        hlavny.SQL(
-            QStringLiteral("INSERT INTO %1 (Riadok,Datum,Doklad,Ciastka,Mena,Kurz,Suma,Popis,"
-                           "MaDat,Dal) VALUES (%2,%3,%4,%5,%6,%7,%8,%9,%10,%11);")
-                .arg(tabulka_, QString::number(riadok), sqlText(dateToText(dtpDatum->date())),
-                     sqlText(edtDoklad->text()), sqlText(mmCiastka->text()),
-                     sqlText(edtMena->text()), sqlText(mmKurz->text()), sqlText(mmSuma->text()),
-                     sqlText(edtPopis->text()), sqlText(cbMaDat->ucet()), sqlText(cbDal->ucet())));
+        Transaction t(kontext.store().connection());
+        kontext.SQL(QStringLiteral("DELETE FROM %1 WHERE Riadok = %2;")
+                        .arg(tabulka_, QString::number(riadok)));
+        upravy::zapisatRiadokDennika(kontext.store(), tabulka_,
+                                     {riadok, dateToText(dtpDatum->date()), edtDoklad->text(),
+                                      mmCiastka->text(), edtMena->text(), mmKurz->text(),
+                                      mmSuma->text(), edtPopis->text(), cbMaDat->ucet(),
+                                      cbDal->ucet()});
         t.commit();
     }
     Result = static_cast<int>(riadok);

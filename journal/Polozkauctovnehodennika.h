@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Okna.h"
+#include "ui/Okna.h"
 
 class QDateEdit;
 class QFrame;
@@ -18,14 +18,14 @@ class TUctovyVyber;
 // `tabulka` (the journal or its scratch copy): the larger of the table's highest number
 // and the highest number among the journal's lines of other documents and free lines;
 // 0 when there is none. A new line takes this + 1.
-qint64 najvyssiRiadok(TfrmHlavny& hlavny, const QString& tabulka, const QString& doklad);
+qint64 najvyssiRiadok(Kontext& kontext, const QString& tabulka, const QString& doklad);
 
 // Edits one journal line in the journal itself ("UctovnyDennik") or in the scratch table
 // of the document being edited ("UctovnyDennikPomocny").
 class TfrmPolozkaUctovnehoDennika : public TfrmMaleOkno {
     Q_OBJECT
 public:
-    explicit TfrmPolozkaUctovnehoDennika(TfrmHlavny& hlavny);
+    explicit TfrmPolozkaUctovnehoDennika(Kontext& kontext);
 
     // Fills the dialog for row `riadok` of `tabulka` (0: a new line, prefilled with
     // `doklad`, `datum` and `popis`), shows it modally and frees it. Returns the saved

@@ -3,8 +3,9 @@
 #include "CiselneZadanie.h"
 #include "Polozkauctovnehodennika.h"
 #include "UctovyVyber.h"
-#include "app/Dialogs.h"
-#include "app/Hlavny.h"
+#include "edits/Upravy.h"
+#include "ui/Dialogs.h"
+#include "ui/Kontext.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -123,8 +124,8 @@ const QString DruhyDennika = QStringLiteral("SELECT UctovnyDennik.Riadok, Doklad
 
 } // namespace
 
-TfrmUctovnyDennik::TfrmUctovnyDennik(TfrmHlavny& h)
-    : TfrmCeleOkno(h, QStringLiteral("TfrmUctovnyDennik"), QStringLiteral("Účtovný denník"), 3) {
+TfrmUctovnyDennik::TfrmUctovnyDennik(Kontext& k)
+    : TfrmCeleOkno(k, QStringLiteral("TfrmUctovnyDennik"), QStringLiteral("Účtovný denník"), 3) {
     lblFilter = new QLabel(QStringLiteral("Filter:"));
     lblFilter->setObjectName(QStringLiteral("lblFilter"));
     cbFilter = new QComboBox;
@@ -138,7 +139,7 @@ TfrmUctovnyDennik::TfrmUctovnyDennik(TfrmHlavny& h)
 
     DBGrid = new QTableView;
     DBGrid->setObjectName(QStringLiteral("DBGrid"));
-    DBGrid->setModel(hlavny.store().qryUctovnyDennik.model());
+    DBGrid->setModel(kontext.store().qryUctovnyDennik.model());
     DBGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -258,18 +259,18 @@ TfrmUctovnyDennik::TfrmUctovnyDennik(TfrmHlavny& h)
 
     // FormCreate
     cbFilter->addItem(QStringLiteral("žiadny"));
-    cbFilter->addItems(nacitatUcty(hlavny));
+    cbFilter->addItems(nacitatUcty(kontext));
     cbFilter->setCurrentIndex(0);
     connect(cbFilter, &QComboBox::currentIndexChanged, this,
             chranene(this, [this] { cbFilterChange(); }));
-    dsUctovnyDennik_ = connect(&hlavny.store().qryUctovnyDennik, &DataSet::dataChanged, this,
+    dsUctovnyDennik_ = connect(&kontext.store().qryUctovnyDennik, &DataSet::dataChanged, this,
                                chranene(this, [this] { dsUctovnyDennikDataChange(); }));
     connect(DBGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& i) {
                 if (!zosuladujem_ && i.isValid())
-                    hlavny.store().qryUctovnyDennik.setRecNo(i.row() + 1);
+                    kontext.store().qryUctovnyDennik.setRecNo(i.row() + 1);
             });
-    skuskaSkoncena_ = !hlavny.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty();
+    skuskaSkoncena_ = !kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty();
     NastavitZoznam();
     btnZavriet->setFocus();
 }
@@ -305,7 +306,7 @@ void TfrmUctovnyDennik::vytvoritPridavanie(QMenu* menu, const QString& prefix) {
 }
 
 void TfrmUctovnyDennik::NastavitZoznam() {
-    Store& s = hlavny.store();
+    Store& s = kontext.store();
     QString where;
     if (cbFilter->currentIndex() >= 1) {
         const QString ucet = ucetPolozky(cbFilter->currentText());
@@ -314,11 +315,18 @@ void TfrmUctovnyDennik::NastavitZoznam() {
                          sqlAccountEquals(QStringLiteral("UctovnyDennik.Dal"), ucet));
     }
     const QString poradie = QStringLiteral(" ORDER BY Riadok;");
+    // Both lists are read as the grid needs them: the row numbers of the (filtered) journal
+    // up front, the lines in blocks; the two share the row numbers.
+    const QString riadky = QStringLiteral("SELECT UctovnyDennik.Riadok FROM UctovnyDennik") +
+                           where + QStringLiteral(";");
+    const QString kluc = QStringLiteral("UctovnyDennik.Riadok");
     s.qryDoklady.close();
     s.qryDoklady.setSQL(DruhyDennika + where + poradie);
+    s.qryDoklady.setOnDemand({riadky, DruhyDennika, kluc});
     s.qryDoklady.open();
     s.qryUctovnyDennik.close();
     s.qryUctovnyDennik.setSQL(StlpceDennika + where + poradie);
+    s.qryUctovnyDennik.setOnDemand({riadky, StlpceDennika, kluc});
     s.qryUctovnyDennik.open();
 
     const Qt::Alignment vpravo = Qt::AlignRight | Qt::AlignVCenter;
@@ -345,9 +353,9 @@ void TfrmUctovnyDennik::NastavitZoznam() {
 }
 
 void TfrmUctovnyDennik::nastavitPrikazy() {
-    const SluzbyDennika& sluzby = hlavny.sluzbyDennika;
-    const QString druh = hlavny.store().qryDoklady.isOpen() && !prazdny_
-                             ? hlavny.store().qryDoklady.text(QStringLiteral("Druh"))
+    const SluzbyDennika& sluzby = kontext.sluzbyDennika();
+    const QString druh = kontext.store().qryDoklady.isOpen() && !prazdny_
+                             ? kontext.store().qryDoklady.text(QStringLiteral("Druh"))
                              : QString();
     const bool doklad = !druh.isEmpty();
     // A document line is edited by its document's editor: without one it cannot be.
@@ -376,7 +384,7 @@ void TfrmUctovnyDennik::nastavitPrikazy() {
 }
 
 void TfrmUctovnyDennik::zosuladitGrid() {
-    const int rec = hlavny.store().qryUctovnyDennik.recNo();
+    const int rec = kontext.store().qryUctovnyDennik.recNo();
     const QModelIndex current = DBGrid->currentIndex();
     if (rec == 0 || (current.isValid() && current.row() == rec - 1))
         return;
@@ -389,7 +397,7 @@ void TfrmUctovnyDennik::zosuladitGrid() {
 }
 
 void TfrmUctovnyDennik::dsUctovnyDennikDataChange() {
-    Store& s = hlavny.store();
+    Store& s = kontext.store();
     s.qryDoklady.setRecNo(s.qryUctovnyDennik.recNo());
     zosuladitGrid();
     nastavitPrikazy();
@@ -400,11 +408,11 @@ void TfrmUctovnyDennik::cbFilterChange() {
 }
 
 int TfrmUctovnyDennik::vybranaPozicia() const {
-    return hlavny.store().qryUctovnyDennik.recNo();
+    return kontext.store().qryUctovnyDennik.recNo();
 }
 
 void TfrmUctovnyDennik::vybrat(int pozicia) {
-    DataSet& d = hlavny.store().qryUctovnyDennik;
+    DataSet& d = kontext.store().qryUctovnyDennik;
     if (d.isEmpty())
         return;
     d.setRecNo(std::clamp(pozicia, 1, d.recordCount()));
@@ -429,37 +437,33 @@ void TfrmUctovnyDennik::btnTlacitClick() {
 }
 
 void TfrmUctovnyDennik::pmItmPridatPolozkuClick() {
-    const int r = (new TfrmPolozkaUctovnehoDennika(hlavny))
-                      ->Otvorit(0, Dennik, QString(), hlavny.pracovnyDatum(), QString());
+    const int r = (new TfrmPolozkaUctovnehoDennika(kontext))
+                      ->Otvorit(0, Dennik, QString(), kontext.pracovnyDatum(), QString());
     if (r == -1)
         return;
     NastavitZoznam();
-    vybrat(hlavny.store().qryUctovnyDennik.recordCount());
+    vybrat(kontext.store().qryUctovnyDennik.recordCount());
 }
 
 void TfrmUctovnyDennik::nastavitDruh(const QString& druh) {
-    DataSet& q = hlavny.store().qryAgendaPrisposobenie;
-    q.close();
-    q.setSQL(
-        QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = %1;").arg(sqlText(druh)));
-    q.open();
+    upravy::nastavitDruhDokladu(kontext.store(), druh);
 }
 
 void TfrmUctovnyDennik::pmItmPridatDokladClick(const QString& druh) {
-    if (!hlavny.sluzbyDennika.otvoritDoklad)
+    if (!kontext.sluzbyDennika().otvoritDoklad)
         return;
     nastavitDruh(druh);
-    const QString cislo = hlavny.sluzbyDennika.otvoritDoklad(
-        hlavny.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod")), QString());
+    const QString cislo = kontext.sluzbyDennika().otvoritDoklad(
+        kontext.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod")), QString());
     if (!cislo.isEmpty()) {
         NastavitZoznam();
-        vybrat(hlavny.store().qryUctovnyDennik.recordCount());
+        vybrat(kontext.store().qryUctovnyDennik.recordCount());
     }
-    hlavny.setWindowTitle(windowTitle());
+    kontext.nastavitTitulok(windowTitle());
 }
 
 void TfrmUctovnyDennik::btnUpravitClick() {
-    Store& s = hlavny.store();
+    Store& s = kontext.store();
     if (s.qryUctovnyDennik.text(QStringLiteral("Riadok")).isEmpty())
         return;
     s.qryDoklady.setRecNo(s.qryUctovnyDennik.recNo());
@@ -469,8 +473,8 @@ void TfrmUctovnyDennik::btnUpravitClick() {
     }
     const int pozicia = vybranaPozicia();
     const auto riadok = static_cast<int>(s.qryUctovnyDennik.integer(QStringLiteral("Riadok")));
-    const int r = (new TfrmPolozkaUctovnehoDennika(hlavny))
-                      ->Otvorit(riadok, Dennik, QString(), hlavny.pracovnyDatum(), QString());
+    const int r = (new TfrmPolozkaUctovnehoDennika(kontext))
+                      ->Otvorit(riadok, Dennik, QString(), kontext.pracovnyDatum(), QString());
     if (r == -1)
         return;
     NastavitZoznam();
@@ -478,23 +482,23 @@ void TfrmUctovnyDennik::btnUpravitClick() {
 }
 
 void TfrmUctovnyDennik::upravitDoklad() {
-    Store& s = hlavny.store();
-    if (!hlavny.sluzbyDennika.otvoritDoklad)
+    Store& s = kontext.store();
+    if (!kontext.sluzbyDennika().otvoritDoklad)
         return;
     const QString druh = s.qryDoklady.text(QStringLiteral("Druh"));
     const QString doklad = s.qryUctovnyDennik.text(QStringLiteral("Doklad"));
     nastavitDruh(druh);
     const int pozicia = vybranaPozicia();
-    const QString cislo = hlavny.sluzbyDennika.otvoritDoklad(druh, doklad);
+    const QString cislo = kontext.sluzbyDennika().otvoritDoklad(druh, doklad);
     if (!cislo.isEmpty()) {
         NastavitZoznam();
         vybrat(pozicia);
     }
-    hlavny.setWindowTitle(windowTitle());
+    kontext.nastavitTitulok(windowTitle());
 }
 
 void TfrmUctovnyDennik::pmItmOdstranitPolozkuClick() {
-    Store& s = hlavny.store();
+    Store& s = kontext.store();
     if (prazdny_ || skuskaSkoncena_)
         return;
     s.qryDoklady.setRecNo(s.qryUctovnyDennik.recNo());
@@ -511,14 +515,14 @@ void TfrmUctovnyDennik::pmItmOdstranitPolozkuClick() {
     if (!askYesNo(this, QStringLiteral("Potvdenie odstránenia riadku"),
                   QStringLiteral("Naozaj chcete označený riadok č. %1 odstrániť?").arg(riadok)))
         return;
-    hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennik WHERE Riadok = %1;").arg(riadok));
+    kontext.SQL(QStringLiteral("DELETE FROM UctovnyDennik WHERE Riadok = %1;").arg(riadok));
     const int pozicia = vybranaPozicia();
     NastavitZoznam();
     vybrat(pozicia);
 }
 
 void TfrmUctovnyDennik::pmItmOdstranitDokladClick() {
-    Store& s = hlavny.store();
+    Store& s = kontext.store();
     if (prazdny_ || skuskaSkoncena_)
         return;
     s.qryDoklady.setRecNo(s.qryUctovnyDennik.recNo());
@@ -531,35 +535,28 @@ void TfrmUctovnyDennik::pmItmOdstranitDokladClick() {
                                  "ostatnými riadkami odstrániť?")
                       .arg(doklad, QString::number(riadok))))
         return;
-    {
-        Transaction t(s.connection());
-        const QString cislo = sqlText(doklad);
-        hlavny.SQL(QStringLiteral("DELETE FROM Doklady WHERE Cislo = %1;").arg(cislo));
-        hlavny.SQL(QStringLiteral("DELETE FROM DokladyPolozky WHERE Doklad = %1;").arg(cislo));
-        hlavny.SQL(QStringLiteral("DELETE FROM UctovnyDennik WHERE Doklad = %1;").arg(cislo));
-        t.commit();
-    }
+    upravy::odstranitDoklad(s, doklad);
     const int pozicia = vybranaPozicia();
     NastavitZoznam();
     vybrat(pozicia);
 }
 
 void TfrmUctovnyDennik::pmItmTlacitUctovnyDennikClick() {
-    if (hlavny.sluzbyDennika.tlacitDennik)
-        hlavny.sluzbyDennika.tlacitDennik();
+    if (kontext.sluzbyDennika().tlacitDennik)
+        kontext.sluzbyDennika().tlacitDennik();
 }
 
 void TfrmUctovnyDennik::pmItmTlacitDokladClick() {
-    Store& s = hlavny.store();
-    if (!hlavny.sluzbyDennika.tlacitDoklad || prazdny_)
+    Store& s = kontext.store();
+    if (!kontext.sluzbyDennika().tlacitDoklad || prazdny_)
         return;
     s.qryDoklady.setRecNo(s.qryUctovnyDennik.recNo());
     const QString druh = s.qryDoklady.text(QStringLiteral("Druh"));
     if (druh.isEmpty())
         return;
     nastavitDruh(druh);
-    hlavny.sluzbyDennika.tlacitDoklad(druh, s.qryUctovnyDennik.text(QStringLiteral("Doklad")));
-    hlavny.setWindowTitle(windowTitle());
+    kontext.sluzbyDennika().tlacitDoklad(druh, s.qryUctovnyDennik.text(QStringLiteral("Doklad")));
+    kontext.nastavitTitulok(windowTitle());
 }
 
 void TfrmUctovnyDennik::btnZavrietClick() {

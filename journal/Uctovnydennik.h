@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Okna.h"
+#include "ui/Okna.h"
 
 #include <QMetaObject>
 
@@ -18,7 +18,7 @@ namespace saldovia {
 class TfrmUctovnyDennik : public TfrmCeleOkno {
     Q_OBJECT
 public:
-    explicit TfrmUctovnyDennik(TfrmHlavny& hlavny);
+    explicit TfrmUctovnyDennik(Kontext& kontext);
     ~TfrmUctovnyDennik() override;
 
     // Reloads both shared data sets with the current filter and sets the grid and the

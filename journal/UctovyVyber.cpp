@@ -1,18 +1,18 @@
 #include "UctovyVyber.h"
 
 #include "CiselneZadanie.h"
-#include "app/Hlavny.h"
+#include "ui/Kontext.h"
 
 #include <QAbstractItemView>
 
 namespace saldovia {
 
-QStringList nacitatUcty(TfrmHlavny& hlavny) {
-    const int n = hlavny.SQL(QStringLiteral("SELECT Cislo, Nazov FROM UctovaOsnova WHERE Druh <> "
-                                            "'UT' AND Druh <> 'US' ORDER BY Cislo;"));
+QStringList nacitatUcty(Kontext& kontext) {
+    const int n = kontext.SQL(QStringLiteral("SELECT Cislo, Nazov FROM UctovaOsnova WHERE Druh <> "
+                                             "'UT' AND Druh <> 'US' ORDER BY Cislo;"));
     QStringList polozky;
     polozky.reserve(n);
-    GeneralQuery& q = hlavny.ADOQuery();
+    GeneralQuery& q = kontext.ADOQuery();
     for (int i = 1; i <= n; ++i) {
         q.setRecNo(i);
         polozky << polozkaUctu(q.text(QStringLiteral("Cislo")), q.text(QStringLiteral("Nazov")));

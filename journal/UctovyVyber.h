@@ -4,11 +4,11 @@
 
 namespace saldovia {
 
-class TfrmHlavny;
+class Kontext;
 
 // The postable accounts of the chart as picker items, in account-number order: every
 // entry whose kind is neither a class heading ("UT") nor a group heading ("US").
-QStringList nacitatUcty(TfrmHlavny& hlavny);
+QStringList nacitatUcty(Kontext& kontext);
 
 // An account picker (cbMaDat, cbDal): a drop-down list without free typing, narrow while
 // closed so that it shows the number, wide while its list is open so that the names can

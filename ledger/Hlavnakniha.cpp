@@ -2,10 +2,10 @@
 
 #include "Obraty.h"
 #include "Prebiehaspracovanieudajov.h"
-#include "app/Dialogs.h"
-#include "app/Hlavny.h"
 #include "reports/ReportPreview.h"
 #include "store/Store.h"
+#include "ui/Dialogs.h"
+#include "ui/Kontext.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -105,7 +105,7 @@ void qrBndPolozkyFill(BandWriter& w, const Riadky& r, const QList<ReportColumn>&
 
 } // namespace
 
-TfrmHlavnaKniha::TfrmHlavnaKniha(TfrmHlavny& h) : hlavny(h) {}
+TfrmHlavnaKniha::TfrmHlavnaKniha(Kontext& k) : kontext(k) {}
 
 QList<ReportColumn> TfrmHlavnaKniha::columns() {
     // Laid out for the 195.9 mm between the margins of a Letter page; Názov takes up what
@@ -150,17 +150,17 @@ BandedReport TfrmHlavnaKniha::zostava(Store& store, const QString& uctovnyRok,
 }
 
 bool TfrmHlavnaKniha::Vytvorit() {
-    Store& store = hlavny.store();
+    Store& store = kontext.store();
     const QList<qint64> chybne = hlavnakniha::riadkyBezPredkontacie(store);
     if (!chybne.isEmpty()) {
-        showError(&hlavny, QStringLiteral("Účtovný denník"),
+        showError(kontext.hlavneOkno(), QStringLiteral("Účtovný denník"),
                   hlavnakniha::spravaBezPredkontacie(chybne));
         return false;
     }
 
     // Declared in this order, the progress window goes before the main window is enabled.
-    Zakazanie zakazanie(hlavny);
-    TfrmPrebiehaSpracovanieUdajov okno(&hlavny);
+    Zakazanie zakazanie(*kontext.hlavneOkno());
+    TfrmPrebiehaSpracovanieUdajov okno(kontext.hlavneOkno());
     okno.setEnabled(true); // a window of its own, not greyed with its owner
     okno.lblNazov->setText(QStringLiteral("Generovanie Hlavnej knihy"));
     okno.ProgressBar->setValue(0);
@@ -178,17 +178,17 @@ bool TfrmHlavnaKniha::Vytvorit() {
 }
 
 void TfrmHlavnaKniha::Tlacit() {
-    Store& store = hlavny.store();
+    Store& store = kontext.store();
     Vyprazdnenie vyprazdnenie(store);
     if (Vytvorit()) {
-        BandedReport report = zostava(store, hlavny.uctovnyRok());
-        ReportPreview::preview(report, hlavny.tlaciaren(), &hlavny);
+        BandedReport report = zostava(store, kontext.uctovnyRok());
+        ReportPreview::preview(report, kontext.tlaciaren(), kontext.hlavneOkno());
     }
     vyprazdnenie.vyprazdnit();
 }
 
 void TfrmHlavnaKniha::Ulozit() {
-    Store& store = hlavny.store();
+    Store& store = kontext.store();
     Vyprazdnenie vyprazdnenie(store);
     if (Vytvorit())
         hlavnakniha::ulozitVzor(store);
@@ -196,7 +196,7 @@ void TfrmHlavnaKniha::Ulozit() {
 }
 
 float TfrmHlavnaKniha::Porovnat() {
-    Store& store = hlavny.store();
+    Store& store = kontext.store();
     Vyprazdnenie vyprazdnenie(store);
     float percento = -1.f;
     if (Vytvorit())

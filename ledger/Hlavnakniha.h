@@ -7,19 +7,19 @@
 namespace saldovia {
 
 class Store;
-class TfrmHlavny;
+class Kontext;
 
 // The general ledger. Its three operations build HlavnaKniha from the journal (Vytvorit,
 // with the progress window) and then print it (Tlacit), keep it as the exam sample
 // (Ulozit) or score it against that sample (Porovnat). Each of them empties HlavnaKniha when
 // it ends, however it ends. The caller creates the object for one operation and drops it
-// afterwards: `TfrmHlavnaKniha(hlavny).Tlacit();`. The window itself is never shown; it
+// afterwards: `TfrmHlavnaKniha(kontext).Tlacit();`. The window itself is never shown; it
 // holds the ledger printout's layout.
 class TfrmHlavnaKniha {
 public:
     static inline const QString Caption = QStringLiteral("Hlavná kniha");
 
-    explicit TfrmHlavnaKniha(TfrmHlavny& hlavny);
+    explicit TfrmHlavnaKniha(Kontext& kontext);
     TfrmHlavnaKniha(const TfrmHlavnaKniha&) = delete;
     TfrmHlavnaKniha& operator=(const TfrmHlavnaKniha&) = delete;
 
@@ -47,7 +47,7 @@ public:
     static QList<ReportColumn> columns();
 
 private:
-    TfrmHlavny& hlavny;
+    Kontext& kontext;
 };
 
 } // namespace saldovia

@@ -33,10 +33,12 @@ private:
 // is done, and is opened again if it was open.
 class ZapozicanyKurzor {
 public:
-    explicit ZapozicanyKurzor(DataSet& ds) : ds_(ds), sql_(ds.sql()), otvoreny_(ds.isOpen()) {}
+    explicit ZapozicanyKurzor(DataSet& ds)
+        : ds_(ds), sql_(ds.sql()), poCastiach_(ds.onDemand()), otvoreny_(ds.isOpen()) {}
     ~ZapozicanyKurzor() {
         ds_.close();
         ds_.setSQL(sql_);
+        ds_.setOnDemand(poCastiach_);
         if (otvoreny_) {
             try {
                 ds_.open();
@@ -58,6 +60,7 @@ public:
 private:
     DataSet& ds_;
     QString sql_;
+    OnDemand poCastiach_;
     bool otvoreny_;
 };
 

@@ -2,8 +2,8 @@
 
 #include "Nahradit.h"
 #include "Rtf.h"
-#include "app/Dialogs.h"
-#include "app/Hlavny.h"
+#include "ui/Dialogs.h"
+#include "ui/Kontext.h"
 
 #include <QActionGroup>
 #include <QComboBox>
@@ -119,8 +119,8 @@ struct Vzhlad {
 
 } // namespace
 
-TfrmPoznamky::TfrmPoznamky(TfrmHlavny& h)
-    : TfrmCeleOkno(h, QStringLiteral("TfrmPoznamky"), Titulok, 13) {
+TfrmPoznamky::TfrmPoznamky(Kontext& k)
+    : TfrmCeleOkno(k, QStringLiteral("TfrmPoznamky"), Titulok, 13) {
     registrovatIkonyPoznamok();
     vytvoritOvladace();
     FormCreate();
@@ -363,7 +363,7 @@ void TfrmPoznamky::vytvoritOvladace() {
 
 void TfrmPoznamky::FormCreate() {
     poslednyHladany_.clear();
-    SettingsRow& s = hlavny.tblAgendaNastavenie();
+    SettingsRow& s = kontext.tblAgendaNastavenie();
     const QString ulozene = s.text(QStringLiteral("Poznamky"));
     QTextDocument* doc = novyDokument();
     if (!ulozene.isEmpty()) {
@@ -371,7 +371,7 @@ void TfrmPoznamky::FormCreate() {
         if (!rtf::jeRtf(bajty))
             doc->setPlainText(ulozene); // notes kept as plain text
         else if (rtf::citat(bajty, *doc, true) != rtf::Chyba::Ziadna)
-            showWarning(&hlavny, QStringLiteral("Upozornenie"),
+            showWarning(kontext.hlavneOkno(), QStringLiteral("Upozornenie"),
                         QStringLiteral("Poznámky uložené v agende sú poškodené,\nzobrazená je "
                                        "len ich čitateľná časť."));
     }
@@ -381,7 +381,7 @@ void TfrmPoznamky::FormCreate() {
     if (skuska || !s.text(QStringLiteral("SkuskaKoniec")).isEmpty())
         btnUlozit->setEnabled(false);
     if (skuska)
-        hlavny.setWindowTitle(QStringLiteral("Zadanie"));
+        kontext.nastavitTitulok(QStringLiteral("Zadanie"));
     RichEdit->setFocus();
 }
 
@@ -967,7 +967,7 @@ void TfrmPoznamky::btnNewClick() {
 }
 
 void TfrmPoznamky::btnPrintClick() {
-    QPrinter& tlaciaren = hlavny.tlaciaren();
+    QPrinter& tlaciaren = kontext.tlaciaren();
     if (DialogService::instance().print(this, tlaciaren)) {
         tlaciaren.setDocName(QString());
         RichEdit->document()->print(&tlaciaren);
@@ -983,7 +983,7 @@ void TfrmPoznamky::btnPrintClick() {
 void TfrmPoznamky::btnUlozitClick() {
     if (!btnUlozit->isEnabled())
         return;
-    SettingsRow& s = hlavny.tblAgendaNastavenie();
+    SettingsRow& s = kontext.tblAgendaNastavenie();
     s.edit();
     try {
         s.setText(QStringLiteral("Poznamky"),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Okna.h"
+#include "ui/Okna.h"
 
 #include <QTextCursor>
 
@@ -24,7 +24,7 @@ class TReplaceDialog;
 class TfrmPoznamky : public TfrmCeleOkno {
     Q_OBJECT
 public:
-    explicit TfrmPoznamky(TfrmHlavny& hlavny);
+    explicit TfrmPoznamky(Kontext& kontext);
 
     // Puts the toolbar and the pop-up menu in line with the text at the caret.
     void RichEditChange();

@@ -1,8 +1,8 @@
 #include "Doklad2tlac.h"
 
-#include "app/Dialogs.h"
 #include "reports/ReportPreview.h"
 #include "store/Store.h"
+#include "ui/Dialogs.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "Dokladtlac.h"
 
-#include "app/Dialogs.h"
 #include "reports/ReportPreview.h"
 #include "store/Store.h"
+#include "ui/Dialogs.h"
 
 namespace saldovia {
 

@@ -9,6 +9,7 @@
 #include <QTextLayout>
 
 #include <cmath>
+#include <stdexcept>
 
 namespace saldovia {
 
@@ -162,8 +163,8 @@ QFont fittedFont(const QString& text, const QFont& font, double width) {
     return fitted;
 }
 
-BandWriter::BandWriter(double width, int pageNumber, int pageCount)
-    : width_(width), pageNumber_(pageNumber), pageCount_(pageCount) {}
+BandWriter::BandWriter(double width, int pageNumber, int pageCount, Mode mode)
+    : width_(width), pageNumber_(pageNumber), pageCount_(pageCount), mode_(mode) {}
 
 void BandWriter::setHeight(double height) {
     height_ = std::max(height_, height);
@@ -175,6 +176,14 @@ void BandWriter::extend(double bottom) {
 
 double BandWriter::text(const QRectF& box, const QString& text, const TextStyle& style,
                         const QString& name) {
+    if (mode_ == Mode::Measure) {
+        double height = box.height();
+        if (style.wordWrap)
+            height = std::max(height, wrapText(text, style.font, box.width()).size() *
+                                          lineHeight(style.font));
+        extend(box.top() + height);
+        return height;
+    }
     ReportItem item;
     item.kind = ReportItem::Kind::Text;
     item.name = name;
@@ -198,6 +207,10 @@ double BandWriter::text(const QRectF& box, const QString& text, const TextStyle&
 
 void BandWriter::line(const QPointF& from, const QPointF& to, double penWidth, const QColor& color,
                       const QString& name) {
+    if (mode_ == Mode::Measure) {
+        extend(QRectF(from, to).normalized().bottom() + penWidth / 2);
+        return;
+    }
     ReportItem item;
     item.kind = ReportItem::Kind::Line;
     item.name = name;
@@ -211,6 +224,10 @@ void BandWriter::line(const QPointF& from, const QPointF& to, double penWidth, c
 
 void BandWriter::rectangle(const QRectF& box, double frameWidth, const QColor& frame,
                            const QColor& fill, const QString& name) {
+    if (mode_ == Mode::Measure) {
+        extend(box.bottom() + frameWidth / 2);
+        return;
+    }
     ReportItem item;
     item.kind = ReportItem::Kind::Rectangle;
     item.name = name;
@@ -225,6 +242,10 @@ void BandWriter::rectangle(const QRectF& box, double frameWidth, const QColor& f
 void BandWriter::picture(const QRectF& box, const QImage& image, const QString& name) {
     if (image.isNull() || image.width() <= 0 || image.height() <= 0)
         return;
+    if (mode_ == Mode::Measure) {
+        extend(box.bottom());
+        return;
+    }
     QSizeF size(image.width(), image.height());
     size.scale(box.size(), Qt::KeepAspectRatio);
     ReportItem item;
@@ -243,80 +264,151 @@ QPageLayout BandedReport::defaultPageLayout() {
 }
 
 QList<ReportPage> BandedReport::layout() const {
+    const PagedReport paged(*this);
     QList<ReportPage> pages;
-    if (detail.rowCount <= 0)
-        return pages;
+    const int n = paged.count();
+    pages.reserve(n);
+    for (int i = 0; i < n; ++i)
+        pages.append(paged.page(i));
+    return pages;
+}
 
-    const QSizeF paper = pageLayout.fullRect(QPageLayout::Millimeter).size();
-    const QMarginsF margins = pageLayout.margins(QPageLayout::Millimeter);
-    const double width = paper.width() - margins.left() - margins.right();
-    constexpr double tolerance = 1e-6;
+namespace {
+constexpr double tolerance = 1e-6;
+constexpr qsizetype pagesKept = 4;
+} // namespace
 
-    auto render = [width](const ReportBand& band, int pageNumber, int pageCount) {
-        BandWriter w(width, pageNumber, pageCount);
-        w.setHeight(band.height);
-        if (band.fill)
-            band.fill(w);
-        return w;
-    };
-    const double footerHeight = pageFooter.isSet() ? render(pageFooter, 1, 1).height() : 0.0;
-    const double bottom = paper.height() - margins.bottom() - footerHeight;
+PagedReport::PagedReport(const BandedReport& report) : report_(report) {
+    const QPageLayout& pl = report.pageLayout;
+    paper_ = pl.fullRect(QPageLayout::Millimeter).size();
+    margins_ = pl.margins(QPageLayout::Millimeter);
+    width_ = paper_.width() - margins_.left() - margins_.right();
+    footerHeight_ = report.pageFooter.isSet() ? render(report.pageFooter, 1, 1).height() : 0.0;
+    bottom_ = paper_.height() - margins_.bottom() - footerHeight_;
+    if (report.detail.rowCount <= 0)
+        counted_ = true; // no rows, no pages
+    else
+        startPage(0);
+}
 
-    double y = 0;
-    int bandsOnPage = 0; // detail bands and summary placed on the current page
-    auto place = [&](ReportPage& page, BandWriter& w, double top) {
+BandWriter PagedReport::render(const ReportBand& band, int pageNumber, int pageCount) const {
+    BandWriter w(width_, pageNumber, pageCount);
+    w.setHeight(band.height);
+    if (band.fill)
+        band.fill(w);
+    return w;
+}
+
+double PagedReport::measure(const ReportBand& band, int pageNumber) const {
+    BandWriter w(width_, pageNumber, 0, BandWriter::Mode::Measure);
+    w.setHeight(band.height);
+    if (band.fill)
+        band.fill(w);
+    return w.height();
+}
+
+void PagedReport::startPage(int row) const {
+    starts_.push_back(row);
+    y_ = margins_.top();
+    bandsOnPage_ = 0;
+    if (starts_.size() == 1 && report_.title.isSet())
+        y_ += measure(report_.title, 1);
+    if (report_.columnHeader.isSet())
+        y_ += measure(report_.columnHeader, static_cast<int>(starts_.size()));
+}
+
+bool PagedReport::findMore(int rows) const {
+    const DetailBand& detail = report_.detail;
+    for (int n = 0; n < rows && !counted_; ++n) {
+        if (nextRow_ < detail.rowCount) {
+            BandWriter w(width_, 0, 0, BandWriter::Mode::Measure);
+            w.setHeight(detail.height);
+            if (detail.fill)
+                detail.fill(w, nextRow_);
+            if (y_ + w.height() > bottom_ + tolerance && bandsOnPage_ > 0)
+                startPage(nextRow_);
+            y_ += w.height();
+            ++bandsOnPage_;
+            ++nextRow_;
+            continue;
+        }
+        if (report_.summary.isSet()) {
+            const double h = measure(report_.summary, 0);
+            if (y_ + h > bottom_ + tolerance && bandsOnPage_ > 0)
+                startPage(detail.rowCount);
+            y_ += h;
+        }
+        counted_ = true;
+    }
+    return counted_;
+}
+
+int PagedReport::count() const {
+    while (!findMore(4096)) {
+    }
+    return pagesFound();
+}
+
+const ReportPage& PagedReport::page(int index) const {
+    for (qsizetype i = 0; i < kept_.size(); ++i)
+        if (kept_[i].number == index + 1) {
+            kept_.move(i, kept_.size() - 1);
+            return kept_.last();
+        }
+    // where the page ends: the start of the next one, or the end of the rows
+    while (!counted_ && pagesFound() <= index + 1)
+        findMore(256);
+    if (index < 0 || index >= pagesFound())
+        throw std::out_of_range("report page");
+    const bool last = counted_ && index + 1 == pagesFound();
+    const int first = starts_[static_cast<size_t>(index)];
+    const int end = last ? report_.detail.rowCount : starts_[static_cast<size_t>(index) + 1];
+
+    ReportPage page;
+    page.layout = report_.pageLayout;
+    page.size = paper_;
+    page.number = index + 1;
+    double y = margins_.top();
+    auto place = [&](BandWriter& w, double top) {
         QList<ReportItem> items = w.takeItems();
         for (ReportItem& item : items)
-            translate(item, margins.left(), top);
+            translate(item, margins_.left(), top);
         page.items.append(std::move(items));
     };
     auto placeHere = [&](BandWriter& w) {
-        place(pages.last(), w, y);
+        place(w, y);
         y += w.height();
     };
-    auto newPage = [&] {
-        ReportPage page;
-        page.layout = pageLayout;
-        page.size = paper;
-        page.number = static_cast<int>(pages.size()) + 1;
-        pages.append(std::move(page));
-        y = margins.top();
-        bandsOnPage = 0;
-        if (pages.size() == 1 && title.isSet()) {
-            BandWriter w = render(title, 1, 0);
-            placeHere(w);
-        }
-        if (columnHeader.isSet()) {
-            BandWriter w = render(columnHeader, pages.last().number, 0);
-            placeHere(w);
-        }
-    };
-
-    newPage();
-    for (int row = 0; row < detail.rowCount; ++row) {
-        BandWriter w(width, 0, 0);
-        w.setHeight(detail.height);
-        if (detail.fill)
-            detail.fill(w, row);
-        if (y + w.height() > bottom + tolerance && bandsOnPage > 0)
-            newPage();
-        placeHere(w);
-        ++bandsOnPage;
-    }
-    if (summary.isSet()) {
-        BandWriter w = render(summary, 0, 0);
-        if (y + w.height() > bottom + tolerance && bandsOnPage > 0)
-            newPage();
+    if (index == 0 && report_.title.isSet()) {
+        BandWriter w = render(report_.title, 1, 0);
         placeHere(w);
     }
-    if (pageFooter.isSet()) {
-        const int count = static_cast<int>(pages.size());
-        for (ReportPage& page : pages) {
-            BandWriter w = render(pageFooter, page.number, count);
-            place(page, w, paper.height() - margins.bottom() - footerHeight);
-        }
+    if (report_.columnHeader.isSet()) {
+        BandWriter w = render(report_.columnHeader, page.number, 0);
+        placeHere(w);
     }
-    return pages;
+    for (int row = first; row < end; ++row) {
+        BandWriter w(width_, 0, 0);
+        w.setHeight(report_.detail.height);
+        if (report_.detail.fill)
+            report_.detail.fill(w, row);
+        placeHere(w);
+    }
+    if (last && report_.summary.isSet()) {
+        BandWriter w = render(report_.summary, 0, 0);
+        placeHere(w);
+    }
+    if (report_.pageFooter.isSet()) {
+        // A footer that shows the page count waits for every page break.
+        BandWriter w = render(report_.pageFooter, page.number, counted_ ? pagesFound() : 0);
+        if (w.pageCountAsked() && !counted_)
+            w = render(report_.pageFooter, page.number, count());
+        place(w, paper_.height() - margins_.bottom() - footerHeight_);
+    }
+    if (kept_.size() >= pagesKept)
+        kept_.removeFirst();
+    kept_.append(std::move(page));
+    return kept_.last();
 }
 
 void paintPage(QPainter& painter, const ReportPage& page) {
@@ -364,33 +456,37 @@ void paintPage(QPainter& painter, const ReportPage& page, double dpiX, double dp
     painter.restore();
 }
 
-bool printPages(QPrinter& printer, const QList<ReportPage>& pages) {
-    if (pages.isEmpty())
+namespace {
+
+// Prints pages one after the other, each asked for only when it is printed.
+bool printEach(QPrinter& printer, int count, const std::function<const ReportPage&(int)>& page) {
+    if (count == 0)
         return true;
+    const QPageLayout first = page(0).layout;
     printer.setFullPage(true);
-    printer.setPageOrientation(pages.first().layout.orientation());
-    printer.setPageSize(pages.first().layout.pageSize());
+    printer.setPageOrientation(first.orientation());
+    printer.setPageSize(first.pageSize());
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    for (qsizetype i = 0; i < pages.size(); ++i) {
+    for (int i = 0; i < count; ++i) {
         if (i > 0 && !printer.newPage()) {
             painter.end();
             return false;
         }
-        paintPage(painter, pages[i]);
+        paintPage(painter, page(i));
     }
     return painter.end();
 }
 
-bool writePdf(const QString& path, const QList<ReportPage>& pages, const QString& title,
-              QString* error) {
+bool writeEach(const QString& path, int count, const std::function<const ReportPage&(int)>& page,
+               const QString& title, QString* error) {
     auto fail = [error](const QString& why) {
         if (error)
             *error = why;
         return false;
     };
-    if (pages.isEmpty())
+    if (count == 0)
         return fail(QStringLiteral("Zostava nemá žiadne strany."));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -400,17 +496,17 @@ bool writePdf(const QString& path, const QList<ReportPage>& pages, const QString
         writer.setResolution(1200);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Saldovia"));
-        const QPageLayout& first = pages.first().layout;
+        const QPageLayout first = page(0).layout;
         writer.setPageLayout(QPageLayout(first.pageSize(), first.orientation(), QMarginsF()));
         QPainter painter;
         if (!painter.begin(&writer)) {
             file.cancelWriting();
             return fail(QStringLiteral("Súbor PDF sa nedá vytvoriť."));
         }
-        for (qsizetype i = 0; i < pages.size(); ++i) {
+        for (int i = 0; i < count; ++i) {
             if (i > 0)
                 writer.newPage();
-            paintPage(painter, pages[i]);
+            paintPage(painter, page(i));
         }
         if (!painter.end()) {
             file.cancelWriting();
@@ -420,6 +516,31 @@ bool writePdf(const QString& path, const QList<ReportPage>& pages, const QString
     if (!file.commit())
         return fail(file.errorString());
     return true;
+}
+
+} // namespace
+
+bool printPages(QPrinter& printer, const QList<ReportPage>& pages) {
+    return printEach(printer, static_cast<int>(pages.size()),
+                     [&pages](int i) -> const ReportPage& { return pages[i]; });
+}
+
+bool printPages(QPrinter& printer, const PagedReport& pages) {
+    return printEach(printer, pages.count(),
+                     [&pages](int i) -> const ReportPage& { return pages.page(i); });
+}
+
+bool writePdf(const QString& path, const QList<ReportPage>& pages, const QString& title,
+              QString* error) {
+    return writeEach(
+        path, static_cast<int>(pages.size()),
+        [&pages](int i) -> const ReportPage& { return pages[i]; }, title, error);
+}
+
+bool writePdf(const QString& path, const PagedReport& pages, const QString& title, QString* error) {
+    return writeEach(
+        path, pages.count(), [&pages](int i) -> const ReportPage& { return pages.page(i); }, title,
+        error);
 }
 
 } // namespace saldovia

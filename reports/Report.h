@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 class QPainter;
 class QPrinter;
@@ -87,7 +88,9 @@ QFont fittedFont(const QString& text, const QFont& font, double width);
 // or setHeight, whichever is largest.
 class BandWriter {
 public:
-    BandWriter(double width, int pageNumber, int pageCount);
+    // Measure: the band's height is found as Place finds it, but nothing is kept.
+    enum class Mode { Place, Measure };
+    BandWriter(double width, int pageNumber, int pageCount, Mode mode = Mode::Place);
 
     double width() const { return width_; }
     double height() const { return height_; }
@@ -95,7 +98,12 @@ public:
     // Page of this band and number of pages; the page count is known to the page footer
     // only (0 elsewhere).
     int pageNumber() const { return pageNumber_; }
-    int pageCount() const { return pageCount_; }
+    int pageCount() const {
+        pageCountAsked_ = true;
+        return pageCount_;
+    }
+    // Whether the band's fill has asked for the page count.
+    bool pageCountAsked() const { return pageCountAsked_; }
 
     // A text in its box. A text that does not wrap and is wider than its box is set in a
     // smaller font that fits (a printout never cuts a number or a name). Returns the box's
@@ -119,6 +127,8 @@ private:
     double height_ = 0;
     int pageNumber_;
     int pageCount_;
+    Mode mode_;
+    mutable bool pageCountAsked_ = false;
     QList<ReportItem> items_;
 };
 
@@ -158,17 +168,61 @@ public:
     static QPageLayout defaultPageLayout();
 };
 
+// The pages of a report laid out as they are asked for, the same pages as layout() gives.
+// Where the pages break is found by measuring the bands, keeping only the first row of
+// each page; the items of a page are placed when the page is asked for, and only the last
+// few pages asked for are kept. The report must not change while this lives.
+class PagedReport {
+public:
+    explicit PagedReport(const BandedReport& report);
+
+    // Every page break found: the number of pages.
+    int count() const;
+    // Whether count() is known without more measuring.
+    bool isCounted() const { return counted_; }
+    // The pages found so far (all of them once counted).
+    int pagesFound() const { return static_cast<int>(starts_.size()); }
+    // Measures up to `rows` more detail rows; true when every page break is found.
+    bool findMore(int rows) const;
+    // Page `index` (from 0; less than count()). Valid until the next call of page().
+    const ReportPage& page(int index) const;
+
+private:
+    double measure(const ReportBand& band, int pageNumber) const;
+    void startPage(int row) const;
+    BandWriter render(const ReportBand& band, int pageNumber, int pageCount) const;
+
+    const BandedReport& report_;
+    QSizeF paper_;
+    QMarginsF margins_;
+    double width_ = 0;
+    double footerHeight_ = 0;
+    double bottom_ = 0;
+    // the measuring, as far as it has gone
+    mutable std::vector<int> starts_; // first detail row of each page (rowCount: none)
+    mutable int nextRow_ = 0;
+    mutable double y_ = 0;
+    mutable int bandsOnPage_ = 0;
+    mutable bool counted_ = false;
+    mutable QList<ReportPage> kept_; // the last pages asked for, newest last
+};
+
 // Paints a page on the painter's device. The painter's origin is the paper's top-left corner;
 // the device's resolution (or the given dots per inch) maps millimetres to device pixels.
 void paintPage(QPainter& painter, const ReportPage& page);
 void paintPage(QPainter& painter, const ReportPage& page, double dpiX, double dpiY);
 
 // Prints every page on the printer (paper of the pages, whole page, origin at the corner).
-// False when the printer cannot be started or fails.
+// False when the printer cannot be started or fails. The paged form lays out and prints one
+// page after the other.
 bool printPages(QPrinter& printer, const QList<ReportPage>& pages);
+bool printPages(QPrinter& printer, const PagedReport& pages);
 
-// Writes the pages as a PDF file. On failure returns false and says why in *error.
+// Writes the pages as a PDF file. On failure returns false and says why in *error. The
+// paged form lays out and writes one page after the other.
 bool writePdf(const QString& path, const QList<ReportPage>& pages, const QString& title,
+              QString* error = nullptr);
+bool writePdf(const QString& path, const PagedReport& pages, const QString& title,
               QString* error = nullptr);
 
 } // namespace saldovia

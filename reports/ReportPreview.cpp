@@ -1,6 +1,6 @@
 #include "ReportPreview.h"
 
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -315,6 +316,9 @@ ReportPreview::ReportPreview(BandedReport& report, QPrinter& printer, QWidget* p
     const int height = avail.height() * 9 / 10;
     resize(std::min(avail.width() * 9 / 10, std::max(height * 4 / 5, 900)), height);
 
+    counting_ = new QTimer(this);
+    counting_->setInterval(0);
+    connect(counting_, &QTimer::timeout, this, &ReportPreview::countPages);
     relayout();
     scroll_->setFocus();
 }
@@ -344,21 +348,35 @@ QAction* ReportPreview::addTool(const QString& name, const QString& text, const 
 
 void ReportPreview::preview(BandedReport& report, QPrinter& printer, QWidget* parent) {
     ReportPreview dialog(report, printer, parent);
-    if (dialog.pageCount() == 0)
+    if (!dialog.hasPages())
         return;
     dialog.exec();
 }
 
 void ReportPreview::relayout() {
-    pages_ = report_.layout();
-    current_ = pages_.isEmpty() ? -1 : std::clamp(current_, 0, pageCount() - 1);
+    pages_ = std::make_unique<PagedReport>(report_);
+    // the page shown stays, as far as the report now reaches
+    while (!pages_->isCounted() && pages_->pagesFound() <= current_)
+        pages_->findMore(256);
+    current_ = hasPages() ? std::clamp(current_, 0, pages_->pagesFound() - 1) : -1;
     updateView();
+    if (!pages_->isCounted())
+        counting_->start();
+}
+
+void ReportPreview::countPages() {
+    if (pages_->findMore(500)) {
+        counting_->stop();
+        updateControls();
+    }
 }
 
 void ReportPreview::setCurrentPage(int page) {
-    if (pages_.isEmpty())
+    if (!hasPages())
         return;
-    const int index = std::clamp(page, 1, pageCount()) - 1;
+    while (!pages_->isCounted() && pages_->pagesFound() < page)
+        pages_->findMore(256);
+    const int index = std::clamp(page, 1, pages_->pagesFound()) - 1;
     if (index != current_) {
         current_ = index;
         updateView();
@@ -380,9 +398,9 @@ void ReportPreview::setZoom(double zoom) {
 }
 
 double ReportPreview::fittedZoom(ZoomMode mode) const {
-    if (pages_.isEmpty())
+    if (current_ < 0)
         return 1.0;
-    const QSizeF paper = pages_[current_].size / 25.4 * logicalDpiX();
+    const QSizeF paper = shown_.size / 25.4 * logicalDpiX();
     QSize room = scroll_->maximumViewportSize() - QSize(2 * desk + shadow, 2 * desk + shadow);
     if (mode == ZoomMode::WholePage)
         return std::max(0.05,
@@ -396,23 +414,27 @@ double ReportPreview::fittedZoom(ZoomMode mode) const {
 }
 
 void ReportPreview::updateView() {
+    shown_ = current_ >= 0 ? pages_->page(current_) : ReportPage();
     if (zoomMode_ != ZoomMode::Fixed)
         zoom_ = fittedZoom(zoomMode_);
-    view_->show(pages_.isEmpty() ? nullptr : &pages_[current_], logicalDpiX() * zoom_);
+    view_->show(current_ >= 0 ? &shown_ : nullptr, logicalDpiX() * zoom_);
     updateControls();
 }
 
 void ReportPreview::updateControls() {
-    const int n = pageCount();
+    // While the page breaks are still being found, the count shows as "…" and the page
+    // field and the forward buttons reach past the pages found.
+    const bool counted = pages_->isCounted();
+    const int n = pages_->pagesFound();
     const QSignalBlocker block(edtStrana_);
-    edtStrana_->setRange(n > 0 ? 1 : 0, std::max(n, 1));
+    edtStrana_->setRange(n > 0 ? 1 : 0, counted ? std::max(n, 1) : 999999);
     edtStrana_->setValue(current_ + 1);
     edtStrana_->setMinimumWidth(edtStrana_->fontMetrics().horizontalAdvance(QString(3, u'9')) + 16);
-    lblPocetStran_->setText(QStringLiteral(" z %1 ").arg(n));
+    lblPocetStran_->setText(counted ? QStringLiteral(" z %1 ").arg(n) : QStringLiteral(" z … "));
     btnPrvaStrana_->setEnabled(current_ > 0);
     btnPredchadzajucaStrana_->setEnabled(current_ > 0);
-    btnDalsiaStrana_->setEnabled(current_ + 1 < n);
-    btnPoslednaStrana_->setEnabled(current_ + 1 < n);
+    btnDalsiaStrana_->setEnabled(current_ + 1 < n || (!counted && n > 0));
+    btnPoslednaStrana_->setEnabled(current_ + 1 < n || (!counted && n > 0));
     btnZmensit_->setEnabled(zoom_ > zoomSteps.front() + 1e-9);
     btnZvacsit_->setEnabled(zoom_ < zoomSteps.back() - 1e-9);
 
@@ -481,7 +503,7 @@ void ReportPreview::btnZmensitClick() {
 }
 
 void ReportPreview::btnTlacitClick() {
-    if (pages_.isEmpty())
+    if (!hasPages())
         return;
     printer_.setDocName(report_.caption);
     printer_.setFullPage(true);
@@ -497,7 +519,7 @@ void ReportPreview::btnTlacitClick() {
         report_.pageLayout.setOrientation(chosen.orientation());
         relayout();
     }
-    if (!printPages(printer_, pages_))
+    if (!printPages(printer_, *pages_))
         showError(this, QStringLiteral("Chyba"), QStringLiteral("Zostavu sa nepodarilo vytlačiť."));
 }
 
@@ -517,7 +539,7 @@ void ReportPreview::btnNastavenieStranyClick() {
 }
 
 void ReportPreview::btnUlozitPdfClick() {
-    if (pages_.isEmpty())
+    if (!hasPages())
         return;
     QString name = report_.fileName.isEmpty() ? report_.caption : report_.fileName;
     name.replace(u'/', u'-');
@@ -532,7 +554,7 @@ void ReportPreview::btnUlozitPdfClick() {
     if (path.isEmpty())
         return;
     QString why;
-    if (!writePdf(path, pages_, report_.caption, &why)) {
+    if (!writePdf(path, *pages_, report_.caption, &why)) {
         showError(this, QStringLiteral("Chyba"),
                   QStringLiteral("Súbor PDF sa nepodarilo uložiť:\n%1\n\n%2")
                       .arg(QDir::toNativeSeparators(path), why));

@@ -4,12 +4,15 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QAction;
 class QComboBox;
 class QLabel;
 class QPrinter;
 class QScrollArea;
 class QSpinBox;
+class QTimer;
 class QToolBar;
 
 namespace saldovia {
@@ -23,15 +26,23 @@ class ReportPreview : public QDialog {
 public:
     enum class ZoomMode { FitWidth, WholePage, Fixed };
 
-    // Lays the report out. `printer` is the program's printer; both must outlive the dialog.
+    // Lays the report out as its pages are shown: the first page at once, the page breaks of
+    // the rest while the dialog waits for the user. `printer` is the program's printer; both
+    // must outlive the dialog.
     ReportPreview(BandedReport& report, QPrinter& printer, QWidget* parent = nullptr);
     ~ReportPreview() override;
 
     // Lays the report out and, when it has a page, shows it in the modal preview.
     static void preview(BandedReport& report, QPrinter& printer, QWidget* parent = nullptr);
 
-    const QList<ReportPage>& pages() const { return pages_; }
-    int pageCount() const { return static_cast<int>(pages_.size()); }
+    // Page `number` (from 1) as it is laid out.
+    const ReportPage& page(int number) const { return pages_->page(number - 1); }
+    bool hasPages() const { return pages_->pagesFound() > 0; }
+    // Every page, laid out anew (for looking the whole report over; the preview itself
+    // holds only the pages it shows).
+    QList<ReportPage> pages() const { return report_.layout(); }
+    // The number of pages (every page break found first).
+    int pageCount() const { return pages_->count(); }
     // The page shown, from 1 (0 without pages).
     int currentPage() const { return current_ + 1; }
     void setCurrentPage(int page);
@@ -60,6 +71,8 @@ private:
                      const QList<QKeySequence>& keys, void (ReportPreview::*handler)(),
                      bool textBeside = false);
     void relayout();
+    // Finds more page breaks while the dialog is idle, until every one is found.
+    void countPages();
     void updateView();
     void updateControls();
     double fittedZoom(ZoomMode mode) const;
@@ -67,7 +80,9 @@ private:
 
     BandedReport& report_;
     QPrinter& printer_;
-    QList<ReportPage> pages_;
+    std::unique_ptr<PagedReport> pages_;
+    ReportPage shown_; // the page on the desk
+    QTimer* counting_ = nullptr;
     int current_ = -1;
     ZoomMode zoomMode_ = ZoomMode::WholePage;
     double zoom_ = 1.0;

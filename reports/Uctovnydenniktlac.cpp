@@ -39,9 +39,9 @@ TfrmUctovnyDennikTlac::TfrmUctovnyDennikTlac(Store& store, const QString& uctovn
     DataSet& qry = store.qryUctovnyDennik;
     if (!qry.isOpen())
         qry.open();
-    rows_ = qry.rows();
+    qry_ = &qry;
     for (const ReportColumn& c : columns_)
-        fields_ << rows_.requireColumn(c.field);
+        fields_ << qry.requireColumn(c.field);
 
     report_.caption = Caption;
     report_.fileName = frame_.NazovDokladu + u' ' + uctovnyRok;
@@ -49,7 +49,7 @@ TfrmUctovnyDennikTlac::TfrmUctovnyDennikTlac(Store& store, const QString& uctovn
                       QStringLiteral("qrLblPolozkyUctovnehoDennika"));
     report_.detail.name = QStringLiteral("qrBndPolozky");
     report_.detail.height = frame::rowHeight;
-    report_.detail.rowCount = rows_.rowCount();
+    report_.detail.rowCount = qry.recordCount();
     report_.detail.fill = [this](BandWriter& w, int row) { qrBndPolozkyFill(w, row); };
 }
 
@@ -57,7 +57,7 @@ void TfrmUctovnyDennikTlac::qrBndPolozkyFill(BandWriter& w, int row) const {
     QStringList values;
     values.reserve(fields_.size());
     for (int field : fields_)
-        values << rows_.text(row, field);
+        values << qry_->text(row, field);
     frame::fillColumnValues(w, columns_, values, popisColumn);
     // A hairline between the lines keeps wrapped descriptions with their line.
     w.line(QPointF(0, w.height()), QPointF(w.width(), w.height()), 0.1, QColor(0xc4, 0xc8, 0xd0),

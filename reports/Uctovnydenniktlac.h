@@ -4,12 +4,14 @@
 #include "reports/Report.h"
 #include "reports/ReportFrame.h"
 #include "store/Connection.h"
+#include "store/DataSet.h"
 
 class QPrinter;
 class QWidget;
 
 namespace saldovia {
 
+class DataSet;
 class Store;
 
 // The printout of the accounting journal: the journal lines that the journal window lists
@@ -30,7 +32,7 @@ public:
     const ReportFrame& frame() const { return frame_; }
     const BandedReport& report() const { return report_; }
     BandedReport& report() { return report_; }
-    int lineCount() const { return rows_.rowCount(); }
+    int lineCount() const { return qry_->recordCount(); }
     // The pages, laid out without showing them.
     QList<ReportPage> layout() const { return report_.layout(); }
     // Shows the modal preview, from which the user prints on `printer`; nothing when the
@@ -48,8 +50,8 @@ private:
     void qrBndPolozkyFill(BandWriter& w, int row) const;
 
     ReportFrame frame_;
-    ResultSet rows_;
-    QList<int> fields_; // column of each report column's field in rows_
+    const DataSet* qry_; // read row by row as the pages are laid out
+    QList<int> fields_;  // column of each report column's field in qry_
     QList<ReportColumn> columns_;
     BandedReport report_;
 };

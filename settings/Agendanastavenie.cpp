@@ -2,9 +2,9 @@
 
 #include "Logo.h"
 #include "UpDown.h"
-#include "app/CelyText.h"
-#include "app/Dialogs.h"
-#include "app/Hlavny.h"
+#include "ui/CelyText.h"
+#include "ui/Dialogs.h"
+#include "ui/Kontext.h"
 
 #include <QCursor>
 #include <QDir>
@@ -129,14 +129,14 @@ bool presun(QKeyEvent* e) {
 
 } // namespace
 
-TfrmAgendaNastavenie::TfrmAgendaNastavenie(TfrmHlavny& h)
-    : TfrmCeleOkno(h, QStringLiteral("TfrmAgendaNastavenie"), Titulok, 6) {
+TfrmAgendaNastavenie::TfrmAgendaNastavenie(Kontext& k)
+    : TfrmCeleOkno(k, QStringLiteral("TfrmAgendaNastavenie"), Titulok, 6) {
     vytvoritOvladace();
     FormCreate();
 }
 
 void TfrmAgendaNastavenie::vytvoritOvladace() {
-    SettingsRow& s = hlavny.tblAgendaNastavenie();
+    SettingsRow& s = kontext.tblAgendaNastavenie();
     auto edit = [this, &s](const QString& stlpec, int dlzka) {
         auto* e = new QLineEdit;
         e->setObjectName(QStringLiteral("dbEdt") + stlpec);
@@ -146,8 +146,8 @@ void TfrmAgendaNastavenie::vytvoritOvladace() {
         // A bound edit changes the settings row from the first keystroke; only
         // "Uložiť" posts it.
         connect(e, &QLineEdit::textEdited, this,
-                chranene(&hlavny, [this, stlpec](const QString& text) {
-                    hlavny.tblAgendaNastavenie().setText(stlpec, text);
+                chranene(kontext.hlavneOkno(), [this, stlpec](const QString& text) {
+                    kontext.tblAgendaNastavenie().setText(stlpec, text);
                 }));
         viazane_.append({e, stlpec});
         return e;
@@ -363,14 +363,14 @@ void TfrmAgendaNastavenie::vytvoritOvladace() {
 }
 
 void TfrmAgendaNastavenie::FormCreate() {
-    SettingsRow& s = hlavny.tblAgendaNastavenie();
+    SettingsRow& s = kontext.tblAgendaNastavenie();
     logoZmenene_ = false;
     if (!s.text(QStringLiteral("SkuskaKoniec")).isEmpty())
         btnUlozit->setEnabled(false);
 
     const QString cisloLoga = s.text(QStringLiteral("Logo"));
     if (!cisloLoga.isEmpty() && cisloLoga != QLatin1String("0"))
-        logo_ = NacitatLogo(hlavny.store(), cisloLoga);
+        logo_ = NacitatLogo(kontext.store(), cisloLoga);
     // A number whose picture cannot be shown counts as no logo on screen; the stored
     // number stays until the logo is changed.
     zobrazitLogo();
@@ -379,7 +379,7 @@ void TfrmAgendaNastavenie::FormCreate() {
 
     const QString rok = s.text(QStringLiteral("UctovnyRok"));
     if (rok.isEmpty()) {
-        edtUctovnyRok->setText(rokZDatumu(hlavny.pracovnyDatum()));
+        edtUctovnyRok->setText(rokZDatumu(kontext.pracovnyDatum()));
         btnZrusit->setEnabled(false); // the first settings must be saved
     } else {
         edtUctovnyRok->setText(rok);
@@ -389,8 +389,8 @@ void TfrmAgendaNastavenie::FormCreate() {
     edtSadzbaDPH->setText(sadzba.isEmpty() ? QStringLiteral("19") : sadzba);
     udSadzbaDPH->setPosition(edtSadzbaDPH->text().toInt());
 
-    hlavny.SQL(QStringLiteral("SELECT MAX(Riadok) AS Riadok FROM UctovnyDennik;"));
-    if (hlavny.ADOQuery().integer(QStringLiteral("Riadok")) != 0) {
+    kontext.SQL(QStringLiteral("SELECT MAX(Riadok) AS Riadok FROM UctovnyDennik;"));
+    if (kontext.ADOQuery().integer(QStringLiteral("Riadok")) != 0) {
         // The journal has lines: the year is fixed.
         edtUctovnyRok->setEnabled(false);
         udUctovnyRok->setEnabled(false);
@@ -413,7 +413,7 @@ void TfrmAgendaNastavenie::zobrazitLogo() {
 bool TfrmAgendaNastavenie::eventFilter(QObject* o, QEvent* e) {
     if ((o == edtUctovnyRok || o == edtSadzbaDPH) && e->type() == QEvent::KeyPress) {
         bool prevzate = false;
-        chranene(&hlavny, [&] {
+        chranene(kontext.hlavneOkno(), [&] {
             prevzate = edtKeyPress(static_cast<QLineEdit*>(o), static_cast<QKeyEvent*>(e));
         })();
         return prevzate;
@@ -502,13 +502,13 @@ void TfrmAgendaNastavenie::pmZrusitLogoClick() {
 }
 
 void TfrmAgendaNastavenie::UlozitLogo(int cislo) {
-    saldovia::UlozitLogo(hlavny.store(), cislo, logo_);
+    saldovia::UlozitLogo(kontext.store(), cislo, logo_);
 }
 
 void TfrmAgendaNastavenie::btnUlozitClick() {
-    SettingsRow& s = hlavny.tblAgendaNastavenie();
+    SettingsRow& s = kontext.tblAgendaNastavenie();
     // The settings row and the logo are saved together or not at all.
-    Transaction t(hlavny.store().connection());
+    Transaction t(kontext.store().connection());
     s.edit();
     s.setText(QStringLiteral("UctovnyRok"), edtUctovnyRok->text());
     s.setText(QStringLiteral("SadzbaDPH"), edtSadzbaDPH->text());
@@ -516,16 +516,16 @@ void TfrmAgendaNastavenie::btnUlozitClick() {
         if (!lblLogoNeexistuje->isHidden()) {
             s.setText(QStringLiteral("Logo"), QStringLiteral("0"));
         } else {
-            hlavny.SQL(QStringLiteral("SELECT MAX(Cislo) AS Cislo FROM Logo;"));
-            const qint64 posledne = hlavny.ADOQuery().integer(QStringLiteral("Cislo"));
-            hlavny.SQL(QStringLiteral("SELECT Count(*) AS Pocet FROM Doklady WHERE Logo = %1;")
-                           .arg(posledne));
-            const qint64 pocet = hlavny.ADOQuery().integer(QStringLiteral("Pocet"));
+            kontext.SQL(QStringLiteral("SELECT MAX(Cislo) AS Cislo FROM Logo;"));
+            const qint64 posledne = kontext.ADOQuery().integer(QStringLiteral("Cislo"));
+            kontext.SQL(QStringLiteral("SELECT Count(*) AS Pocet FROM Doklady WHERE Logo = %1;")
+                            .arg(posledne));
+            const qint64 pocet = kontext.ADOQuery().integer(QStringLiteral("Pocet"));
             qint64 cislo = posledne + 1;
             if (posledne != 0 && pocet == 0) {
                 // No document shows the newest logo: it is replaced in place.
                 cislo = posledne;
-                hlavny.SQL(QStringLiteral("DELETE FROM Logo WHERE Cislo = %1;").arg(posledne));
+                kontext.SQL(QStringLiteral("DELETE FROM Logo WHERE Cislo = %1;").arg(posledne));
             }
             s.setText(QStringLiteral("Logo"), QString::number(cislo));
             UlozitLogo(static_cast<int>(cislo));
@@ -545,17 +545,17 @@ void TfrmAgendaNastavenie::done(int result) {
     if (zatvorene_)
         return;
     zatvorene_ = true;
-    chranene(&hlavny, [this] { FormClose(); })();
+    chranene(kontext.hlavneOkno(), [this] { FormClose(); })();
 }
 
 void TfrmAgendaNastavenie::FormClose() {
-    SettingsRow& s = hlavny.tblAgendaNastavenie();
-    if (hlavny.store().isConnected()) {
+    SettingsRow& s = kontext.tblAgendaNastavenie();
+    if (kontext.store().isConnected()) {
         // Reopening the row discards whatever the bound edits changed without "Uložiť".
         s.cancel();
         s.close();
         s.open();
-        hlavny.NacitatStatusBar();
+        kontext.NacitatStatusBar();
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Okna.h"
+#include "ui/Okna.h"
 
 #include <QImage>
 
@@ -21,7 +21,7 @@ class TUpDown;
 class TfrmAgendaNastavenie : public TfrmCeleOkno {
     Q_OBJECT
 public:
-    explicit TfrmAgendaNastavenie(TfrmHlavny& hlavny);
+    explicit TfrmAgendaNastavenie(Kontext& kontext);
 
     // Opens the logo menu at the mouse; below the button when the button was pressed.
     void pnlLogoClick(QObject* sender = nullptr);

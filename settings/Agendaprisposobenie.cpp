@@ -1,7 +1,7 @@
 #include "Agendaprisposobenie.h"
 
-#include "app/Dialogs.h"
-#include "app/Hlavny.h"
+#include "ui/Dialogs.h"
+#include "ui/Kontext.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -27,8 +27,8 @@ QPushButton* tlacidlo(const QString& meno, const QString& caption) {
 
 } // namespace
 
-TfrmAgendaPrisposobenie::TfrmAgendaPrisposobenie(TfrmHlavny& h)
-    : TfrmMaleOkno(h, QStringLiteral("TfrmAgendaPrisposobenie"),
+TfrmAgendaPrisposobenie::TfrmAgendaPrisposobenie(Kontext& k)
+    : TfrmMaleOkno(k, QStringLiteral("TfrmAgendaPrisposobenie"),
                    QStringLiteral("Prispôsobenie agendy"), 7) {
     btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"));
     btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"));
@@ -98,28 +98,28 @@ TfrmAgendaPrisposobenie::TfrmAgendaPrisposobenie(TfrmHlavny& h)
 
 void TfrmAgendaPrisposobenie::FormCreate() {
     const int pocet =
-        hlavny.SQL(QStringLiteral("SELECT Kod FROM AgendaPrisposobenie ORDER BY Kod;"));
-    GeneralQuery& q = hlavny.ADOQuery();
+        kontext.SQL(QStringLiteral("SELECT Kod FROM AgendaPrisposobenie ORDER BY Kod;"));
+    GeneralQuery& q = kontext.ADOQuery();
     for (int i = 1; i <= pocet; ++i) {
         q.setRecNo(i);
         cbKod->addItem(q.text(QStringLiteral("Kod")));
     }
     cbKod->setCurrentIndex(-1);
     // A finished exam is frozen: kinds can be looked at, not saved.
-    if (!hlavny.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
         btnUlozit->setEnabled(false);
 }
 
 void TfrmAgendaPrisposobenie::cbKodChange() {
     const QString kod = cbKod->currentText();
-    hlavny.SQL(
+    kontext.SQL(
         QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = %1;").arg(sqlText(kod)));
-    GeneralQuery& q = hlavny.ADOQuery();
+    GeneralQuery& q = kontext.ADOQuery();
     lblEdtPrefix->setText(q.text(QStringLiteral("Prefix")));
     lblEdtDoklad->setText(q.text(QStringLiteral("Doklad")));
     lblEdtZoznam->setText(q.text(QStringLiteral("Zoznam")));
     const int doklady =
-        hlavny.SQL(QStringLiteral("SELECT Cislo FROM Doklady WHERE Druh = %1;").arg(sqlText(kod)));
+        kontext.SQL(QStringLiteral("SELECT Cislo FROM Doklady WHERE Druh = %1;").arg(sqlText(kod)));
     // The texts of a kind that has documents stay as they are.
     const bool upravitelne = doklady == 0 && !kod.isEmpty();
     for (QLineEdit* e : {lblEdtPrefix, lblEdtDoklad, lblEdtZoznam})
@@ -153,21 +153,21 @@ void TfrmAgendaPrisposobenie::btnUlozitClick() {
         lblEdtZoznam->setFocus();
         return;
     }
-    if (hlavny.SQL(QStringLiteral("SELECT Prefix FROM AgendaPrisposobenie WHERE Prefix = %1 AND "
-                                  "Kod <> %2;")
-                       .arg(sqlText(prefix), sqlText(kod))) > 0) {
+    if (kontext.SQL(QStringLiteral("SELECT Prefix FROM AgendaPrisposobenie WHERE Prefix = %1 AND "
+                                   "Kod <> %2;")
+                        .arg(sqlText(prefix), sqlText(kod))) > 0) {
         showError(this, chyba, QStringLiteral("Zadaný Prefix sa už používa!"));
         lblEdtPrefix->setFocus();
         return;
     }
     {
         // The kind's row is replaced as a whole: a failed insert keeps the old row.
-        Transaction t(hlavny.store().connection());
-        hlavny.SQL(
+        Transaction t(kontext.store().connection());
+        kontext.SQL(
             QStringLiteral("DELETE FROM AgendaPrisposobenie WHERE Kod = %1;").arg(sqlText(kod)));
-        hlavny.SQL(QStringLiteral("INSERT INTO AgendaPrisposobenie (Kod,Prefix,Doklad,Zoznam) "
-                                  "VALUES (%1,%2,%3,%4);")
-                       .arg(sqlText(kod), sqlText(prefix), sqlText(doklad), sqlText(zoznam)));
+        kontext.SQL(QStringLiteral("INSERT INTO AgendaPrisposobenie (Kod,Prefix,Doklad,Zoznam) "
+                                   "VALUES (%1,%2,%3,%4);")
+                        .arg(sqlText(kod), sqlText(prefix), sqlText(doklad), sqlText(zoznam)));
         t.commit();
     }
     {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Okna.h"
+#include "ui/Okna.h"
 
 class QComboBox;
 class QLabel;
@@ -14,7 +14,7 @@ namespace saldovia {
 class TfrmAgendaPrisposobenie : public TfrmMaleOkno {
     Q_OBJECT
 public:
-    explicit TfrmAgendaPrisposobenie(TfrmHlavny& hlavny);
+    explicit TfrmAgendaPrisposobenie(Kontext& kontext);
 
     void cbKodChange();
     void btnUlozitClick();

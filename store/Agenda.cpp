@@ -103,12 +103,8 @@ bool maSchemuAgendy(Connection& c) {
     return describeSchema(c) == referenceSchema();
 }
 
-bool kontrolaDatabazy(const QString& path) {
+bool kontrolaDatabazy(Connection& c) {
     try {
-        if (!QFileInfo(path).isFile())
-            return false;
-        Connection c;
-        c.open(path, Connection::Mode::ReadWrite);
         const ResultSet check = c.query(QStringLiteral("PRAGMA quick_check;"));
         if (check.rowCount() != 1 || check.text(0, 0) != QLatin1String("ok"))
             return false;
@@ -118,6 +114,18 @@ bool kontrolaDatabazy(const QString& path) {
             c.query(QStringLiteral("SELECT Verzia FROM AgendaNastavenie ORDER BY rowid LIMIT 1;"));
         const QString verzia = version.rowCount() > 0 ? version.text(0, 0) : QString();
         return verzia == VerziaProgramu;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool kontrolaDatabazy(const QString& path) {
+    try {
+        if (!QFileInfo(path).isFile())
+            return false;
+        Connection c;
+        c.open(path, Connection::Mode::ReadWrite);
+        return kontrolaDatabazy(c);
     } catch (const std::exception&) {
         return false;
     }

@@ -23,6 +23,9 @@ bool maSchemuAgendy(Connection& c);
 // or extra table) and its first settings row carries the program's format version.
 // Every failure is the same "false"; nothing stays open.
 bool kontrolaDatabazy(const QString& path);
+// The same check on a connection already open on the file (keyed, nothing else read): the
+// connection stays open whatever the outcome.
+bool kontrolaDatabazy(Connection& c);
 
 struct FileResult {
     bool ok = false;

@@ -1,6 +1,58 @@
 #include "DataSet.h"
 
+#include <sqlite3.h>
+
+#include <algorithm>
+
 namespace saldovia {
+
+namespace {
+
+constexpr int BlockSize = 256;   // rows read by one statement
+constexpr size_t MaxBlocks = 64; // blocks kept: the rows a grid shows and some around them
+
+// The keys of the last key statement run: the two data sets of one list ask for the same
+// keys one after the other, and reading them is the dearest part of opening. They are
+// reused while nothing has been written since, on this connection or any other.
+struct KeyCache {
+    sqlite3* db = nullptr;
+    QString sql;
+    int changes = -1;
+    qint64 version = -1;
+    std::weak_ptr<const std::vector<qint64>> keys;
+};
+KeyCache& keyCache() {
+    static KeyCache cache;
+    return cache;
+}
+
+std::shared_ptr<const std::vector<qint64>> readKeys(Connection& c, const QString& sql) {
+    const qint64 version = c.query(QStringLiteral("PRAGMA data_version;")).integer(0, 0);
+    const int changes = sqlite3_total_changes(c.handle());
+    KeyCache& cache = keyCache();
+    if (auto kept = cache.keys.lock(); kept && cache.db == c.handle() && cache.sql == sql &&
+                                       cache.changes == changes && cache.version == version)
+        return kept;
+    const ResultSet rows = c.query(sql);
+    auto keys = std::make_shared<std::vector<qint64>>();
+    keys->reserve(static_cast<size_t>(rows.rowCount()));
+    for (int r = 0; r < rows.rowCount(); ++r)
+        keys->push_back(rows.integer(r, 0));
+    std::sort(keys->begin(), keys->end());
+    cache = {c.handle(), sql, changes, version, keys};
+    return keys;
+}
+
+QString keyField(const QString& keyColumn) {
+    return keyColumn.mid(keyColumn.lastIndexOf(u'.') + 1);
+}
+
+const QVariant& noValue() {
+    static const QVariant none;
+    return none;
+}
+
+} // namespace
 
 DataSetModel::DataSetModel(DataSet& ds) : ds_(ds) {}
 
@@ -16,7 +68,7 @@ void DataSetModel::reset() {
     beginResetModel();
     fieldIndexes_.clear();
     for (const GridColumn& c : columns_)
-        fieldIndexes_ << ds_.rows().columnIndex(c.field);
+        fieldIndexes_ << ds_.columnIndex(c.field);
     endResetModel();
 }
 
@@ -27,13 +79,14 @@ int DataSetModel::fieldIndex(int column) const {
 }
 
 int DataSetModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ds_.rows().rowCount();
+    return parent.isValid() ? 0 : ds_.recordCount();
 }
 
 int DataSetModel::columnCount(const QModelIndex& parent) const {
     if (parent.isValid())
         return 0;
-    return columns_.isEmpty() ? ds_.rows().columnCount() : static_cast<int>(columns_.size());
+    return columns_.isEmpty() ? static_cast<int>(ds_.columns().size())
+                              : static_cast<int>(columns_.size());
 }
 
 QVariant DataSetModel::data(const QModelIndex& index, int role) const {
@@ -41,9 +94,13 @@ QVariant DataSetModel::data(const QModelIndex& index, int role) const {
         return {};
     const int field = fieldIndex(index.column());
     if (role == Qt::DisplayRole) {
-        if (field < 0 || field >= ds_.rows().columnCount())
+        if (field < 0 || field >= ds_.columns().size())
             return {};
-        return ds_.rows().text(index.row(), field);
+        try {
+            return ds_.text(index.row(), field);
+        } catch (const DbError&) {
+            return {}; // a block that cannot be read shows empty cells, not a crash mid-paint
+        }
     }
     if (role == Qt::TextAlignmentRole && !columns_.isEmpty())
         return QVariant::fromValue(columns_[index.column()].alignment);
@@ -57,7 +114,7 @@ QVariant DataSetModel::headerData(int section, Qt::Orientation o, int role) cons
     if (role == Qt::DisplayRole) {
         if (!columns_.isEmpty())
             return columns_.value(section).title;
-        return ds_.rows().columns().value(section);
+        return ds_.columns().value(section);
     }
     if (role == Qt::TextAlignmentRole && !columns_.isEmpty()) {
         const GridColumn c = columns_.value(section);
@@ -72,16 +129,38 @@ DataSet::DataSet(Connection& connection, const QString& name, const QString& sql
 }
 
 void DataSet::open() {
-    ResultSet rows = connection_.query(sql_);
-    rows_ = std::move(rows);
+    if (onDemand_.isEmpty()) {
+        ResultSet rows = connection_.query(sql_);
+        rows_ = std::move(rows);
+        whole_ = true;
+        keys_.reset();
+        blocks_.clear();
+        columns_ = rows_.columns();
+        count_ = rows_.rowCount();
+    } else {
+        auto keys = readKeys(connection_, onDemand_.keys);
+        // the fields, from a statement that reads no row
+        const ResultSet none = connection_.query(onDemand_.select + QStringLiteral(" WHERE 0;"));
+        none.requireColumn(keyField(onDemand_.keyColumn));
+        rows_ = ResultSet();
+        whole_ = false;
+        keys_ = std::move(keys);
+        blocks_.clear();
+        columns_ = none.columns();
+        count_ = static_cast<int>(keys_->size());
+    }
     open_ = true;
-    current_ = rows_.rowCount() > 0 ? 0 : -1;
+    current_ = count_ > 0 ? 0 : -1;
     model_.reset();
     emit dataChanged();
 }
 
 void DataSet::close() {
     rows_ = ResultSet();
+    keys_.reset();
+    blocks_.clear();
+    columns_.clear();
+    count_ = 0;
     open_ = false;
     current_ = -1;
     model_.reset();
@@ -91,12 +170,12 @@ void DataSet::close() {
 void DataSet::refresh() {
     const int keep = current_;
     open();
-    if (keep >= 0 && rows_.rowCount() > 0)
-        setRecNo(std::min(keep, rows_.rowCount() - 1) + 1);
+    if (keep >= 0 && count_ > 0)
+        setRecNo(std::min(keep, count_ - 1) + 1);
 }
 
 void DataSet::setRecNo(int recNo) {
-    if (recNo < 1 || recNo > rows_.rowCount())
+    if (recNo < 1 || recNo > count_)
         return;
     if (current_ != recNo - 1) {
         current_ = recNo - 1;
@@ -105,11 +184,11 @@ void DataSet::setRecNo(int recNo) {
 }
 
 bool DataSet::locate(const QString& field, const QString& value) {
-    const int col = rows_.columnIndex(field);
+    const int col = columnIndex(field);
     if (col < 0)
         return false;
-    for (int r = 0; r < rows_.rowCount(); ++r) {
-        if (rows_.text(r, col) == value) {
+    for (int r = 0; r < count_; ++r) {
+        if (text(r, col) == value) {
             setRecNo(r + 1);
             return true;
         }
@@ -117,12 +196,92 @@ bool DataSet::locate(const QString& field, const QString& value) {
     return false;
 }
 
+int DataSet::columnIndex(const QString& field) const {
+    for (int i = 0; i < columns_.size(); ++i)
+        if (columns_[i].compare(field, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+int DataSet::requireColumn(const QString& field) const {
+    const int i = columnIndex(field);
+    if (i < 0)
+        throw DbError(QStringLiteral("Pole '%1' sa nenašlo.").arg(field));
+    return i;
+}
+
+const DataSet::Block& DataSet::block(int index) const {
+    if (auto it = blocks_.find(index); it != blocks_.end()) {
+        it->second.used = ++uses_;
+        return it->second;
+    }
+    if (blocks_.size() >= MaxBlocks) {
+        auto oldest = blocks_.begin();
+        for (auto it = blocks_.begin(); it != blocks_.end(); ++it)
+            if (it->second.used < oldest->second.used)
+                oldest = it;
+        blocks_.erase(oldest);
+    }
+    const std::vector<qint64>& keys = *keys_;
+    const int first = index * BlockSize;
+    const int n = std::min(BlockSize, count_ - first);
+    QString list;
+    list.reserve(n * 8);
+    for (int i = 0; i < n; ++i) {
+        if (i > 0)
+            list += u',';
+        list += QString::number(keys[static_cast<size_t>(first + i)]);
+    }
+    Block b;
+    b.rows = connection_.query(onDemand_.select + QStringLiteral(" WHERE ") + onDemand_.keyColumn +
+                               QStringLiteral(" IN (") + list + QStringLiteral(") ORDER BY ") +
+                               onDemand_.keyColumn + QStringLiteral(";"));
+    // Both the rows and the positions are in key order; a key whose row has gone since the
+    // keys were read keeps its position with no row.
+    const int keyCol = b.rows.requireColumn(keyField(onDemand_.keyColumn));
+    b.rowOf.fill(-1, n);
+    int r = 0;
+    for (int i = 0; i < n && r < b.rows.rowCount(); ++i) {
+        const qint64 key = keys[static_cast<size_t>(first + i)];
+        while (r < b.rows.rowCount() && b.rows.integer(r, keyCol) < key)
+            ++r;
+        if (r < b.rows.rowCount() && b.rows.integer(r, keyCol) == key)
+            b.rowOf[i] = r++;
+    }
+    b.used = ++uses_;
+    return blocks_.emplace(index, std::move(b)).first->second;
+}
+
+const QVariant& DataSet::value(int row, int column) const {
+    if (row < 0 || row >= count_ || column < 0 || column >= columns_.size())
+        return noValue();
+    if (whole_)
+        return rows_.value(row, column);
+    const Block& b = block(row / BlockSize);
+    const int r = b.rowOf[row % BlockSize];
+    return r < 0 ? noValue() : b.rows.value(r, column);
+}
+
+const ResultSet& DataSet::rows() const {
+    if (!whole_)
+        throw DbError(QStringLiteral("Údaje %1 sa čítajú po častiach.").arg(objectName()));
+    return rows_;
+}
+
+int DataSet::rowsHeld() const {
+    if (whole_)
+        return count_;
+    int n = 0;
+    for (const auto& [index, b] : blocks_)
+        n += b.rows.rowCount();
+    return n;
+}
+
 const QVariant& DataSet::currentValue(const QString& field) const {
-    static const QVariant none;
-    const int col = rows_.requireColumn(field);
+    const int col = requireColumn(field);
     if (current_ < 0)
-        return none;
-    return rows_.value(current_, col);
+        return noValue();
+    return value(current_, col);
 }
 
 QString DataSet::text(const QString& field) const {
@@ -133,7 +292,7 @@ qint64 DataSet::integer(const QString& field) const {
 }
 
 QString DataSet::text(int row, const QString& field) const {
-    return rows_.text(row, rows_.requireColumn(field));
+    return text(row, requireColumn(field));
 }
 
 SettingsRow::SettingsRow(Connection& connection, QObject* parent)

@@ -5,6 +5,10 @@
 #include <QAbstractTableModel>
 #include <QObject>
 
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
 namespace saldovia {
 
 class DataSet;
@@ -41,16 +45,34 @@ private:
     QList<int> fieldIndexes_;
 };
 
-// A shared data set: a statement, its fully read rows and a current row. Grids bind to
-// model(); windows read the current row's fields by name.
+// How a data set with very many rows reads them: the keys of all its rows up front (one
+// integer column, cheap), the rows themselves in blocks as they are asked for. The rows are
+// those of the data set's statement, in ascending key order.
+struct OnDemand {
+    QString keys;      // the key of every row, in any order: "SELECT T.Id FROM T WHERE ...;"
+    QString select;    // the statement up to its condition: "SELECT ... FROM T LEFT JOIN ..."
+    QString keyColumn; // the key as `select` names it: "T.Id"
+    bool isEmpty() const { return keys.isEmpty(); }
+};
+
+// A shared data set: a statement, its rows and a current row. Grids bind to model();
+// windows read the current row's fields by name. The rows are read whole when the data set
+// opens, or, with an OnDemand description, in blocks when they are first asked for.
 class DataSet : public QObject {
     Q_OBJECT
 public:
     DataSet(Connection& connection, const QString& name, const QString& sql,
             QObject* parent = nullptr);
 
-    void setSQL(const QString& sql) { sql_ = sql; }
+    // Sets the statement; the rows will be read whole (any OnDemand is forgotten).
+    void setSQL(const QString& sql) {
+        sql_ = sql;
+        onDemand_ = {};
+    }
     const QString& sql() const { return sql_; }
+    // Reads the rows of the statement set by setSQL as `d` describes (after setSQL).
+    void setOnDemand(OnDemand d) { onDemand_ = std::move(d); }
+    const OnDemand& onDemand() const { return onDemand_; }
 
     // Runs the statement; the current row becomes the first (none when empty).
     void open();
@@ -59,8 +81,8 @@ public:
     void refresh();
     bool isOpen() const { return open_; }
 
-    int recordCount() const { return rows_.rowCount(); }
-    bool isEmpty() const { return rows_.rowCount() == 0; }
+    int recordCount() const { return count_; }
+    bool isEmpty() const { return count_ == 0; }
     // Current row counted from 1; 0 when there is none.
     int recNo() const { return current_ + 1; }
     void setRecNo(int recNo);
@@ -70,7 +92,18 @@ public:
     QString text(const QString& field) const;
     qint64 integer(const QString& field) const;
     QString text(int row, const QString& field) const;
-    const ResultSet& rows() const { return rows_; }
+
+    // The fields, and a value by row (counted from 0) and field index; a row that has
+    // gone from the table since the data set opened reads as nulls.
+    const QStringList& columns() const { return columns_; }
+    int columnIndex(const QString& field) const;
+    int requireColumn(const QString& field) const;
+    const QVariant& value(int row, int column) const;
+    QString text(int row, int column) const { return valueText(value(row, column)); }
+    // Every row, for data sets read whole; a DbError for one read on demand.
+    const ResultSet& rows() const;
+    // Rows held in memory at the moment (all of them unless read on demand).
+    int rowsHeld() const;
 
     DataSetModel* model() { return &model_; }
 
@@ -79,10 +112,23 @@ signals:
     void dataChanged();
 
 private:
+    struct Block {
+        ResultSet rows;
+        QList<int> rowOf; // for each position of the block, its row in `rows`, or -1
+        quint64 used = 0;
+    };
+    const Block& block(int index) const;
     const QVariant& currentValue(const QString& field) const;
     Connection& connection_;
     QString sql_;
-    ResultSet rows_;
+    OnDemand onDemand_;
+    bool whole_ = true;
+    ResultSet rows_; // the whole result, when not read on demand
+    std::shared_ptr<const std::vector<qint64>> keys_;
+    mutable std::unordered_map<int, Block> blocks_;
+    mutable quint64 uses_ = 0;
+    QStringList columns_;
+    int count_ = 0;
     int current_ = -1;
     bool open_ = false;
     DataSetModel model_;

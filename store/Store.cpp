@@ -1,5 +1,9 @@
 #include "Store.h"
 
+#include "Agenda.h"
+
+#include <QFileInfo>
+
 namespace saldovia {
 
 void GeneralQuery::setRecNo(int recNo) {
@@ -54,6 +58,24 @@ void Store::connectAgenda(const QString& path) {
     } catch (...) {
         disconnectAgenda();
         throw;
+    }
+}
+
+bool Store::connectCheckedAgenda(const QString& path) {
+    disconnectAgenda();
+    try {
+        if (!QFileInfo(path).isFile())
+            return false;
+        connection_.open(path);
+        if (!kontrolaDatabazy(connection_)) {
+            disconnectAgenda();
+            return false;
+        }
+        tblAgendaNastavenie.open();
+        return true;
+    } catch (const std::exception&) {
+        disconnectAgenda();
+        return false;
     }
 }
 

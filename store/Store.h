@@ -40,6 +40,10 @@ public:
 
     // Closes any open agenda, then opens the file and its settings row.
     void connectAgenda(const QString& path);
+    // Opens the file, checks it on the same connection (kontrolaDatabazy) and, when it is
+    // accepted, keeps that connection and opens the settings row: the key is derived once.
+    // A file that is not accepted leaves nothing open and gives false.
+    bool connectCheckedAgenda(const QString& path);
     // Closes the connection and every data set on it.
     void disconnectAgenda();
     bool isConnected() const { return connection_.isOpen(); }

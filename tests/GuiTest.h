@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Aplikacia.h"
+#include "ui/Aplikacia.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -74,6 +74,21 @@ QStringList leftovers(const QString& dir) {
 class TestAgendaFile : public QObject {
     Q_OBJECT
 private slots:
+    void checkedOpenKeepsTheCheckedConnection() {
+        TestAgenda a;
+        Store s;
+        QVERIFY(s.connectCheckedAgenda(a.path()));
+        QVERIFY(s.isConnected());
+        QCOMPARE(s.tblAgendaNastavenie.text(QStringLiteral("Verzia")), VerziaProgramu);
+        // the connection is the working one: it writes
+        QCOMPARE(s.SQL(QStringLiteral("UPDATE AgendaNastavenie SET NazovFirmy = 'A';")), -1);
+        s.tblAgendaNastavenie.open();
+        QCOMPARE(s.tblAgendaNastavenie.text(QStringLiteral("NazovFirmy")), QStringLiteral("A"));
+        // a second open of another file replaces it; a refused one leaves nothing open
+        QVERIFY(!s.connectCheckedAgenda(a.path() + QStringLiteral(".chyba")));
+        QVERIFY(!s.isConnected());
+    }
+
     void preparedAgendaIsAcceptedAndComplete() {
         TestAgenda a;
         QVERIFY(kontrolaDatabazy(a.path()));
@@ -225,6 +240,15 @@ private slots:
         const QByteArray before = readFileBytes(path);
         QVERIFY(!kontrolaDatabazy(path));
         QCOMPARE(readFileBytes(path), before); // the check changes nothing
+        {
+            // the check on the connection that would become the working one: the same
+            // refusal, nothing left open, nothing changed
+            Store s;
+            QVERIFY(!s.connectCheckedAgenda(path));
+            QVERIFY(!s.isConnected());
+            QVERIFY(!s.tblAgendaNastavenie.isOpen());
+            QCOMPARE(readFileBytes(path), before);
+        }
         // and leaves nothing open: the file can be replaced and checked again at once
         if (QFile::exists(path)) {
             QVERIFY(QFile::remove(path));

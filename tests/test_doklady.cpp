@@ -4,19 +4,19 @@
 #include "ScriptedDialogs.h"
 #include "TestAgenda.h"
 
-#include "app/CelyText.h"
 #include "app/Hlavny.h"
 #include "documents/Cislovanie.h"
 #include "documents/Doklad.h"
 #include "documents/Doklad2.h"
 #include "documents/Doklady.h"
-#include "documents/Mriezka.h"
 #include "documents/Polozkadokladu.h"
 #include "journal/CiselnePole.h"
 #include "journal/Polozkauctovnehodennika.h"
 #include "journal/Uctovnydennik.h"
 #include "journal/UctovyVyber.h"
 #include "store/Values.h"
+#include "ui/CelyText.h"
+#include "ui/Mriezka.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -822,7 +822,7 @@ private slots:
             pridatRiadok(d, {"10", "112", "132", {}});
             d->btnUlozitClick();
         });
-        QVERIFY(h->sluzbyDennika.otvoritDoklad);
+        QVERIFY(h->sluzbyDennika().otvoritDoklad);
         naOkno(QStringLiteral("TfrmUctovnyDennik"), [this](QDialog* w) {
             auto* j = static_cast<TfrmUctovnyDennik*>(w);
             QVERIFY(j->btnUpravit->isEnabled());

@@ -691,13 +691,13 @@ private slots:
         QStringList tituly;
         Zatvarac zatvarac([&tituly](QDialog* d) {
             if (auto* preview = qobject_cast<ReportPreview*>(d)) {
-                const ReportPage& p = preview->pages().first();
+                const ReportPage p = preview->pages().first();
                 tituly << p.find(QStringLiteral("qrLblNazovDokladu"))->text + u' ' +
                               (p.find(QStringLiteral("qrLblSpoluUplne")) ? "2" : "1");
             }
         });
-        h->sluzbyDennika.tlacitDoklad(QStringLiteral("ID"), QStringLiteral("ID0601"));
-        h->sluzbyDennika.tlacitDoklad(QStringLiteral("FV"), QStringLiteral("FV0601"));
+        h->sluzbyDennika().tlacitDoklad(QStringLiteral("ID"), QStringLiteral("ID0601"));
+        h->sluzbyDennika().tlacitDoklad(QStringLiteral("FV"), QStringLiteral("FV0601"));
         QCOMPARE(store().qryAgendaPrisposobenie.text(QStringLiteral("Kod")), QStringLiteral("FV"));
         // the invoice book from the menu
         h->mmItmKnihaFaktur->trigger();

@@ -4,7 +4,6 @@
 #include "ScriptedDialogs.h"
 #include "TestAgenda.h"
 
-#include "app/CelyText.h"
 #include "app/Hlavny.h"
 #include "journal/CiselnePole.h"
 #include "journal/Polozkauctovnehodennika.h"
@@ -12,6 +11,7 @@
 #include "journal/UctovyVyber.h"
 #include "reports/ReportPreview.h"
 #include "store/Values.h"
+#include "ui/CelyText.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -609,7 +609,7 @@ private slots:
         sql(riadok(6, {}, QStringLiteral("2111 "), QStringLiteral("321  ")));
         sql(QStringLiteral("INSERT INTO Doklady (Druh, Cislo, Logo) VALUES ('ID', 'ID0601', 0);"));
         int vytlacene = -1;
-        h->sluzbyDennika.tlacitDennik = [&] {
+        h->sluzbyDennika().tlacitDennik = [&] {
             vytlacene = h->store().qryUctovnyDennik.recordCount();
         };
         TfrmUctovnyDennik w(*h);
@@ -659,7 +659,7 @@ private slots:
     }
 
     void emptyAndOneLineLists() {
-        h->sluzbyDennika.otvoritDoklad = nullptr; // as without the document editors
+        h->sluzbyDennika().otvoritDoklad = nullptr; // as without the document editors
         TfrmUctovnyDennik w(*h);
         // empty: only adding works, and a double click adds
         for (QWidget* b :
@@ -783,7 +783,7 @@ private slots:
     }
 
     void documentLinesWithoutEditors() {
-        h->sluzbyDennika.otvoritDoklad = nullptr;
+        h->sluzbyDennika().otvoritDoklad = nullptr;
         sql(riadok(1, {}, QStringLiteral("211  "), QStringLiteral("221  ")));
         sql(riadok(2, QStringLiteral("ID0601"), QStringLiteral("501  "), QStringLiteral("112  ")));
         sql(riadok(3, QStringLiteral("ID0601"), QStringLiteral("343  "), QStringLiteral("112  ")));
@@ -857,7 +857,7 @@ private slots:
         sql(QStringLiteral("INSERT INTO Doklady (Druh, Cislo, Logo) VALUES ('ID', 'ID0601', 0);"));
         QStringList volania;
         QString vysledok;
-        SluzbyDennika& s = h->sluzbyDennika;
+        SluzbyDennika& s = h->sluzbyDennika();
         s.otvoritDoklad = [&](const QString& druh, const QString& cislo) {
             h->setWindowTitle(QStringLiteral("Editor"));
             volania << QStringLiteral("otvorit %1 %2 %3")

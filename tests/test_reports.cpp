@@ -516,11 +516,11 @@ private slots:
         preview.btnPoslednaStranaClick();
         preview.findChild<QAction*>(QStringLiteral("btnNastavenieStrany"))->trigger();
         QCOMPARE(tlac.report().pageLayout.orientation(), QPageLayout::Landscape);
-        QCOMPARE(preview.pages().first().size, QSizeF(279.4, 215.9));
+        QCOMPARE(preview.page(1).size, QSizeF(279.4, 215.9));
         QVERIFY(preview.pageCount() > portraitPages);
         QCOMPARE(preview.currentPage(), portraitPages); // stays on the page it showed
         // The description column takes up the wider paper: the last column ends at the margin.
-        const ReportPage& page = preview.pages().first();
+        const ReportPage page = preview.page(1);
         QCOMPARE(page.find(QStringLiteral("qrLblDal"))->rect.right(), 279.4 - 10 - 1);
         QCOMPARE(page.find(QStringLiteral("qrDbTxtDal"))->rect.right(), 279.4 - 10 - 1);
         QCOMPARE(page.find(QStringLiteral("qrDbTxtPopis"))->rect.width(),

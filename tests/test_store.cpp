@@ -218,6 +218,79 @@ private slots:
         QCOMPARE(ds.model()->rowCount(), 0);
     }
 
+    // A data set read on demand gives what the same statement read whole gives, row for
+    // row, while it holds only some blocks of rows; rows gone since it opened read empty
+    // and keep every other row at its position.
+    void dataSetReadOnDemand() {
+        {
+            Transaction t(store->connection());
+            for (int i = 1; i <= 3000; ++i)
+                if (i % 7 != 0) // gaps in the row numbers, as deletions leave them
+                    store->SQL(journalInsert(
+                        i, QStringLiteral("Riadok č. %1").arg(i), QStringLiteral("%1,00").arg(i),
+                        i % 3 ? QStringLiteral("211  ") : QStringLiteral("311"),
+                        QStringLiteral("221  ")));
+            t.commit();
+        }
+        const QString select = QStringLiteral("SELECT UctovnyDennik.Riadok, UctovnyDennik.Popis, "
+                                              "UctovnyDennik.MaDat FROM UctovnyDennik");
+        for (const QString& where :
+             {QString(),
+              QStringLiteral(" WHERE ") +
+                  sqlAccountEquals(QStringLiteral("UctovnyDennik.MaDat"), QStringLiteral("311"))}) {
+            DataSet& whole = store->qryDoklady;
+            whole.setSQL(select + where + QStringLiteral(" ORDER BY Riadok;"));
+            whole.open();
+            DataSet& d = store->qryUctovnyDennik;
+            d.setSQL(select + where + QStringLiteral(" ORDER BY Riadok;"));
+            d.setOnDemand({QStringLiteral("SELECT UctovnyDennik.Riadok FROM UctovnyDennik") +
+                               where + QStringLiteral(";"),
+                           select, QStringLiteral("UctovnyDennik.Riadok")});
+            d.open();
+            QCOMPARE(d.recordCount(), whole.recordCount());
+            QCOMPARE(d.columns(), whole.columns());
+            QCOMPARE(d.recNo(), 1);
+            QCOMPARE(d.text(QStringLiteral("Riadok")), whole.text(QStringLiteral("Riadok")));
+            QVERIFY(d.rowsHeld() <= 256);
+            // backwards, so that every block is read and dropped again
+            for (int r = d.recordCount() - 1; r >= 0; --r)
+                for (int c = 0; c < 3; ++c)
+                    QCOMPARE(d.text(r, c), whole.text(r, c));
+            QVERIFY(d.rowsHeld() < d.recordCount() || d.recordCount() <= 64 * 256);
+            QVERIFY_THROWS_EXCEPTION(DbError, d.rows());
+            // the grid's model reads through the data set
+            DataSetModel* m = d.model();
+            QCOMPARE(m->rowCount(), whole.recordCount());
+            QCOMPARE(m->data(m->index(d.recordCount() - 1, 1)).toString(),
+                     whole.text(whole.recordCount() - 1, 1));
+            d.setRecNo(d.recordCount());
+            QCOMPARE(d.integer(QStringLiteral("Riadok")),
+                     whole.rows().integer(whole.recordCount() - 1, 0));
+        }
+
+        DataSet& d = store->qryUctovnyDennik;
+        d.close();
+        d.setOnDemand({QStringLiteral("SELECT UctovnyDennik.Riadok FROM UctovnyDennik WHERE "
+                                      "Riadok IN (3, 6, 9, 3001);"),
+                       select, QStringLiteral("UctovnyDennik.Riadok")});
+        d.open();
+        QCOMPARE(d.recordCount(), 3);
+        store->SQL(journalInsert(3001, QStringLiteral("nový"), QStringLiteral("6,00")));
+        d.open();
+        QCOMPARE(d.recordCount(), 4); // the keys read after the insert, not a kept copy
+        store->SQL(QStringLiteral("DELETE FROM UctovnyDennik WHERE Riadok = 6;"));
+        QCOMPARE(d.text(0, 0), QStringLiteral("3"));
+        QCOMPARE(d.text(1, 0), QString()); // gone since the data set opened
+        QCOMPARE(d.text(1, 1), QString());
+        QCOMPARE(d.text(2, 0), QStringLiteral("9"));
+        QCOMPARE(d.text(3, 1), QStringLiteral("nový"));
+        // setSQL goes back to reading whole
+        d.setSQL(QStringLiteral("SELECT Riadok FROM UctovnyDennik WHERE Riadok < 5;"));
+        QVERIFY(d.onDemand().isEmpty());
+        d.open();
+        QCOMPARE(d.rows().rowCount(), 4);
+    }
+
     void settingsRowEditPostCancel() {
         SettingsRow& s = store->tblAgendaNastavenie;
         QCOMPARE(s.text(QStringLiteral("Verzia")), VerziaProgramu);

@@ -9,7 +9,7 @@
 
 namespace saldovia {
 
-class TfrmHlavny;
+class Kontext;
 
 // Shows an exception that escaped a handler in the general error box; the program goes on.
 void ukazChybu(QWidget* parent, const std::exception& e);
@@ -37,13 +37,13 @@ template <class F> auto chranene(QWidget* parent, F f) {
 class TfrmOkno : public QDialog {
     Q_OBJECT
 public:
-    TfrmOkno(TfrmHlavny& hlavny, const QString& meno, int pomocnik);
+    TfrmOkno(Kontext& kontext, const QString& meno, int pomocnik);
     ~TfrmOkno() override;
     int pomocnik() const { return pomocnik_; }
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
-    TfrmHlavny& hlavny;
+    Kontext& kontext;
 
 private:
     int pomocnik_;
@@ -55,7 +55,7 @@ private:
 class TfrmCeleOkno : public TfrmOkno {
     Q_OBJECT
 public:
-    TfrmCeleOkno(TfrmHlavny& hlavny, const QString& meno, const QString& caption, int pomocnik);
+    TfrmCeleOkno(Kontext& kontext, const QString& meno, const QString& caption, int pomocnik);
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -70,7 +70,7 @@ private:
 class TfrmMaleOkno : public TfrmOkno {
     Q_OBJECT
 public:
-    TfrmMaleOkno(TfrmHlavny& hlavny, const QString& meno, const QString& caption, int pomocnik);
+    TfrmMaleOkno(Kontext& kontext, const QString& meno, const QString& caption, int pomocnik);
 
 protected:
     void showEvent(QShowEvent* e) override;

@@ -1,7 +1,7 @@
 #include "Okna.h"
 
 #include "Dialogs.h"
-#include "Hlavny.h"
+#include "Kontext.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -13,36 +13,36 @@ void ukazChybu(QWidget* parent, const std::exception& e) {
     showError(parent, QStringLiteral("Chyba"), QString::fromUtf8(e.what()));
 }
 
-TfrmOkno::TfrmOkno(TfrmHlavny& h, const QString& meno, int pomocnik)
-    : QDialog(&h), hlavny(h), pomocnik_(pomocnik) {
+TfrmOkno::TfrmOkno(Kontext& k, const QString& meno, int pomocnik)
+    : QDialog(k.hlavneOkno()), kontext(k), pomocnik_(pomocnik) {
     setObjectName(meno);
     // Modal to the main window's family only: a window with no parent (the help, the
     // calculator) is not blocked.
     setWindowModality(Qt::WindowModal);
-    hlavny.registrovatOkno(this);
+    kontext.registrovatOkno(this);
 }
 
 TfrmOkno::~TfrmOkno() = default;
 
 void TfrmOkno::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier) {
-        hlavny.otvoritPomocnika(this, pomocnik_);
+        kontext.otvoritPomocnika(this, pomocnik_);
         return;
     }
     QDialog::keyPressEvent(e);
 }
 
-TfrmCeleOkno::TfrmCeleOkno(TfrmHlavny& h, const QString& meno, const QString& caption, int pomocnik)
-    : TfrmOkno(h, meno, pomocnik) {
+TfrmCeleOkno::TfrmCeleOkno(Kontext& k, const QString& meno, const QString& caption, int pomocnik)
+    : TfrmOkno(k, meno, pomocnik) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowTitle(caption);
-    setFixedSize(TfrmHlavny::SirkaPlochy, TfrmHlavny::VyskaPlochy);
-    hlavny.setWindowTitle(caption);
-    hlavny.installEventFilter(this);
+    setFixedSize(Kontext::SirkaPlochy, Kontext::VyskaPlochy);
+    kontext.nastavitTitulok(caption);
+    kontext.hlavneOkno()->installEventFilter(this);
 }
 
 void TfrmCeleOkno::naPlochu() {
-    move(hlavny.pracovnaPlocha().topLeft());
+    move(kontext.pracovnaPlocha().topLeft());
 }
 
 void TfrmCeleOkno::showEvent(QShowEvent* e) {
@@ -51,7 +51,7 @@ void TfrmCeleOkno::showEvent(QShowEvent* e) {
 }
 
 bool TfrmCeleOkno::eventFilter(QObject* o, QEvent* e) {
-    if (o == &hlavny && isVisible()) {
+    if (o == kontext.hlavneOkno() && isVisible()) {
         switch (e->type()) {
         case QEvent::Move:
         case QEvent::Resize:
@@ -60,7 +60,7 @@ bool TfrmCeleOkno::eventFilter(QObject* o, QEvent* e) {
         case QEvent::WindowStateChange:
             // A window manager that leaves a window without a frame on the screen when
             // its owner is minimised: minimised and restored here together with it.
-            if (hlavny.isMinimized()) {
+            if (kontext.hlavneOkno()->isMinimized()) {
                 if (!isMinimized())
                     setWindowState(windowState() | Qt::WindowMinimized);
             } else {
@@ -89,8 +89,8 @@ void TfrmCeleOkno::paintEvent(QPaintEvent* e) {
     style()->drawPrimitive(QStyle::PE_Frame, &frame, &p, this);
 }
 
-TfrmMaleOkno::TfrmMaleOkno(TfrmHlavny& h, const QString& meno, const QString& caption, int pomocnik)
-    : TfrmOkno(h, meno, pomocnik) {
+TfrmMaleOkno::TfrmMaleOkno(Kontext& k, const QString& meno, const QString& caption, int pomocnik)
+    : TfrmOkno(k, meno, pomocnik) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(caption);
@@ -99,7 +99,7 @@ TfrmMaleOkno::TfrmMaleOkno(TfrmHlavny& h, const QString& meno, const QString& ca
 void TfrmMaleOkno::showEvent(QShowEvent* e) {
     adjustSize();
     setFixedSize(size());
-    const QRect main = hlavny.frameGeometry();
+    const QRect main = kontext.hlavneOkno()->frameGeometry();
     move(main.center() - QPoint(width() / 2, height() / 2));
     QDialog::showEvent(e);
 }

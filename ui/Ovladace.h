@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CelyText.h"
+#include "ui/CelyText.h"
 
 #include <QAction>
 #include <QLabel>

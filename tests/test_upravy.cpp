@@ -1,0 +1,189 @@
+#include "TestAgenda.h"
+
+#include "edits/IdentitaFirmy.h"
+#include "edits/RelaciaDokladu.h"
+#include "edits/Upravy.h"
+#include "store/Store.h"
+
+#include <QTest>
+
+using namespace saldovia;
+
+// The named edits of the core, on a fresh agenda and without any window.
+class TestUpravy : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestAgenda> agenda;
+    std::unique_ptr<Store> store;
+
+    int pocet(const QString& sql) {
+        store->SQL(QStringLiteral("SELECT Count(*) AS Pocet FROM ") + sql);
+        return static_cast<int>(store->ADOQuery.integer(QStringLiteral("Pocet")));
+    }
+    // Document `cislo` with one line (two postings) and a header with company `firma`.
+    void doklad(const QString& cislo, int riadok, const QString& firma = QStringLiteral("Firma")) {
+        store->SQL(QStringLiteral("INSERT INTO Doklady (Druh, Cislo, Datum, Popis, NazovFirmy, "
+                                  "Logo) VALUES ('FV', '%1', '05.01.2026', 'Predaj', '%2', 0);")
+                       .arg(cislo, firma));
+        store->SQL(QStringLiteral("INSERT INTO DokladyPolozky (Cislo, Doklad, Riadok, RiadokDPH, "
+                                  "SadzbaDPH, Popis, Cena) VALUES (1, '%1', %2, %3, '20', 'Tovar', "
+                                  "'120,00');")
+                       .arg(cislo)
+                       .arg(riadok)
+                       .arg(riadok + 1));
+        for (int r : {riadok, riadok + 1})
+            upravy::zapisatRiadokDennika(
+                *store, QStringLiteral("UctovnyDennik"),
+                {r, QStringLiteral("05.01.2026"), cislo, QStringLiteral("100,00"),
+                 QStringLiteral("SKK"), QStringLiteral("1,000"), QStringLiteral("100,00"),
+                 QStringLiteral("Predaj"), QStringLiteral("311  "), QStringLiteral("604  ")});
+    }
+
+private slots:
+    void init() {
+        agenda = std::make_unique<TestAgenda>();
+        store = std::make_unique<Store>();
+        store->connectAgenda(agenda->path());
+    }
+    void cleanup() {
+        store.reset();
+        agenda.reset();
+    }
+
+    void removingADocumentTakesItsLinesAndPostingsOnly() {
+        doklad(QStringLiteral("FV0601"), 1);
+        doklad(QStringLiteral("FV0602"), 3);
+        upravy::odstranitDoklad(*store, QStringLiteral("FV0601"));
+        QCOMPARE(pocet(QStringLiteral("Doklady WHERE Cislo = 'FV0601';")), 0);
+        QCOMPARE(pocet(QStringLiteral("DokladyPolozky WHERE Doklad = 'FV0601';")), 0);
+        QCOMPARE(pocet(QStringLiteral("UctovnyDennik WHERE Doklad = 'FV0601';")), 0);
+        QCOMPARE(pocet(QStringLiteral("Doklady;")), 1);
+        QCOMPARE(pocet(QStringLiteral("DokladyPolozky;")), 1);
+        QCOMPARE(pocet(QStringLiteral("UctovnyDennik;")), 2);
+    }
+
+    void aJournalLineKeepsItsTextsAsTyped() {
+        const QString popis = QStringLiteral("O'Brien %1 %2 – úhrada");
+        upravy::zapisatRiadokDennika(*store, QStringLiteral("UctovnyDennikPomocny"),
+                                     {7, QStringLiteral("05.01.2026"), QStringLiteral("ID0601"),
+                                      QStringLiteral("1,00"), QStringLiteral("%1"),
+                                      QStringLiteral("1,000"), QStringLiteral("1,00"), popis,
+                                      QStringLiteral("211  "), QStringLiteral("221  ")});
+        QCOMPARE(store->SQL(QStringLiteral("SELECT * FROM UctovnyDennikPomocny WHERE Riadok = 7;")),
+                 1);
+        QCOMPARE(store->ADOQuery.text(QStringLiteral("Popis")), popis);
+        QCOMPARE(store->ADOQuery.text(QStringLiteral("Mena")), QStringLiteral("%1"));
+        QCOMPARE(store->ADOQuery.text(QStringLiteral("Dal")), QStringLiteral("221  "));
+
+        // Only the two journals take journal lines.
+        upravy::RiadokDennika inde;
+        inde.riadok = 8;
+        QVERIFY_THROWS_EXCEPTION(
+            DbError, upravy::zapisatRiadokDennika(*store, QStringLiteral("Doklady"), inde));
+        QCOMPARE(pocet(QStringLiteral("Doklady;")), 0);
+    }
+
+    void theDocumentKindIsPositioned() {
+        upravy::nastavitDruhDokladu(*store, QStringLiteral("FV"));
+        QCOMPARE(store->qryAgendaPrisposobenie.text(QStringLiteral("Kod")), QStringLiteral("FV"));
+        upravy::nastavitDruhDokladu(*store, QStringLiteral("ID"), true);
+        QCOMPARE(store->qryAgendaPrisposobenie.text(QStringLiteral("Kod")), QStringLiteral("ID"));
+        // On the kind already: not read again, a change made meanwhile is not seen yet.
+        store->SQL(
+            QStringLiteral("UPDATE AgendaPrisposobenie SET Doklad = 'Iný' WHERE Kod = 'ID';"));
+        upravy::nastavitDruhDokladu(*store, QStringLiteral("ID"), true);
+        QVERIFY(store->qryAgendaPrisposobenie.text(QStringLiteral("Doklad")) !=
+                QStringLiteral("Iný"));
+        upravy::nastavitDruhDokladu(*store, QStringLiteral("ID"));
+        QCOMPARE(store->qryAgendaPrisposobenie.text(QStringLiteral("Doklad")),
+                 QStringLiteral("Iný"));
+    }
+
+    void theYearsRange() {
+        const auto r = upravy::rozsahRoka(QStringLiteral("2026"));
+        QVERIFY(r);
+        QCOMPARE(r->first, QDate(2026, 1, 1));
+        QCOMPARE(r->second, QDate(2026, 12, 31));
+        QVERIFY(!upravy::rozsahRoka(QString()));
+        QVERIFY(!upravy::rozsahRoka(QStringLiteral("dvadsať")));
+    }
+
+    void aSessionFillsTheScratchTablesAndEmptiesThemUnsaved() {
+        doklad(QStringLiteral("FV0601"), 1);
+        doklad(QStringLiteral("FV0602"), 3);
+        {
+            RelaciaDokladu r(*store, QStringLiteral("FV0601"), true);
+            QCOMPARE(pocet(QStringLiteral("UctovnyDennikPomocny;")), 2);
+            QCOMPARE(pocet(QStringLiteral("DokladyPolozkyPomocne WHERE Doklad = 'FV0601';")), 1);
+            QCOMPARE(pocet(QStringLiteral("DokladyPolozkyPomocne;")), 1);
+            store->SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = 2;"));
+        }
+        QCOMPARE(pocet(QStringLiteral("UctovnyDennikPomocny;")), 0);
+        QCOMPARE(pocet(QStringLiteral("DokladyPolozkyPomocne;")), 0);
+        QCOMPARE(pocet(QStringLiteral("UctovnyDennik WHERE Doklad = 'FV0601';")), 2);
+    }
+
+    void aSessionSavesTheDocumentWholeAndEmptiesAfterAFailure() {
+        doklad(QStringLiteral("FV0601"), 1);
+        {
+            RelaciaDokladu r(*store, QStringLiteral("FV0601"), true);
+            store->SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = 2;"));
+            RelaciaDokladu::Hlavicka h;
+            h.pridat(QStringLiteral("Druh"), QStringLiteral("FV"));
+            h.pridat(QStringLiteral("Cislo"), QStringLiteral("FV0601"));
+            h.pridat(QStringLiteral("NazovFirmy"), QStringLiteral("Pekáreň O'Brien %1"));
+            r.ulozit(h, 3);
+        }
+        QCOMPARE(pocet(QStringLiteral("UctovnyDennik WHERE Doklad = 'FV0601';")), 1);
+        QCOMPARE(pocet(QStringLiteral("DokladyPolozky WHERE Doklad = 'FV0601';")), 1);
+        QCOMPARE(store->SQL(QStringLiteral("SELECT * FROM Doklady WHERE Cislo = 'FV0601';")), 1);
+        QCOMPARE(store->ADOQuery.text(QStringLiteral("NazovFirmy")),
+                 QStringLiteral("Pekáreň O'Brien %1"));
+        QCOMPARE(store->ADOQuery.integer(QStringLiteral("Logo")), 3);
+        QCOMPARE(store->ADOQuery.text(QStringLiteral("Datum")), QString());
+
+        // A save that fails leaves the document as it was, and the scratch tables empty.
+        try {
+            RelaciaDokladu r(*store, QStringLiteral("FV0601"), true);
+            store->SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny;"));
+            RelaciaDokladu::Hlavicka h;
+            h.pridat(QStringLiteral("Cislo"), QStringLiteral("FV0601"));
+            h.pridat(QStringLiteral("NieJeStlpec"), QStringLiteral("x"));
+            r.ulozit(h, 0);
+            QFAIL("a header with an unknown column was saved");
+        } catch (const DbError&) {
+        }
+        QCOMPARE(pocet(QStringLiteral("UctovnyDennik WHERE Doklad = 'FV0601';")), 1);
+        QCOMPARE(pocet(QStringLiteral("Doklady WHERE Cislo = 'FV0601';")), 1);
+        QCOMPARE(pocet(QStringLiteral("UctovnyDennikPomocny;")), 0);
+        QCOMPARE(pocet(QStringLiteral("DokladyPolozkyPomocne;")), 0);
+    }
+
+    void theCompanyIdentityFromSettingsOrADocument() {
+        SettingsRow& s = store->tblAgendaNastavenie;
+        s.edit();
+        s.setText(QStringLiteral("NazovFirmy"), QStringLiteral("Pekáreň"));
+        s.setText(QStringLiteral("SWIFT"), QStringLiteral("TATRSKBX"));
+        s.setText(QStringLiteral("Logo"), QString());
+        s.post();
+        const IdentitaFirmy z = IdentitaFirmy::zNastavenia(s);
+        QCOMPARE(z.NazovFirmy, QStringLiteral("Pekáreň"));
+        QCOMPARE(z.SWIFT, QStringLiteral("TATRSKBX"));
+        QCOMPARE(z.Logo, QStringLiteral("0"));
+        QCOMPARE(z.cisloLoga(), 0);
+
+        doklad(QStringLiteral("FV0601"), 1, QStringLiteral("Iná firma"));
+        store->SQL(QStringLiteral("SELECT * FROM Doklady WHERE Cislo = 'FV0601';"));
+        const IdentitaFirmy d = IdentitaFirmy::zDokladu(store->ADOQuery.rows());
+        QCOMPARE(d.hodnota(QStringLiteral("NazovFirmy")), QStringLiteral("Iná firma"));
+        QCOMPARE(d.SWIFT, QString());
+        store->SQL(QStringLiteral("SELECT * FROM Doklady WHERE Cislo = 'nie je';"));
+        QCOMPARE(IdentitaFirmy::zDokladu(store->ADOQuery.rows()).NazovFirmy, QString());
+
+        IdentitaFirmy zle;
+        zle.Logo = QStringLiteral("x");
+        QVERIFY_THROWS_EXCEPTION(DbError, zle.cisloLoga());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUpravy)
+#include "test_upravy.moc"
