@@ -10,6 +10,7 @@
 #include "edits/Upravy.h"
 #include "exam/Skuska.h"
 #include "exam/Vysledky.h"
+#include "exam/Vysledkytriedy.h"
 #include "journal/Uctovnydennik.h"
 #include "ledger/Hlavnakniha.h"
 #include "notes/Poznamky.h"
@@ -187,6 +188,9 @@ void TfrmHlavny::vytvoritMenu() {
                          QStringLiteral("&Obnoviť..."), QStringLiteral("menu-obnovit"));
     mmItmZalohovat = akcia(this, mmItmAgenda, QStringLiteral("mmItmZalohovat"),
                            QStringLiteral("&Zálohovať..."), QStringLiteral("menu-zalohovat"));
+    mmItmOdovzdatSkusku = akcia(this, mmItmAgenda, QStringLiteral("mmItmOdovzdatSkusku"),
+                                QStringLiteral("O&dovzdať skúšku..."));
+    mmItmOdovzdatSkusku->setEnabled(false);
     mmItmAgenda->addSeparator();
     mmItmNastavenie =
         akcia(this, mmItmAgenda, QStringLiteral("mmItmNastavenie"), QStringLiteral("Na&stavenie"));
@@ -267,6 +271,8 @@ void TfrmHlavny::vytvoritMenu() {
         akcia(this, mmItmPomocnik, QStringLiteral("mmItmVygenerovatSkuskuZamok"),
               QStringLiteral("Vygenerovať &skúšku"), QStringLiteral("menu-skuska-zamok"));
     mmItmVygenerovatSkuskuZamok->setEnabled(false);
+    mmItmVysledkyTriedy = akcia(this, mmItmPomocnik, QStringLiteral("mmItmVysledkyTriedy"),
+                                QStringLiteral("Výsledky &triedy..."));
     mmItmPomocnik->addSeparator();
     mmItmCoJe =
         akcia(this, mmItmPomocnik, QStringLiteral("mmItmCoJe"), QStringLiteral("Čo &je ..."));
@@ -289,6 +295,8 @@ void TfrmHlavny::vytvoritMenu() {
     on(mmItmVychodzieNastavenia, [this] { mmItmNovaClick(mmItmVychodzieNastavenia); });
     on(mmItmObnovit, [this] { mmItmObnovitClick(mmItmObnovit); });
     on(mmItmZalohovat, [this] { mmItmZalohovatClick(); });
+    on(mmItmOdovzdatSkusku, [this] { mmItmOdovzdatSkuskuClick(); });
+    on(mmItmVysledkyTriedy, [this] { mmItmVysledkyTriedyClick(); });
     on(mmItmNastavenie, [this] { mmItmNastavenieClick(); });
     on(pmItmAgendaNastavenie, [this] { mmItmNastavenieClick(); });
     on(mmItmPrisposobenie, [this] { mmItmPrisposobenieClick(); });
@@ -516,6 +524,7 @@ void TfrmHlavny::FormActivate() {
         NastavitSkusku();
     } else {
         nastavitPolozkyAgendy(false);
+        nastavitPolozkySkusky();
         mmItmVygenerovatSkusku->setVisible(false);
         mmItmVygenerovatSkuskuZamok->setVisible(true);
         const auto answer = DialogService::instance().message(
@@ -623,7 +632,24 @@ void TfrmHlavny::NastavitSkusku() {
         while (ListView->count() > 7)
             delete ListView->takeItem(7);
     }
+    nastavitPolozkySkusky();
     zobrazitVysledky(false);
+}
+
+bool TfrmHlavny::skuskaSkoncena() const {
+    return store_.isConnected() &&
+           !store_.tblAgendaNastavenie.text(QStringLiteral("SkuskaKoniec")).isEmpty();
+}
+
+void TfrmHlavny::nastavitPolozkySkusky() {
+    const bool skuska = store_.isConnected() &&
+                        !store_.tblAgendaNastavenie.text(QStringLiteral("SkuskaDlzka")).isEmpty();
+    const bool skoncena = skuskaSkoncena();
+    mmItmOdovzdatSkusku->setEnabled(skoncena);
+    mmItmVysledkyTriedy->setEnabled(!skuska);
+    dbEdtMenoUzivatela->setReadOnly(skoncena);
+    dbTxtMenoUzivatela->setCursor(skoncena ? Qt::ArrowCursor : Qt::PointingHandCursor);
+    dbTxtMenoUzivatela->setToolTip(skoncena ? QString() : QStringLiteral("Opraviť!"));
 }
 
 void TfrmHlavny::TimerTimer() {
@@ -661,6 +687,7 @@ void TfrmHlavny::TimerTimer() {
                       QStringLiteral("TfrmDoklad2"), QStringLiteral("TfrmDoklady"),
                       QStringLiteral("TfrmUctovnyDennik")});
     }
+    nastavitPolozkySkusky();
     VyhodnotitSkusku();
 }
 
@@ -726,7 +753,8 @@ void TfrmHlavny::ListViewDblClick() {
 
 void TfrmHlavny::dbEdtMenoUzivatelaExit() {
     SettingsRow& s = store_.tblAgendaNastavenie;
-    if (!s.isOpen())
+    // The name is part of the finished work: it stays as the exam ended.
+    if (!s.isOpen() || skuskaSkoncena())
         return;
     s.edit();
     s.setText(QStringLiteral("MenoUzivatela"), dbEdtMenoUzivatela->text());
@@ -740,6 +768,8 @@ void TfrmHlavny::dbEdtMenoUzivatelaExit() {
 }
 
 void TfrmHlavny::dbTxtMenoUzivatelaClick() {
+    if (skuskaSkoncena())
+        return;
     dbEdtMenoUzivatela->setText(store_.tblAgendaNastavenie.text(QStringLiteral("MenoUzivatela")));
     dbEdtMenoUzivatela->show();
     dbTxtMenoUzivatela->hide();
@@ -767,6 +797,9 @@ void TfrmHlavny::mmItmUctovaOsnovaClick() {
 }
 void TfrmHlavny::mmItmVygenerovatSkuskuClick() {
     TfrmSkuska::Vygenerovat(*this);
+}
+void TfrmHlavny::mmItmVysledkyTriedyClick() {
+    otvoritOkno(new TfrmVysledkyTriedy(*this));
 }
 
 void TfrmHlavny::mmItmDokladyClick(QObject* sender) {

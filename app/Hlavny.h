@@ -88,6 +88,10 @@ public:
     // Menu and list handlers.
     void mmItmNovaClick(QObject* sender);
     bool mmItmZalohovatClick();
+    // Hands a finished exam in: a compacted copy as the backup makes it, proposed under the
+    // student's name.
+    bool mmItmOdovzdatSkuskuClick();
+    void mmItmVysledkyTriedyClick();
     void mmItmObnovitClick(QObject* sender);
     void mmItmNastavenieClick();
     void mmItmPrisposobenieClick();
@@ -125,6 +129,7 @@ public:
     QAction* mmItmVychodzieNastavenia;
     QAction* mmItmObnovit;
     QAction* mmItmZalohovat;
+    QAction* mmItmOdovzdatSkusku;
     QAction* mmItmNastavenie;
     QAction* mmItmPrisposobenie;
     QAction* mmItmSkoncit;
@@ -143,6 +148,7 @@ public:
     QAction* mmItmPouzivatelskaPrirucka;
     QAction* mmItmVygenerovatSkusku;
     QAction* mmItmVygenerovatSkuskuZamok;
+    QAction* mmItmVysledkyTriedy;
     QAction* mmItmCoJe;
     QMenu* pmDoklady;
     QMenu* PopupMenu;
@@ -173,6 +179,18 @@ private:
     void zobrazitVysledky(bool zobrazit);
     void rozpisaneMeno(SettingsRow& s);
     void nastavitPolozkyAgendy(bool enabled);
+    // The exam items that follow the exam's state: the hand-in only in a finished exam, the
+    // class results only outside an exam; a finished exam's name can no longer be changed.
+    void nastavitPolozkySkusky();
+    bool skuskaSkoncena() const;
+    // The backup's way of writing a compacted copy of the agenda to a path the user chooses,
+    // with the texts of the operation: its caption, the proposed name, the message when the
+    // dialog is cancelled, the headline of a failure, the failure to write (one %1, the
+    // file) and the success.
+    struct TextyKopie {
+        QString caption, navrh, zrusene, zlyhanie, zapis, uspech;
+    };
+    bool ulozitKopiu(const TextyKopie& texty);
     QList<QAction*> polozkyAgendy() const;
     void nedostupne(const QString& caption);
     void FormClose();

@@ -1,6 +1,7 @@
 // The operations on the agenda as a whole: new agenda, backup and restore.
 
 #include "Hlavny.h"
+#include "exam/Vyhodnotenie.h"
 #include "store/Agenda.h"
 #include "ui/Dialogs.h"
 
@@ -96,12 +97,35 @@ void TfrmHlavny::mmItmNovaClick(QObject* sender) {
 }
 
 bool TfrmHlavny::mmItmZalohovatClick() {
-    const QString caption = QStringLiteral("Zálohovanie agendy");
+    return ulozitKopiu({QStringLiteral("Zálohovanie agendy"), QStringLiteral("Zaloha"),
+                        QStringLiteral("Zálohovanie nebolo vykonané!"),
+                        QStringLiteral("Zálohovanie sa nepodarilo!"),
+                        QStringLiteral("Zálohu sa nepodarilo zapísať do súboru %1."),
+                        QStringLiteral("Zálohovanie prebehlo úspešne!")});
+}
+
+bool TfrmHlavny::mmItmOdovzdatSkuskuClick() {
+    const QString caption = QStringLiteral("Odovzdanie skúšky");
+    if (!skuskaSkoncena()) {
+        showWarning(this, caption, QStringLiteral("Skúška ešte neskončila!"));
+        return false;
+    }
+    // The full name with its suffix: a name holding a dot would otherwise get none.
+    const QString navrh =
+        skuska::menoOdovzdania(store_.tblAgendaNastavenie.text(QStringLiteral("MenoUzivatela"))) +
+        QStringLiteral(".mdb");
+    return ulozitKopiu({caption, navrh, QStringLiteral("Odovzdanie skúšky nebolo vykonané!"),
+                        QStringLiteral("Odovzdanie skúšky sa nepodarilo!"),
+                        QStringLiteral("Skúšku sa nepodarilo zapísať do súboru %1."),
+                        QStringLiteral("Odovzdanie skúšky prebehlo úspešne!")});
+}
+
+bool TfrmHlavny::ulozitKopiu(const TextyKopie& t) {
+    const QString& caption = t.caption;
     const QString path = DialogService::instance().saveFile(
-        this, caption, QDir::home().filePath(QStringLiteral("Zaloha")), FilterAgendy,
-        PriponaAgendy);
+        this, caption, QDir::home().filePath(t.navrh), FilterAgendy, PriponaAgendy);
     if (path.isEmpty()) {
-        showWarning(this, caption, QStringLiteral("Zálohovanie nebolo vykonané!"));
+        showWarning(this, caption, t.zrusene);
         return false;
     }
     const QString agenda = cestaAgendy();
@@ -113,8 +137,7 @@ bool TfrmHlavny::mmItmZalohovatClick() {
     const QString priecinok = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
     if (!QFileInfo(path).absoluteDir().exists()) {
         showError(this, caption,
-                  QStringLiteral("Zálohovanie sa nepodarilo!\n\nPriečinok %1 neexistuje.")
-                      .arg(priecinok));
+                  t.zlyhanie + QStringLiteral("\n\nPriečinok %1 neexistuje.").arg(priecinok));
         return false;
     }
     OdpojitDatabazu();
@@ -123,13 +146,11 @@ bool TfrmHlavny::mmItmZalohovatClick() {
     NastavitSkusku();
     if (!r) {
         showError(this, caption,
-                  QStringLiteral("Zálohovanie sa nepodarilo!\n\nZálohu sa nepodarilo zapísať do "
-                                 "súboru %1.\n\n")
-                          .arg(subor) +
-                      bezDocasnehoSuboru(r.error, path));
+                  t.zlyhanie + QStringLiteral("\n\n") + t.zapis.arg(subor) +
+                      QStringLiteral("\n\n") + bezDocasnehoSuboru(r.error, path));
         return false;
     }
-    showInformation(this, caption, QStringLiteral("Zálohovanie prebehlo úspešne!"));
+    showInformation(this, caption, t.uspech);
     return true;
 }
 

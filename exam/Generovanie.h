@@ -18,8 +18,18 @@ void ulozitVzorDennika(Store& store);
 
 // The exam's parameters: its duration and an empty user name in the settings row (an exam
 // file starts unstarted, so the start, time left and end are emptied too); the amounts of
-// the given journal rows set to zero and their sample rows marked Vypocty = 1.
+// the given journal rows set to zero and their sample rows marked Vypocty = 1, and then
+// zakrytVypocty.
 void zapisatParametre(Store& store, const QString& dlzka, const QList<qint64>& vypocty);
+
+// Makes the connected exam file hide every answer of its computation rows (Vypocty = 1 in
+// the sample, their amounts already zeroed in the journal): what derives from a zeroed amount
+// goes with it. The VAT posting of a document line whose base is computed derives from that
+// base: it is zeroed and becomes a computation row itself. The price of every document line
+// touching a computation row is recomputed from its two postings, and the totals of its
+// document from its lines, as the document editor computes them. The scratch tables of the
+// document editors are emptied.
+void zakrytVypocty(Store& store);
 
 // The journal without its account assignments.
 void vymazatPredkontacie(Store& store);

@@ -77,6 +77,35 @@ bool rovnakaSuma(const QString& a, const QString& b) {
     return x && y && *x == *y;
 }
 
+Hodnotenie vyhodnotit(Store& store) {
+    Hodnotenie h;
+    h.predkontacie = predkontacie(store);
+    h.vypocty = vypocty(store);
+    h.hlavnaKniha = hlavnakniha::porovnat(store);
+    return h;
+}
+
+QString menoOdovzdania(const QString& menoStudenta) {
+    QString meno;
+    meno.reserve(menoStudenta.size());
+    for (const QChar c : menoStudenta) {
+        const bool zakazany =
+            c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c);
+        meno += zakazany ? QChar(u'_') : c;
+    }
+    // Blanks and dots at either end make names some systems refuse or hide.
+    qsizetype zaciatok = 0, koniec = meno.size();
+    auto okraj = [](QChar c) { return c.isSpace() || c == u'.'; };
+    while (zaciatok < koniec && okraj(meno[zaciatok]))
+        ++zaciatok;
+    while (koniec > zaciatok && okraj(meno[koniec - 1]))
+        --koniec;
+    meno = meno.mid(zaciatok, koniec - zaciatok);
+    if (meno.isEmpty())
+        return QStringLiteral("Skuska");
+    return QStringLiteral("Skuska - ") + meno;
+}
+
 QString percento(qint64 spravne, qint64 celkom) {
     if (celkom <= 0)
         return stotiny(10000);

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "ledger/Obraty.h"
+
 #include <QString>
+
+#include <optional>
 
 namespace saldovia {
 
@@ -53,6 +57,25 @@ QString textSkore(const Skore& skore);
 // The ledger's result: "zodpovedá na 72,73%", or, for the comparison's -1 (the ledger could
 // not be built), "nebolo možné vygenerovať".
 QString textHlavnejKnihy(float zhoda);
+
+// The three scores of an exam file's journal against the samples the connection sees: the
+// account assignments, the computed amounts and the general ledger. The ledger is absent
+// when a journal line lacks an account (it cannot be built). Writes only HlavnaKniha, which
+// it leaves empty: on a file opened read-only that table must be a TEMP one.
+struct Hodnotenie {
+    Skore predkontacie;
+    Skore vypocty;
+    std::optional<hlavnakniha::Zhoda> hlavnaKniha;
+    // The ledger's result as the comparison gives it: its percentage, or -1.
+    float zhodaKnihy() const { return hlavnaKniha ? hlavnaKniha->percento : -1.f; }
+};
+Hodnotenie vyhodnotit(Store& store);
+
+// The file name proposed for handing in the exam of the student of that name: "Skuska - "
+// and the name, each character a file name cannot hold (/ \ : * ? " < > | and control
+// characters) replaced by "_", without leading and trailing blanks and dots. Without a name
+// just "Skuska".
+QString menoOdovzdania(const QString& menoStudenta);
 
 // What a result reads until it has been computed.
 inline const QString NeznamyVysledok = QStringLiteral("N/A");

@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             c.open(path, Connection::Mode::ReadWrite);
         } else {
             c.open(path, Connection::Mode::ReadWrite, QString());
-            prijaty = kontrolaDatabazy(c);
+            prijaty = jeAgenda(c);
             if (!prijaty)
                 return 0;
         }

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace saldovia {
 
@@ -81,6 +82,11 @@ struct Zhoda {
 // compared as their stored texts. Summary rows of either ledger take no part. The main
 // window's qryDoklady serves as the cursor and gets its statement back afterwards.
 Zhoda porovnatSoVzorom(Store& store);
+
+// The comparison with the sample from the journal: builds the ledger, compares it and empties
+// HlavnaKniha again, however it ends. Nothing when a journal line lacks an account: the
+// ledger cannot be built, and HlavnaKniha is not touched.
+std::optional<Zhoda> porovnat(Store& store);
 
 // The percentage of agreement in single precision. With nothing to compare (an empty sample
 // and an empty ledger) the two ledgers agree entirely: 100.

@@ -1,5 +1,6 @@
 #include "Uctovnydennikskuska.h"
 
+#include "exam/Vyhodnotenie.h"
 #include "reports/ReportPreview.h"
 #include "reports/Uctovnydenniktlac.h"
 #include "store/Store.h"
@@ -10,6 +11,9 @@ namespace {
 
 constexpr int popisColumn = 3; // the wide column, wrapped when too long
 constexpr int sumaColumn = 4;  // the first of the three compared columns
+
+const QColor pozadieChyby(0xfd, 0xe2, 0xe2); // behind a student's value that differs
+const QColor ramChyby(0xa0, 0x10, 0x10);
 
 const QString Porovnanie = QStringLiteral(
     "SELECT UctovnyDennikVzor.Riadok, UctovnyDennikVzor.Datum, UctovnyDennikVzor.Doklad, "
@@ -56,19 +60,53 @@ TfrmUctovnyDennikSkuska::TfrmUctovnyDennikSkuska(Store& store, const QString& uc
     report_.detail.fill = [this](BandWriter& w, int row) { qrBndPolozkyFill(w, row); };
 }
 
+bool TfrmUctovnyDennikSkuska::chyba(int row, int stlpec) const {
+    const QString student = rows_.text(row, polia_[sumaColumn + stlpec]);
+    const QString vzor = rows_.text(row, vzor_[stlpec]);
+    // The amount by the rule of the computed amounts, the accounts exactly as stored.
+    return stlpec == 0 ? !skuska::rovnakaSuma(student, vzor) : student != vzor;
+}
+
 void TfrmUctovnyDennikSkuska::qrBndPolozkyFill(BandWriter& w, int row) const {
     // Line 1: the sample's row, date, document and description with the student's values.
+    // A student's value that differs from the sample stands bold in a red box.
     QStringList values;
     values.reserve(polia_.size());
     for (int field : polia_)
         values << rows_.text(row, field);
-    frame::fillColumnValues(w, skuska_, values, popisColumn);
-
-    // Line 2: the sample's values in the same columns, after their caption.
     const QFont font = reportFont();
     const double line = lineHeight(font);
-    const double top = w.height() + 0.2;
     const QList<ReportColumn> fitted = fitColumns(columns_, w.width());
+    // The values that agree go in the usual way; the others are written bold below, over
+    // their boxes.
+    QList<ReportColumn> pevne = fitColumns(skuska_, w.width());
+    for (ReportColumn& c : pevne)
+        c.stretch = false; // already fitted: a subset must not move them
+    QList<ReportColumn> beznne;
+    QStringList beznneHodnoty;
+    for (qsizetype i = 0; i < pevne.size(); ++i) {
+        if (i >= sumaColumn && chyba(row, static_cast<int>(i - sumaColumn))) {
+            const ReportColumn& c = fitted[i];
+            w.rectangle(QRectF(c.left + 0.3, 0.2, c.width - 0.6, line + 0.8), 0.25, ramChyby,
+                        pozadieChyby, QStringLiteral("qrShpChyba") + c.field);
+            continue;
+        }
+        beznne << pevne[i];
+        beznneHodnoty << values[i];
+    }
+    frame::fillColumnValues(w, beznne, beznneHodnoty, popisColumn);
+    for (qsizetype i = 0; i < vzor_.size(); ++i) {
+        if (!chyba(row, static_cast<int>(i)))
+            continue;
+        const ReportColumn& c = fitted[sumaColumn + i];
+        w.text(QRectF(c.left + frame::cellPadding, 0.6, c.width - 2 * frame::cellPadding, line),
+               values[sumaColumn + i],
+               TextStyle(reportFont(10, true), c.alignment | Qt::AlignTop, ramChyby),
+               QStringLiteral("qrDbTxt") + skuska_[sumaColumn + i].field);
+    }
+
+    // Line 2: the sample's values in the same columns, after their caption.
+    const double top = w.height() + 0.2;
     const double koniecPopisu = fitted[sumaColumn].left - frame::cellPadding;
     w.text(QRectF(0, top, koniecPopisu, line), QStringLiteral("Správne údaje:"),
            TextStyle(reportFont(10, false, true), Qt::AlignRight | Qt::AlignTop),

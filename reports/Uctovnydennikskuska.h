@@ -14,9 +14,9 @@ class Store;
 
 // The line-by-line comparison of a finished exam: every row of the sample journal in row
 // order, the student's amount and accounts on its first line and, under them, the sample's
-// ("Správne údaje:"). A sample row the student no longer has prints empty student values. In
-// the shared report frame, titled "Účtovný denník - Skúška" with the accounting year as its
-// number.
+// ("Správne údaje:"), every student's value that differs from the sample marked. A sample row the
+// student no longer has prints empty student values. In the shared report frame, titled "Účtovný
+// denník - Skúška" with the accounting year as its number.
 class TfrmUctovnyDennikSkuska {
 public:
     static inline const QString Caption = QStringLiteral("Účtovný denník - Skúška");
@@ -42,6 +42,11 @@ public:
     // The columns of the column header, left to right; the detail band's first line shows the
     // student's values in the last three, its second line the sample's.
     static QList<ReportColumn> columns();
+
+    // Whether the student's value of a compared column (0 amount, 1 debit account, 2 credit
+    // account) differs from the sample's in that row: the amount as an amount, the accounts
+    // exactly as stored. Such values print bold in a red box ("qrShpChyba" + the field).
+    bool chyba(int row, int stlpec) const;
 
 private:
     void qrBndPolozkyFill(BandWriter& w, int row) const;

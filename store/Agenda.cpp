@@ -114,12 +114,16 @@ QString menoKopie(const QString& agenda) {
 
 } // namespace
 
-bool kontrolaDatabazy(Connection& c) {
+bool maSchemuAgendy(Connection& c) {
+    return describeSchema(c) == referenceSchema();
+}
+
+bool jeAgenda(Connection& c) {
     try {
         const ResultSet check = c.query(QStringLiteral("PRAGMA quick_check;"));
         if (check.rowCount() != 1 || check.text(0, 0) != QLatin1String("ok"))
             return false;
-        if (describeSchema(c) != referenceSchema())
+        if (!maSchemuAgendy(c))
             return false;
         // The integrity check walks the pages but does not decode the rows: a damaged row
         // would fail only when a window or the compaction reads it. Every value is read once.
@@ -142,7 +146,7 @@ bool kontrolaDatabazy(const QString& path) {
             return false;
         Connection c;
         c.open(path, Connection::Mode::ReadWrite);
-        return kontrolaDatabazy(c);
+        return jeAgenda(c);
     } catch (const std::exception&) {
         return false;
     }

@@ -19,15 +19,19 @@ QString normalizedSql(const QString& sql);
 // engine's list of its columns. Two files with equal descriptions have the same schema.
 QStringList describeSchema(Connection& c);
 
+// Whether the open file holds exactly the agenda's tables, columns and indexes (no view,
+// trigger, virtual or extra table).
+bool maSchemuAgendy(Connection& c);
+
 // Whether the file is a usable agenda: it opens with the program's password, passes the
 // engine's integrity check, its schema is exactly the agenda's (every statement as in
 // data/schema.sql: no view, trigger, virtual or extra table, no other index, constraint
 // or collation) and its first settings row carries the program's format version.
 // Every failure is the same "false"; nothing stays open.
 bool kontrolaDatabazy(const QString& path);
-// The same check on a connection already open on the file (keyed, nothing else read): the
-// connection stays open whatever the outcome.
-bool kontrolaDatabazy(Connection& c);
+// The same checks over a connection already open on the file (keyed, nothing else read):
+// the connection stays open whatever the outcome.
+bool jeAgenda(Connection& c);
 
 struct FileResult {
     bool ok = false;

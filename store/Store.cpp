@@ -67,7 +67,7 @@ bool Store::connectCheckedAgenda(const QString& path) {
         if (!QFileInfo(path).isFile())
             return false;
         connection_.open(path);
-        if (!kontrolaDatabazy(connection_)) {
+        if (!jeAgenda(connection_)) {
             disconnectAgenda();
             return false;
         }

@@ -31,6 +31,8 @@ public:
     QList<Message> messages;                    // every message box shown
     QStringList fileCaptions;                   // every file dialog's caption
     QStringList proposedPaths;                  // every save dialog's proposed path
+    QList<QStringList> fileLists;               // for dialogs choosing several files
+    QStringList folders;                        // for folder dialogs, in order
 
     // Colour and font dialogs: each answer is taken in order; nullopt or no answer cancels.
     // What each dialog was preset with is recorded.
@@ -67,6 +69,15 @@ public:
         fileCaptions << caption;
         proposedPaths << proposedPath;
         return files.isEmpty() ? QString() : files.takeFirst();
+    }
+    QStringList openFiles(QWidget*, const QString& caption, const QString&,
+                          const QString&) override {
+        fileCaptions << caption;
+        return fileLists.isEmpty() ? QStringList() : fileLists.takeFirst();
+    }
+    QString openFolder(QWidget*, const QString& caption, const QString&) override {
+        fileCaptions << caption;
+        return folders.isEmpty() ? QString() : folders.takeFirst();
     }
     bool printerSetup(QWidget*, QPrinter&) override { return nextPrinterAnswer(); }
     bool pageSetup(QWidget*, QPrinter&) override { return nextPrinterAnswer(); }

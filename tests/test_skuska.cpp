@@ -3,9 +3,11 @@
 #include "TestAgenda.h"
 
 #include "app/Hlavny.h"
+#include "documents/Polozkadokladu.h"
 #include "exam/Skuska.h"
 #include "exam/Vyhodnotenie.h"
 #include "exam/Vysledky.h"
+#include "journal/CiselnePole.h"
 #include "ledger/Obraty.h"
 #include "reports/ReportPreview.h"
 #include "reports/Uctovnydennikskuska.h"
@@ -439,6 +441,182 @@ private slots:
         QVERIFY(skuska::rovnakaSuma(QStringLiteral("1250,5"), QStringLiteral("1250,50")));
         QVERIFY(!skuska::rovnakaSuma(QString(), QStringLiteral("0,00")));
         QVERIFY(skuska::rovnakaSuma(QString(), QString()));
+    }
+
+    // Zeroed amounts of document lines leave nothing behind that gives them away: the VAT of
+    // a computed base goes with it (and is computed too), the line's price and the document's
+    // totals are recomputed, and the student's line editor shows nothing else.
+    void examFileDoesNotLeak() {
+        h->SQL(QStringLiteral(
+            "INSERT INTO UctovnyDennik VALUES (20, '10.01.2006', 'FV0601', '1000,00', 'SKK', "
+            "'1,000', '1000,00', 'Tovar', '311  ', '604  '), (21, '10.01.2006', 'FV0601', "
+            "'190,00', 'SKK', '1,000', '190,00', 'DPH - Tovar', '311  ', '343  '), (30, "
+            "'12.01.2006', 'FV0602', '500,00', 'SKK', '1,000', '500,00', 'Služba', '311  ', "
+            "'602  '), (31, '12.01.2006', 'FV0602', '95,00', 'SKK', '1,000', '95,00', 'DPH - "
+            "Služba', '311  ', '343  '), (32, '12.01.2006', 'FV0602', '200,00', 'SKK', '1,000', "
+            "'200,00', 'Preprava', '311  ', '602  ');"
+            "INSERT INTO DokladyPolozky VALUES (1, 'FV0601', 20, 21, '19', 'Tovar', '1190,00'), "
+            "(1, 'FV0602', 30, 31, '19', 'Služba', '595,00'), (2, 'FV0602', 32, NULL, '0', "
+            "'Preprava', '200,00');"
+            "INSERT INTO Doklady (Druh, Cislo, Datum, Zaklad, DPH, Spolu, Logo) VALUES ('FV', "
+            "'FV0601', '10.01.2006', '1000,00', '190,00', '1190,00', 0), ('FV', 'FV0602', "
+            "'12.01.2006', '700,00', '95,00', '795,00', 0);"));
+        dialogs->files = {skuska()};
+        nastavitSkusku(30, {2, 20, 31});
+        h->mmItmVygenerovatSkusku->trigger();
+        QCOMPARE(dialogs->last().text, Uspech);
+        {
+            Connection c;
+            c.open(skuska());
+            QCOMPARE(riadky(c, QStringLiteral("SELECT Riadok, Ciastka, Suma FROM UctovnyDennik "
+                                              "WHERE Riadok BETWEEN 20 AND 40 ORDER BY Riadok;")),
+                     QStringList({"20|0,00|0,00", "21|0,00|0,00", "30|500,00|500,00",
+                                  "31|0,00|0,00", "32|200,00|200,00"}));
+            QCOMPARE(riadky(c, QStringLiteral("SELECT Riadok, Suma FROM UctovnyDennikVzor WHERE "
+                                              "Vypocty = 1 ORDER BY Riadok;")),
+                     QStringList({"2|250,50", "20|1000,00", "21|190,00", "31|95,00"}));
+            QCOMPARE(riadky(c, QStringLiteral("SELECT Doklad, Cislo, Cena FROM DokladyPolozky "
+                                              "ORDER BY Doklad, Cislo;")),
+                     QStringList({"FV0601|1|0,00", "FV0602|1|500,00", "FV0602|2|200,00"}));
+            QCOMPARE(riadky(c, QStringLiteral("SELECT Cislo, Zaklad, DPH, Spolu FROM Doklady "
+                                              "ORDER BY Cislo;")),
+                     QStringList({"FV0601|0,00|0,00|0,00", "FV0602|700,00|0,00|700,00"}));
+            // nothing a student sees holds the erased amounts
+            for (const char* dotaz :
+                 {"SELECT * FROM UctovnyDennik WHERE Doklad LIKE 'FV%';",
+                  "SELECT * FROM DokladyPolozky;", "SELECT * FROM Doklady;",
+                  "SELECT * FROM UctovnyDennikPomocny;", "SELECT * FROM DokladyPolozkyPomocne;"}) {
+                const QString vsetko = riadky(c, QLatin1String(dotaz)).join(u'\n');
+                for (const char* suma : {"1190,00", "1000,00", "190,00", "595,00", "95,00"})
+                    QVERIFY2(!vsetko.contains(QLatin1String(suma)),
+                             qPrintable(QLatin1String(dotaz) + u' ' + QLatin1String(suma)));
+            }
+        }
+        // the student's line editor of the computed line
+        obnovitSkusku();
+        h->SQL(QStringLiteral("INSERT INTO DokladyPolozkyPomocne SELECT * FROM DokladyPolozky "
+                              "WHERE Doklad = 'FV0601';"));
+        h->SQL(QStringLiteral("INSERT INTO UctovnyDennikPomocny SELECT * FROM UctovnyDennik "
+                              "WHERE Doklad = 'FV0601';"));
+        QStringList polia;
+        naDalsieOkno([&polia](QDialog* d) {
+            auto* p = qobject_cast<TfrmPolozkaDokladu*>(d);
+            QVERIFY(p);
+            polia << p->mmCiastka->text() << p->mmSuma->text() << p->mmDPH->text()
+                  << p->mmSumaSDPH->text();
+            d->reject();
+        });
+        // the editor frees itself when it closes, as its callers create it
+        (new TfrmPolozkaDokladu(*h))
+            ->Otvorit(1, QStringLiteral("FV0601"), QStringLiteral("10.01.2006"),
+                      QStringLiteral("Tovar"));
+        QCOMPARE(polia, QStringList({"0,00", "0,00", "0,00", "0,00"}));
+    }
+
+    // In a finished exam the name can no longer change; the hand-in proposes it as the file
+    // name and writes a compacted copy as the backup does.
+    void handInAndTheFinishedName() {
+        QCOMPARE(skuska::menoOdovzdania(QStringLiteral("Jana Nováková")),
+                 QStringLiteral("Skuska - Jana Nováková"));
+        QCOMPARE(skuska::menoOdovzdania(QStringLiteral(" Ján/Novák: 3.A? <x>|\"y\"*\\z. ")),
+                 QStringLiteral("Skuska - Ján_Novák_ 3.A_ _x___y___z"));
+        QCOMPARE(skuska::menoOdovzdania(QStringLiteral("a\tb")), QStringLiteral("Skuska - a_b"));
+        QCOMPARE(skuska::menoOdovzdania(QString()), QStringLiteral("Skuska"));
+        QCOMPARE(skuska::menoOdovzdania(QStringLiteral(" .. ")), QStringLiteral("Skuska"));
+
+        QVERIFY(!h->mmItmOdovzdatSkusku->isEnabled());
+        QCOMPARE(h->mmItmOdovzdatSkusku->text(), QStringLiteral("O&dovzdať skúšku..."));
+        vygenerovat();
+        obnovitSkusku();
+        QVERIFY(!h->mmItmOdovzdatSkusku->isEnabled()); // running
+        h->dbEdtMenoUzivatela->setText(QStringLiteral("Jana Nováková/3.A"));
+        h->dbEdtMenoUzivatelaExit();
+        dialogs->answers = {QMessageBox::Yes};
+        h->KoniecSkusky();
+        h->TimerTimer();
+        QVERIFY(h->mmItmOdovzdatSkusku->isEnabled());
+        QVERIFY(!h->mmItmVysledkyTriedy->isEnabled());
+
+        // the name stays as the exam ended
+        h->dbTxtMenoUzivatelaClick();
+        QVERIFY(!h->dbEdtMenoUzivatela->isVisibleTo(h.get()));
+        h->dbEdtMenoUzivatela->setText(QStringLiteral("Niekto iný"));
+        h->dbEdtMenoUzivatelaExit();
+        QVERIFY(h->dbEdtMenoUzivatela->isReadOnly());
+        QCOMPARE(h->tblAgendaNastavenie().text(QStringLiteral("MenoUzivatela")),
+                 QStringLiteral("Jana Nováková/3.A"));
+        h->close();
+        spustit();
+        QVERIFY(h->dbEdtMenoUzivatela->isReadOnly());
+        h->dbTxtMenoUzivatelaClick();
+        QVERIFY(h->dbTxtMenoUzivatela->isVisibleTo(h.get()));
+        QVERIFY(!h->dbEdtMenoUzivatela->isVisibleTo(h.get()));
+
+        // the hand-in
+        const QString odovzdana = agenda->file(QStringLiteral("Skuska - Jana Nováková_3.A.mdb"));
+        dialogs->messages.clear();
+        dialogs->files = {odovzdana};
+        h->mmItmOdovzdatSkusku->trigger();
+        QCOMPARE(dialogs->texts(), QStringList{"Odovzdanie skúšky prebehlo úspešne!"});
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Odovzdanie skúšky"));
+        QVERIFY(dialogs->proposedPaths.constLast().endsWith(
+            QStringLiteral("/Skuska - Jana Nováková_3.A.mdb")));
+        QVERIFY(kontrolaDatabazy(odovzdana));
+        {
+            Connection c;
+            c.open(odovzdana);
+            QCOMPARE(riadky(c, QStringLiteral("SELECT MenoUzivatela, SkuskaKoniec <> '' FROM "
+                                              "AgendaNastavenie;")),
+                     QStringList{"Jana Nováková/3.A|1"});
+        }
+        QCOMPARE(h->store().path(), agenda->path());
+        QVERIFY(h->mmItmOdovzdatSkusku->isEnabled());
+        // cancelled, and the backup still proposes its own name
+        dialogs->messages.clear();
+        h->mmItmOdovzdatSkusku->trigger();
+        QCOMPARE(dialogs->texts(), QStringList{"Odovzdanie skúšky nebolo vykonané!"});
+        h->mmItmZalohovat->trigger();
+        QVERIFY(dialogs->proposedPaths.constLast().endsWith(QStringLiteral("/Zaloha")));
+        QCOMPARE(dialogs->last().text, QStringLiteral("Zálohovanie nebolo vykonané!"));
+    }
+
+    // The comparison marks each of the student's values that differs from the sample: bold in
+    // a red box; agreeing values stay plain.
+    void comparisonMarksTheMistakes() {
+        vygenerovat();
+        obnovitSkusku();
+        h->SQL(QStringLiteral(
+            "UPDATE UctovnyDennik SET MaDat = (SELECT MaDat FROM UctovnyDennikVzor v WHERE "
+            "v.Riadok = UctovnyDennik.Riadok), Dal = (SELECT Dal FROM UctovnyDennikVzor v WHERE "
+            "v.Riadok = UctovnyDennik.Riadok), Suma = (SELECT Suma FROM UctovnyDennikVzor v "
+            "WHERE v.Riadok = UctovnyDennik.Riadok);"
+            "UPDATE UctovnyDennik SET Dal = '325  ' WHERE Riadok = 1;"
+            "UPDATE UctovnyDennik SET Suma = '250,5' WHERE Riadok = 2;" // the same amount
+            "UPDATE UctovnyDennik SET Suma = '11,00', MaDat = '568' WHERE Riadok = 1234;"));
+        dialogs->answers = {QMessageBox::Yes};
+        h->KoniecSkusky();
+        h->TimerTimer();
+        const QList<ReportPage> pages = podrobnosti();
+        QCOMPARE(pages.size(), 1);
+        const ReportPage& p = pages.constFirst();
+        QCOMPARE(p.findAll(QStringLiteral("qrShpChybaDal")).size(), 1);
+        QCOMPARE(p.findAll(QStringLiteral("qrShpChybaMaDat")).size(), 1);
+        QCOMPARE(p.findAll(QStringLiteral("qrShpChybaSuma")).size(), 1);
+        auto tucne = [&p](const char* pole) {
+            QStringList t;
+            for (const ReportItem* i : p.findAll(QLatin1String(pole)))
+                t << (i->font.bold() ? QStringLiteral("B") : QStringLiteral("-"));
+            return t.join(QString());
+        };
+        QCOMPARE(tucne("qrDbTxtSkuskaDal"), QStringLiteral("B----"));
+        QCOMPARE(tucne("qrDbTxtSkuskaMaDat"), QStringLiteral("----B"));
+        QCOMPARE(tucne("qrDbTxtSkuskaSuma"), QStringLiteral("----B"));
+        QCOMPARE(tucne("qrDbTxtSuma"), QStringLiteral("-----"));
+        // each box lies around its value
+        const ReportItem* box = p.find(QStringLiteral("qrShpChybaSuma"));
+        const ReportItem* suma = p.findAll(QStringLiteral("qrDbTxtSkuskaSuma")).constLast();
+        QVERIFY(box->rect.contains(suma->rect.center()));
+        QCOMPARE(suma->text, QStringLiteral("11,00"));
     }
 
     // A finished exam shows its results after the first tick, also after a restart, when the

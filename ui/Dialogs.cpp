@@ -75,6 +75,16 @@ void DialogService::install(DialogService* service) {
     installed = service;
 }
 
+QStringList DialogService::openFiles(QWidget* parent, const QString& caption,
+                                     const QString& directory, const QString& filter) {
+    const QString path = openFile(parent, caption, directory, filter, QString());
+    return path.isEmpty() ? QStringList() : QStringList{path};
+}
+
+QString DialogService::openFolder(QWidget*, const QString&, const QString&) {
+    return {};
+}
+
 bool DialogService::color(QWidget*, QColor&) {
     return false;
 }
@@ -155,6 +165,27 @@ QString QtDialogService::saveFile(QWidget* parent, const QString& caption,
     d.setFileMode(QFileDialog::AnyFile);
     d.setDefaultSuffix(defaultSuffix);
     d.selectFile(proposedPath);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+        return {};
+    return d.selectedFiles().constFirst();
+}
+
+QStringList QtDialogService::openFiles(QWidget* parent, const QString& caption,
+                                       const QString& directory, const QString& filter) {
+    QFileDialog d(parent, caption, directory, filter);
+    d.setAcceptMode(QFileDialog::AcceptOpen);
+    d.setFileMode(QFileDialog::ExistingFiles);
+    if (d.exec() != QDialog::Accepted)
+        return {};
+    return d.selectedFiles();
+}
+
+QString QtDialogService::openFolder(QWidget* parent, const QString& caption,
+                                    const QString& directory) {
+    QFileDialog d(parent, caption, directory);
+    d.setAcceptMode(QFileDialog::AcceptOpen);
+    d.setFileMode(QFileDialog::Directory);
+    d.setOption(QFileDialog::ShowDirsOnly);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return {};
     return d.selectedFiles().constFirst();

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 class QColor;
 class QFont;
@@ -28,6 +29,13 @@ public:
     // Path to write (replacing an existing file was confirmed), or "" when cancelled.
     virtual QString saveFile(QWidget* parent, const QString& caption, const QString& proposedPath,
                              const QString& filter, const QString& defaultSuffix) = 0;
+    // Paths of one or more existing files, or none when cancelled. A service without it
+    // offers the single-file dialog.
+    virtual QStringList openFiles(QWidget* parent, const QString& caption, const QString& directory,
+                                  const QString& filter);
+    // Path of an existing folder, or "" when cancelled. A service without it answers as if
+    // cancelled.
+    virtual QString openFolder(QWidget* parent, const QString& caption, const QString& directory);
     // The printer set-up dialog; true when the user accepted it.
     virtual bool printerSetup(QWidget* parent, QPrinter& printer) = 0;
     // The page set-up dialog; true when the user accepted it.
@@ -74,6 +82,9 @@ public:
                      const QString& filter, const QString& defaultSuffix) override;
     QString saveFile(QWidget* parent, const QString& caption, const QString& proposedPath,
                      const QString& filter, const QString& defaultSuffix) override;
+    QStringList openFiles(QWidget* parent, const QString& caption, const QString& directory,
+                          const QString& filter) override;
+    QString openFolder(QWidget* parent, const QString& caption, const QString& directory) override;
     bool printerSetup(QWidget* parent, QPrinter& printer) override;
     bool pageSetup(QWidget* parent, QPrinter& printer) override;
     bool print(QWidget* parent, QPrinter& printer) override;

@@ -1,0 +1,133 @@
+#include "Vysledkytriedytlac.h"
+
+#include <QFileInfo>
+
+#include <memory>
+
+namespace saldovia {
+
+namespace {
+
+constexpr double velkost = 8.5; // points: twelve columns on one line
+
+const QColor linkaRiadku(0xc4, 0xc8, 0xd0);
+const QColor farbaUpozornenia(0xa0, 0x10, 0x10);
+
+struct Riadky {
+    QList<trieda::Vysledok> vysledky;
+    QString dlzka;
+};
+
+// Texts of a cell broken into lines that fit its column.
+double bunka(BandWriter& w, const ReportColumn& c, double top, const QString& text,
+             const QFont& font, const QColor& farba, const QString& meno) {
+    TextStyle s(font, c.alignment | Qt::AlignTop, farba, true);
+    return w.text(QRectF(c.left + frame::cellPadding, top, c.width - 2 * frame::cellPadding,
+                         lineHeight(font)),
+                  text, s, meno);
+}
+
+void qrBndNadpisyFill(BandWriter& w, const QList<ReportColumn>& columns) {
+    const QFont font = reportFont(velkost, false, true);
+    double vyska = lineHeight(font);
+    for (const ReportColumn& c : columns)
+        vyska =
+            std::max(vyska, lineHeight(font) *
+                                wrapText(c.caption, font, c.width - 2 * frame::cellPadding).size());
+    const double height = vyska + 2.0;
+    frame::fillColumnHeaderRules(w, height);
+    for (const ReportColumn& c : columns)
+        bunka(w, c, 1.0, c.caption, font, Qt::black, QStringLiteral("qrLbl") + c.field);
+}
+
+void qrBndPolozkyFill(BandWriter& w, const Riadky& r, const QList<ReportColumn>& columns, int row) {
+    const trieda::Vysledok& v = r.vysledky[row];
+    const QFont plain = reportFont(velkost);
+    const QFont bold = reportFont(velkost, true);
+    constexpr double top = 0.6;
+    double bottom = top + lineHeight(plain);
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        const ReportColumn& c = columns[i];
+        const int stlpec = static_cast<int>(i);
+        const bool oznacene = trieda::oznacene(v, stlpec);
+        bottom = std::max(bottom, top + bunka(w, c, top, trieda::text(v, stlpec, r.dlzka),
+                                              oznacene ? bold : plain,
+                                              oznacene ? farbaUpozornenia : Qt::black,
+                                              QStringLiteral("qrDbTxt") + c.field));
+    }
+    // The marks, or why a file could not be scored, under the row across the page.
+    const QString upozornenia = trieda::text(v, trieda::sUpozornenia, r.dlzka);
+    if (!upozornenia.isEmpty()) {
+        const QFont italic = reportFont(velkost, false, true);
+        const double y = bottom + 0.2;
+        const double x = columns[trieda::sMeno].left + frame::cellPadding;
+        bottom = y + w.text(QRectF(x, y, w.width() - x - frame::cellPadding, lineHeight(italic)),
+                            QStringLiteral("» ") + upozornenia,
+                            TextStyle(italic, Qt::AlignLeft | Qt::AlignTop, farbaUpozornenia, true),
+                            QStringLiteral("qrDbTxtUpozornenia"));
+    }
+    w.setHeight(std::max(frame::rowHeight, bottom + 0.4));
+    w.line(QPointF(0, w.height()), QPointF(w.width(), w.height()), 0.1, linkaRiadku,
+           QStringLiteral("qrShpPolozka"));
+}
+
+} // namespace
+
+QList<ReportColumn> TfrmVysledkyTriedyTlac::columns() {
+    using trieda::nazovStlpca;
+    const Qt::Alignment vlavo = Qt::AlignLeft, vpravo = Qt::AlignRight;
+    const Qt::Alignment stred = Qt::AlignHCenter;
+    struct S {
+        int stlpec;
+        const char* pole;
+        double sirka;
+        Qt::Alignment zarovnanie;
+    };
+    const S s[] = {
+        {trieda::sSubor, "Subor", 38, vlavo},
+        {trieda::sMeno, "Meno", 38, vlavo},
+        {trieda::sZaciatok, "Zaciatok", 27, stred},
+        {trieda::sKoniec, "Koniec", 27, stred},
+        {trieda::sTrvanie, "Trvanie", 14, stred},
+        {trieda::sPredkontacie, "Predkontacie", 18, vpravo},
+        {trieda::sPredkontaciePercento, "PredkontaciePercento", 13, vpravo},
+        {trieda::sVypocty, "Vypocty", 16, vpravo},
+        {trieda::sVypoctyPercento, "VypoctyPercento", 13, vpravo},
+        {trieda::sHlavnaKniha, "HlavnaKniha", 16, vpravo},
+        {trieda::sHlavnaKnihaPercento, "HlavnaKnihaPercento", 18.4, vpravo},
+        {trieda::sStav, "Stav", 21, vlavo},
+    };
+    QList<ReportColumn> cols;
+    double left = 0;
+    for (const S& c : s) {
+        cols.append(
+            {nazovStlpca(c.stlpec), QString::fromLatin1(c.pole), left, c.sirka, c.zarovnanie});
+        left += c.sirka;
+    }
+    return cols;
+}
+
+BandedReport TfrmVysledkyTriedyTlac::zostava(const QList<trieda::Vysledok>& vysledky,
+                                             const trieda::Vzor& vzor, ReportFrame frame) {
+    frame.NazovDokladu = Caption;
+    auto r = std::make_shared<Riadky>();
+    r->vysledky = vysledky;
+    r->dlzka = vzor.dlzka;
+    const QList<ReportColumn> cols = columns();
+    BandedReport report;
+    report.caption = Caption;
+    report.fileName = Caption;
+    frame::applyFrame(report, frame, cols,
+                      QStringLiteral("Vzor skúšky: %1, dĺžka %2")
+                          .arg(QFileInfo(vzor.cesta).fileName(), vzor.dlzka),
+                      QStringLiteral("qrLblVzor"));
+    report.pageLayout.setOrientation(QPageLayout::Landscape);
+    report.columnHeader.fill = [cols](BandWriter& w) { qrBndNadpisyFill(w, cols); };
+    report.detail.name = QStringLiteral("qrBndPolozky");
+    report.detail.height = frame::rowHeight;
+    report.detail.rowCount = static_cast<int>(r->vysledky.size());
+    report.detail.fill = [r, cols](BandWriter& w, int row) { qrBndPolozkyFill(w, *r, cols, row); };
+    return report;
+}
+
+} // namespace saldovia
