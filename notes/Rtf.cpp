@@ -882,8 +882,8 @@ void Citac::znaky(const QString& text) {
     for (QChar c : text) {
         if (c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator)
             t += QChar::LineSeparator;
-        else if (c.unicode() >= 0x20 || c == u'\t')
-            t += c;
+        else if ((c.unicode() >= 0x20 || c == u'\t') && c != QChar::ObjectReplacementCharacter)
+            t += c; // an object's place holder without its object is no text (and is not written)
     }
     if (t.isEmpty())
         return;

@@ -377,6 +377,8 @@ private slots:
             << QStringList{"š š"};
         QTest::newRow("byte order mark")
             << QByteArray("\xEF\xBB\xBF{\\rtf1 \\'e1}") << QStringList{"á"};
+        QTest::newRow("object place holder") // found by fuzzing: read, but never written
+            << QByteArray("{\\rtf1 a\\u65532?b\\u-4?c}") << QStringList{"abc"};
         QTest::newRow("text after the document")
             << QByteArrayLiteral("{\\rtf1 a}\r\n\0garbage") << QStringList{"a"};
     }
