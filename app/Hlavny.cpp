@@ -8,6 +8,7 @@
 #include "accounts/Uctovaosnova.h"
 #include "documents/Doklady.h"
 #include "edits/Upravy.h"
+#include "exam/Hodiny.h"
 #include "exam/Skuska.h"
 #include "exam/Vysledky.h"
 #include "exam/Vysledkytriedy.h"
@@ -108,9 +109,8 @@ TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     tlaciaren_->setPageSize(QPageSize(QPageSize::Letter));
 
-    Timer = new QTimer(this);
-    Timer->setObjectName(QStringLiteral("Timer"));
-    Timer->setInterval(1000);
+    hodiny_ = new SkuskaHodiny(store_.tblAgendaNastavenie, {}, this);
+    Timer = hodiny_->timer();
     connect(Timer, &QTimer::timeout, this, chranene(this, [this] { TimerTimer(); }));
 
     vytvoritMenu();
@@ -118,6 +118,18 @@ TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
 
     StatusBar = new TStatusBar(this);
     setStatusBar(StatusBar);
+    hodiny_->nastavitOkolie({
+        .zostatok = [this] { return StatusBar->panel(3); },
+        .zobrazit = [this](const QString& text) { StatusBar->setPanel(3, text); },
+        .doplnit = [this](SettingsRow& s) { rozpisaneMeno(s); },
+        .vyprsal = [this] { pmItmUkoncitSkusku->setEnabled(false); },
+        .skoncila = [this] { ohlasitKoniecSkusky(); },
+        .vyhodnotit =
+            [this] {
+                nastavitPolozkySkusky();
+                VyhodnotitSkusku();
+            },
+    });
     connect(StatusBar, &TStatusBar::dvojklik, this,
             chranene(this, [this](int x) { StatusBarDblClick(x); }));
     connect(StatusBar, &TStatusBar::kontextoveMenu, this,
@@ -543,8 +555,8 @@ void TfrmHlavny::PripojitDatabazu(const QString& path) {
 }
 
 void TfrmHlavny::OdpojitDatabazu() {
-    if (Timer)
-        Timer->stop();
+    if (hodiny_)
+        hodiny_->zastavit();
     store_.disconnectAgenda();
 }
 
@@ -588,14 +600,8 @@ void TfrmHlavny::NastavitSkusku() {
         if (s.text(QStringLiteral("SkuskaZaciatok")).isEmpty()) {
             lblVitajte->setText(QStringLiteral("Vitajte"));
             lblNaSkuske->show();
-            s.edit();
-            s.setText(QStringLiteral("SkuskaZostatok"), s.text(QStringLiteral("SkuskaDlzka")));
-            s.setText(QStringLiteral("SkuskaZaciatok"),
-                      timestampToText(QDateTime::currentDateTime()));
-            s.post();
         }
-        StatusBar->setPanel(3, s.text(QStringLiteral("SkuskaZostatok")));
-        Timer->start();
+        hodiny_->spustit();
         pmItmUkoncitSkusku->setEnabled(true);
         mmItmNova->menuAction()->setEnabled(false);
         mmItmVygenerovatSkusku->setVisible(false);
@@ -617,8 +623,7 @@ void TfrmHlavny::NastavitSkusku() {
     } else {
         lblVitajte->setText(QStringLiteral("Vitajte!"));
         lblNaSkuske->hide();
-        Timer->stop();
-        StatusBar->setPanel(3, QString());
+        hodiny_->vypnut();
         pmItmUkoncitSkusku->setEnabled(false);
         mmItmNova->menuAction()->setEnabled(true);
         mmItmVygenerovatSkuskuZamok->setVisible(false);
@@ -653,42 +658,19 @@ void TfrmHlavny::nastavitPolozkySkusky() {
 }
 
 void TfrmHlavny::TimerTimer() {
-    const QString zostatok = StatusBar->panel(3);
-    if (zostatok != QLatin1String("0:00:00")) {
-        const auto sekundy = durationFromText(zostatok);
-        if (!sekundy) {
-            // Stopped first: every further tick would only repeat the error box.
-            Timer->stop();
-            throw DbError(QStringLiteral("'%1' nie je platný čas.").arg(zostatok));
-        }
-        StatusBar->setPanel(3, durationToText(*sekundy - 1));
-        SettingsRow& s = store_.tblAgendaNastavenie;
-        s.edit();
-        s.setText(QStringLiteral("SkuskaZostatok"), StatusBar->panel(3));
-        rozpisaneMeno(s);
-        s.post();
-        return;
-    }
-    Timer->stop();
-    pmItmUkoncitSkusku->setEnabled(false);
-    SettingsRow& s = store_.tblAgendaNastavenie;
-    if (s.text(QStringLiteral("SkuskaKoniec")).isEmpty()) {
-        s.edit();
-        s.setText(QStringLiteral("SkuskaKoniec"), timestampToText(QDateTime::currentDateTime()));
-        rozpisaneMeno(s);
-        s.post();
-        showInformation(this, QStringLiteral("Informácia"),
-                        QStringLiteral("Skúška skončila!\nVšetky okná budú zatvorené..."));
-        zatvoritOkna({QStringLiteral("TfrmAgendaNastavenie"), QStringLiteral("TfrmPracovnyDatum"),
-                      QStringLiteral("TfrmCoJe"), QStringLiteral("TfrmUctovaOsnova"),
-                      QStringLiteral("TfrmAgendaPrisposobenie"), QStringLiteral("TfrmPoznamky"),
-                      QStringLiteral("TfrmPolozkaUctovnehoDennika"),
-                      QStringLiteral("TfrmPolozkaDokladu"), QStringLiteral("TfrmDoklad"),
-                      QStringLiteral("TfrmDoklad2"), QStringLiteral("TfrmDoklady"),
-                      QStringLiteral("TfrmUctovnyDennik")});
-    }
-    nastavitPolozkySkusky();
-    VyhodnotitSkusku();
+    hodiny_->tik();
+}
+
+void TfrmHlavny::ohlasitKoniecSkusky() {
+    showInformation(this, QStringLiteral("Informácia"),
+                    QStringLiteral("Skúška skončila!\nVšetky okná budú zatvorené..."));
+    zatvoritOkna({QStringLiteral("TfrmAgendaNastavenie"), QStringLiteral("TfrmPracovnyDatum"),
+                  QStringLiteral("TfrmCoJe"), QStringLiteral("TfrmUctovaOsnova"),
+                  QStringLiteral("TfrmAgendaPrisposobenie"), QStringLiteral("TfrmPoznamky"),
+                  QStringLiteral("TfrmPolozkaUctovnehoDennika"),
+                  QStringLiteral("TfrmPolozkaDokladu"), QStringLiteral("TfrmDoklad"),
+                  QStringLiteral("TfrmDoklad2"), QStringLiteral("TfrmDoklady"),
+                  QStringLiteral("TfrmUctovnyDennik")});
 }
 
 void TfrmHlavny::rozpisaneMeno(SettingsRow& s) {
@@ -699,16 +681,11 @@ void TfrmHlavny::rozpisaneMeno(SettingsRow& s) {
 }
 
 void TfrmHlavny::KoniecSkusky() {
-    const QString zostatok = StatusBar->panel(3);
-    if (zostatok.isEmpty() || zostatok == QLatin1String("0:00:00"))
+    if (!hodiny_->zostavaCas())
         return;
     if (!askYesNo(this, QStringLiteral("Skúška"), QStringLiteral("Naozaj chcete skúšku ukončiť?")))
         return;
-    StatusBar->setPanel(3, QStringLiteral("0:00:00"));
-    SettingsRow& s = store_.tblAgendaNastavenie;
-    s.edit();
-    s.setText(QStringLiteral("SkuskaZostatok"), QStringLiteral("0:00:00"));
-    s.post();
+    hodiny_->ukoncit();
 }
 
 void TfrmHlavny::StatusBarDblClick(int x) {

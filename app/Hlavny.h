@@ -23,6 +23,7 @@ class QTimer;
 namespace saldovia {
 
 class HelpFile;
+class SkuskaHodiny;
 class TpnlVysledky;
 struct Umiestnenie;
 
@@ -165,7 +166,9 @@ public:
     QLabel* lblHlavneFunkcie;
     QListWidget* ListView;
     TpnlVysledky* pnlVysledky;
+    // The exam clock's timer (the clock owns it).
     QTimer* Timer;
+    SkuskaHodiny& hodiny() { return *hodiny_; }
 
 protected:
     bool event(QEvent* e) override;
@@ -183,6 +186,8 @@ private:
     // class results only outside an exam; a finished exam's name can no longer be changed.
     void nastavitPolozkySkusky();
     bool skuskaSkoncena() const;
+    // The exam's end, once: the announcement, then the open windows close in their order.
+    void ohlasitKoniecSkusky();
     // The backup's way of writing a compacted copy of the agenda to a path the user chooses,
     // with the texts of the operation: its caption, the proposed name, the message when the
     // dialog is cancelled, the headline of a failure, the failure to write (one %1, the
@@ -209,6 +214,7 @@ private:
     QWidget* plocha_ = nullptr;
     QPointer<QWidget> oknoPomocnika_;
     QPointer<QWidget> kalkulacka_;
+    SkuskaHodiny* hodiny_ = nullptr;
 };
 
 } // namespace saldovia

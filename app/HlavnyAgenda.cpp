@@ -1,6 +1,8 @@
 // The operations on the agenda as a whole: new agenda, backup and restore.
 
 #include "Hlavny.h"
+
+#include "exam/Hodiny.h"
 #include "exam/Vyhodnotenie.h"
 #include "store/Agenda.h"
 #include "ui/Dialogs.h"
@@ -8,7 +10,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTimer>
 
 namespace saldovia {
 
@@ -63,7 +64,7 @@ void TfrmHlavny::mmItmNovaClick(QObject* sender) {
     if (answer == QMessageBox::Yes)
         mmItmZalohovatClick();
 
-    Timer->stop();
+    hodiny_->zastavit();
     const QString logo = store_.tblAgendaNastavenie.text(QStringLiteral("Logo"));
     bool ok = false;
     const qint64 cisloLoga = logo.toLongLong(&ok);

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QTimer;
+
+namespace saldovia {
+
+class SettingsRow;
+
+// The exam clock: one tick a second counts the remaining time down and stores it in the
+// settings row; the first tick that finds no time left records the end. The remaining time
+// lives where it is shown (the main window's status panel 3), the clock reads and writes it
+// through its surroundings; the moments it records come from the given time source, so that
+// tests can drive the clock without waiting.
+class SkuskaHodiny : public QObject {
+    Q_OBJECT
+public:
+    using Teraz = std::function<QDateTime()>;
+
+    // What the clock reaches outside itself. Every member may stay empty.
+    struct Okolie {
+        // The remaining time as shown, and showing a new one.
+        std::function<QString()> zostatok;
+        std::function<void(const QString&)> zobrazit;
+        // Called before each of the clock's posts, with the row in edit state: adds what
+        // other controls have typed into the row's fields so far.
+        std::function<void(SettingsRow&)> doplnit;
+        // At every tick that finds no time left, first thing (after the clock has stopped).
+        std::function<void()> vyprsal;
+        // Once, when the end has just been stored: the announcement and the closing of the
+        // open windows.
+        std::function<void()> skoncila;
+        // At every tick that finds no time left, last thing: the results.
+        std::function<void()> vyhodnotit;
+    };
+
+    // teraz empty means the system clock.
+    explicit SkuskaHodiny(SettingsRow& nastavenie, Teraz teraz = {}, QObject* parent = nullptr);
+
+    void nastavitOkolie(Okolie okolie) { okolie_ = std::move(okolie); }
+    // The timer whose timeout the owner connects to tik(), one tick every 1000 ms.
+    QTimer* timer() const { return timer_; }
+    bool bezi() const;
+
+    // Exam mode on the loaded agenda: an exam that has not started yet starts now (the
+    // remaining time becomes the duration, the start the current moment); the remaining
+    // time is shown and the clock runs. True when the exam started with this call.
+    bool spustit();
+    // Stops the clock; the remaining time stays as shown.
+    void zastavit();
+    // Out of exam mode: the clock stops and no remaining time is shown.
+    void vypnut();
+
+    // Whether an exam is running with time left (something shown and not "0:00:00").
+    bool zostavaCas() const;
+    // Ends the exam early: the remaining time becomes "0:00:00", shown and stored; the next
+    // tick ends the exam. Does nothing without time left.
+    void ukoncit();
+
+    // The tick. A remaining time that is no time stops the clock and throws DbError. Without
+    // an open settings row (no agenda loaded) or without a duration in it (no exam), the
+    // clock stops and nothing is written.
+    void tik();
+
+private:
+    QString zostatok() const;
+    void zobrazit(const QString& text);
+    void zapisat(const QString& pole, const QString& hodnota);
+
+    SettingsRow& nastavenie_;
+    Teraz teraz_;
+    Okolie okolie_;
+    QTimer* timer_;
+};
+
+} // namespace saldovia

@@ -1,0 +1,193 @@
+#include "TestAgenda.h"
+
+#include "exam/Hodiny.h"
+#include "store/Connection.h"
+#include "store/Store.h"
+#include "store/Values.h"
+
+#include <QTest>
+#include <QTimer>
+
+using namespace saldovia;
+
+// The exam clock on a fresh agenda, driven tick by tick with a time source the test sets.
+class TestHodiny : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestAgenda> agenda;
+    std::unique_ptr<Store> store;
+    std::unique_ptr<SkuskaHodiny> hodiny;
+    QDateTime teraz;
+    QString panel;        // what the clock shows
+    QStringList udalosti; // what the clock called, in order
+
+    // The exam columns as stored in the file (not as the row holds them).
+    QString ulozene(const QString& pole) {
+        store->SQL(QStringLiteral("SELECT %1 FROM AgendaNastavenie;").arg(pole));
+        return store->ADOQuery.text(pole);
+    }
+    void nastavit(const QString& set) {
+        store->SQL(QStringLiteral("UPDATE AgendaNastavenie SET ") + set);
+        store->tblAgendaNastavenie.open();
+    }
+    void tiky(int n) {
+        for (int i = 0; i < n; ++i) {
+            teraz = teraz.addSecs(1);
+            hodiny->tik();
+        }
+    }
+
+private slots:
+    void init() {
+        agenda = std::make_unique<TestAgenda>();
+        store = std::make_unique<Store>();
+        store->connectAgenda(agenda->path());
+        teraz = QDateTime(QDate(2006, 3, 15), QTime(8, 0, 0));
+        panel.clear();
+        udalosti.clear();
+        hodiny =
+            std::make_unique<SkuskaHodiny>(store->tblAgendaNastavenie, [this] { return teraz; });
+        hodiny->nastavitOkolie({
+            .zostatok = [this] { return panel; },
+            .zobrazit = [this](const QString& t) { panel = t; },
+            .doplnit =
+                [this](SettingsRow& s) {
+                    QVERIFY(s.isEditing());
+                    udalosti << QStringLiteral("doplnit");
+                },
+            .vyprsal = [this] { udalosti << QStringLiteral("vyprsal"); },
+            .skoncila =
+                [this] {
+                    // the end is in the file before it is announced
+                    udalosti << QStringLiteral("skoncila ") +
+                                    ulozene(QStringLiteral("SkuskaKoniec"));
+                },
+            .vyhodnotit = [this] { udalosti << QStringLiteral("vyhodnotit"); },
+        });
+    }
+    void cleanup() {
+        hodiny.reset();
+        store.reset();
+        agenda.reset();
+    }
+
+    void theClockCountsDownAndEndsOnce() {
+        nastavit(QStringLiteral("SkuskaDlzka = '0:00:03';"));
+        QVERIFY(hodiny->spustit());
+        QVERIFY(hodiny->bezi());
+        QCOMPARE(hodiny->timer()->interval(), 1000);
+        QCOMPARE(panel, QStringLiteral("0:00:03"));
+        QCOMPARE(ulozene(QStringLiteral("SkuskaZostatok")), QStringLiteral("0:00:03"));
+        QCOMPARE(ulozene(QStringLiteral("SkuskaZaciatok")), QStringLiteral("15.03.2006 08:00:00"));
+
+        const QStringList cakane{"0:00:02", "0:00:01", "0:00:00"};
+        for (const QString& z : cakane) {
+            tiky(1);
+            QCOMPARE(panel, z);
+            QCOMPARE(ulozene(QStringLiteral("SkuskaZostatok")), z);
+            QVERIFY(hodiny->bezi());
+        }
+        QCOMPARE(udalosti, QStringList(3, QStringLiteral("doplnit")));
+        QVERIFY(ulozene(QStringLiteral("SkuskaKoniec")).isEmpty());
+
+        udalosti.clear();
+        tiky(1);
+        QVERIFY(!hodiny->bezi());
+        QCOMPARE(ulozene(QStringLiteral("SkuskaKoniec")), QStringLiteral("15.03.2006 08:00:04"));
+        QCOMPARE(udalosti,
+                 (QStringList{"vyprsal", "doplnit", "skoncila 15.03.2006 08:00:04", "vyhodnotit"}));
+        QCOMPARE(panel, QStringLiteral("0:00:00"));
+
+        // a later tick (a restart of the finished exam) shows the results again, writes nothing
+        udalosti.clear();
+        tiky(5);
+        QCOMPARE(ulozene(QStringLiteral("SkuskaKoniec")), QStringLiteral("15.03.2006 08:00:04"));
+        QStringList opakovane;
+        for (int i = 0; i < 5; ++i)
+            opakovane << QStringLiteral("vyprsal") << QStringLiteral("vyhodnotit");
+        QCOMPARE(udalosti, opakovane);
+    }
+
+    void aZeroDurationEndsAtTheFirstTick() {
+        nastavit(QStringLiteral("SkuskaDlzka = '0:00:00';"));
+        QVERIFY(hodiny->spustit());
+        QCOMPARE(panel, QStringLiteral("0:00:00"));
+        QVERIFY(!hodiny->zostavaCas());
+        tiky(1);
+        QCOMPARE(ulozene(QStringLiteral("SkuskaKoniec")), QStringLiteral("15.03.2006 08:00:01"));
+    }
+
+    // A restart resumes from the stored time and keeps the start; the time source is read
+    // for the two moments only, so a clock set back changes neither the count nor the start.
+    void restartAndAClockSetBack() {
+        nastavit(QStringLiteral("SkuskaDlzka = '2:00:00';"));
+        QVERIFY(hodiny->spustit());
+        tiky(2);
+        hodiny->zastavit();
+        QVERIFY(!hodiny->bezi());
+        QCOMPARE(panel, QStringLiteral("1:59:58"));
+
+        panel.clear();
+        teraz = teraz.addSecs(-3 * 3600);
+        QVERIFY(!hodiny->spustit());
+        QVERIFY(hodiny->bezi());
+        QCOMPARE(panel, QStringLiteral("1:59:58"));
+        QCOMPARE(ulozene(QStringLiteral("SkuskaZaciatok")), QStringLiteral("15.03.2006 08:00:00"));
+        tiky(61);
+        QCOMPARE(panel, QStringLiteral("1:58:57"));
+
+        // the end is the moment the source gives, even one before the start
+        hodiny->ukoncit();
+        tiky(1);
+        QCOMPARE(ulozene(QStringLiteral("SkuskaKoniec")), QStringLiteral("15.03.2006 05:01:04"));
+    }
+
+    void endingEarly() {
+        nastavit(QStringLiteral("SkuskaDlzka = '1:00:00';"));
+        QVERIFY(!hodiny->zostavaCas()); // nothing shown yet
+        hodiny->spustit();
+        QVERIFY(hodiny->zostavaCas());
+        hodiny->ukoncit();
+        QCOMPARE(panel, QStringLiteral("0:00:00"));
+        QCOMPARE(ulozene(QStringLiteral("SkuskaZostatok")), QStringLiteral("0:00:00"));
+        QVERIFY(!hodiny->zostavaCas());
+        QVERIFY(ulozene(QStringLiteral("SkuskaKoniec")).isEmpty());
+        QVERIFY(hodiny->bezi()); // the next tick ends the exam
+        tiky(1);
+        QVERIFY(!ulozene(QStringLiteral("SkuskaKoniec")).isEmpty());
+    }
+
+    void aRemainingTimeThatIsNoTimeStopsTheClock() {
+        nastavit(QStringLiteral("SkuskaDlzka = '1:00:00';"));
+        hodiny->spustit();
+        panel = QStringLiteral("1:6O:00");
+        QVERIFY_THROWS_EXCEPTION(DbError, hodiny->tik());
+        QVERIFY(!hodiny->bezi());
+        QCOMPARE(ulozene(QStringLiteral("SkuskaZostatok")), QStringLiteral("1:00:00"));
+        QVERIFY(udalosti.isEmpty());
+    }
+
+    // A tick that outlives its exam writes nothing and stops the clock.
+    void noExamLoaded() {
+        nastavit(QStringLiteral("SkuskaDlzka = '1:00:00';"));
+        hodiny->spustit();
+        store->disconnectAgenda();
+        hodiny->tik();
+        QVERIFY(!hodiny->bezi());
+        QCOMPARE(panel, QStringLiteral("1:00:00"));
+        QVERIFY(udalosti.isEmpty());
+
+        store->connectAgenda(agenda->path());
+        nastavit(QStringLiteral("SkuskaDlzka = '';"));
+        hodiny->vypnut();
+        QVERIFY(panel.isEmpty());
+        hodiny->timer()->start();
+        hodiny->tik();
+        QVERIFY(!hodiny->bezi());
+        QVERIFY(udalosti.isEmpty());
+        QCOMPARE(ulozene(QStringLiteral("SkuskaZostatok")), QStringLiteral("1:00:00"));
+        QVERIFY(ulozene(QStringLiteral("SkuskaKoniec")).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHodiny)
+#include "test_hodiny.moc"
