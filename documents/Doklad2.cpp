@@ -1,11 +1,8 @@
 #include "Doklad2.h"
 
-#include "Doklad.h"
 #include "Polozkadokladu.h"
 #include "edits/Upravy.h"
-#include "settings/Agendanastavenie.h"
 #include "store/Values.h"
-#include "ui/Dialogs.h"
 #include "ui/Kontext.h"
 #include "ui/Mriezka.h"
 #include "ui/Ovladace.h"
@@ -20,8 +17,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
-#include <memory>
 
 namespace saldovia {
 
@@ -86,21 +81,13 @@ const QString DphRiadku = QStringLiteral(
 
 } // namespace
 
-TfrmDoklad2::TfrmDoklad2(Kontext& k)
-    : TfrmCeleOkno(k, QStringLiteral("TfrmDoklad2"),
-                   k.store().qryAgendaPrisposobenie.text(QStringLiteral("Doklad")), 9) {
-    kod_ = kontext.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
-
-    edtCisloDokladu = pole(QStringLiteral("edtCisloDokladu"), 50);
-    edtCisloDokladu->setEnabled(false);
-    edtCisloDokladu->setFixedWidth(80);
-
+TfrmDoklad2::TfrmDoklad2(Kontext& k) : TEditorDokladu(k, QStringLiteral("TfrmDoklad2"), true) {
     // Dates and names.
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     tsDatumy = zalozka(QStringLiteral("tsDatumy"));
     tsMena = zalozka(QStringLiteral("tsMena"));
-    dtpDatum = datum(QStringLiteral("dtpDatum"));
+    dtpDatum->setFixedWidth(96);
     dtpDatum2 = datum(QStringLiteral("dtpDatum2"));
     dtpDatum3 = datum(QStringLiteral("dtpDatum3"));
     auto* datumy = new QGridLayout(tsDatumy);
@@ -115,7 +102,6 @@ TfrmDoklad2::TfrmDoklad2(Kontext& k)
     datumy->addWidget(dtpDatum2, 1, 1);
     datumy->addWidget(new QLabel(QStringLiteral("splatnosti:")), 2, 0);
     datumy->addWidget(dtpDatum3, 2, 1);
-    edtVystavil = pole(QStringLiteral("edtVystavil"), 50);
     edtSchvalil = pole(QStringLiteral("edtSchvalil"), 50);
     edtPrijal = pole(QStringLiteral("edtPrijal"), 50);
     for (QLineEdit* e : {edtVystavil, edtSchvalil, edtPrijal})
@@ -176,19 +162,7 @@ TfrmDoklad2::TfrmDoklad2(Kontext& k)
     for (QLineEdit* e : {edtNazovFirmy, edtSidloUlica, edtSidloMesto, edtSidloStat})
         celyTextVTipe(e);
 
-    lblNazovFirmy = hodnota(QStringLiteral("lblNazovFirmy"));
-    lblSidloUlica = hodnota(QStringLiteral("lblSidloUlica"));
-    lblSidloPSC = hodnota(QStringLiteral("lblSidloPSC"));
-    lblSidloMesto = hodnota(QStringLiteral("lblSidloMesto"));
-    lblSidloStat = hodnota(QStringLiteral("lblSidloStat"));
-    lblICO = hodnota(QStringLiteral("lblICO"));
-    lblDIC = hodnota(QStringLiteral("lblDIC"));
-    lblICDPH = hodnota(QStringLiteral("lblICDPH"));
-    imgLogo = new QLabel;
-    imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setFixedSize(84, 52);
-    imgLogo->setAlignment(Qt::AlignCenter);
-    btnNastavit = tlacidlo(QStringLiteral("btnNastavit"), QStringLiteral("Na&staviť"));
     // The identity on the left, the logo and "Nastaviť" on the right.
     auto* adresa = new QHBoxLayout;
     adresa->setSpacing(6);
@@ -242,6 +216,8 @@ TfrmDoklad2::TfrmDoklad2(Kontext& k)
     lblUcet = hodnota(QStringLiteral("lblUcet"));
     lblIBAN = hodnota(QStringLiteral("lblIBAN"));
     lblSWIFT = hodnota(QStringLiteral("lblSWIFT"));
+    stitkyIdentity_ << lblTelefon << lblFax << lblMobil << lblEmail << lblWeb << lblUcet << lblIBAN
+                    << lblSWIFT;
     // Telephones and the short bank data in two columns, the long ones across the tab; the
     // numbers are as wide as their longest values.
     najdlhsie(lblTelefon, QString(13, u'0'));
@@ -276,7 +252,6 @@ TfrmDoklad2::TfrmDoklad2(Kontext& k)
     PageControl->addTab(tsDodavatel, QStringLiteral("Dodávateľ"));
     PageControl->addTab(tsKontaktneUdaje, QStringLiteral("Kontaktné údaje"));
 
-    edtPopis = pole(QStringLiteral("edtPopis"), 50);
     cbSposobPlatby = zoznam(
         QStringLiteral("cbSposobPlatby"),
         {QStringLiteral("prevodom"), QStringLiteral("v hotovosti"), QStringLiteral("zálohou")});
@@ -289,7 +264,6 @@ TfrmDoklad2::TfrmDoklad2(Kontext& k)
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
     tsPolozky = zalozka(QStringLiteral("tsPolozky"));
     tsSumar = zalozka(QStringLiteral("tsSumar"));
-    DBGrid = new TMriezka(kontext.store().qryDokladyPolozky, this);
     auto* polozky = new QVBoxLayout(tsPolozky);
     polozky->setContentsMargins(2, 2, 2, 2);
     polozky->addWidget(DBGrid);
@@ -337,34 +311,8 @@ TfrmDoklad2::TfrmDoklad2(Kontext& k)
     PageControl2->addTab(tsPolozky, QStringLiteral("Položky"));
     PageControl2->addTab(tsSumar, QStringLiteral("Sumár"));
 
-    btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"));
-    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("U&praviť"));
-    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"));
-    btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"));
-    btnZrusit = tlacidlo(QStringLiteral("btnZrusit"), QStringLiteral("&Zrušiť"));
-    PopupMenu = new QMenu(this);
-    PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
-    pmItmPridat = akcia(PopupMenu, QStringLiteral("pmItmPridat"), QStringLiteral("P&ridať"));
-    pmItmUpravit = akcia(PopupMenu, QStringLiteral("pmItmUpravit"), QStringLiteral("U&praviť"));
-    pmItmOdstranit =
-        akcia(PopupMenu, QStringLiteral("pmItmOdstranit"), QStringLiteral("O&dstrániť"));
-    DBGrid->popupMenu = PopupMenu;
-    DBGrid->dvojklik = chranene(this, [this] { DBGridDblClick(); });
-
-    auto on = [this](auto* sender, auto signal, auto handler) {
-        connect(sender, signal, this, chranene(this, handler));
-    };
-    on(btnNastavit, &QPushButton::clicked, [this] { btnNastavitClick(); });
-    on(btnPridat, &QPushButton::clicked, [this] { btnPridatClick(); });
-    on(btnUpravit, &QPushButton::clicked, [this] { btnUpravitClick(); });
-    on(btnOdstranit, &QPushButton::clicked, [this] { btnOdstranitClick(); });
-    on(btnUlozit, &QPushButton::clicked, [this] { btnUlozitClick(); });
-    on(btnZrusit, &QPushButton::clicked, [this] { btnZrusitClick(); });
-    on(pmItmPridat, &QAction::triggered, [this] { btnPridatClick(); });
-    on(pmItmUpravit, &QAction::triggered, [this] { btnUpravitClick(); });
-    on(pmItmOdstranit, &QAction::triggered, [this] { btnOdstranitClick(); });
-    on(PageControl2, &QTabWidget::currentChanged, [this] { PageControl2Change(); });
-    on(dtpDatum, &QDateEdit::dateChanged, [this] { dtpDatumChange(); });
+    pripojit(PageControl2, &QTabWidget::currentChanged, [this] { PageControl2Change(); });
+    pripojit(dtpDatum, &QDateEdit::dateChanged, [this] { dtpDatumChange(); });
 
     // Layout: number and dates on the left, the parties on the right; description and
     // terms; the lines; the commands.
@@ -427,76 +375,29 @@ TfrmDoklad2::TfrmDoklad2(Kontext& k)
     setTabOrder(btnUpravit, btnOdstranit);
     setTabOrder(btnOdstranit, btnUlozit);
 
-    // FormCreate
-    NacitatIdentifikaciu();
-    if (const auto rok = upravy::rozsahRoka(kontext.uctovnyRok()))
-        for (QDateEdit* d : {dtpDatum, dtpDatum2, dtpDatum3})
-            d->setDateRange(rok->first, rok->second);
-    if (const auto dnes = dateFromText(kontext.pracovnyDatum())) {
-        dtpDatum->setDate(*dnes);
-        dtpDatum2->setDate(*dnes);
-        // Within the accounting year: the picker holds the last day at most.
+    FormCreate({dtpDatum, dtpDatum2, dtpDatum3});
+    // Within the accounting year: the picker holds the last day at most.
+    if (const auto dnes = dateFromText(kontext.pracovnyDatum()))
         dtpDatum3->setDate(dnes->addDays(14));
-    }
-    edtVystavil->setText(kontext.tblAgendaNastavenie().text(QStringLiteral("MenoUzivatela")));
     if (kod_ == QLatin1String("FP") || kod_ == QLatin1String("PV")) {
         PageControl->setTabText(PageControl->indexOf(tsDodavatel), QStringLiteral("Odberateľ"));
         PageControl->setTabText(PageControl->indexOf(tsOdberatel), QStringLiteral("Dodávateľ"));
     }
-    if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
-        btnUlozit->setEnabled(false);
-    btnZrusit->setFocus();
 }
 
-void TfrmDoklad2::NacitatIdentifikaciu() {
-    identita_ = IdentitaFirmy::zNastavenia(kontext.tblAgendaNastavenie());
-    zobrazitIdentitu();
-}
-
-void TfrmDoklad2::zobrazitIdentitu() {
-    zobrazitLogo(kontext, imgLogo, identita_.Logo);
-    for (QLabel* l :
-         {lblNazovFirmy, lblSidloUlica, lblSidloPSC, lblSidloMesto, lblSidloStat, lblICO, lblDIC,
-          lblICDPH, lblTelefon, lblFax, lblMobil, lblEmail, lblWeb, lblUcet, lblIBAN, lblSWIFT})
-        l->setText(identita_.hodnota(l->objectName().mid(3)));
-}
-
-QString TfrmDoklad2::Otvorit(const QString& cislo) {
-    const std::unique_ptr<TfrmDoklad2> uvolnit(this);
-    cislo_ = cislo;
-    if (cislo.isEmpty()) {
-        cislo_ = cisloNovehoDokladu(kontext, this);
-        if (cislo_.isEmpty())
-            return {};
-    } else {
-        if (kontext.SQL(
-                QStringLiteral("SELECT * FROM Doklady WHERE Cislo = %1;").arg(sqlText(cislo))) == 0)
-            throw DbError(QStringLiteral("Doklad %1 sa nenašiel.").arg(cislo));
-        const GeneralQuery& q = kontext.ADOQuery();
-        const std::pair<const char*, QDateEdit*> datumy[] = {
-            {"Datum", dtpDatum}, {"Datum2", dtpDatum2}, {"Datum3", dtpDatum3}};
-        for (const auto& [stlpec, d] : datumy)
-            if (const auto hodnota = dateFromText(q.text(QLatin1String(stlpec))))
-                d->setDate(*hodnota);
-        for (QLineEdit* e : {edtPopis, edtVystavil, edtSchvalil, edtPrijal})
-            e->setText(q.text(e->objectName().mid(3)));
-        for (QLineEdit* e : {edtNazovFirmy, edtSidloUlica, edtSidloPSC, edtSidloMesto, edtSidloStat,
-                             edtICO, edtDIC, edtICDPH})
-            e->setText(q.text(e->objectName().mid(3) + QLatin1Char('2')));
-        cbSposobPlatby->setEditText(q.text(QStringLiteral("SposobPlatby")));
-        cbSposobDopravy->setEditText(q.text(QStringLiteral("SposobDopravy")));
-        identita_ = IdentitaFirmy::zDokladu(q.rows());
-        zobrazitIdentitu();
-    }
-    edtCisloDokladu->setText(cislo_);
-
-    // The scratch tables hold this document's lines and postings until the editor closes.
-    relacia_.emplace(kontext.store(), cislo_, true);
-    NastavitZoznam();
-    plnim_ = false;
-    exec();
-    relacia_.reset();
-    return Result;
+void TfrmDoklad2::nacitatDoklad(const GeneralQuery& q) {
+    const std::pair<const char*, QDateEdit*> datumy[] = {{"Datum2", dtpDatum2},
+                                                         {"Datum3", dtpDatum3}};
+    for (const auto& [stlpec, d] : datumy)
+        if (const auto hodnota = dateFromText(q.text(QLatin1String(stlpec))))
+            d->setDate(*hodnota);
+    for (QLineEdit* e : {edtPopis, edtVystavil, edtSchvalil, edtPrijal})
+        e->setText(q.text(e->objectName().mid(3)));
+    for (QLineEdit* e : {edtNazovFirmy, edtSidloUlica, edtSidloPSC, edtSidloMesto, edtSidloStat,
+                         edtICO, edtDIC, edtICDPH})
+        e->setText(q.text(e->objectName().mid(3) + QLatin1Char('2')));
+    cbSposobPlatby->setEditText(q.text(QStringLiteral("SposobPlatby")));
+    cbSposobDopravy->setEditText(q.text(QStringLiteral("SposobDopravy")));
 }
 
 void TfrmDoklad2::NastavitZoznam() {
@@ -584,12 +485,6 @@ void TfrmDoklad2::DBGridDblClick() {
         btnPridatClick();
 }
 
-void TfrmDoklad2::btnNastavitClick() {
-    kontext.otvoritOkno(new TfrmAgendaNastavenie(kontext));
-    kontext.nastavitTitulok(windowTitle());
-    NacitatIdentifikaciu();
-}
-
 void TfrmDoklad2::dtpDatumChange() {
     if (plnim_)
         return;
@@ -645,19 +540,8 @@ void TfrmDoklad2::btnOdstranitClick() {
     DBGrid->vybrat(pozicia);
 }
 
-void TfrmDoklad2::btnUlozitClick() {
-    // A finished exam is frozen: nothing is saved even if the command were reached.
-    if (!btnUlozit->isEnabled())
-        return;
-    const qint64 logo = identita_.cisloLoga();
-    RelaciaDokladu::Hlavicka h;
-    h.pridat(QStringLiteral("Druh"), kod_);
-    h.pridat(QStringLiteral("Cislo"), cislo_);
-    h.pridat(QStringLiteral("Datum"), dateToText(dtpDatum->date()));
-    h.pridat(QStringLiteral("Popis"), edtPopis->text());
+void TfrmDoklad2::doplnitHlavicku(RelaciaDokladu::Hlavicka& h) const {
     const QStringList& identita = IdentitaFirmy::stlpce();
-    for (const QString& stlpec : IdentitaFirmy::stlpceAdresy())
-        h.pridat(stlpec, identita_.hodnota(stlpec));
     for (QLineEdit* e : {edtVystavil, edtSchvalil, edtPrijal})
         h.pridat(e->objectName().mid(3), e->text());
     for (const QString& stlpec : identita.mid(8, 8)) // Telefon … SWIFT
@@ -673,13 +557,6 @@ void TfrmDoklad2::btnUlozitClick() {
     h.pridat(QStringLiteral("Zaklad"), lblSpoluZaklad->text());
     h.pridat(QStringLiteral("DPH"), lblSpoluDPH->text());
     h.pridat(QStringLiteral("Spolu"), lblSpoluUplne->text());
-    relacia_->ulozit(h, logo);
-    Result = cislo_;
-    accept();
-}
-
-void TfrmDoklad2::btnZrusitClick() {
-    reject();
 }
 
 } // namespace saldovia

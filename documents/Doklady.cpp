@@ -51,18 +51,15 @@ TfrmDoklady::TfrmDoklady(Kontext& k)
     DBGrid->popupMenu = PopupMenu;
     DBGrid->dvojklik = chranene(this, [this] { DBGridDblClick(); });
 
-    auto on = [this](auto* sender, auto signal, auto handler) {
-        connect(sender, signal, this, chranene(this, handler));
-    };
-    on(btnPridat, &QPushButton::clicked, [this] { btnPridatClick(); });
-    on(btnUpravit, &QPushButton::clicked, [this] { btnUpravitClick(); });
-    on(btnOdstranit, &QPushButton::clicked, [this] { btnOdstranitClick(); });
-    on(btnTlacit, &QPushButton::clicked, [this] { btnTlacitClick(); });
-    on(btnZavriet, &QPushButton::clicked, [this] { btnZavrietClick(); });
-    on(pmItmPridat, &QAction::triggered, [this] { btnPridatClick(); });
-    on(pmItmUpravit, &QAction::triggered, [this] { btnUpravitClick(); });
-    on(pmItmOdstranit, &QAction::triggered, [this] { btnOdstranitClick(); });
-    on(pmItmTlacit, &QAction::triggered, [this] { btnTlacitClick(); });
+    pripojit(btnPridat, &QPushButton::clicked, [this] { btnPridatClick(); });
+    pripojit(btnUpravit, &QPushButton::clicked, [this] { btnUpravitClick(); });
+    pripojit(btnOdstranit, &QPushButton::clicked, [this] { btnOdstranitClick(); });
+    pripojit(btnTlacit, &QPushButton::clicked, [this] { btnTlacitClick(); });
+    pripojit(btnZavriet, &QPushButton::clicked, [this] { btnZavrietClick(); });
+    pripojit(pmItmPridat, &QAction::triggered, [this] { btnPridatClick(); });
+    pripojit(pmItmUpravit, &QAction::triggered, [this] { btnUpravitClick(); });
+    pripojit(pmItmOdstranit, &QAction::triggered, [this] { btnOdstranitClick(); });
+    pripojit(pmItmTlacit, &QAction::triggered, [this] { btnTlacitClick(); });
 
     auto* tlacidla = new QHBoxLayout;
     tlacidla->setSpacing(6);

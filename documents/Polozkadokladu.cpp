@@ -8,6 +8,7 @@
 #include "ui/CelyText.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
+#include "ui/Ovladace.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -23,33 +24,20 @@
 
 namespace saldovia {
 
+using namespace ovladace;
+
 namespace {
 
 const QString Pomocny = QStringLiteral("UctovnyDennikPomocny");
 const QString Nulova = QStringLiteral("0");
 constexpr int PopisSDPH = 44; // "DPH - " and the description fit the journal's 50
 
-QLineEdit* pole(const QString& meno, int maxDlzka = 0, bool vypocitane = false) {
-    auto* e = new QLineEdit;
-    e->setObjectName(meno);
-    if (maxDlzka > 0)
-        e->setMaxLength(maxDlzka);
-    if (vypocitane) {
-        e->setEnabled(false);
-        e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
+// A field the editor computes: read-only, its number on the right.
+QLineEdit* vypocitane(const QString& meno) {
+    auto* e = ovladace::pole(meno);
+    e->setEnabled(false);
+    e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return e;
-}
-
-QLabel* popisok(const QString& text, QWidget* parent = nullptr) {
-    return new QLabel(text, parent);
-}
-
-QLabel* znak(const QString& text) {
-    auto* l = new QLabel(text);
-    l->setAlignment(Qt::AlignCenter);
-    l->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    return l;
 }
 
 } // namespace
@@ -78,15 +66,15 @@ TfrmPolozkaDokladu::TfrmPolozkaDokladu(Kontext& k)
     edtMena->setFixedWidth(56);
     mmKurz = new TCiselnePole(QStringLiteral("mmKurz"), 3, *polia);
     mmKurz->setFixedWidth(76);
-    mmSuma = pole(QStringLiteral("mmSuma"), 0, true);
+    mmSuma = vypocitane(QStringLiteral("mmSuma"));
     mmSuma->setFixedWidth(sirkaPreText(mmSuma, najsirsiaSuma()));
     cbSadzbaDPH = new QComboBox;
     cbSadzbaDPH->setObjectName(QStringLiteral("cbSadzbaDPH"));
     cbSadzbaDPH->setEditable(false);
     cbSadzbaDPH->setFixedWidth(64);
-    mmDPH = pole(QStringLiteral("mmDPH"), 0, true);
+    mmDPH = vypocitane(QStringLiteral("mmDPH"));
     mmDPH->setFixedWidth(sirkaPreText(mmDPH, najsirsiaSuma()));
-    mmSumaSDPH = pole(QStringLiteral("mmSumaSDPH"), 0, true);
+    mmSumaSDPH = vypocitane(QStringLiteral("mmSumaSDPH"));
     mmSumaSDPH->setFixedWidth(sirkaPreText(mmSumaSDPH, najsirsiaSuma()));
     edtPopisNaDoklade = pole(QStringLiteral("edtPopisNaDoklade"), 50);
 
@@ -309,16 +297,7 @@ void TfrmPolozkaDokladu::vypocitatSumu() {
         mmSuma->clear();
         return;
     }
-    const auto ciastka = citatSumu(mmCiastka->text());
-    if (!ciastka)
-        throw DbError(QStringLiteral("'%1' nie je platné číslo.").arg(mmCiastka->text()));
-    const auto kurz = citatKurz(mmKurz->text());
-    if (!kurz)
-        throw DbError(QStringLiteral("'%1' nie je platné číslo.").arg(mmKurz->text()));
-    const auto suma = sucin(*ciastka, *kurz);
-    if (!suma)
-        throw DbError(QStringLiteral("Suma je príliš veľká."));
-    mmSuma->setText(suma->toText());
+    mmSuma->setText(sucinPoli(mmCiastka, mmKurz));
     cbSadzbaDPHChange();
 }
 
@@ -349,40 +328,27 @@ void TfrmPolozkaDokladu::cbSadzbaDPHChange() {
     }
 }
 
-void TfrmPolozkaDokladu::odmietnut(QWidget* pole, const QString& sprava) {
-    showError(this, QStringLiteral("Chyba"), sprava);
-    pole->setFocus();
-}
-
 void TfrmPolozkaDokladu::btnUlozitClick() {
     if (!btnUlozit->isEnabled())
         return;
     const QString sadzba = cbSadzbaDPH->currentIndex() < 0 ? QString() : cbSadzbaDPH->currentText();
     const bool nulova = sadzba == Nulova;
-    if (mmCiastka->text().isEmpty())
-        return odmietnut(mmCiastka, QStringLiteral("Čiastka nebola zadaná!"));
-    if (mmKurz->text().isEmpty())
-        return odmietnut(mmKurz, QStringLiteral("Kurz nebol zadaný!"));
+    if (!polia->zadane(mmCiastka, mmKurz))
+        return;
     if (sadzba.isEmpty())
-        return odmietnut(cbSadzbaDPH, QStringLiteral("Sadzba DPH nebola zadaná!"));
+        return polia->odmietnut(cbSadzbaDPH, QStringLiteral("Sadzba DPH nebola zadaná!"));
     if (cbMaDat->ucet().isEmpty())
-        return odmietnut(cbMaDat, QStringLiteral("Účet 'Má dať' nebol zadaný!"));
+        return polia->odmietnut(cbMaDat, QStringLiteral("Účet 'Má dať' nebol zadaný!"));
     if (cbDal->ucet().isEmpty())
-        return odmietnut(cbDal, QStringLiteral("Účet 'Dal' nebol zadaný!"));
+        return polia->odmietnut(cbDal, QStringLiteral("Účet 'Dal' nebol zadaný!"));
     if (!nulova && cbMaDatDPH->ucet().isEmpty())
-        return odmietnut(cbMaDatDPH, QStringLiteral("Účet 'Má dať' pre DPH nebol zadaný!"));
+        return polia->odmietnut(cbMaDatDPH, QStringLiteral("Účet 'Má dať' pre DPH nebol zadaný!"));
     if (!nulova && cbDalDPH->ucet().isEmpty())
-        return odmietnut(cbDalDPH, QStringLiteral("Účet 'Dal' pre DPH nebol zadaný!"));
+        return polia->odmietnut(cbDalDPH, QStringLiteral("Účet 'Dal' pre DPH nebol zadaný!"));
     // Amount columns hold numbers only, and the stored amounts follow the stored amount
     // and rate, also when the save key was pressed without leaving a field.
-    const auto ciastka = formatovat(mmCiastka->text(), 2);
-    if (!ciastka)
-        return odmietnut(mmCiastka, QStringLiteral("Čiastka nie je platné číslo!"));
-    const auto kurz = formatovat(mmKurz->text(), 3);
-    if (!kurz)
-        return odmietnut(mmKurz, QStringLiteral("Kurz nie je platné číslo!"));
-    mmCiastka->setText(*ciastka);
-    mmKurz->setText(*kurz);
+    if (!polia->platne(mmCiastka, mmKurz))
+        return;
     vypocitatSumu();
 
     bool ok1 = false, ok2 = false, ok3 = false;

@@ -56,7 +56,6 @@ public:
     TCiselnePolia* polia; // the two number fields' handlers and their PopupMenu
 
 private:
-    void odmietnut(QWidget* pole, const QString& sprava);
     // The highest journal row number in use for a new row of this document.
     qint64 najvyssi() const;
 

@@ -4,6 +4,19 @@
 
 namespace saldovia {
 
+RelaciaDokladu::Hlavicka
+RelaciaDokladu::Hlavicka::dokladu(const QString& druh, const QString& cislo, const QString& datum,
+                                  const QString& popis, const IdentitaFirmy& identita) {
+    Hlavicka h;
+    h.pridat(QStringLiteral("Druh"), druh);
+    h.pridat(QStringLiteral("Cislo"), cislo);
+    h.pridat(QStringLiteral("Datum"), datum);
+    h.pridat(QStringLiteral("Popis"), popis);
+    for (const QString& stlpec : IdentitaFirmy::stlpceAdresy())
+        h.pridat(stlpec, identita.hodnota(stlpec));
+    return h;
+}
+
 RelaciaDokladu::RelaciaDokladu(Store& store, const QString& cislo, bool sPolozkami)
     : store_(store), cislo_(cislo), sPolozkami_(sPolozkami) {
     const QString c = sqlText(cislo_);

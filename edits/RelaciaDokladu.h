@@ -1,5 +1,7 @@
 #pragma once
 
+#include "IdentitaFirmy.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +28,11 @@ public:
             stlpce << stlpec;
             hodnoty << hodnota;
         }
+        // The columns every document's header starts with: its kind, number, date and
+        // description, then the company's name and address (NazovFirmy … ICDPH) of the
+        // identity it carries.
+        static Hlavicka dokladu(const QString& druh, const QString& cislo, const QString& datum,
+                                const QString& popis, const IdentitaFirmy& identita);
     };
     // Replaces the document's postings (and lines) with the scratch tables' and its header
     // with `hlavicka`, whole or not at all. `logo` is the header's Logo number.

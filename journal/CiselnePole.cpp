@@ -1,5 +1,6 @@
 #include "CiselnePole.h"
 
+#include "store/Connection.h"
 #include "ui/Dialogs.h"
 #include "ui/Okna.h"
 
@@ -194,6 +195,56 @@ void TCiselnePolia::pmItmOdstranitClick() {
 void TCiselnePolia::pmItmVybratVsetkoClick() {
     if (TCiselnePole* p = aktivne())
         p->selectAll();
+}
+
+QString sucinPoli(const TCiselnePole* ciastka, const TCiselnePole* kurz) {
+    auto neplatne = [](const QString& text) {
+        return DbError(QStringLiteral("'%1' nie je platné číslo.").arg(text));
+    };
+    const auto c = citatSumu(ciastka->text());
+    if (!c)
+        throw neplatne(ciastka->text());
+    const auto k = citatKurz(kurz->text());
+    if (!k)
+        throw neplatne(kurz->text());
+    const auto suma = sucin(*c, *k);
+    if (!suma)
+        throw DbError(QStringLiteral("Suma je príliš veľká."));
+    return suma->toText();
+}
+
+void TCiselnePolia::odmietnut(QWidget* pole, const QString& sprava) {
+    showError(okno_, QStringLiteral("Chyba"), sprava);
+    pole->setFocus();
+}
+
+bool TCiselnePolia::zadane(TCiselnePole* ciastka, TCiselnePole* kurz) {
+    if (ciastka->text().isEmpty()) {
+        odmietnut(ciastka, QStringLiteral("Čiastka nebola zadaná!"));
+        return false;
+    }
+    if (kurz->text().isEmpty()) {
+        odmietnut(kurz, QStringLiteral("Kurz nebol zadaný!"));
+        return false;
+    }
+    return true;
+}
+
+bool TCiselnePolia::platne(TCiselnePole* ciastka, TCiselnePole* kurz) {
+    // Amount columns hold numbers only: a text such as a lone comma is not stored.
+    const auto c = formatovat(ciastka->text(), 2);
+    if (!c) {
+        odmietnut(ciastka, QStringLiteral("Čiastka nie je platné číslo!"));
+        return false;
+    }
+    const auto k = formatovat(kurz->text(), 3);
+    if (!k) {
+        odmietnut(kurz, QStringLiteral("Kurz nie je platné číslo!"));
+        return false;
+    }
+    ciastka->setText(*c);
+    kurz->setText(*k);
+    return true;
 }
 
 } // namespace saldovia

@@ -44,6 +44,10 @@ private:
     TCiselnePolia& polia_;
 };
 
+// Čiastka × Kurz of two filled-in fields, as the booked amount's text. Throws DbError when
+// a field is no number or the product is too large.
+QString sucinPoli(const TCiselnePole* ciastka, const TCiselnePole* kurz);
+
 // The number-entry fields of one window with their shared handlers and pop-up menu
 // `PopupMenu`; every command acts on the field that has the focus: the one last focused,
 // or whose key or pop-up menu is being handled.
@@ -69,6 +73,15 @@ public:
     void pmItmPrilepitClick();
     void pmItmOdstranitClick();
     void pmItmVybratVsetkoClick();
+
+    // The checks a line editor runs on its amount and rate before saving, in two steps so
+    // that the editor keeps its order of checks: both fields filled in (zadane), both
+    // numbers, then written in their form (platne). A refusal shows its message and puts
+    // the focus into the field; false then.
+    bool zadane(TCiselnePole* ciastka, TCiselnePole* kurz);
+    bool platne(TCiselnePole* ciastka, TCiselnePole* kurz);
+    // A check of the save failed: the message, the focus into the field.
+    void odmietnut(QWidget* pole, const QString& sprava);
 
     TCiselnePole* aktivne() const;
     void nastavitAktivne(TCiselnePole* pole) { aktivne_ = pole; }

@@ -7,6 +7,7 @@
 #include "ui/CelyText.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
+#include "ui/Ovladace.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -20,6 +21,8 @@
 
 namespace saldovia {
 
+using namespace ovladace;
+
 namespace {
 
 const QString Dennik = QStringLiteral("UctovnyDennik");
@@ -29,26 +32,6 @@ const QString Pomocny = QStringLiteral("UctovnyDennikPomocny");
 void overitTabulku(const QString& tabulka) {
     if (tabulka != Dennik && tabulka != Pomocny)
         throw DbError(QStringLiteral("Tabuľka '%1' nie je účtovný denník.").arg(tabulka));
-}
-
-QLabel* popisok(const QString& text, QWidget* parent = nullptr) {
-    return new QLabel(text, parent);
-}
-
-QLabel* znak(const QString& meno, const QString& text) {
-    auto* l = new QLabel(text);
-    l->setObjectName(meno);
-    l->setAlignment(Qt::AlignCenter);
-    l->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    return l;
-}
-
-QLineEdit* pole(const QString& meno, int maxDlzka = 0) {
-    auto* e = new QLineEdit;
-    e->setObjectName(meno);
-    if (maxDlzka > 0)
-        e->setMaxLength(maxDlzka);
-    return e;
 }
 
 } // namespace
@@ -89,13 +72,13 @@ TfrmPolozkaUctovnehoDennika::TfrmPolozkaUctovnehoDennika(Kontext& k)
     mmCiastka = new TCiselnePole(QStringLiteral("mmCiastka"), 2, *polia);
     // Amount fields hold the largest amount whole.
     mmCiastka->setFixedWidth(sirkaPreText(mmCiastka, najsirsiaSuma()));
-    lblX = znak(QStringLiteral("lblX"), QStringLiteral("X"));
+    lblX = znak(QStringLiteral("X"), QStringLiteral("lblX"));
     edtMena = pole(QStringLiteral("edtMena"), 50);
     edtMena->setText(QStringLiteral("SKK"));
     edtMena->setFixedWidth(60);
     mmKurz = new TCiselnePole(QStringLiteral("mmKurz"), 3, *polia);
     mmKurz->setFixedWidth(80);
-    lblRovnaSa = znak(QStringLiteral("lblRovnaSa"), QStringLiteral("="));
+    lblRovnaSa = znak(QStringLiteral("="), QStringLiteral("lblRovnaSa"));
     mmSuma = pole(QStringLiteral("mmSuma"));
     mmSuma->setEnabled(false);
     mmSuma->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -245,46 +228,20 @@ void TfrmPolozkaUctovnehoDennika::vypocitatSumu() {
         mmSuma->clear();
         return;
     }
-    auto neplatne = [](const QString& text) {
-        return DbError(QStringLiteral("'%1' nie je platné číslo.").arg(text));
-    };
-    const auto ciastka = citatSumu(mmCiastka->text());
-    if (!ciastka)
-        throw neplatne(mmCiastka->text());
-    const auto kurz = citatKurz(mmKurz->text());
-    if (!kurz)
-        throw neplatne(mmKurz->text());
-    const auto suma = sucin(*ciastka, *kurz);
-    if (!suma)
-        throw DbError(QStringLiteral("Suma je príliš veľká."));
-    mmSuma->setText(suma->toText());
-}
-
-void TfrmPolozkaUctovnehoDennika::odmietnut(QWidget* pole, const QString& sprava) {
-    showError(this, QStringLiteral("Chyba"), sprava);
-    pole->setFocus();
+    mmSuma->setText(sucinPoli(mmCiastka, mmKurz));
 }
 
 void TfrmPolozkaUctovnehoDennika::btnUlozitClick() {
-    if (mmCiastka->text().isEmpty())
-        return odmietnut(mmCiastka, QStringLiteral("Čiastka nebola zadaná!"));
-    if (mmKurz->text().isEmpty())
-        return odmietnut(mmKurz, QStringLiteral("Kurz nebol zadaný!"));
+    if (!polia->zadane(mmCiastka, mmKurz))
+        return;
     if (cbMaDat->ucet().isEmpty())
-        return odmietnut(cbMaDat, QStringLiteral("Účet 'Má dať' nebol zadaný!"));
+        return polia->odmietnut(cbMaDat, QStringLiteral("Účet 'Má dať' nebol zadaný!"));
     if (cbDal->ucet().isEmpty())
-        return odmietnut(cbDal, QStringLiteral("Účet 'Dal' nebol zadaný!"));
-    // Amount columns hold numbers only: a text such as a lone comma is not stored.
-    const auto ciastka = formatovat(mmCiastka->text(), 2);
-    if (!ciastka)
-        return odmietnut(mmCiastka, QStringLiteral("Čiastka nie je platné číslo!"));
-    const auto kurz = formatovat(mmKurz->text(), 3);
-    if (!kurz)
-        return odmietnut(mmKurz, QStringLiteral("Kurz nie je platné číslo!"));
+        return polia->odmietnut(cbDal, QStringLiteral("Účet 'Dal' nebol zadaný!"));
+    if (!polia->platne(mmCiastka, mmKurz))
+        return;
     // The stored booked amount always follows the stored amount and rate, also when the
     // save key was pressed without leaving a field.
-    mmCiastka->setText(*ciastka);
-    mmKurz->setText(*kurz);
     vypocitatSumu();
 
     bool ok = false;

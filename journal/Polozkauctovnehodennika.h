@@ -58,9 +58,6 @@ public:
     TCiselnePolia* polia; // the two number fields' handlers and their PopupMenu
 
 private:
-    // A check of the save failed: the message, the focus into the field.
-    void odmietnut(QWidget* pole, const QString& sprava);
-
     int Result = -1;
     QString tabulka_;
 };

@@ -6,18 +6,14 @@
 #include "edits/Upravy.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
+#include "ui/Mriezka.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QPainter>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -26,46 +22,6 @@ namespace saldovia {
 namespace {
 
 const QString Dennik = QStringLiteral("UctovnyDennik");
-
-// The grid's columns have fixed, narrow widths: a cell writes its text with a slim
-// margin, uses the whole cell when that is what it takes, and shortens the text only
-// when even that is too narrow.
-class BunkaMriezky : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* p, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        QStyleOptionViewItem o(option);
-        initStyleOption(&o, index);
-        const QString text = o.text;
-        o.text.clear();
-        const QWidget* w = o.widget;
-        QStyle* style = w ? w->style() : QApplication::style();
-        style->drawControl(QStyle::CE_ItemViewItem, &o, p, w);
-
-        const QPalette::ColorGroup skupina = !(o.state & QStyle::State_Enabled) ? QPalette::Disabled
-                                             : (o.state & QStyle::State_Active)
-                                                 ? QPalette::Active
-                                                 : QPalette::Inactive;
-        const QPalette::ColorRole rola =
-            o.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
-        QRect r = o.rect.adjusted(2, 0, -2, 0);
-        QString t = text;
-        const int sirka = o.fontMetrics.horizontalAdvance(text);
-        if (sirka > r.width()) {
-            if (sirka <= o.rect.width())
-                r = o.rect;
-            else
-                t = o.fontMetrics.elidedText(text, Qt::ElideRight, r.width());
-        }
-        p->save();
-        p->setClipRect(o.rect);
-        p->setFont(o.font);
-        p->setPen(o.palette.color(skupina, rola));
-        p->drawText(r, static_cast<int>(o.displayAlignment) | Qt::TextSingleLine, t);
-        p->restore();
-    }
-};
 
 // The items of the add menus: the name after the prefix (the grid's pop-up spells one of
 // them differently), the caption, the kind of document (none for a free line) and the
@@ -140,34 +96,8 @@ TfrmUctovnyDennik::TfrmUctovnyDennik(Kontext& k)
     DBGrid = new QTableView;
     DBGrid->setObjectName(QStringLiteral("DBGrid"));
     DBGrid->setModel(kontext.store().qryUctovnyDennik.model());
-    DBGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DBGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    DBGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DBGrid->setTabKeyNavigation(false);
-    DBGrid->setWordWrap(false);
-    DBGrid->setAlternatingRowColors(true);
-    DBGrid->setCornerButtonEnabled(false);
-    // The column widths are narrow: the grid writes in a compact face.
-    QFont pismo(QStringLiteral("Liberation Sans"));
-    pismo.setPointSize(8);
-    DBGrid->setFont(pismo);
-    DBGrid->horizontalHeader()->setFont(pismo);
-    DBGrid->setItemDelegate(new BunkaMriezky(DBGrid));
-    DBGrid->verticalHeader()->hide();
-    DBGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    DBGrid->verticalHeader()->setDefaultSectionSize(DBGrid->fontMetrics().height() + 5);
-    DBGrid->horizontalHeader()->setHighlightSections(false);
-    DBGrid->horizontalHeader()->setSectionsClickable(false);
-    DBGrid->horizontalHeader()->setMinimumSectionSize(8);
-    DBGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    pripravitMriezku(DBGrid);
     DBGrid->viewport()->installEventFilter(this);
-    // The selection stays visible when the grid does not have the focus.
-    QPalette paleta = DBGrid->palette();
-    paleta.setBrush(QPalette::Inactive, QPalette::Highlight,
-                    paleta.brush(QPalette::Active, QPalette::Highlight));
-    paleta.setBrush(QPalette::Inactive, QPalette::HighlightedText,
-                    paleta.brush(QPalette::Active, QPalette::HighlightedText));
-    DBGrid->setPalette(paleta);
 
     btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"));
     btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("U&praviť"));

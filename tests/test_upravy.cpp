@@ -158,6 +158,36 @@ private slots:
         QCOMPARE(pocet(QStringLiteral("DokladyPolozkyPomocne;")), 0);
     }
 
+    // The header every document starts with, saved through a session: the kind, number,
+    // date and description, then the name and address of the identity it carries (the
+    // contacts only where the editor adds them).
+    void aDocumentsHeaderCarriesItsIdentity() {
+        IdentitaFirmy i;
+        i.NazovFirmy = QStringLiteral("Pekáreň O'Brien");
+        i.SidloMesto = QStringLiteral("Žilina");
+        i.ICDPH = QStringLiteral("SK2020123456");
+        i.Telefon = QStringLiteral("041 123");
+        const auto h = RelaciaDokladu::Hlavicka::dokladu(
+            QStringLiteral("ID"), QStringLiteral("ID0601"), QStringLiteral("05.01.2026"),
+            QStringLiteral("Úhrada %1"), i);
+        QCOMPARE(h.stlpce,
+                 QStringList({"Druh", "Cislo", "Datum", "Popis"}) + IdentitaFirmy::stlpceAdresy());
+        QCOMPARE(h.stlpce.size(), h.hodnoty.size());
+        QCOMPARE(h.hodnoty.mid(0, 4), QStringList({"ID", "ID0601", "05.01.2026", "Úhrada %1"}));
+        {
+            RelaciaDokladu r(*store, QStringLiteral("ID0601"), false);
+            r.ulozit(h, 0);
+        }
+        QCOMPARE(store->SQL(QStringLiteral("SELECT * FROM Doklady WHERE Cislo = 'ID0601';")), 1);
+        const IdentitaFirmy ulozena = IdentitaFirmy::zDokladu(store->ADOQuery.rows());
+        QCOMPARE(ulozena.NazovFirmy, i.NazovFirmy);
+        QCOMPARE(ulozena.SidloMesto, i.SidloMesto);
+        QCOMPARE(ulozena.ICDPH, i.ICDPH);
+        QCOMPARE(ulozena.Telefon, QString());
+        QCOMPARE(store->ADOQuery.text(QStringLiteral("Popis")), QStringLiteral("Úhrada %1"));
+        QCOMPARE(store->ADOQuery.text(QStringLiteral("Druh")), QStringLiteral("ID"));
+    }
+
     void theCompanyIdentityFromSettingsOrADocument() {
         SettingsRow& s = store->tblAgendaNastavenie;
         s.edit();

@@ -13,9 +13,10 @@ namespace saldovia {
 
 namespace {
 
-// The columns have fixed, narrow widths: a cell writes its text with a slim margin and
-// shortens it only when even the whole cell is too narrow.
-class BunkaDokladov : public QStyledItemDelegate {
+// The grid's columns have fixed, narrow widths: a cell writes its text with a slim
+// margin, uses the whole cell when that is what it takes, and shortens the text only
+// when even that is too narrow.
+class BunkaMriezky : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* p, const QStyleOptionViewItem& option,
@@ -27,15 +28,26 @@ public:
         const QWidget* w = o.widget;
         QStyle* style = w ? w->style() : QApplication::style();
         style->drawControl(QStyle::CE_ItemViewItem, &o, p, w);
+
+        const QPalette::ColorGroup skupina = !(o.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                             : (o.state & QStyle::State_Active)
+                                                 ? QPalette::Active
+                                                 : QPalette::Inactive;
+        const QPalette::ColorRole rola =
+            o.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
         QRect r = o.rect.adjusted(2, 0, -2, 0);
-        if (o.fontMetrics.horizontalAdvance(text) > r.width())
-            r = o.rect;
-        const QString t = o.fontMetrics.elidedText(text, Qt::ElideRight, r.width());
+        QString t = text;
+        const int sirka = o.fontMetrics.horizontalAdvance(text);
+        if (sirka > r.width()) {
+            if (sirka <= o.rect.width())
+                r = o.rect;
+            else
+                t = o.fontMetrics.elidedText(text, Qt::ElideRight, r.width());
+        }
         p->save();
         p->setClipRect(o.rect);
         p->setFont(o.font);
-        p->setPen(o.palette.color(o.state & QStyle::State_Selected ? QPalette::HighlightedText
-                                                                   : QPalette::Text));
+        p->setPen(o.palette.color(skupina, rola));
         p->drawText(r, static_cast<int>(o.displayAlignment) | Qt::TextSingleLine, t);
         p->restore();
     }
@@ -43,34 +55,40 @@ public:
 
 } // namespace
 
-TMriezka::TMriezka(DataSet& data, QWidget* parent) : QTableView(parent), data_(data) {
-    setObjectName(QStringLiteral("DBGrid"));
-    setModel(data.model());
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setTabKeyNavigation(false);
-    setWordWrap(false);
-    setAlternatingRowColors(true);
-    setCornerButtonEnabled(false);
+void pripravitMriezku(QTableView* grid) {
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setTabKeyNavigation(false);
+    grid->setWordWrap(false);
+    grid->setAlternatingRowColors(true);
+    grid->setCornerButtonEnabled(false);
+    // The column widths are narrow: the grid writes in a compact face.
     QFont pismo(QStringLiteral("Liberation Sans"));
     pismo.setPointSize(8);
-    setFont(pismo);
-    horizontalHeader()->setFont(pismo);
-    setItemDelegate(new BunkaDokladov(this));
-    horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setSectionsClickable(false);
-    horizontalHeader()->setMinimumSectionSize(8);
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 5);
-    QPalette paleta = palette();
+    grid->setFont(pismo);
+    grid->horizontalHeader()->setFont(pismo);
+    grid->setItemDelegate(new BunkaMriezky(grid));
+    grid->horizontalHeader()->setHighlightSections(false);
+    grid->horizontalHeader()->setSectionsClickable(false);
+    grid->horizontalHeader()->setMinimumSectionSize(8);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 5);
+    // The selection stays visible when the grid does not have the focus.
+    QPalette paleta = grid->palette();
     paleta.setBrush(QPalette::Inactive, QPalette::Highlight,
                     paleta.brush(QPalette::Active, QPalette::Highlight));
     paleta.setBrush(QPalette::Inactive, QPalette::HighlightedText,
                     paleta.brush(QPalette::Active, QPalette::HighlightedText));
-    setPalette(paleta);
-    setContextMenuPolicy(Qt::CustomContextMenu);
+    grid->setPalette(paleta);
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+TMriezka::TMriezka(DataSet& data, QWidget* parent) : QTableView(parent), data_(data) {
+    setObjectName(QStringLiteral("DBGrid"));
+    setModel(data.model());
+    pripravitMriezku(this);
     connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
         if (popupMenu)
             popupMenu->popup(viewport()->mapToGlobal(p));

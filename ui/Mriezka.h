@@ -11,6 +11,11 @@ namespace saldovia {
 class DataSet;
 struct GridColumn;
 
+// The shared set-up of the program's read-only grids: whole rows selected, no editing, a
+// compact face whose cells use their narrow widths fully, the selection shown also
+// without the focus, a custom pop-up menu.
+void pripravitMriezku(QTableView* grid);
+
 // The read-only grid of a document window (DBGrid): bound to a shared data set, whole
 // rows selected, the selection shown also without the focus, and the grid's current row
 // kept equal to the data set's current row in both directions.

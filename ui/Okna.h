@@ -43,6 +43,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    // Connects a control's signal to a handler of this window; an exception the handler
+    // throws shows in the general error box.
+    template <class Sender, class Signal, class F>
+    void pripojit(Sender* sender, Signal signal, F handler) {
+        connect(sender, signal, this, chranene(this, handler));
+    }
     Kontext& kontext;
 
 private:

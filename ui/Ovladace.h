@@ -8,7 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 
-// Small constructors of the named controls the document windows share.
+// Small constructors of the named controls the document windows and line editors share.
 namespace saldovia::ovladace {
 
 // A button that never acts as a default, so Enter in an edit does not press it.
@@ -28,11 +28,26 @@ inline QLabel* hodnota(const QString& meno, const QString& text = {}) {
     return l;
 }
 
-inline QLineEdit* pole(const QString& meno, int maxDlzka) {
+// An edit holding at most maxDlzka characters (0: the edit's own limit).
+inline QLineEdit* pole(const QString& meno, int maxDlzka = 0) {
     auto* e = new QLineEdit;
     e->setObjectName(meno);
-    e->setMaxLength(maxDlzka);
+    if (maxDlzka > 0)
+        e->setMaxLength(maxDlzka);
     return e;
+}
+
+inline QLabel* popisok(const QString& text, QWidget* parent = nullptr) {
+    return new QLabel(text, parent);
+}
+
+// A bold sign between fields, such as the "X" and "=" of an amount row.
+inline QLabel* znak(const QString& text, const QString& meno = {}) {
+    auto* l = new QLabel(text);
+    l->setObjectName(meno);
+    l->setAlignment(Qt::AlignCenter);
+    l->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    return l;
 }
 
 inline QAction* akcia(QMenu* menu, const QString& meno, const QString& caption) {
