@@ -22,3 +22,16 @@ void writeFileBytes(const QString& path, const QByteArray& bytes) {
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write test file");
 }
+
+void TestUlozenia::init() {
+    agenda = std::make_unique<TestAgenda>();
+    store = std::make_unique<saldovia::Store>();
+    store->connectAgenda(agenda->path());
+    pripravit();
+}
+
+void TestUlozenia::cleanup() {
+    upratat();
+    store.reset();
+    agenda.reset();
+}

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "store/Store.h"
+
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 #include <QTemporaryDir>
+
+#include <memory>
 
 // A fresh copy of the prepared agenda in its own temporary folder.
 class TestAgenda {
@@ -19,3 +24,20 @@ private:
 
 QByteArray readFileBytes(const QString& path);
 void writeFileBytes(const QString& path, const QByteArray& bytes);
+
+// The fixture of the tests without windows: every test gets a fresh agenda connected in a
+// store. A test class adds its own set-up in pripravit() and its own clean-up in upratat()
+// instead of declaring init and cleanup.
+class TestUlozenia : public QObject {
+    Q_OBJECT
+protected:
+    std::unique_ptr<TestAgenda> agenda;
+    std::unique_ptr<saldovia::Store> store;
+
+    virtual void pripravit() {}
+    virtual void upratat() {}
+
+private slots:
+    void init();
+    void cleanup();
+};

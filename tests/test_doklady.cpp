@@ -1,8 +1,7 @@
 // The document register and the document editors, driven as a user drives them.
 
 #include "GuiTest.h"
-#include "ScriptedDialogs.h"
-#include "TestAgenda.h"
+#include "TestOkna.h"
 
 #include "app/Hlavny.h"
 #include "documents/Cislovanie.h"
@@ -101,18 +100,9 @@ bool celyViditelny(QLineEdit* e, const QString& text) {
 }
 } // namespace
 
-class TestDoklady : public QObject {
+class TestDoklady : public TestHlavnehoOkna {
     Q_OBJECT
-    std::unique_ptr<TestAgenda> agenda;
-    std::unique_ptr<ScriptedDialogs> dialogs;
-    std::unique_ptr<TfrmHlavny> h;
 
-    void sql(const QString& s) { h->SQL(s); }
-    int pocet(const QString& table, const QString& where = {}) {
-        h->SQL(QStringLiteral("SELECT Count(*) AS Pocet FROM %1%2;")
-                   .arg(table, where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where));
-        return static_cast<int>(h->ADOQuery().integer(QStringLiteral("Pocet")));
-    }
     QString hodnota(const QString& sql, const QString& field) {
         h->SQL(sql);
         return h->ADOQuery().text(field);
@@ -191,29 +181,20 @@ class TestDoklady : public QObject {
     }
     QAction* polozkaMenu(const QString& kod) { return najst(h->mmItmDoklady, kod); }
 
-private slots:
-    void init() {
-        agenda = std::make_unique<TestAgenda>();
-        dialogs = std::make_unique<ScriptedDialogs>();
-        Connection c;
-        c.open(agenda->path());
-        c.exec(QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006', SadzbaDPH = '19', "
-                              "NazovFirmy = 'Pekáreň O''Brien', ICO = '12345678', "
-                              "MenoUzivatela = 'Jana Nová';"));
-        c.close();
-        h = std::make_unique<TfrmHlavny>(agenda->dir());
-        h->FormActivate();
-        h->setPracovnyDatum(QStringLiteral("15.03.2006"));
-        QVERIFY(dialogs->messages.isEmpty());
+    void pripravit() override {
+        spustitOkno(QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006', SadzbaDPH = "
+                                   "'19', NazovFirmy = 'Pekáreň O''Brien', ICO = '12345678', "
+                                   "MenoUzivatela = 'Jana Nová';"),
+                    QStringLiteral("15.03.2006"));
     }
-    void cleanup() {
+    void upratat() override {
         for (const QPointer<QTimer>& t : cakajuce)
             delete t.data();
         cakajuce.clear();
-        h.reset();
-        dialogs.reset();
-        agenda.reset();
+        TestHlavnehoOkna::upratat();
     }
+
+private slots:
 
     void numbering() {
         auto volne = [](const QString&) { return false; };

@@ -1,6 +1,5 @@
 #include "GuiTest.h"
-#include "ScriptedDialogs.h"
-#include "TestAgenda.h"
+#include "TestOkna.h"
 
 #include "app/Hlavny.h"
 #include "ledger/Hlavnakniha.h"
@@ -122,11 +121,8 @@ QStringList celeSumy(const QList<ReportPage>& pages) {
 }
 } // namespace
 
-class TestDokladyTlac : public QObject {
+class TestDokladyTlac : public TestHlavnehoOkna {
     Q_OBJECT
-    std::unique_ptr<TestAgenda> agenda;
-    std::unique_ptr<ScriptedDialogs> dialogs;
-    std::unique_ptr<TfrmHlavny> h;
 
     Store& store() { return h->store(); }
     void sql(const QString& statement) { store().connection().exec(statement); }
@@ -192,28 +188,16 @@ class TestDokladyTlac : public QObject {
         nastavit(QStringLiteral("Logo"), QStringLiteral("2"));
     }
 
-private slots:
-    void init() {
-        agenda = std::make_unique<TestAgenda>();
-        dialogs = std::make_unique<ScriptedDialogs>();
-        Connection c;
-        c.open(agenda->path());
-        c.exec(QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006', SadzbaDPH = '19', "
-                              "MenoUzivatela = 'Ján Študent', NazovFirmy = 'Alfa O''Neil, s.r.o.', "
-                              "ICO = '12345678', Logo = '1';"));
-        c.close();
-        h = std::make_unique<TfrmHlavny>(agenda->dir());
-        h->FormActivate();
-        h->setPracovnyDatum(QStringLiteral("01.01.2007"));
-        QVERIFY(dialogs->messages.isEmpty());
+    void pripravit() override {
+        spustitOkno(QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006', SadzbaDPH = "
+                                   "'19', MenoUzivatela = 'Ján Študent', NazovFirmy = 'Alfa "
+                                   "O''Neil, s.r.o.', ICO = '12345678', Logo = '1';"),
+                    QStringLiteral("01.01.2007"));
         UlozitLogo(store(), 1, obrazok(Qt::red));
         UlozitLogo(store(), 2, obrazok(Qt::blue));
     }
-    void cleanup() {
-        h.reset();
-        dialogs.reset();
-        agenda.reset();
-    }
+
+private slots:
 
     // --- the simple document ---
 

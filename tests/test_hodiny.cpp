@@ -11,10 +11,8 @@
 using namespace saldovia;
 
 // The exam clock on a fresh agenda, driven tick by tick with a time source the test sets.
-class TestHodiny : public QObject {
+class TestHodiny : public TestUlozenia {
     Q_OBJECT
-    std::unique_ptr<TestAgenda> agenda;
-    std::unique_ptr<Store> store;
     std::unique_ptr<SkuskaHodiny> hodiny;
     QDateTime teraz;
     QString panel;        // what the clock shows
@@ -36,11 +34,7 @@ class TestHodiny : public QObject {
         }
     }
 
-private slots:
-    void init() {
-        agenda = std::make_unique<TestAgenda>();
-        store = std::make_unique<Store>();
-        store->connectAgenda(agenda->path());
+    void pripravit() override {
         teraz = QDateTime(QDate(2006, 3, 15), QTime(8, 0, 0));
         panel.clear();
         udalosti.clear();
@@ -64,11 +58,9 @@ private slots:
             .vyhodnotit = [this] { udalosti << QStringLiteral("vyhodnotit"); },
         });
     }
-    void cleanup() {
-        hodiny.reset();
-        store.reset();
-        agenda.reset();
-    }
+    void upratat() override { hodiny.reset(); }
+
+private slots:
 
     void theClockCountsDownAndEndsOnce() {
         nastavit(QStringLiteral("SkuskaDlzka = '0:00:03';"));

@@ -1,8 +1,7 @@
 // The journal window and the journal line editor, driven as a user drives them.
 
 #include "GuiTest.h"
-#include "ScriptedDialogs.h"
-#include "TestAgenda.h"
+#include "TestOkna.h"
 
 #include "app/Hlavny.h"
 #include "journal/CiselnePole.h"
@@ -56,18 +55,9 @@ const QString Schranka = QStringLiteral("Schránka obsahuje nesprávne znaky:\n\
 
 } // namespace
 
-class TestJournal : public QObject {
+class TestJournal : public TestHlavnehoOkna {
     Q_OBJECT
-    std::unique_ptr<TestAgenda> agenda;
-    std::unique_ptr<ScriptedDialogs> dialogs;
-    std::unique_ptr<TfrmHlavny> h;
 
-    void sql(const QString& statement) { h->SQL(statement); }
-    int pocet(const QString& table, const QString& where = {}) {
-        h->SQL(QStringLiteral("SELECT Count(*) AS Pocet FROM %1%2;")
-                   .arg(table, where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where));
-        return static_cast<int>(h->ADOQuery().integer(QStringLiteral("Pocet")));
-    }
     QString stlpec(int riadok, const QString& field,
                    const QString& table = QStringLiteral("UctovnyDennik")) {
         h->SQL(QStringLiteral("SELECT * FROM %1 WHERE Riadok = %2;").arg(table).arg(riadok));
@@ -99,24 +89,12 @@ class TestJournal : public QObject {
         QVERIFY(kam->hasFocus());
     }
 
+    void pripravit() override {
+        spustitOkno(QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006';"),
+                    QStringLiteral("15.03.2006"));
+    }
+
 private slots:
-    void init() {
-        agenda = std::make_unique<TestAgenda>();
-        dialogs = std::make_unique<ScriptedDialogs>();
-        Connection c;
-        c.open(agenda->path());
-        c.exec(QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006';"));
-        c.close();
-        h = std::make_unique<TfrmHlavny>(agenda->dir());
-        h->FormActivate();
-        h->setPracovnyDatum(QStringLiteral("15.03.2006"));
-        QVERIFY(dialogs->messages.isEmpty());
-    }
-    void cleanup() {
-        h.reset();
-        dialogs.reset();
-        agenda.reset();
-    }
 
     // --- the line editor -------------------------------------------------------------
 

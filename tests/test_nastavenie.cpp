@@ -1,6 +1,5 @@
 #include "GuiTest.h"
-#include "ScriptedDialogs.h"
-#include "TestAgenda.h"
+#include "TestOkna.h"
 
 #include "app/Hlavny.h"
 #include "settings/Agendanastavenie.h"
@@ -25,22 +24,9 @@ namespace {
 const QString Nespravny =
     QStringLiteral("Zvolený súbor nie je obrázok alebo sa nedá prečítať,\nlogo zostáva bez zmeny.");
 
-void nastavit(const QString& path, const QString& sql) {
-    Connection c;
-    c.open(path);
-    c.exec(sql);
-}
-
 QString hodnota(TfrmHlavny& h, const QString& sql) {
     h.SQL(sql);
     return h.ADOQuery().rows().rowCount() ? h.ADOQuery().rows().text(0, 0) : QString();
-}
-
-int pocet(TfrmHlavny& h, const QString& table, const QString& where = {}) {
-    return hodnota(h,
-                   QStringLiteral("SELECT Count(*) FROM %1%2;")
-                       .arg(table, where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where))
-        .toInt();
 }
 
 QByteArray bajtyLoga(TfrmHlavny& h, int cislo) {
@@ -66,27 +52,18 @@ QColor farbaLoga(TfrmHlavny& h, const QString& cislo) {
 
 } // namespace
 
-class TestNastavenie : public QObject {
+class TestNastavenie : public TestOkien {
     Q_OBJECT
-    std::unique_ptr<TestAgenda> agenda;
-    std::unique_ptr<ScriptedDialogs> dialogs;
 
     std::unique_ptr<TfrmHlavny> spustit(const QString& sql = {}) {
-        nastavit(agenda->path(),
-                 QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006', SadzbaDPH = "
-                                "'19', NazovFirmy = 'Škola';") +
-                     sql);
-        auto h = std::make_unique<TfrmHlavny>(agenda->dir());
-        h->FormActivate();
-        return h;
+        return spustitHlavne(
+            *agenda, QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006', SadzbaDPH = "
+                                    "'19', NazovFirmy = 'Škola';") +
+                         sql);
     }
 
     // The settings window shown as the menu shows it, but without blocking the test.
-    static TfrmAgendaNastavenie* okno(TfrmHlavny& h) {
-        auto* w = new TfrmAgendaNastavenie(h);
-        w->show();
-        return w;
-    }
+    static TfrmAgendaNastavenie* okno(TfrmHlavny& h) { return ukazat<TfrmAgendaNastavenie>(h); }
 
     // Changes the logo to the given file through the pop-up menu and the file dialog.
     void zmenitLogo(TfrmAgendaNastavenie* w, const QString& cesta) {
@@ -95,18 +72,10 @@ class TestNastavenie : public QObject {
     }
 
 private slots:
-    void init() {
-        agenda = std::make_unique<TestAgenda>();
-        dialogs = std::make_unique<ScriptedDialogs>();
-    }
-    void cleanup() {
-        dialogs.reset();
-        agenda.reset();
-    }
 
     void newAgendaStartsWithTheWorkingDateYear() {
-        nastavit(agenda->path(), QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '', "
-                                                "SadzbaDPH = '', Logo = '';"));
+        vykonat(agenda->path(), QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '', "
+                                               "SadzbaDPH = '', Logo = '';"));
         TfrmHlavny h(agenda->dir());
         h.PripojitDatabazu(agenda->path());
         h.setPracovnyDatum(QStringLiteral("15.03.2011"));
@@ -395,7 +364,7 @@ private slots:
         QVERIFY(w->lblLogoNeexistuje->isHidden());
         QVERIFY(w->pmZrusitLogo->isEnabled());
         QVERIFY(!w->imgLogo->pixmap().isNull());
-        QCOMPARE(pocet(*h, QStringLiteral("Logo")), 0); // nothing stored before "Uložiť"
+        QCOMPARE(pocetRiadkov(*h, QStringLiteral("Logo")), 0); // nothing stored before "Uložiť"
         w->btnUlozit->click();
         QCOMPARE(h->tblAgendaNastavenie().text(QStringLiteral("Logo")), QStringLiteral("1"));
         QVERIFY(bajtyLoga(*h, 1).startsWith("BM"));
@@ -405,7 +374,7 @@ private slots:
         QCOMPARE(w->logo().pixelColor(0, 0), QColor(Qt::red));
         zmenitLogo(w, obrazok(*agenda, QStringLiteral("modre.bmp"), {30, 30}, Qt::blue));
         w->btnUlozit->click();
-        QCOMPARE(pocet(*h, QStringLiteral("Logo")), 1);
+        QCOMPARE(pocetRiadkov(*h, QStringLiteral("Logo")), 1);
         QCOMPARE(h->tblAgendaNastavenie().text(QStringLiteral("Logo")), QStringLiteral("1"));
         QCOMPARE(farbaLoga(*h, QStringLiteral("1")), QColor(Qt::blue));
         QVERIFY(dialogs->messages.isEmpty());
@@ -424,7 +393,7 @@ private slots:
         zmenitLogo(w, obrazok(*agenda, QStringLiteral("zelene.bmp"), {20, 20}, Qt::green));
         w->btnUlozit->click();
         QCOMPARE(h->tblAgendaNastavenie().text(QStringLiteral("Logo")), QStringLiteral("2"));
-        QCOMPARE(pocet(*h, QStringLiteral("Logo")), 2);
+        QCOMPARE(pocetRiadkov(*h, QStringLiteral("Logo")), 2);
         QCOMPARE(bajtyLoga(*h, 1), prve);
         QCOMPARE(farbaLoga(*h, QStringLiteral("2")), QColor(Qt::green));
 
@@ -433,7 +402,7 @@ private slots:
         zmenitLogo(w, obrazok(*agenda, QStringLiteral("modre.bmp"), {20, 20}, Qt::blue));
         w->btnUlozit->click();
         QCOMPARE(h->tblAgendaNastavenie().text(QStringLiteral("Logo")), QStringLiteral("2"));
-        QCOMPARE(pocet(*h, QStringLiteral("Logo")), 2);
+        QCOMPARE(pocetRiadkov(*h, QStringLiteral("Logo")), 2);
         QCOMPARE(farbaLoga(*h, QStringLiteral("2")), QColor(Qt::blue));
         QCOMPARE(farbaLoga(*h, QStringLiteral("1")), QColor(Qt::red));
     }
@@ -449,13 +418,13 @@ private slots:
         w = okno(*h);
         w->btnUlozit->click();
         QCOMPARE(h->tblAgendaNastavenie().text(QStringLiteral("Logo")), QStringLiteral("1"));
-        QCOMPARE(pocet(*h, QStringLiteral("Logo")), 1);
+        QCOMPARE(pocetRiadkov(*h, QStringLiteral("Logo")), 1);
 
         w = okno(*h);
         w->pmZrusitLogo->trigger();
         w->btnUlozit->click();
         QCOMPARE(h->tblAgendaNastavenie().text(QStringLiteral("Logo")), QStringLiteral("0"));
-        QCOMPARE(pocet(*h, QStringLiteral("Logo")), 1);
+        QCOMPARE(pocetRiadkov(*h, QStringLiteral("Logo")), 1);
         QCOMPARE(bajtyLoga(*h, 1), ulozene);
         w = okno(*h);
         QVERIFY(!w->lblLogoNeexistuje->isHidden());
@@ -480,7 +449,7 @@ private slots:
         QVERIFY(!w->logoZmenene());
         w->btnUlozit->click();
         QCOMPARE(h->tblAgendaNastavenie().text(QStringLiteral("Logo")), QString());
-        QCOMPARE(pocet(*h, QStringLiteral("Logo")), 0);
+        QCOMPARE(pocetRiadkov(*h, QStringLiteral("Logo")), 0);
 
         // a huge picture is stored at logo size, in its proportions
         w = okno(*h);
@@ -496,7 +465,7 @@ private slots:
                                         "(3, 'text');"));
         for (const char* cislo : {"", "0", "-1", "abc", "1; DELETE FROM Logo", "1", "2", "3", "9"})
             QVERIFY2(NacitatLogo(h->store(), QString::fromLatin1(cislo)).isNull(), cislo);
-        QCOMPARE(pocet(*h, QStringLiteral("Logo")), 3);
+        QCOMPARE(pocetRiadkov(*h, QStringLiteral("Logo")), 3);
         // a stored number whose picture is unreadable shows as no logo
         h->SQL(QStringLiteral("UPDATE AgendaNastavenie SET Logo = '1';"));
         h->tblAgendaNastavenie().open();
@@ -517,10 +486,10 @@ private slots:
         w->btnUlozit->click();
         const QByteArray male = bajtyLoga(*h, 1);
         // from now on the engine refuses large pictures
-        nastavit(agenda->path(),
-                 QStringLiteral("CREATE TABLE Logo2 (Cislo INTEGER PRIMARY KEY, Obrazok BLOB CHECK "
-                                "(length(Obrazok) < 1000)); INSERT INTO Logo2 SELECT * FROM Logo; "
-                                "DROP TABLE Logo; ALTER TABLE Logo2 RENAME TO Logo;"));
+        vykonat(agenda->path(),
+                QStringLiteral("CREATE TABLE Logo2 (Cislo INTEGER PRIMARY KEY, Obrazok BLOB CHECK "
+                               "(length(Obrazok) < 1000)); INSERT INTO Logo2 SELECT * FROM Logo; "
+                               "DROP TABLE Logo; ALTER TABLE Logo2 RENAME TO Logo;"));
 
         w = okno(*h);
         QTest::keyClicks(w->dbEdtNazovFirmy, QStringLiteral(" 2"));

@@ -1,6 +1,5 @@
 #include "GuiTest.h"
-#include "ScriptedDialogs.h"
-#include "TestAgenda.h"
+#include "TestOkna.h"
 
 #include "accounts/Uctovaosnova.h"
 #include "app/Hlavny.h"
@@ -32,12 +31,6 @@ const QString Prepisat =
 const QString Odstranit = QStringLiteral("Naozaj chcete označenú položku odstrániť?");
 const QString Medzera =
     QStringLiteral("Číslo účtu nesmie začínať ani končiť medzerou,\nakcia bola zablokovaná!");
-
-void nastavit(const QString& path, const QString& sql) {
-    Connection c;
-    c.open(path);
-    c.exec(sql);
-}
 
 // The stored account as "name|origin|kind"; "" when there is none.
 QString ucet(TfrmHlavny& h, const QString& cislo) {
@@ -88,24 +81,15 @@ void vyplnit(TfrmUctovaOsnova* w, const QString& cislo, const QString& nazov, co
 
 } // namespace
 
-class TestOsnova : public QObject {
+class TestOsnova : public TestOkien {
     Q_OBJECT
-    std::unique_ptr<TestAgenda> agenda;
-    std::unique_ptr<ScriptedDialogs> dialogs;
 
     std::unique_ptr<TfrmHlavny> spustit(const QString& sql = {}) {
-        nastavit(agenda->path(),
-                 QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006';") + sql);
-        auto h = std::make_unique<TfrmHlavny>(agenda->dir());
-        h->FormActivate();
-        return h;
+        return spustitHlavne(
+            *agenda, QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006';") + sql);
     }
 
-    static TfrmUctovaOsnova* okno(TfrmHlavny& h) {
-        auto* w = new TfrmUctovaOsnova(h);
-        w->show();
-        return w;
-    }
+    static TfrmUctovaOsnova* okno(TfrmHlavny& h) { return ukazat<TfrmUctovaOsnova>(h); }
 
     // Runs a check that must refuse with one message and change nothing.
     void odmietnute(TfrmHlavny& h, const std::function<void()>& akcia, const QString& text,
@@ -124,14 +108,6 @@ class TestOsnova : public QObject {
     }
 
 private slots:
-    void init() {
-        agenda = std::make_unique<TestAgenda>();
-        dialogs = std::make_unique<ScriptedDialogs>();
-    }
-    void cleanup() {
-        dialogs.reset();
-        agenda.reset();
-    }
 
     void theListAndTheEditArea() {
         auto h = spustit(
@@ -365,12 +341,11 @@ private slots:
         auto h = spustit(QStringLiteral(
             "INSERT INTO UctovaOsnova VALUES ('2991', 'Stravné lístky', 'U', 'A');"));
         // from now on the engine refuses one name
-        nastavit(
-            agenda->path(),
-            QStringLiteral("CREATE TABLE Nova (Cislo TEXT PRIMARY KEY, Nazov TEXT CHECK (Nazov "
-                           "<> 'Zlé'), Povod TEXT, Druh TEXT); INSERT INTO Nova SELECT * FROM "
-                           "UctovaOsnova; DROP TABLE UctovaOsnova; ALTER TABLE Nova RENAME TO "
-                           "UctovaOsnova;"));
+        vykonat(agenda->path(),
+                QStringLiteral("CREATE TABLE Nova (Cislo TEXT PRIMARY KEY, Nazov TEXT CHECK (Nazov "
+                               "<> 'Zlé'), Povod TEXT, Druh TEXT); INSERT INTO Nova SELECT * FROM "
+                               "UctovaOsnova; DROP TABLE UctovaOsnova; ALTER TABLE Nova RENAME TO "
+                               "UctovaOsnova;"));
         QPointer<TfrmUctovaOsnova> w = okno(*h);
         w->chbPrepisat->setChecked(true);
         vyplnit(w, QStringLiteral("2991"), QStringLiteral("Zlé"), QStringLiteral("Pasívny účet"));

@@ -1,6 +1,5 @@
 #include "GuiTest.h"
-#include "ScriptedDialogs.h"
-#include "TestAgenda.h"
+#include "TestOkna.h"
 
 #include "app/Hlavny.h"
 #include "notes/Nahradit.h"
@@ -33,12 +32,6 @@ const QString Nenaslo =
     QStringLiteral("Požadovaný text sa nenašiel!\nChcete vykonať nové hľadanie?");
 const QString NovyText =
     QStringLiteral("Celý existujúci text bude odstránený!\nChcete ho najskôr zálohovať do súboru?");
-
-void nastavit(const QString& path, const QString& sql) {
-    Connection c;
-    c.open(path);
-    c.exec(sql);
-}
 
 QString ulozenePoznamky(TfrmHlavny& h) {
     h.SQL(QStringLiteral("SELECT Poznamky FROM AgendaNastavenie;"));
@@ -193,27 +186,18 @@ const char* const OfficeSuite =
 
 } // namespace
 
-class TestPoznamky : public QObject {
+class TestPoznamky : public TestOkien {
     Q_OBJECT
-    std::unique_ptr<TestAgenda> agenda;
-    std::unique_ptr<ScriptedDialogs> dialogs;
 
     std::unique_ptr<TfrmHlavny> spustit(const QString& sql = {}) {
-        nastavit(agenda->path(),
-                 QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006', NazovFirmy = "
-                                "'Škola';") +
-                     sql);
-        auto h = std::make_unique<TfrmHlavny>(agenda->dir());
-        h->FormActivate();
-        return h;
+        return spustitHlavne(
+            *agenda, QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006', NazovFirmy = "
+                                    "'Škola';") +
+                         sql);
     }
 
     // The notes window as the menu shows it, but without blocking the test.
-    static TfrmPoznamky* okno(TfrmHlavny& h) {
-        auto* w = new TfrmPoznamky(h);
-        w->show();
-        return w;
-    }
+    static TfrmPoznamky* okno(TfrmHlavny& h) { return ukazat<TfrmPoznamky>(h); }
 
     // A window holding the given text, caret at the start.
     static TfrmPoznamky* oknoSTextom(TfrmHlavny& h, const QString& text) {
@@ -224,14 +208,6 @@ class TestPoznamky : public QObject {
     }
 
 private slots:
-    void init() {
-        agenda = std::make_unique<TestAgenda>();
-        dialogs = std::make_unique<ScriptedDialogs>();
-    }
-    void cleanup() {
-        dialogs.reset();
-        agenda.reset();
-    }
 
     // ---- the RTF reader and writer ----
 
@@ -545,8 +521,8 @@ private slots:
         QCOMPARE(w->RichEdit->toPlainText(), QStringLiteral("Len text, žiadne RTF"));
         QVERIFY(dialogs->messages.isEmpty());
 
-        nastavit(agenda->path(), QStringLiteral("UPDATE AgendaNastavenie SET Poznamky = '{\\rtf1 "
-                                                "Zadanie \\u269\\''e8. 1 {\\b bez konca';"));
+        vykonat(agenda->path(), QStringLiteral("UPDATE AgendaNastavenie SET Poznamky = '{\\rtf1 "
+                                               "Zadanie \\u269\\''e8. 1 {\\b bez konca';"));
         h->tblAgendaNastavenie().open();
         QPointer<TfrmPoznamky> w2 = okno(*h);
         QCOMPARE(w2->RichEdit->toPlainText(), QStringLiteral("Zadanie č. 1 bez konca"));
@@ -960,8 +936,8 @@ private slots:
         QVERIFY(QFile::exists(agenda->file(QStringLiteral("zadanie.rtf"))));
 
         // A finished exam without its length (a damaged row) does not save either.
-        nastavit(agenda->path(), QStringLiteral("UPDATE AgendaNastavenie SET SkuskaDlzka = '', "
-                                                "SkuskaKoniec = '01.02.2006 10:00:00';"));
+        vykonat(agenda->path(), QStringLiteral("UPDATE AgendaNastavenie SET SkuskaDlzka = '', "
+                                               "SkuskaKoniec = '01.02.2006 10:00:00';"));
         h->tblAgendaNastavenie().open();
         QPointer<TfrmPoznamky> w = okno(*h);
         QVERIFY(!w->btnUlozit->isEnabled());

@@ -1,6 +1,5 @@
 #include "GuiTest.h"
-#include "ScriptedDialogs.h"
-#include "TestAgenda.h"
+#include "TestOkna.h"
 
 #include "app/Hlavny.h"
 #include "settings/Agendaprisposobenie.h"
@@ -15,12 +14,6 @@ using namespace saldovia;
 
 namespace {
 
-void nastavit(const QString& path, const QString& sql) {
-    Connection c;
-    c.open(path);
-    c.exec(sql);
-}
-
 // The stored row of a kind as "prefix|document title|list title"; "" when there is none.
 QString druh(TfrmHlavny& h, const QString& kod) {
     h.SQL(QStringLiteral("SELECT Prefix || '|' || Doklad || '|' || Zoznam AS Riadok FROM "
@@ -29,35 +22,22 @@ QString druh(TfrmHlavny& h, const QString& kod) {
     return h.ADOQuery().text(QStringLiteral("Riadok"));
 }
 
-// Replaces an edit's text as typing over it would (QTest types ASCII only).
-void prepisat(QLineEdit* e, const QString& text) {
-    e->selectAll();
-    QTest::keyClick(e, Qt::Key_Backspace);
-    e->insert(text);
-}
-
 } // namespace
 
-class TestPrisposobenie : public QObject {
+class TestPrisposobenie : public TestOkien {
     Q_OBJECT
-    std::unique_ptr<TestAgenda> agenda;
-    std::unique_ptr<ScriptedDialogs> dialogs;
 
     std::unique_ptr<TfrmHlavny> spustit(const QString& sql = {}) {
-        nastavit(agenda->path(),
-                 QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006';"
-                                "INSERT INTO Doklady (Druh, Cislo, Logo) VALUES ('FV', 'FV0601', "
-                                "0);") +
-                     sql);
-        auto h = std::make_unique<TfrmHlavny>(agenda->dir());
-        h->FormActivate();
-        return h;
+        return spustitHlavne(
+            *agenda,
+            QStringLiteral("UPDATE AgendaNastavenie SET UctovnyRok = '2006';"
+                           "INSERT INTO Doklady (Druh, Cislo, Logo) VALUES ('FV', 'FV0601', "
+                           "0);") +
+                sql);
     }
 
     static TfrmAgendaPrisposobenie* okno(TfrmHlavny& h) {
-        auto* w = new TfrmAgendaPrisposobenie(h);
-        w->show();
-        return w;
+        return ukazat<TfrmAgendaPrisposobenie>(h);
     }
 
     static void zvolit(TfrmAgendaPrisposobenie* w, const QString& kod) {
@@ -65,14 +45,6 @@ class TestPrisposobenie : public QObject {
     }
 
 private slots:
-    void init() {
-        agenda = std::make_unique<TestAgenda>();
-        dialogs = std::make_unique<ScriptedDialogs>();
-    }
-    void cleanup() {
-        dialogs.reset();
-        agenda.reset();
-    }
 
     void openingAndChoosingKinds() {
         auto h = spustit();
@@ -213,12 +185,11 @@ private slots:
     void failedInsertKeepsTheKind() {
         auto h = spustit();
         // from now on the engine refuses one list title
-        nastavit(
-            agenda->path(),
-            QStringLiteral("CREATE TABLE Nove (Kod TEXT PRIMARY KEY, Prefix TEXT, Doklad "
-                           "TEXT, Zoznam TEXT CHECK (Zoznam <> 'Zlé')); INSERT INTO Nove "
-                           "SELECT * FROM AgendaPrisposobenie; DROP TABLE AgendaPrisposobenie; "
-                           "ALTER TABLE Nove RENAME TO AgendaPrisposobenie;"));
+        vykonat(agenda->path(),
+                QStringLiteral("CREATE TABLE Nove (Kod TEXT PRIMARY KEY, Prefix TEXT, Doklad "
+                               "TEXT, Zoznam TEXT CHECK (Zoznam <> 'Zlé')); INSERT INTO Nove "
+                               "SELECT * FROM AgendaPrisposobenie; DROP TABLE AgendaPrisposobenie; "
+                               "ALTER TABLE Nove RENAME TO AgendaPrisposobenie;"));
         QPointer<TfrmAgendaPrisposobenie> w = okno(*h);
         zvolit(w, QStringLiteral("SP"));
         prepisat(w->lblEdtZoznam, QStringLiteral("Zlé"));

@@ -1,6 +1,5 @@
 #include "GuiTest.h"
-#include "ScriptedDialogs.h"
-#include "TestAgenda.h"
+#include "TestOkna.h"
 
 #include "app/Hlavny.h"
 #include "documents/Polozkadokladu.h"
@@ -49,12 +48,6 @@ const Riadok Dennik[] = {
     {1234, "10,00", "Bankový poplatok", "568  ", "221  "},
 };
 
-void vykonat(const QString& path, const QString& sql) {
-    Connection c;
-    c.open(path);
-    c.exec(sql);
-}
-
 QStringList riadky(Connection& c, const QString& sql) {
     const ResultSet rs = c.query(sql);
     QStringList out;
@@ -100,18 +93,14 @@ void nastavitSkusku(int minuty, QList<qint64> zaskrtnut, bool cezOK = true,
 
 } // namespace
 
-class TestSkuska : public QObject {
+class TestSkuska : public TestHlavnehoOkna {
     Q_OBJECT
-    std::unique_ptr<TestAgenda> agenda;
-    std::unique_ptr<ScriptedDialogs> dialogs;
-    std::unique_ptr<TfrmHlavny> h;
 
     QString skuska() const { return agenda->file(QStringLiteral("Skuska.mdb")); }
 
     void spustit() {
         h.reset();
-        h = std::make_unique<TfrmHlavny>(agenda->dir());
-        h->FormActivate();
+        h = spustitHlavne(*agenda);
     }
     int pocet(const QString& sql) {
         h->SQL(sql);
@@ -142,9 +131,7 @@ class TestSkuska : public QObject {
         return pages;
     }
 
-private slots:
-    void init() {
-        agenda = std::make_unique<TestAgenda>();
+    void pripravit() override {
         QString sql = QStringLiteral(
             "UPDATE AgendaNastavenie SET UctovnyRok = '2006', NazovFirmy = 'Obchod O''Brien', "
             "MenoUzivatela = 'Učiteľ', Poznamky = 'Zaúčtujte prípady.';");
@@ -154,16 +141,10 @@ private slots:
                        .arg(r.riadok)
                        .arg(sqlText(QString::fromUtf8(r.suma)), sqlText(QString::fromUtf8(r.popis)),
                             sqlText(QString::fromUtf8(r.maDat)), sqlText(QString::fromUtf8(r.dal)));
-        vykonat(agenda->path(), sql);
-        dialogs = std::make_unique<ScriptedDialogs>();
-        spustit();
-        QVERIFY(dialogs->messages.isEmpty());
+        spustitOkno(sql);
     }
-    void cleanup() {
-        h.reset();
-        dialogs.reset();
-        agenda.reset();
-    }
+
+private slots:
 
     // The exam file holds the journal without accounts and with the chosen amounts erased, the
     // samples, the duration and no user name; the agenda stays byte for byte as it was.

@@ -20,21 +20,10 @@ QString journalInsert(int riadok, const QString& popis, const QString& suma,
 }
 } // namespace
 
-class TestStore : public QObject {
+class TestStore : public TestUlozenia {
     Q_OBJECT
-    std::unique_ptr<TestAgenda> agenda;
-    std::unique_ptr<Store> store;
 
 private slots:
-    void init() {
-        agenda = std::make_unique<TestAgenda>();
-        store = std::make_unique<Store>();
-        store->connectAgenda(agenda->path());
-    }
-    void cleanup() {
-        store.reset();
-        agenda.reset();
-    }
 
     void selectOpensOnFirstRowAndReadsByName() {
         QCOMPARE(store->SQL(QStringLiteral("SELECT * FROM UctovaOsnova WHERE Cislo = '211';")), 1);

@@ -1,6 +1,7 @@
 #include "GuiTest.h"
 #include "ScriptedDialogs.h"
 #include "TestAgenda.h"
+#include "TestOkna.h"
 
 #include "app/Hlavny.h"
 #include "exam/Hodnotenietriedy.h"
@@ -103,12 +104,6 @@ Ocakavane ocakavane(const Praca& praca) {
 
 QString percento(double x) {
     return QString::number(x, 'f', 2).replace(u'.', u',');
-}
-
-void vykonat(const QString& path, const QString& sql) {
-    Connection c;
-    c.open(path);
-    c.exec(sql);
 }
 
 // Hands in a copy of the exam file with the student's work, start, end and name.

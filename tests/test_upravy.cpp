@@ -10,10 +10,8 @@
 using namespace saldovia;
 
 // The named edits of the core, on a fresh agenda and without any window.
-class TestUpravy : public QObject {
+class TestUpravy : public TestUlozenia {
     Q_OBJECT
-    std::unique_ptr<TestAgenda> agenda;
-    std::unique_ptr<Store> store;
 
     int pocet(const QString& sql) {
         store->SQL(QStringLiteral("SELECT Count(*) AS Pocet FROM ") + sql);
@@ -39,15 +37,6 @@ class TestUpravy : public QObject {
     }
 
 private slots:
-    void init() {
-        agenda = std::make_unique<TestAgenda>();
-        store = std::make_unique<Store>();
-        store->connectAgenda(agenda->path());
-    }
-    void cleanup() {
-        store.reset();
-        agenda.reset();
-    }
 
     void removingADocumentTakesItsLinesAndPostingsOnly() {
         doklad(QStringLiteral("FV0601"), 1);

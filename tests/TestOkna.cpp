@@ -1,0 +1,55 @@
+#include "TestOkna.h"
+
+#include "store/Connection.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+using namespace saldovia;
+
+void vykonat(const QString& path, const QString& sql) {
+    Connection c;
+    c.open(path);
+    c.exec(sql);
+}
+
+std::unique_ptr<TfrmHlavny> spustitHlavne(const TestAgenda& agenda, const QString& sql) {
+    if (!sql.isEmpty())
+        vykonat(agenda.path(), sql);
+    auto h = std::make_unique<TfrmHlavny>(agenda.dir());
+    h->FormActivate();
+    return h;
+}
+
+int pocetRiadkov(TfrmHlavny& h, const QString& table, const QString& where) {
+    h.SQL(QStringLiteral("SELECT Count(*) AS Pocet FROM %1%2;")
+              .arg(table, where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where));
+    return static_cast<int>(h.ADOQuery().integer(QStringLiteral("Pocet")));
+}
+
+void prepisat(QLineEdit* e, const QString& text) {
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Backspace);
+    e->insert(text);
+}
+
+void TestOkien::init() {
+    agenda = std::make_unique<TestAgenda>();
+    dialogs = std::make_unique<ScriptedDialogs>();
+    pripravit();
+}
+
+void TestOkien::cleanup() {
+    upratat();
+    dialogs.reset();
+    agenda.reset();
+}
+
+void TestHlavnehoOkna::spustitOkno(const QString& nastavenia, const QString& datum) {
+    vykonat(agenda->path(), nastavenia);
+    h = std::make_unique<TfrmHlavny>(agenda->dir());
+    h->FormActivate();
+    if (!datum.isEmpty())
+        h->setPracovnyDatum(datum);
+    QVERIFY(dialogs->messages.isEmpty());
+}
