@@ -293,12 +293,9 @@ int TfrmPolozkaDokladu::Otvorit(int cislo, const QString& doklad, const QString&
 }
 
 void TfrmPolozkaDokladu::vypocitatSumu() {
-    if (mmCiastka->text().isEmpty() || mmKurz->text().isEmpty()) {
-        mmSuma->clear();
-        return;
-    }
     mmSuma->setText(sucinPoli(mmCiastka, mmKurz));
-    cbSadzbaDPHChange();
+    if (!mmSuma->text().isEmpty())
+        cbSadzbaDPHChange();
 }
 
 void TfrmPolozkaDokladu::cbSadzbaDPHChange() {

@@ -198,6 +198,8 @@ void TCiselnePolia::pmItmVybratVsetkoClick() {
 }
 
 QString sucinPoli(const TCiselnePole* ciastka, const TCiselnePole* kurz) {
+    if (ciastka->text().isEmpty() || kurz->text().isEmpty())
+        return {};
     auto neplatne = [](const QString& text) {
         return DbError(QStringLiteral("'%1' nie je platné číslo.").arg(text));
     };

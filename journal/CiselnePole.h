@@ -44,8 +44,8 @@ private:
     TCiselnePolia& polia_;
 };
 
-// Čiastka × Kurz of two filled-in fields, as the booked amount's text. Throws DbError when
-// a field is no number or the product is too large.
+// Čiastka × Kurz of the two fields as the booked amount's text; "" while a field is empty.
+// Throws DbError when a field is no number or the product is too large.
 QString sucinPoli(const TCiselnePole* ciastka, const TCiselnePole* kurz);
 
 // The number-entry fields of one window with their shared handlers and pop-up menu

@@ -224,10 +224,6 @@ int TfrmPolozkaUctovnehoDennika::Otvorit(int riadok, const QString& tabulka, con
 }
 
 void TfrmPolozkaUctovnehoDennika::vypocitatSumu() {
-    if (mmCiastka->text().isEmpty() || mmKurz->text().isEmpty()) {
-        mmSuma->clear();
-        return;
-    }
     mmSuma->setText(sucinPoli(mmCiastka, mmKurz));
 }
 

@@ -1,5 +1,6 @@
 #include "GuiTest.h"
 #include "TestOkna.h"
+#include "TestTlac.h"
 
 #include "app/Hlavny.h"
 #include "ledger/Hlavnakniha.h"
@@ -20,15 +21,6 @@
 using namespace saldovia;
 
 namespace {
-
-// Texts of every item of that name on all pages, in page order.
-QStringList stlpec(const QList<ReportPage>& pages, const QString& name) {
-    QStringList values;
-    for (const ReportPage& p : pages)
-        for (const ReportItem* item : p.findAll(name))
-            values << item->text;
-    return values;
-}
 
 QString text(const ReportPage& page, const QString& name) {
     const ReportItem* item = page.find(name);

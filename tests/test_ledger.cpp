@@ -1,6 +1,7 @@
 #include "GuiTest.h"
 #include "ScriptedDialogs.h"
 #include "TestAgenda.h"
+#include "TestTlac.h"
 
 #include "app/Hlavny.h"
 #include "ledger/Hlavnakniha.h"
@@ -45,14 +46,6 @@ const char* KnihaDennika =
     "504  |0,20|0,00|50|5;51|0,30|0,00|-|-;518  |0,30|0,00|51|5;"
     "6|0,00|4503599627370495,99|-|-;60|0,00|4503599627370495,99|-|-;"
     "604  |0,00|4503599627370495,99|60|6";
-
-QStringList column(const QList<ReportPage>& pages, const QString& name) {
-    QStringList values;
-    for (const ReportPage& p : pages)
-        for (const ReportItem* item : p.findAll(name))
-            values << item->text;
-    return values;
-}
 
 // A previewed printout, read before the preview is closed, and the size of HlavnaKniha then.
 struct Nahlad {
@@ -298,28 +291,28 @@ private slots:
         QCOMPARE(p.find(QStringLiteral("qrLblNazovFirmy"))->text,
                  QStringLiteral("Obchod O'Brien, s.r.o."));
         QVERIFY(p.find(QStringLiteral("qrLblMenoDatum"))->text.startsWith(u"Eva Nováková, "));
-        QCOMPARE(column(n.pages, QStringLiteral("qrLblCisloUctu")) +
-                     column(n.pages, QStringLiteral("qrLblNazov")) +
-                     column(n.pages, QStringLiteral("qrLblMaDat")) +
-                     column(n.pages, QStringLiteral("qrLblDal")),
+        QCOMPARE(stlpec(n.pages, QStringLiteral("qrLblCisloUctu")) +
+                     stlpec(n.pages, QStringLiteral("qrLblNazov")) +
+                     stlpec(n.pages, QStringLiteral("qrLblMaDat")) +
+                     stlpec(n.pages, QStringLiteral("qrLblDal")),
                  zoznam("Číslo;Názov;Má dať;Dal"));
         QVERIFY(p.find(QStringLiteral("qrLblMaDat"))->alignment & Qt::AlignHCenter);
         QVERIFY(p.find(QStringLiteral("qrDbTxtMaDat"))->alignment & Qt::AlignRight);
         QVERIFY(p.find(QStringLiteral("qrDbTxtDal"))->alignment & Qt::AlignRight);
         QVERIFY(p.find(QStringLiteral("qrLblPodpis")));
 
-        QStringList cisla = column(n.pages, QStringLiteral("qrDbTxtCisloUctu"));
+        QStringList cisla = stlpec(n.pages, QStringLiteral("qrDbTxtCisloUctu"));
         for (QString& c : cisla)
             c = c.trimmed();
         QCOMPARE(cisla, zoznam("2;21;211;2111;22;221;3;32;321;5;50;501;9;99;999"));
-        QCOMPARE(column(n.pages, QStringLiteral("qrDbTxtNazov")),
+        QCOMPARE(stlpec(n.pages, QStringLiteral("qrDbTxtNazov")),
                  zoznam("Finančné účty;Peniaze;Pokladnica;Pokladnica O'Brien – valuty;"
                         "Účty v bankách;Bankové účty;Zúčtovacie vzťahy;Záväzky;Dodávatelia;"
                         "Náklady;Spotrebované nákupy;Spotreba materiálu;;;"));
-        QCOMPARE(column(n.pages, QStringLiteral("qrDbTxtMaDat")),
+        QCOMPARE(stlpec(n.pages, QStringLiteral("qrDbTxtMaDat")),
                  zoznam("140,00;140,00;100,00;40,00;0,00;0,00;0,00;0,00;0,00;0,30;0,30;0,30;"
                         "1,00;1,00;1,00"));
-        QCOMPARE(column(n.pages, QStringLiteral("qrDbTxtDal")),
+        QCOMPARE(stlpec(n.pages, QStringLiteral("qrDbTxtDal")),
                  zoznam("141,10;41,10;40,10;1,00;100,00;100,00;0,20;0,20;0,20;0,00;0,00;0,00;"
                         "0,00;0,00;0,00"));
         // class and group rows stand out, accounts do not
@@ -330,8 +323,8 @@ private slots:
         // function-list item 2 prints the same ledger
         h->ListView->setCurrentRow(2);
         const Nahlad zoZoznamu = nahlad([this] { h->ListViewDblClick(); });
-        QCOMPARE(column(zoZoznamu.pages, QStringLiteral("qrDbTxtDal")),
-                 column(n.pages, QStringLiteral("qrDbTxtDal")));
+        QCOMPARE(stlpec(zoZoznamu.pages, QStringLiteral("qrDbTxtDal")),
+                 stlpec(n.pages, QStringLiteral("qrDbTxtDal")));
         QCOMPARE(pocet(), 0);
         QCOMPARE(h->windowTitle(), QStringLiteral("Saldovia"));
     }
@@ -351,7 +344,7 @@ private slots:
 
         const Nahlad n = nahlad([this] { TfrmHlavnaKniha(*h).Tlacit(); });
         QVERIFY(n.pages.size() > 2);
-        const QStringList cisla = column(n.pages, QStringLiteral("qrDbTxtCisloUctu"));
+        const QStringList cisla = stlpec(n.pages, QStringLiteral("qrDbTxtCisloUctu"));
         QCOMPARE(cisla.size(), n.riadkovKnihy);
         QStringList zoradene = cisla;
         std::sort(zoradene.begin(), zoradene.end());
@@ -362,7 +355,7 @@ private slots:
                      QStringLiteral("Strana %1").arg(p.number));
         }
         QVERIFY(n.pages.constLast().find(QStringLiteral("qrLblPodpis")));
-        QCOMPARE(column(n.pages, QStringLiteral("qrDbTxtNazov")).count(QString()), 0);
+        QCOMPARE(stlpec(n.pages, QStringLiteral("qrDbTxtNazov")).count(QString()), 0);
     }
 
     // Only account rows are compared, and their sums as texts.

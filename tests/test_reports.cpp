@@ -1,5 +1,6 @@
 #include "ScriptedDialogs.h"
 #include "TestAgenda.h"
+#include "TestTlac.h"
 
 #include "reports/Logo.h"
 #include "reports/ReportPreview.h"
@@ -103,11 +104,7 @@ class TestReports : public QObject {
         store->tblAgendaNastavenie.post();
     }
     static QStringList column(const QList<ReportPage>& pages, const QString& name) {
-        QStringList values;
-        for (const ReportPage& p : pages)
-            for (const ReportItem* item : p.findAll(name))
-                values << item->text;
-        return values;
+        return stlpec(pages, name);
     }
 
 private slots:

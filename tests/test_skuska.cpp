@@ -1,5 +1,6 @@
 #include "GuiTest.h"
 #include "TestOkna.h"
+#include "TestTlac.h"
 
 #include "app/Hlavny.h"
 #include "documents/Polozkadokladu.h"
@@ -58,14 +59,6 @@ QStringList riadky(Connection& c, const QString& sql) {
         out << cells.join(u'|');
     }
     return out;
-}
-
-QStringList stlpec(const QList<ReportPage>& pages, const QString& name) {
-    QStringList values;
-    for (const ReportPage& p : pages)
-        for (const ReportItem* item : p.findAll(name))
-            values << item->text;
-    return values;
 }
 
 // Sets the exam's parameters in the next parameters dialog: minutes on the slider and the rows
