@@ -1,8 +1,8 @@
 #include "Vysledkytriedy.h"
 
+#include "exam/Uctovnydennikskuska.h"
+#include "exam/Vysledkytriedytlac.h"
 #include "reports/ReportPreview.h"
-#include "reports/Uctovnydennikskuska.h"
-#include "reports/Vysledkytriedytlac.h"
 #include "store/Store.h"
 #include "store/Values.h"
 #include "ui/Dialogs.h"

@@ -10,8 +10,7 @@ namespace saldovia {
 // table (the marks on a line of their own under the row), on landscape paper in the shared
 // frame, titled "Výsledky triedy". Marked cells print bold; names and texts wrap instead of
 // being cut.
-class TfrmVysledkyTriedyTlac {
-public:
+struct TfrmVysledkyTriedyTlac {
     static inline const QString Caption = QStringLiteral("Výsledky triedy");
 
     // `frame` carries the identity (from the reference exam file); the caption under the title

@@ -10,7 +10,6 @@ namespace {
 
 constexpr double velkost = 8.5; // points: twelve columns on one line
 
-const QColor linkaRiadku(0xc4, 0xc8, 0xd0);
 const QColor farbaUpozornenia(0xa0, 0x10, 0x10);
 
 struct Riadky {
@@ -67,8 +66,7 @@ void qrBndPolozkyFill(BandWriter& w, const Riadky& r, const QList<ReportColumn>&
                             QStringLiteral("qrDbTxtUpozornenia"));
     }
     w.setHeight(std::max(frame::rowHeight, bottom + 0.4));
-    w.line(QPointF(0, w.height()), QPointF(w.width(), w.height()), 0.1, linkaRiadku,
-           QStringLiteral("qrShpPolozka"));
+    frame::fillRowRule(w);
 }
 
 } // namespace
@@ -116,12 +114,13 @@ BandedReport TfrmVysledkyTriedyTlac::zostava(const QList<trieda::Vysledok>& vysl
     const QList<ReportColumn> cols = columns();
     BandedReport report;
     report.caption = Caption;
-    report.fileName = Caption;
-    frame::applyFrame(report, frame, cols,
+    frame::applyFrame(report, frame,
                       QStringLiteral("Vzor skúšky: %1, dĺžka %2")
                           .arg(QFileInfo(vzor.cesta).fileName(), vzor.dlzka),
                       QStringLiteral("qrLblVzor"));
+    report.fileName = Caption;
     report.pageLayout.setOrientation(QPageLayout::Landscape);
+    report.columnHeader.name = QStringLiteral("qrBndNadpisy");
     report.columnHeader.fill = [cols](BandWriter& w) { qrBndNadpisyFill(w, cols); };
     report.detail.name = QStringLiteral("qrBndPolozky");
     report.detail.height = frame::rowHeight;
