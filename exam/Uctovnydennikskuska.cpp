@@ -1,7 +1,6 @@
 #include "Uctovnydennikskuska.h"
 
 #include "exam/Vyhodnotenie.h"
-#include "reports/ReportPreview.h"
 #include "reports/Uctovnydenniktlac.h"
 #include "store/Store.h"
 
@@ -103,8 +102,6 @@ QList<ReportColumn> TfrmUctovnyDennikSkuska::columns() {
 
 BandedReport TfrmUctovnyDennikSkuska::zostava(Store& store, const QString& uctovnyRok,
                                               LogoLoader nacitatLogo) {
-    if (!nacitatLogo)
-        nacitatLogo = [&store](const QString& cislo) { return NacitatLogo(store, cislo); };
     DataSet& qry = store.qryUctovnyDennik;
     qry.close();
     qry.setSQL(Porovnanie);
@@ -116,22 +113,13 @@ BandedReport TfrmUctovnyDennikSkuska::zostava(Store& store, const QString& uctov
         r->student << r->vzor.column(r->skuska[i].field);
     }
 
-    BandedReport report;
-    report.caption = Caption;
-    frame::applyFrame(
-        report,
-        ReportFrame::fromSettings(store.tblAgendaNastavenie, Caption, uctovnyRok, nacitatLogo),
+    BandedReport report = frame::framedReport(
+        Caption, ReportFrame::fromSettings(store, Caption, uctovnyRok, std::move(nacitatLogo)),
         QStringLiteral("Položky účtovného denníka:"),
         QStringLiteral("qrLblPolozkyUctovnehoDennika"));
     frame::applyTable(report, r->vzor);
     report.detail.fill = [r](BandWriter& w, int row) { qrBndPolozkyFill(w, *r, row); };
     return report;
-}
-
-void TfrmUctovnyDennikSkuska::Tlacit(Store& store, QPrinter& printer, const QString& uctovnyRok,
-                                     QWidget* parent) {
-    BandedReport report = zostava(store, uctovnyRok);
-    ReportPreview::preview(report, printer, parent);
 }
 
 } // namespace saldovia

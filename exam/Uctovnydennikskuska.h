@@ -2,21 +2,18 @@
 
 #include "reports/Logo.h"
 #include "reports/ReportFrame.h"
-
-class QPrinter;
-class QWidget;
+#include "reports/ReportPreview.h"
 
 namespace saldovia {
-
-class Store;
 
 // The line-by-line comparison of a finished exam: every row of the sample journal in row
 // order, the student's amount and accounts on its first line and, under them, the sample's
 // ("Správne údaje:"). A student's value that differs from the sample (the amount as an
 // amount, the accounts exactly as stored) prints bold in a red box ("qrShpChyba" + the
 // field). A sample row the student no longer has prints empty student values. In the shared
-// report frame, titled "Účtovný denník - Skúška" with the accounting year as its number.
-struct TfrmUctovnyDennikSkuska {
+// report frame, titled "Účtovný denník - Skúška" with the accounting year as its number. Its
+// print command, the results' "Podrobnosti", is Tlacit (PrikazTlace).
+struct TfrmUctovnyDennikSkuska : PrikazTlace<TfrmUctovnyDennikSkuska> {
     static inline const QString Caption = QStringLiteral("Účtovný denník - Skúška");
 
     // qryUctovnyDennik gets the comparison statement and is opened; the report keeps its
@@ -24,11 +21,6 @@ struct TfrmUctovnyDennikSkuska {
     // window's status panel 0. Without a loader the logo comes from table Logo.
     static BandedReport zostava(Store& store, const QString& uctovnyRok,
                                 LogoLoader nacitatLogo = {});
-
-    // The results' "Podrobnosti": the modal preview, from which the user prints on
-    // `printer`; nothing without rows.
-    static void Tlacit(Store& store, QPrinter& printer, const QString& uctovnyRok,
-                       QWidget* parent = nullptr);
 
     // The columns of the column header, left to right; the detail band's first line shows the
     // student's values in the last three, its second line the sample's.

@@ -430,9 +430,8 @@ BandedReport TfrmVysledkyTriedy::zostava() const {
         store.connection().open(vzor_->cesta, Connection::Mode::ReadOnly);
         store.tblAgendaNastavenie.open();
         frame = ReportFrame::fromSettings(
-            store.tblAgendaNastavenie, TfrmVysledkyTriedyTlac::Caption,
-            store.tblAgendaNastavenie.text(QStringLiteral("UctovnyRok")),
-            [&store](const QString& cislo) { return NacitatLogo(store, cislo); });
+            store, TfrmVysledkyTriedyTlac::Caption,
+            store.tblAgendaNastavenie.text(QStringLiteral("UctovnyRok")), {});
     }
     // The one who prints: the user of the loaded agenda, if any.
     frame.MenoUzivatela = kontext.store().isConnected()

@@ -112,12 +112,11 @@ BandedReport TfrmVysledkyTriedyTlac::zostava(const QList<trieda::Vysledok>& vysl
     r->vysledky = vysledky;
     r->dlzka = vzor.dlzka;
     const QList<ReportColumn> cols = columns();
-    BandedReport report;
-    report.caption = Caption;
-    frame::applyFrame(report, frame,
-                      QStringLiteral("Vzor skúšky: %1, dĺžka %2")
-                          .arg(QFileInfo(vzor.cesta).fileName(), vzor.dlzka),
-                      QStringLiteral("qrLblVzor"));
+    BandedReport report =
+        frame::framedReport(Caption, frame,
+                            QStringLiteral("Vzor skúšky: %1, dĺžka %2")
+                                .arg(QFileInfo(vzor.cesta).fileName(), vzor.dlzka),
+                            QStringLiteral("qrLblVzor"));
     report.fileName = Caption;
     report.pageLayout.setOrientation(QPageLayout::Landscape);
     report.columnHeader.name = QStringLiteral("qrBndNadpisy");

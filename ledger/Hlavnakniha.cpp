@@ -114,16 +114,12 @@ QList<ReportColumn> TfrmHlavnaKniha::columns() {
 
 BandedReport TfrmHlavnaKniha::zostava(Store& store, const QString& uctovnyRok,
                                       LogoLoader nacitatLogo) {
-    if (!nacitatLogo)
-        nacitatLogo = [&store](const QString& cislo) { return NacitatLogo(store, cislo); };
     store.SQL(hlavnakniha::dotazTlace());
     const ReportTable table(columns(), store.ADOQuery.rows());
     const int skupina = table.column(QStringLiteral("Skupina"));
 
-    BandedReport report;
-    report.caption = Caption;
-    frame::applyFrame(report, ReportFrame::fromSettings(store.tblAgendaNastavenie, Caption,
-                                                        uctovnyRok, nacitatLogo));
+    BandedReport report = frame::framedReport(
+        Caption, ReportFrame::fromSettings(store, Caption, uctovnyRok, std::move(nacitatLogo)));
     frame::applyTable(report, table);
     report.detail.fill = [table, skupina](BandWriter& w, int row) {
         qrBndPolozkyFill(w, table, skupina, row);

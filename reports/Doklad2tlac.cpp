@@ -1,8 +1,6 @@
 #include "Doklad2tlac.h"
 
-#include "reports/ReportPreview.h"
 #include "store/Store.h"
-#include "ui/Dialogs.h"
 
 #include <algorithm>
 #include <memory>
@@ -305,9 +303,6 @@ TfrmDoklad2Tlac::Sumar TfrmDoklad2Tlac::sumar(Store& store, const QString& cislo
 }
 
 BandedReport TfrmDoklad2Tlac::zostava(Store& store, const QString& cislo, LogoLoader nacitatLogo) {
-    if (!nacitatLogo)
-        nacitatLogo = [&store](const QString& c) { return NacitatLogo(store, c); };
-
     auto h = std::make_shared<Hlavicka>();
     store.SQL(QStringLiteral("SELECT * FROM Doklady WHERE Cislo = %1;").arg(sqlText(cislo)));
     h->doklad = store.ADOQuery.rows();
@@ -318,8 +313,8 @@ BandedReport TfrmDoklad2Tlac::zostava(Store& store, const QString& cislo, LogoLo
         h->dodavatel = QStringLiteral("Odberateľ");
         h->odberatel = QStringLiteral("Dodávateľ");
     }
-    h->frame = ReportFrame::fromDocument(h->doklad, store.tblAgendaNastavenie,
-                                         druh.text(QStringLiteral("Doklad")), cislo, nacitatLogo);
+    h->frame = ReportFrame::fromDocument(h->doklad, store, druh.text(QStringLiteral("Doklad")),
+                                         cislo, std::move(nacitatLogo));
     auto s = std::make_shared<const Sumar>(sumar(store, cislo));
 
     store.SQL(
@@ -331,23 +326,11 @@ BandedReport TfrmDoklad2Tlac::zostava(Store& store, const QString& cislo, LogoLo
                        "UctovnyDennik_1.MaDat AS MaDatDPH, UctovnyDennik_1.Dal AS DalDPH %2 "
                        "ORDER BY Cislo;")
             .arg(sucetDph(), spojenie(cislo)));
-    BandedReport report;
-    report.caption = Caption;
-    frame::applyFrame(report, h->frame);
+    BandedReport report = frame::framedReport(Caption, h->frame);
     report.title.fill = [h](BandWriter& w) { qrBndHlavickaFill(w, *h); };
     report.summary.fill = [s](BandWriter& w) { qrBndPodpisFill(w, *s); };
     frame::applyTable(report, ReportTable(columns(), store.ADOQuery.rows()));
     return report;
-}
-
-void TfrmDoklad2Tlac::Tlacit(Store& store, QPrinter& printer, const QString& cislo,
-                             QWidget* parent) {
-    BandedReport report = zostava(store, cislo);
-    if (report.detail.rowCount == 0) {
-        showError(parent, Caption, ZiadnePolozky);
-        return;
-    }
-    ReportPreview::preview(report, printer, parent);
 }
 
 } // namespace saldovia

@@ -2,21 +2,20 @@
 
 #include "reports/Logo.h"
 #include "reports/ReportFrame.h"
+#include "reports/ReportPreview.h"
 #include "store/Values.h"
 
-class QPrinter;
-class QWidget;
-
 namespace saldovia {
-
-class Store;
 
 // The printout of one stored invoice or cash document (kinds FV, FP, PP, PV): both parties as
 // stored with the document, its dates, names, payment and delivery, one two-line entry per
 // line (amounts, then the base and VAT postings) and the VAT summary. It reads the saved
 // tables only. Kind and title are Kod and Doklad of the current row of
-// qryAgendaPrisposobenie, which the caller positions on the document's kind.
-struct TfrmDoklad2Tlac {
+// qryAgendaPrisposobenie, which the caller positions on the document's kind. Its print
+// command, that of the register and the journal window, is Tlacit (PrikazTlace): the
+// preview, or the message "Doklad nemá žiadne položky!" when no line of the document has
+// its base posting.
+struct TfrmDoklad2Tlac : PrikazTlace<TfrmDoklad2Tlac> {
     static inline const QString Caption = QStringLiteral("Tlač dokladu");
     static inline const QString ZiadnePolozky = QStringLiteral("Doklad nemá žiadne položky!");
 
@@ -39,11 +38,6 @@ struct TfrmDoklad2Tlac {
     static BandedReport zostava(Store& store, const QString& cislo, LogoLoader nacitatLogo = {});
     // The VAT summary of the document's lines that have their base posting.
     static Sumar sumar(Store& store, const QString& cislo);
-
-    // The print command of the register and the journal window: the preview, or the message
-    // "Doklad nemá žiadne položky!" when no line of the document has its base posting.
-    static void Tlacit(Store& store, QPrinter& printer, const QString& cislo,
-                       QWidget* parent = nullptr);
 
     // The columns of the two lines of an entry.
     static QList<ReportColumn> columns();

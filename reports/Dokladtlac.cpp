@@ -1,9 +1,7 @@
 #include "Dokladtlac.h"
 
-#include "reports/ReportPreview.h"
 #include "reports/Uctovnydenniktlac.h"
 #include "store/Store.h"
-#include "ui/Dialogs.h"
 
 namespace saldovia {
 
@@ -18,14 +16,11 @@ QList<ReportColumn> TfrmDokladTlac::columns() {
 }
 
 BandedReport TfrmDokladTlac::zostava(Store& store, const QString& cislo, LogoLoader nacitatLogo) {
-    if (!nacitatLogo)
-        nacitatLogo = [&store](const QString& c) { return NacitatLogo(store, c); };
-
     store.SQL(QStringLiteral("SELECT * FROM Doklady WHERE Cislo = %1;").arg(sqlText(cislo)));
     const ResultSet doklad = store.ADOQuery.rows();
     const ReportFrame f = ReportFrame::fromDocument(
-        doklad, store.tblAgendaNastavenie,
-        store.qryAgendaPrisposobenie.text(QStringLiteral("Doklad")), cislo, nacitatLogo);
+        doklad, store, store.qryAgendaPrisposobenie.text(QStringLiteral("Doklad")), cislo,
+        std::move(nacitatLogo));
     auto pole = [&doklad](const char* name) { return ReportFrame::field(doklad, name); };
     const QList<FrameRow> hlavicka{
         {QStringLiteral("Vystavil (a):"), pole("Vystavil"), QStringLiteral("Vystavil")},
@@ -35,9 +30,7 @@ BandedReport TfrmDokladTlac::zostava(Store& store, const QString& cislo, LogoLoa
 
     store.SQL(QStringLiteral("SELECT * FROM UctovnyDennik WHERE Doklad = %1 ORDER BY Riadok;")
                   .arg(sqlText(cislo)));
-    BandedReport report;
-    report.caption = Caption;
-    frame::applyFrame(report, f);
+    BandedReport report = frame::framedReport(Caption, f);
     report.title.fill = [f, hlavicka](BandWriter& w) {
         frame::fillTitle(w, f, QStringLiteral("Položky účtovného denníka:"),
                          QStringLiteral("qrLblPolozkyUctovnehoDennika"), Qt::AlignHCenter,
@@ -45,16 +38,6 @@ BandedReport TfrmDokladTlac::zostava(Store& store, const QString& cislo, LogoLoa
     };
     frame::applyTable(report, ReportTable(columns(), store.ADOQuery.rows()));
     return report;
-}
-
-void TfrmDokladTlac::Tlacit(Store& store, QPrinter& printer, const QString& cislo,
-                            QWidget* parent) {
-    BandedReport report = zostava(store, cislo);
-    if (report.detail.rowCount == 0) {
-        showError(parent, Caption, ZiadnePolozky);
-        return;
-    }
-    ReportPreview::preview(report, printer, parent);
 }
 
 } // namespace saldovia

@@ -2,19 +2,18 @@
 
 #include "reports/Logo.h"
 #include "reports/ReportFrame.h"
-
-class QPrinter;
-class QWidget;
+#include "reports/ReportPreview.h"
 
 namespace saldovia {
-
-class Store;
 
 // The printout of one stored simple document (kinds ID, SP, SV, SR, BV): the identity and logo
 // stored with the document, its issuer, date and description, and its journal lines, in the
 // shared report frame. The title is the document title (Doklad) of the current row of
-// qryAgendaPrisposobenie, which the caller positions on the document's kind.
-struct TfrmDokladTlac {
+// qryAgendaPrisposobenie, which the caller positions on the document's kind. Its print
+// command, that of the register and the journal window, is Tlacit (PrikazTlace): the
+// preview, or the message "Doklad nemá žiadne položky!" when the document has no journal
+// line.
+struct TfrmDokladTlac : PrikazTlace<TfrmDokladTlac> {
     static inline const QString Caption = QStringLiteral("Tlač dokladu");
     static inline const QString ZiadnePolozky = QStringLiteral("Doklad nemá žiadne položky!");
 
@@ -22,11 +21,6 @@ struct TfrmDokladTlac {
     // that keeps them. A number that does not exist gives empty header values and no lines.
     // Without a loader the logo comes from table Logo.
     static BandedReport zostava(Store& store, const QString& cislo, LogoLoader nacitatLogo = {});
-
-    // The print command of the register and the journal window: the preview, or the message
-    // "Doklad nemá žiadne položky!" when the document has no journal line.
-    static void Tlacit(Store& store, QPrinter& printer, const QString& cislo,
-                       QWidget* parent = nullptr);
 
     // The columns of the lines, left to right.
     static QList<ReportColumn> columns();

@@ -1,6 +1,5 @@
 #include "Knihafakturtlac.h"
 
-#include "reports/ReportPreview.h"
 #include "store/Store.h"
 
 namespace saldovia {
@@ -43,25 +42,15 @@ const QString TfrmKnihaFakturTlac::Dotaz = QStringLiteral(
 
 BandedReport TfrmKnihaFakturTlac::zostava(Store& store, const QString& uctovnyRok,
                                           LogoLoader nacitatLogo) {
-    if (!nacitatLogo)
-        nacitatLogo = [&store](const QString& c) { return NacitatLogo(store, c); };
     DataSet& qry = store.qryDoklady;
     qry.close();
     qry.setSQL(Dotaz);
     qry.open();
 
-    BandedReport report;
-    report.caption = Caption;
-    frame::applyFrame(report, ReportFrame::fromSettings(store.tblAgendaNastavenie, Nazov,
-                                                        uctovnyRok, nacitatLogo));
+    BandedReport report = frame::framedReport(
+        Caption, ReportFrame::fromSettings(store, Nazov, uctovnyRok, std::move(nacitatLogo)));
     frame::applyTable(report, ReportTable(columns(), qry.rows()));
     return report;
-}
-
-void TfrmKnihaFakturTlac::Tlacit(Store& store, QPrinter& printer, const QString& uctovnyRok,
-                                 QWidget* parent) {
-    BandedReport report = zostava(store, uctovnyRok);
-    ReportPreview::preview(report, printer, parent);
 }
 
 } // namespace saldovia

@@ -2,19 +2,16 @@
 
 #include "reports/Logo.h"
 #include "reports/ReportFrame.h"
-
-class QPrinter;
-class QWidget;
+#include "reports/ReportPreview.h"
 
 namespace saldovia {
-
-class Store;
 
 // The invoice book: every issued (FV) and received (FP) invoice in number order, two lines
 // each (number, date, description, base and VAT; the partner's IČO and name, the total), in
 // the shared report frame titled "Kniha faktúr" with the accounting year as its number and
-// the company identity and logo of the current settings.
-struct TfrmKnihaFakturTlac {
+// the company identity and logo of the current settings. Its print command, the main
+// window's menu item, is Tlacit (PrikazTlace).
+struct TfrmKnihaFakturTlac : PrikazTlace<TfrmKnihaFakturTlac> {
     static inline const QString Caption = QStringLiteral("Tlač Knihy faktúr");
     static inline const QString Nazov = QStringLiteral("Kniha faktúr");
 
@@ -23,10 +20,6 @@ struct TfrmKnihaFakturTlac {
     // Without a loader the logo comes from table Logo.
     static BandedReport zostava(Store& store, const QString& uctovnyRok,
                                 LogoLoader nacitatLogo = {});
-
-    // The main window's menu item: the modal preview.
-    static void Tlacit(Store& store, QPrinter& printer, const QString& uctovnyRok,
-                       QWidget* parent = nullptr);
 
     // The columns of the two lines.
     static QList<ReportColumn> columns();

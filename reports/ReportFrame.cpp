@@ -1,29 +1,31 @@
 #include "ReportFrame.h"
 
 #include "store/DataSet.h"
+#include "store/Store.h"
 #include "store/Values.h"
 
 namespace saldovia {
 
 namespace {
 
-ReportFrame withIdentity(IdentitaFirmy firma, const SettingsRow& settings, const QString& title,
+ReportFrame withIdentity(IdentitaFirmy firma, Store& store, const QString& title,
                          const QString& number, const LogoLoader& nacitatLogo) {
     ReportFrame f;
     f.NazovDokladu = title;
     f.CisloDokladu = number;
     f.Firma = std::move(firma);
-    f.MenoUzivatela = settings.text(QStringLiteral("MenoUzivatela"));
-    if (f.Firma.Logo != QLatin1String("0") && nacitatLogo)
-        f.Logo = nacitatLogo(f.Firma.Logo);
+    f.MenoUzivatela = store.tblAgendaNastavenie.text(QStringLiteral("MenoUzivatela"));
+    if (f.Firma.Logo != QLatin1String("0"))
+        f.Logo = nacitatLogo ? nacitatLogo(f.Firma.Logo) : NacitatLogo(store, f.Firma.Logo);
     return f;
 }
 
 } // namespace
 
-ReportFrame ReportFrame::fromSettings(const SettingsRow& settings, const QString& title,
-                                      const QString& number, const LogoLoader& nacitatLogo) {
-    return withIdentity(IdentitaFirmy::zNastavenia(settings), settings, title, number, nacitatLogo);
+ReportFrame ReportFrame::fromSettings(Store& store, const QString& title, const QString& number,
+                                      LogoLoader nacitatLogo) {
+    return withIdentity(IdentitaFirmy::zNastavenia(store.tblAgendaNastavenie), store, title, number,
+                        nacitatLogo);
 }
 
 QString ReportFrame::field(const ResultSet& rows, const char* name) {
@@ -31,10 +33,9 @@ QString ReportFrame::field(const ResultSet& rows, const char* name) {
     return rows.rowCount() > 0 && column >= 0 ? rows.text(0, column) : QString();
 }
 
-ReportFrame ReportFrame::fromDocument(const ResultSet& doklad, const SettingsRow& settings,
-                                      const QString& title, const QString& number,
-                                      const LogoLoader& nacitatLogo) {
-    return withIdentity(IdentitaFirmy::zDokladu(doklad), settings, title, number, nacitatLogo);
+ReportFrame ReportFrame::fromDocument(const ResultSet& doklad, Store& store, const QString& title,
+                                      const QString& number, LogoLoader nacitatLogo) {
+    return withIdentity(IdentitaFirmy::zDokladu(doklad), store, title, number, nacitatLogo);
 }
 
 QString ReportFrame::menoDatum() const {
@@ -334,8 +335,10 @@ void fillPageFooter(BandWriter& w, const ReportFrame& f) {
     w.setHeight(y + 2 * rowHeight);
 }
 
-void applyFrame(BandedReport& report, const ReportFrame& f, const QString& caption,
-                const QString& captionName) {
+BandedReport framedReport(const QString& windowCaption, const ReportFrame& f,
+                          const QString& caption, const QString& captionName) {
+    BandedReport report;
+    report.caption = windowCaption;
     report.fileName = f.NazovDokladu + u' ' + f.CisloDokladu;
     report.pageLayout = BandedReport::defaultPageLayout();
     report.title.name = QStringLiteral("qrBndHlavicka");
@@ -346,6 +349,7 @@ void applyFrame(BandedReport& report, const ReportFrame& f, const QString& capti
     report.summary.fill = [](BandWriter& w) { fillSignature(w, 0); };
     report.pageFooter.name = QStringLiteral("qrBndPataStrany");
     report.pageFooter.fill = [f](BandWriter& w) { fillPageFooter(w, f); };
+    return report;
 }
 
 void applyTable(BandedReport& report, const ReportTable& table) {

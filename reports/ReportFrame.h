@@ -15,7 +15,7 @@
 namespace saldovia {
 
 class DataSet;
-class SettingsRow;
+class Store;
 
 // The two notices printed on every printout: at the top of the first page, and at the foot
 // of every page.
@@ -34,16 +34,16 @@ struct ReportFrame {
     QImage Logo; // null: no logo
     QDate DatumTlace = QDate::currentDate();
 
-    // Identity, user name and logo (by the row's Logo number) of the settings row.
-    static ReportFrame fromSettings(const SettingsRow& settings, const QString& title,
-                                    const QString& number, const LogoLoader& nacitatLogo);
+    // Identity, user name and logo (by the row's Logo number) of the store's settings row.
+    // Without a loader the logo comes from the store's table Logo.
+    static ReportFrame fromSettings(Store& store, const QString& title, const QString& number,
+                                    LogoLoader nacitatLogo);
 
     // Identity and logo (by the document's Logo number) as stored with a document, the first
     // row of `doklad` (a row of Doklady; no row gives empty values); the user name is the
-    // settings row's.
-    static ReportFrame fromDocument(const ResultSet& doklad, const SettingsRow& settings,
-                                    const QString& title, const QString& number,
-                                    const LogoLoader& nacitatLogo);
+    // settings row's. Without a loader the logo comes from the store's table Logo.
+    static ReportFrame fromDocument(const ResultSet& doklad, Store& store, const QString& title,
+                                    const QString& number, LogoLoader nacitatLogo);
     // A column of the first row as text; "" without a row or such a column.
     static QString field(const ResultSet& rows, const char* name);
 
@@ -152,10 +152,11 @@ void fillSignature(BandWriter& w, double top);
 // centred below.
 void fillPageFooter(BandWriter& w, const ReportFrame& f);
 
-// Puts the frame on a report: page, title band (with an optional caption under the blocks),
-// the signature as summary, the page footer, and the file name "title number".
-void applyFrame(BandedReport& report, const ReportFrame& f, const QString& caption = {},
-                const QString& captionName = {});
+// A report in the frame, titled `windowCaption` in the preview: page, title band (with an
+// optional caption under the blocks), the signature as summary, the page footer, and the
+// file name "title number".
+BandedReport framedReport(const QString& windowCaption, const ReportFrame& f,
+                          const QString& caption = {}, const QString& captionName = {});
 // Puts a table on a report: the columns' captions as column header, and a detail band per
 // row with its values and the hairline under them.
 void applyTable(BandedReport& report, const ReportTable& table);

@@ -1,6 +1,5 @@
 #include "Uctovnydenniktlac.h"
 
-#include "reports/ReportPreview.h"
 #include "store/Store.h"
 
 namespace saldovia {
@@ -31,28 +30,17 @@ QList<ReportColumn> TfrmUctovnyDennikTlac::columns() {
 
 BandedReport TfrmUctovnyDennikTlac::zostava(Store& store, const QString& uctovnyRok,
                                             LogoLoader nacitatLogo) {
-    if (!nacitatLogo)
-        nacitatLogo = [&store](const QString& cislo) { return NacitatLogo(store, cislo); };
     DataSet& qry = store.qryUctovnyDennik;
     if (!qry.isOpen())
         qry.open();
-
-    BandedReport report;
-    report.caption = Caption;
-    frame::applyFrame(report,
-                      ReportFrame::fromSettings(store.tblAgendaNastavenie,
-                                                QStringLiteral("Účtovný denník"), uctovnyRok,
-                                                nacitatLogo),
-                      QStringLiteral("Položky účtovného denníka:"),
-                      QStringLiteral("qrLblPolozkyUctovnehoDennika"));
+    BandedReport report =
+        frame::framedReport(Caption,
+                            ReportFrame::fromSettings(store, QStringLiteral("Účtovný denník"),
+                                                      uctovnyRok, std::move(nacitatLogo)),
+                            QStringLiteral("Položky účtovného denníka:"),
+                            QStringLiteral("qrLblPolozkyUctovnehoDennika"));
     frame::applyTable(report, ReportTable(columns(), qry));
     return report;
-}
-
-void TfrmUctovnyDennikTlac::Tlacit(Store& store, QPrinter& printer, const QString& uctovnyRok,
-                                   QWidget* parent) {
-    BandedReport report = zostava(store, uctovnyRok);
-    ReportPreview::preview(report, printer, parent);
 }
 
 } // namespace saldovia

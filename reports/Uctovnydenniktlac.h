@@ -2,18 +2,15 @@
 
 #include "reports/Logo.h"
 #include "reports/ReportFrame.h"
-
-class QPrinter;
-class QWidget;
+#include "reports/ReportPreview.h"
 
 namespace saldovia {
-
-class Store;
 
 // The printout of the accounting journal: the journal lines that the journal window lists
 // (the shared data set qryUctovnyDennik with its filter, first row to last) in the shared
 // report frame, titled "Účtovný denník" with the accounting year as its number.
-struct TfrmUctovnyDennikTlac {
+// Its print command, that of the journal window, is Tlacit (PrikazTlace).
+struct TfrmUctovnyDennikTlac : PrikazTlace<TfrmUctovnyDennikTlac> {
     static inline const QString Caption = QStringLiteral("Tlač Účtovného denníka");
 
     // The report of qryUctovnyDennik as it stands (opened with its statement if closed; the
@@ -23,11 +20,6 @@ struct TfrmUctovnyDennikTlac {
     // Logo.
     static BandedReport zostava(Store& store, const QString& uctovnyRok,
                                 LogoLoader nacitatLogo = {});
-
-    // The journal window's print command: the modal preview, from which the user prints on
-    // `printer`; nothing when the report has no page.
-    static void Tlacit(Store& store, QPrinter& printer, const QString& uctovnyRok,
-                       QWidget* parent = nullptr);
 
     // The columns, left to right.
     static QList<ReportColumn> columns();
