@@ -1,4 +1,4 @@
-#include "Uctovnydennikskuska.h"
+#include "Tlacskusky.h"
 
 #include "exam/Vyhodnotenie.h"
 #include "reports/Uctovnydenniktlac.h"
@@ -95,19 +95,13 @@ void qrBndPolozkyFill(BandWriter& w, const Riadky& r, int row) {
 
 } // namespace
 
-QList<ReportColumn> TfrmUctovnyDennikSkuska::columns() {
-    // The journal printout's columns: the comparison reads like the journal.
-    return TfrmUctovnyDennikTlac::columns();
-}
-
 BandedReport TfrmUctovnyDennikSkuska::zostava(Store& store, const QString& uctovnyRok,
                                               LogoLoader nacitatLogo) {
-    DataSet& qry = store.qryUctovnyDennik;
-    qry.close();
-    qry.setSQL(Porovnanie);
-    qry.open();
 
-    auto r = std::make_shared<Riadky>(Riadky{ReportTable(columns(), qry.rows()), columns(), {}});
+    // The journal printout's columns: the comparison reads like the journal.
+    const QList<ReportColumn> columns = TfrmUctovnyDennikTlac::columns();
+    auto r = std::make_shared<Riadky>(
+        Riadky{ReportTable::run(columns, store.qryUctovnyDennik, Porovnanie), columns, {}});
     for (qsizetype i = sumaColumn; i < r->skuska.size(); ++i) {
         r->skuska[i].field = QStringLiteral("Skuska") + r->skuska[i].field;
         r->student << r->vzor.column(r->skuska[i].field);

@@ -1,7 +1,7 @@
 #include "Vysledky.h"
 
 #include "Vyhodnotenie.h"
-#include "exam/Uctovnydennikskuska.h"
+#include "exam/Tlacskusky.h"
 #include "ledger/Hlavnakniha.h"
 #include "ui/Kontext.h"
 #include "ui/Okna.h"

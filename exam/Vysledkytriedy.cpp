@@ -1,7 +1,6 @@
 #include "Vysledkytriedy.h"
 
-#include "exam/Uctovnydennikskuska.h"
-#include "exam/Vysledkytriedytlac.h"
+#include "exam/Tlacskusky.h"
 #include "reports/ReportPreview.h"
 #include "store/Store.h"
 #include "store/Values.h"

@@ -234,14 +234,7 @@ QList<ReportColumn> TfrmDoklad2Tlac::columns() {
     // are bold.
     const auto stlpec = [](const char* caption, const char* field, double left, double right,
                            Qt::Alignment alignment, int line, bool bold = false) {
-        return ReportColumn{.caption = QString::fromUtf8(caption),
-                            .field = QLatin1String(field),
-                            .left = left,
-                            .width = right - left,
-                            .alignment = alignment,
-                            .line = line,
-                            .bold = bold,
-                            .boldCaption = line == 0};
+        return tableColumn(caption, field, left, right, alignment, line, bold, line == 0);
     };
     const Qt::Alignment vpravo = Qt::AlignRight, stred = Qt::AlignHCenter;
     QList<ReportColumn> c{

@@ -42,6 +42,18 @@ QString ReportFrame::menoDatum() const {
     return MenoUzivatela + QStringLiteral(", ") + dateToText(DatumTlace);
 }
 
+ReportColumn tableColumn(const char* caption, const char* field, double left, double right,
+                         Qt::Alignment alignment, int line, bool bold, bool boldCaption) {
+    return {.caption = QString::fromUtf8(caption),
+            .field = QLatin1String(field),
+            .left = left,
+            .width = right - left,
+            .alignment = alignment,
+            .line = line,
+            .bold = bold,
+            .boldCaption = boldCaption};
+}
+
 QList<ReportColumn> fitColumns(const QList<ReportColumn>& columns, double width) {
     double right = 0;
     const ReportColumn* stretching = nullptr;
@@ -91,6 +103,13 @@ ReportTable::ReportTable(QList<ReportColumn> columns, ResultSet rows)
 ReportTable::ReportTable(QList<ReportColumn> columns, const DataSet& rows)
     : columns_(std::move(columns)), dataSet_(&rows) {
     fields_ = fieldsOf(columns_, [this](const QString& f) { return dataSet_->requireColumn(f); });
+}
+
+ReportTable ReportTable::run(QList<ReportColumn> columns, DataSet& dataSet, const QString& sql) {
+    dataSet.close();
+    dataSet.setSQL(sql);
+    dataSet.open();
+    return ReportTable(std::move(columns), dataSet.rows());
 }
 
 int ReportTable::rowCount() const {

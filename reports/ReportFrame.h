@@ -71,6 +71,11 @@ struct ReportColumn {
     bool captionOnly = false;            // a caption over the line, no value
 };
 
+// A column from `left` to `right` on line `line` of a table, its value bold or not and its
+// caption bold italic or italic.
+ReportColumn tableColumn(const char* caption, const char* field, double left, double right,
+                         Qt::Alignment alignment, int line, bool bold, bool boldCaption);
+
 // The columns fitted to a band's width: the stretching column widened (or narrowed) so that
 // the last column ends at the width, the columns right of it moved along.
 QList<ReportColumn> fitColumns(const QList<ReportColumn>& columns, double width);
@@ -83,6 +88,8 @@ class ReportTable {
 public:
     ReportTable(QList<ReportColumn> columns, ResultSet rows);
     ReportTable(QList<ReportColumn> columns, const DataSet& rows);
+    // The rows of `sql`, run on the shared data set (which keeps the statement, open).
+    static ReportTable run(QList<ReportColumn> columns, DataSet& dataSet, const QString& sql);
 
     const QList<ReportColumn>& columns() const { return columns_; }
     int rowCount() const;

@@ -3,7 +3,7 @@
 #include "TestAgenda.h"
 
 #include "app/Hlavny.h"
-#include "exam/Uctovnydennikskuska.h"
+#include "exam/Tlacskusky.h"
 #include "ledger/Hlavnakniha.h"
 #include "ledger/Obraty.h"
 #include "reports/Doklad2tlac.h"

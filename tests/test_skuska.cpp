@@ -5,7 +5,7 @@
 #include "app/Hlavny.h"
 #include "documents/Polozkadokladu.h"
 #include "exam/Skuska.h"
-#include "exam/Uctovnydennikskuska.h"
+#include "exam/Tlacskusky.h"
 #include "exam/Vyhodnotenie.h"
 #include "exam/Vysledky.h"
 #include "journal/CiselnePole.h"
