@@ -239,6 +239,86 @@ private slots:
         QVERIFY(!QFile::exists(bad));
     }
 
+    // --- the table of a printout ---
+
+    // A two-line table: a long description wraps and pushes the second line down, a long
+    // amount is set smaller; neither is cut. A caption-only column has no value.
+    void twoLineTableWrapsAndShrinksButNeverCuts() {
+        const QString popis = QStringLiteral(
+            "Kancelársky papier A4 80 g/m2, päťsto hárkov v balíku, podľa objednávky č. 125");
+        const QString suma = QStringLiteral("92233720368547758,07");
+        const ResultSet rows = store->connection().query(
+            QStringLiteral("SELECT 'FV0601' AS Cislo, ? AS Popis, ? AS Suma, '1,00' AS Spolu;"),
+            {popis, suma});
+        const Qt::Alignment right = Qt::AlignRight;
+        QList<ReportColumn> columns{
+            tableColumn("Číslo", "Cislo", 0, 20, Qt::AlignLeft, 0, true, true),
+            tableColumn("Popis", "Popis", 20, 80, Qt::AlignLeft, 0, false, true),
+            tableColumn("Suma", "Suma", 80, 110, right, 0, false, false),
+            tableColumn("Spolu:", "SpoluText", 20, 80, right, 1, false, false),
+            tableColumn("Spolu", "Spolu", 80, 110, right, 1, true, true),
+        };
+        columns[1].wrap = true;
+        columns[3].captionOnly = true;
+        BandedReport report;
+        frame::applyTable(report, ReportTable(columns, rows));
+        const QList<ReportPage> pages = report.layout();
+        QCOMPARE(pages.size(), 1);
+        const ReportPage& p = pages[0];
+
+        const ReportItem* d = p.find(QStringLiteral("qrDbTxtPopis"));
+        QVERIFY(d->text.contains(u'\n'));
+        QCOMPARE(QString(d->text).replace(u'\n', u' '), popis);
+        QCOMPARE(d->font.pointSizeF(), 10.0);
+        for (const QString& line : d->text.split(u'\n'))
+            QVERIFY(textWidth(line, d->font) <= d->rect.width() + 1e-9);
+        const ReportItem* s = p.find(QStringLiteral("qrDbTxtSuma"));
+        QCOMPARE(s->text, suma);
+        QVERIFY(s->font.pointSizeF() < 10.0);
+        QVERIFY(textWidth(suma, s->font) <= s->rect.width() + 1e-9);
+        QVERIFY(p.find(QStringLiteral("qrDbTxtCislo"))->font.bold());
+        QVERIFY(!s->font.bold());
+
+        // the second line under the description's last line, in the columns it names
+        const ReportItem* spolu = p.find(QStringLiteral("qrDbTxtSpolu"));
+        QVERIFY(spolu->rect.top() >= d->rect.bottom() - 1e-9);
+        QCOMPARE(spolu->rect.left(), s->rect.left());
+        QVERIFY(spolu->font.bold());
+        QVERIFY(!p.find(QStringLiteral("qrDbTxtSpoluText")));
+        // the hairline under the whole entry
+        QVERIFY(p.find(QStringLiteral("qrShpPolozka"))->rect.top() >= spolu->rect.bottom());
+
+        // the header: two lines of captions between its rules, bold where asked
+        const ReportItem* c0 = p.find(QStringLiteral("qrLblSuma"));
+        const ReportItem* c1 = p.find(QStringLiteral("qrLblSpoluText"));
+        QCOMPARE(c1->text, QStringLiteral("Spolu:"));
+        QCOMPARE(c1->rect.top(), c0->rect.top() + frame::rowHeight);
+        QVERIFY(c1->rect.bottom() < p.find(QStringLiteral("qrShpNadpisyDole"))->rect.top());
+        QVERIFY(p.find(QStringLiteral("qrLblCislo"))->font.bold());
+        QVERIFY(!c0->font.bold() && c0->font.italic());
+
+        // a column the rows lack is refused when the table is made
+        columns << tableColumn("Chýba", "Chyba", 110, 130, right, 0, false, false);
+        QVERIFY_THROWS_EXCEPTION(DbError, ReportTable(columns, rows));
+    }
+
+    // A report keeps the rows of its table: a copy lays out the same rows after the
+    // original and the rows it was made from are gone.
+    void reportOwnsTheRowsOfItsTable() {
+        BandedReport kopia;
+        {
+            BandedReport report;
+            frame::applyTable(
+                report, ReportTable({{QStringLiteral("Riadok"), QStringLiteral("Riadok"), 0, 20}},
+                                    store->connection().query(
+                                        QStringLiteral("SELECT 7 AS Riadok UNION SELECT 9;"))));
+            kopia = report;
+        }
+        store->SQL(QStringLiteral("SELECT 1 AS Riadok;"));
+        QCOMPARE(column(kopia.layout(), QStringLiteral("qrDbTxtRiadok")),
+                 QStringList({QStringLiteral("7"), QStringLiteral("9")}));
+    }
+
     // --- the journal printout ---
 
     void longJournalRepeatsCaptionsAndFooterOnEveryPage() {
