@@ -317,8 +317,7 @@ void TfrmUctovnyDennik::NastavitZoznam() {
     const QString poradie = QStringLiteral(" ORDER BY Riadok;");
     // Both lists are read as the grid needs them: the row numbers of the (filtered) journal
     // up front, the lines in blocks; the two share the row numbers.
-    const QString riadky = QStringLiteral("SELECT UctovnyDennik.Riadok FROM UctovnyDennik") +
-                           where + QStringLiteral(";");
+    const QString riadky = RiadkyDennika + where + u';';
     const QString kluc = QStringLiteral("UctovnyDennik.Riadok");
     s.qryDoklady.close();
     s.qryDoklady.setSQL(DruhyDennika + where + poradie);
@@ -342,8 +341,19 @@ void TfrmUctovnyDennik::NastavitZoznam() {
         {QStringLiteral("Dal"), QStringLiteral("Dal"), stred, 45, stred},
     };
     s.qryUctovnyDennik.model()->setColumns(stlpce);
+    // Riadok widens for the longest row number (a journal of a million lines), Popis gives
+    // the room: a number is never cut.
+    const qint64 posledny = s.connection()
+                                .query(QStringLiteral("SELECT MAX(Riadok) FROM UctovnyDennik;"))
+                                .integer(0, 0);
+    const int riadok = std::max(
+        stlpce[0].width,
+        DBGrid->fontMetrics().horizontalAdvance(QString::number(posledny).fill(u'8')) + 12);
     for (int i = 0; i < stlpce.size(); ++i)
-        DBGrid->setColumnWidth(i, stlpce[i].width);
+        DBGrid->setColumnWidth(i, i == 0 ? riadok
+                                  : i == 3
+                                      ? std::max(80, stlpce[i].width - (riadok - stlpce[0].width))
+                                      : stlpce[i].width);
 
     prazdny_ = s.qryUctovnyDennik.text(QStringLiteral("Riadok")).isEmpty();
     pmHlavne->setDefaultAction(prazdny_ ? nullptr : pmItmUpravit);

@@ -118,7 +118,7 @@ bool maSchemuAgendy(Connection& c) {
     return describeSchema(c) == referenceSchema();
 }
 
-bool jeAgenda(Connection& c) {
+bool jeAgenda(Connection& c, std::vector<qint64>* riadkyDennika) {
     try {
         const ResultSet check = c.query(QStringLiteral("PRAGMA quick_check;"));
         if (check.rowCount() != 1 || check.text(0, 0) != QLatin1String("ok"))
@@ -129,8 +129,15 @@ bool jeAgenda(Connection& c) {
         // would fail only when a window or the compaction reads it. Every value is read once.
         const ResultSet tables = c.query(
             QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name;"));
-        for (int r = 0; r < tables.rowCount(); ++r)
-            c.exec(QStringLiteral("SELECT * FROM %1;").arg(tables.text(r, 0)));
+        for (int r = 0; r < tables.rowCount(); ++r) {
+            const QString table = tables.text(r, 0);
+            const QString all = QStringLiteral("SELECT * FROM %1;").arg(table);
+            // The journal's pass yields its row numbers (the first column) on the way.
+            if (riadkyDennika && table == QLatin1String("UctovnyDennik"))
+                *riadkyDennika = c.integers(all);
+            else
+                c.exec(all);
+        }
         const ResultSet version =
             c.query(QStringLiteral("SELECT Verzia FROM AgendaNastavenie ORDER BY rowid LIMIT 1;"));
         const QString verzia = version.rowCount() > 0 ? version.text(0, 0) : QString();

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace saldovia {
 
 class Connection;
@@ -30,8 +32,9 @@ bool maSchemuAgendy(Connection& c);
 // Every failure is the same "false"; nothing stays open.
 bool kontrolaDatabazy(const QString& path);
 // The same checks over a connection already open on the file (keyed, nothing else read):
-// the connection stays open whatever the outcome.
-bool jeAgenda(Connection& c);
+// the connection stays open whatever the outcome. With `riadkyDennika`, the journal's row
+// numbers (read by the check's pass over every row) are put there on success.
+bool jeAgenda(Connection& c, std::vector<qint64>* riadkyDennika = nullptr);
 
 struct FileResult {
     bool ok = false;

@@ -9,6 +9,7 @@
 
 #include <sqlite3.h>
 
+#include <atomic>
 #include <cerrno>
 
 namespace saldovia {
@@ -212,6 +213,8 @@ void Connection::open(const QString& path, Mode mode, const QString& key) {
         db_ = nullptr;
         throw DbError(text, rc & 0xff);
     }
+    static std::atomic<quint64> opened{0};
+    serial_ = ++opened;
     path_ = path;
     try {
         const QByteArray k = key.toUtf8();
@@ -317,6 +320,24 @@ ResultSet Connection::query(const QString& sql, const QVariantList& params) {
     if (rc != SQLITE_DONE)
         fail();
     return rs;
+}
+
+std::vector<qint64> Connection::integers(const QString& sql) {
+    if (!db_)
+        fail();
+    Statement st;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(db_, text.constData(), text.size(), &st.s, nullptr) != SQLITE_OK)
+        fail();
+    std::vector<qint64> values;
+    if (!st.s || sqlite3_column_count(st.s) == 0)
+        return values;
+    int rc;
+    while ((rc = sqlite3_step(st.s)) == SQLITE_ROW)
+        values.push_back(sqlite3_column_int64(st.s, 0));
+    if (rc != SQLITE_DONE)
+        fail();
+    return values;
 }
 
 int Connection::execBound(const QString& sql, const QVariantList& params) {

@@ -15,31 +15,44 @@ constexpr size_t MaxBlocks = 64; // blocks kept: the rows a grid shows and some 
 // keys one after the other, and reading them is the dearest part of opening. They are
 // reused while nothing has been written since, on this connection or any other.
 struct KeyCache {
-    sqlite3* db = nullptr;
+    quint64 connection = 0; // Connection::serial()
     QString sql;
     int changes = -1;
     qint64 version = -1;
     std::weak_ptr<const std::vector<qint64>> keys;
+    // keys remembered by rememberKeys: held until the first open takes them
+    std::shared_ptr<const std::vector<qint64>> remembered;
 };
 KeyCache& keyCache() {
     static KeyCache cache;
     return cache;
 }
 
+qint64 dataVersion(Connection& c) {
+    return c.query(QStringLiteral("PRAGMA data_version;")).integer(0, 0);
+}
+
+std::shared_ptr<const std::vector<qint64>> sortedKeys(std::vector<qint64> keys) {
+    // Row numbers come in the order of whatever answers the statement: sorted already when
+    // the table itself is read.
+    if (!std::is_sorted(keys.begin(), keys.end()))
+        std::sort(keys.begin(), keys.end());
+    return std::make_shared<const std::vector<qint64>>(std::move(keys));
+}
+
 std::shared_ptr<const std::vector<qint64>> readKeys(Connection& c, const QString& sql) {
-    const qint64 version = c.query(QStringLiteral("PRAGMA data_version;")).integer(0, 0);
+    const qint64 version = dataVersion(c);
     const int changes = sqlite3_total_changes(c.handle());
     KeyCache& cache = keyCache();
-    if (auto kept = cache.keys.lock(); kept && cache.db == c.handle() && cache.sql == sql &&
-                                       cache.changes == changes && cache.version == version)
+    const bool same = cache.connection == c.serial() && cache.sql == sql &&
+                      cache.changes == changes && cache.version == version;
+    auto remembered = std::move(cache.remembered);
+    if (same && remembered)
+        return remembered;
+    if (auto kept = cache.keys.lock(); same && kept)
         return kept;
-    const ResultSet rows = c.query(sql);
-    auto keys = std::make_shared<std::vector<qint64>>();
-    keys->reserve(static_cast<size_t>(rows.rowCount()));
-    for (int r = 0; r < rows.rowCount(); ++r)
-        keys->push_back(rows.integer(r, 0));
-    std::sort(keys->begin(), keys->end());
-    cache = {c.handle(), sql, changes, version, keys};
+    auto keys = sortedKeys(c.integers(sql));
+    cache = {c.serial(), sql, changes, version, keys, nullptr};
     return keys;
 }
 
@@ -53,6 +66,12 @@ const QVariant& noValue() {
 }
 
 } // namespace
+
+void rememberKeys(Connection& c, const QString& keysSql, std::vector<qint64> keys) {
+    auto sorted = sortedKeys(std::move(keys));
+    keyCache() = {c.serial(),     keysSql, sqlite3_total_changes(c.handle()),
+                  dataVersion(c), sorted,  sorted};
+}
 
 DataSetModel::DataSetModel(DataSet& ds) : ds_(ds) {}
 

@@ -55,6 +55,15 @@ struct OnDemand {
     bool isEmpty() const { return keys.isEmpty(); }
 };
 
+// The journal's row numbers, as the journal window and the acceptance check read them (the
+// window adds its filter and ";").
+inline const QString RiadkyDennika =
+    QStringLiteral("SELECT UctovnyDennik.Riadok FROM UctovnyDennik");
+
+// Keeps `keys` as the answer of `keysSql` on `c` until anything is written: a pass that read
+// every row anyway (the acceptance check) spares the next on-demand open the dearest read.
+void rememberKeys(Connection& c, const QString& keysSql, std::vector<qint64> keys);
+
 // A shared data set: a statement, its rows and a current row. Grids bind to model();
 // windows read the current row's fields by name. The rows are read whole when the data set
 // opens, or, with an OnDemand description, in blocks when they are first asked for.

@@ -67,10 +67,13 @@ bool Store::connectCheckedAgenda(const QString& path) {
         if (!QFileInfo(path).isFile())
             return false;
         connection_.open(path);
-        if (!jeAgenda(connection_)) {
+        std::vector<qint64> riadky;
+        if (!jeAgenda(connection_, &riadky)) {
             disconnectAgenda();
             return false;
         }
+        // The journal window, usually opened next, takes the row numbers the check has read.
+        rememberKeys(connection_, RiadkyDennika + u';', std::move(riadky));
         tblAgendaNastavenie.open();
         return true;
     } catch (const std::exception&) {

@@ -98,6 +98,62 @@ private slots:
         QVERIFY(!s.isConnected());
     }
 
+    // The check's pass hands the journal's row numbers to the journal's on-demand list; they
+    // must never outlive a write, nor pass to another opening of the file.
+    void journalRowsFromTheCheckStayTrue() {
+        TestAgenda a;
+        {
+            Connection c;
+            c.open(a.path());
+            c.exec(QStringLiteral("DELETE FROM UctovnyDennik;"
+                                  "INSERT INTO UctovnyDennik (Riadok, Popis) VALUES (3, 'a'), "
+                                  "(1, 'b'), (7, 'c');"));
+        }
+        auto openJournal = [](Store& s) {
+            DataSet& d = s.qryUctovnyDennik;
+            d.close();
+            d.setSQL(QStringLiteral("SELECT * FROM UctovnyDennik ORDER BY Riadok;"));
+            d.setOnDemand({RiadkyDennika + u';', QStringLiteral("SELECT * FROM UctovnyDennik"),
+                           QStringLiteral("UctovnyDennik.Riadok")});
+            d.open();
+            QStringList riadky;
+            for (int r = 0; r < d.recordCount(); ++r)
+                riadky << d.text(r, d.requireColumn(QStringLiteral("Riadok")));
+            return riadky.join(u',');
+        };
+        Store s;
+        QVERIFY(s.connectCheckedAgenda(a.path()));
+        QCOMPARE(openJournal(s), QStringLiteral("1,3,7"));
+        // written on the working connection
+        QVERIFY(s.connectCheckedAgenda(a.path()));
+        s.connection().exec(QStringLiteral("INSERT INTO UctovnyDennik (Riadok) VALUES (5);"));
+        QCOMPARE(openJournal(s), QStringLiteral("1,3,5,7"));
+        // written by another connection between the check and the open
+        QVERIFY(s.connectCheckedAgenda(a.path()));
+        {
+            Connection other;
+            other.open(a.path());
+            other.exec(QStringLiteral("DELETE FROM UctovnyDennik WHERE Riadok = 3;"));
+        }
+        QCOMPARE(openJournal(s), QStringLiteral("1,5,7"));
+        // a check of another file (a backup, an exam) hands nothing to the working list
+        TestAgenda b;
+        {
+            Connection c;
+            c.open(b.path());
+            c.exec(QStringLiteral("INSERT INTO UctovnyDennik (Riadok) VALUES (2), (4);"));
+        }
+        QVERIFY(s.connectCheckedAgenda(a.path()));
+        QVERIFY(kontrolaDatabazy(b.path()));
+        QCOMPARE(openJournal(s), QStringLiteral("1,5,7"));
+        // the file replaced under the same path and opened anew: nothing of the old opening
+        s.disconnectAgenda();
+        QVERIFY(QFile::remove(a.path()) && QFile::copy(b.path(), a.path()));
+        QVERIFY(QFile::setPermissions(a.path(), QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(s.connectCheckedAgenda(a.path()));
+        QCOMPARE(openJournal(s), QStringLiteral("2,4"));
+    }
+
     void preparedAgendaIsAcceptedAndComplete() {
         TestAgenda a;
         QVERIFY(kontrolaDatabazy(a.path()));

@@ -600,6 +600,19 @@ private slots:
         QVERIFY(w.DBGrid->selectionModel()->isRowSelected(0, {}));
     }
 
+    void longRowNumbersAreShownWhole() {
+        sql(riadok(1234567, {}, QStringLiteral("211  "), QStringLiteral("221  ")));
+        TfrmUctovnyDennik w(*h);
+        const QFontMetrics fm = w.DBGrid->fontMetrics();
+        // the cell's text margins are a few pixels at each side
+        QVERIFY2(fm.horizontalAdvance(QStringLiteral("1234567")) + 8 <= w.DBGrid->columnWidth(0),
+                 qPrintable(QString::number(w.DBGrid->columnWidth(0))));
+        // the description gives the room, the other columns keep their widths
+        QCOMPARE(w.DBGrid->columnWidth(0) + w.DBGrid->columnWidth(3), 39 + 238);
+        QCOMPARE(w.DBGrid->columnWidth(1), 59);
+        QCOMPARE(w.DBGrid->model()->index(0, 0).data().toString(), QStringLiteral("1234567"));
+    }
+
     void filterMatchesEitherSide() {
         sql(riadok(1, {}, QStringLiteral("211  "), QStringLiteral("221  ")));
         sql(riadok(2, {}, QStringLiteral("501  "), QStringLiteral("211  ")));
