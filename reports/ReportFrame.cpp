@@ -295,8 +295,6 @@ void fillColumnValues(BandWriter& w, const QList<ReportColumn>& columns, const Q
     // Every value of a line hangs from the same top, so the first lines share one baseline
     // also when a wrapping column runs over several lines.
     const double line = lineHeight(font);
-    QFont bold = font;
-    bold.setBold(true);
     const QList<ReportColumn> fitted = fitColumns(columns, w.width());
     const int lines = lineCount(fitted);
     double top = 0.6;
@@ -306,7 +304,9 @@ void fillColumnValues(BandWriter& w, const QList<ReportColumn>& columns, const Q
             const ReportColumn& c = fitted[i];
             if (c.line != l || c.captionOnly)
                 continue;
-            const TextStyle s(c.bold ? bold : font, c.alignment | Qt::AlignTop, Qt::black, c.wrap);
+            TextStyle s(font, c.alignment | Qt::AlignTop, Qt::black, c.wrap);
+            if (c.bold)
+                s.font.setBold(true);
             height = std::max(height, w.text(cell(c, top, line), values.value(i), s,
                                              QStringLiteral("qrDbTxt") + c.field));
         }
