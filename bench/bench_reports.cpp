@@ -104,8 +104,8 @@ int main(int argc, char** argv) {
         {QStringLiteral("SELECT UctovnyDennik.Riadok FROM UctovnyDennik;"), stlpce,
          QStringLiteral("UctovnyDennik.Riadok")});
     s.qryUctovnyDennik.open();
-    TfrmUctovnyDennikTlac tlac(s, QStringLiteral("2024"));
-    const PagedReport paged(tlac.report());
+    BandedReport tlac = TfrmUctovnyDennikTlac::zostava(s, QStringLiteral("2024"));
+    const PagedReport paged(tlac);
     QImage first(850, 1100, QImage::Format_RGB32);
     first.fill(Qt::white);
     {
@@ -130,12 +130,12 @@ int main(int argc, char** argv) {
     int written = 0;
     t.restart();
     if (lines <= 10000 || !pdf.isEmpty()) {
-        written = writePdf(target, paged, tlac.report().caption, &why) ? pages : 0;
+        written = writePdf(target, paged, tlac.caption, &why) ? pages : 0;
     } else {
         QList<ReportPage> some;
         for (int i = 0; i < std::min(50, pages); ++i)
             some << paged.page(i);
-        written = writePdf(target, some, tlac.report().caption, &why) ? some.size() : 0;
+        written = writePdf(target, some, tlac.caption, &why) ? some.size() : 0;
     }
     const double perPage = msSince(t) / std::max(1, written);
     ratio(written ? "printout: PDF, one page" : "printout: PDF (FAILED!)", perPage, kotva, bare);
@@ -145,7 +145,7 @@ int main(int argc, char** argv) {
 
     if (preview) {
         QPrinter printer(QPrinter::HighResolution);
-        tlac.showPreview(printer);
+        ReportPreview::preview(tlac, printer);
     }
     return written > 0 ? 0 : 1;
 }

@@ -1,8 +1,8 @@
 #include "Vysledky.h"
 
 #include "Vyhodnotenie.h"
+#include "exam/Tlacskusky.h"
 #include "ledger/Hlavnakniha.h"
-#include "reports/Uctovnydennikskuska.h"
 #include "ui/Kontext.h"
 #include "ui/Okna.h"
 

@@ -1,8 +1,7 @@
 #include "Vysledkytriedy.h"
 
+#include "exam/Tlacskusky.h"
 #include "reports/ReportPreview.h"
-#include "reports/Uctovnydennikskuska.h"
-#include "reports/Vysledkytriedytlac.h"
 #include "store/Store.h"
 #include "store/Values.h"
 #include "ui/Dialogs.h"
@@ -430,9 +429,8 @@ BandedReport TfrmVysledkyTriedy::zostava() const {
         store.connection().open(vzor_->cesta, Connection::Mode::ReadOnly);
         store.tblAgendaNastavenie.open();
         frame = ReportFrame::fromSettings(
-            store.tblAgendaNastavenie, TfrmVysledkyTriedyTlac::Caption,
-            store.tblAgendaNastavenie.text(QStringLiteral("UctovnyRok")),
-            [&store](const QString& cislo) { return NacitatLogo(store, cislo); });
+            store, TfrmVysledkyTriedyTlac::Caption,
+            store.tblAgendaNastavenie.text(QStringLiteral("UctovnyRok")), {});
     }
     // The one who prints: the user of the loaded agenda, if any.
     frame.MenoUzivatela = kontext.store().isConnected()

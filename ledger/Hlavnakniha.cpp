@@ -56,51 +56,27 @@ private:
     bool bol_;
 };
 
-// The rows of the printout with the columns the bands read.
-struct Riadky {
-    ResultSet rows;
-    int cislo, nazov, maDat, dal, skupina;
-};
-
 const QColor tienTriedy(0xe6, 0xea, 0xf3); // behind class rows
-const QColor linkaRiadku(0xc4, 0xc8, 0xd0);
 
-void qrBndNadpisyFill(BandWriter& w, const QList<ReportColumn>& columns) {
-    const double height = frame::rowHeight + 2.0;
-    frame::fillColumnHeaderRules(w, height);
-    const QList<ReportColumn> fitted = fitColumns(columns, w.width());
-    for (qsizetype i = 0; i < fitted.size(); ++i) {
-        const ReportColumn& c = fitted[i];
-        // The amounts stand right-aligned under centred captions.
-        const Qt::Alignment a = i >= 2 ? Qt::AlignHCenter : c.alignment;
-        w.text(QRectF(c.left + frame::cellPadding, 1.0, c.width - 2 * frame::cellPadding,
-                      frame::rowHeight),
-               c.caption, TextStyle(reportFont(10, false, true), a | Qt::AlignVCenter),
-               QStringLiteral("qrLbl") + c.field);
-    }
-}
-
-void qrBndPolozkyFill(BandWriter& w, const Riadky& r, const QList<ReportColumn>& columns, int row) {
-    const QString cislo = r.rows.text(row, r.cislo);
-    const QString nazov = r.rows.text(row, r.nazov);
+void qrBndPolozkyFill(BandWriter& w, const ReportTable& t, int skupina, int row) {
+    const QStringList values = t.values(row);
+    const QString& cislo = values[0];
     // Group and class rows carry "-" as their group; a class is one character.
-    const bool suhrn = r.rows.text(row, r.skupina) == QLatin1String("-");
+    const bool suhrn = t.text(row, skupina) == QLatin1String("-");
     const bool trieda = suhrn && cislo.size() == 1;
     const QFont font = reportFont(10, suhrn);
     if (trieda) {
         // The shading goes under the texts, so it is placed first, as high as the row will be.
-        const QList<ReportColumn> fitted = fitColumns(columns, w.width());
+        const QList<ReportColumn> fitted = fitColumns(t.columns(), w.width());
         const double nameWidth = fitted[nazovColumn].width - 2 * frame::cellPadding;
-        const double lines = std::max<qsizetype>(1, wrapText(nazov, font, nameWidth).size());
+        const double lines =
+            std::max<qsizetype>(1, wrapText(values[nazovColumn], font, nameWidth).size());
         const double height = std::max(frame::rowHeight, 0.6 + lines * lineHeight(font) + 0.4);
         w.rectangle(QRectF(0, 0, w.width(), height), 0, {}, tienTriedy,
                     QStringLiteral("qrShpTrieda"));
     }
-    frame::fillColumnValues(w, columns,
-                            {cislo, nazov, r.rows.text(row, r.maDat), r.rows.text(row, r.dal)},
-                            nazovColumn, font);
-    w.line(QPointF(0, w.height()), QPointF(w.width(), w.height()), 0.1, linkaRiadku,
-           QStringLiteral("qrShpPolozka"));
+    frame::fillColumnValues(w, t.columns(), values, font);
+    frame::fillRowRule(w);
 }
 
 } // namespace
@@ -109,43 +85,45 @@ TfrmHlavnaKniha::TfrmHlavnaKniha(Kontext& k) : kontext(k) {}
 
 QList<ReportColumn> TfrmHlavnaKniha::columns() {
     // Laid out for the 195.9 mm between the margins of a Letter page; Názov takes up what
-    // another paper gives or takes.
+    // another paper gives or takes, and wraps when too long. The amounts stand right-aligned
+    // under centred captions.
     constexpr double cislo = 18, suma = 32;
     constexpr double nazov = 195.9 - cislo - 2 * suma;
     return {
         {QStringLiteral("Číslo"), QStringLiteral("CisloUctu"), 0, cislo, Qt::AlignLeft},
-        {QStringLiteral("Názov"), QStringLiteral("Nazov"), cislo, nazov, Qt::AlignLeft, true},
-        {QStringLiteral("Má dať"), QStringLiteral("MaDat"), cislo + nazov, suma, Qt::AlignRight},
-        {QStringLiteral("Dal"), QStringLiteral("Dal"), cislo + nazov + suma, suma, Qt::AlignRight},
+        {.caption = QStringLiteral("Názov"),
+         .field = QStringLiteral("Nazov"),
+         .left = cislo,
+         .width = nazov,
+         .stretch = true,
+         .wrap = true},
+        {.caption = QStringLiteral("Má dať"),
+         .field = QStringLiteral("MaDat"),
+         .left = cislo + nazov,
+         .width = suma,
+         .alignment = Qt::AlignRight,
+         .captionAlignment = Qt::AlignHCenter},
+        {.caption = QStringLiteral("Dal"),
+         .field = QStringLiteral("Dal"),
+         .left = cislo + nazov + suma,
+         .width = suma,
+         .alignment = Qt::AlignRight,
+         .captionAlignment = Qt::AlignHCenter},
     };
 }
 
 BandedReport TfrmHlavnaKniha::zostava(Store& store, const QString& uctovnyRok,
                                       LogoLoader nacitatLogo) {
-    if (!nacitatLogo)
-        nacitatLogo = [&store](const QString& cislo) { return NacitatLogo(store, cislo); };
-    const ReportFrame f =
-        ReportFrame::fromSettings(store.tblAgendaNastavenie, Caption, uctovnyRok, nacitatLogo);
-
     store.SQL(hlavnakniha::dotazTlace());
-    auto r = std::make_shared<Riadky>();
-    r->rows = store.ADOQuery.rows();
-    r->cislo = r->rows.requireColumn(QStringLiteral("CisloUctu"));
-    r->nazov = r->rows.requireColumn(QStringLiteral("Nazov"));
-    r->maDat = r->rows.requireColumn(QStringLiteral("MaDat"));
-    r->dal = r->rows.requireColumn(QStringLiteral("Dal"));
-    r->skupina = r->rows.requireColumn(QStringLiteral("Skupina"));
+    const ReportTable table(columns(), store.ADOQuery.rows());
+    const int skupina = table.column(QStringLiteral("Skupina"));
 
-    const QList<ReportColumn> cols = columns();
-    BandedReport report;
-    report.caption = Caption;
-    report.fileName = Caption + u' ' + uctovnyRok;
-    frame::applyFrame(report, f, cols);
-    report.columnHeader.fill = [cols](BandWriter& w) { qrBndNadpisyFill(w, cols); };
-    report.detail.name = QStringLiteral("qrBndPolozky");
-    report.detail.height = frame::rowHeight;
-    report.detail.rowCount = r->rows.rowCount();
-    report.detail.fill = [r, cols](BandWriter& w, int row) { qrBndPolozkyFill(w, *r, cols, row); };
+    BandedReport report = frame::framedReport(
+        Caption, ReportFrame::fromSettings(store, Caption, uctovnyRok, std::move(nacitatLogo)));
+    frame::applyTable(report, table);
+    report.detail.fill = [table, skupina](BandWriter& w, int row) {
+        qrBndPolozkyFill(w, table, skupina, row);
+    };
     return report;
 }
 

@@ -108,12 +108,12 @@ public:
     // A text in its box. A text that does not wrap and is wider than its box is set in a
     // smaller font that fits (a printout never cuts a number or a name). Returns the box's
     // height (grown when wrapped).
-    double text(const QRectF& box, const QString& text, const TextStyle& style = {},
+    double text(const QRectF& box, const QString& text, const TextStyle& style,
                 const QString& name = {});
-    void line(const QPointF& from, const QPointF& to, double penWidth,
-              const QColor& color = Qt::black, const QString& name = {});
-    void rectangle(const QRectF& box, double frameWidth, const QColor& frame = Qt::black,
-                   const QColor& fill = {}, const QString& name = {});
+    void line(const QPointF& from, const QPointF& to, double penWidth, const QColor& color,
+              const QString& name);
+    void rectangle(const QRectF& box, double frameWidth, const QColor& frame, const QColor& fill,
+                   const QString& name = {});
     // The picture scaled into the box keeping its aspect ratio, centred. A null image places
     // nothing.
     void picture(const QRectF& box, const QImage& image, const QString& name = {});

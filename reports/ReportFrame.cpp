@@ -1,28 +1,31 @@
 #include "ReportFrame.h"
 
 #include "store/DataSet.h"
+#include "store/Store.h"
 #include "store/Values.h"
 
 namespace saldovia {
 
-ReportFrame ReportFrame::fromSettings(const SettingsRow& settings, const QString& title,
-                                      const QString& number, const LogoLoader& nacitatLogo) {
+namespace {
+
+ReportFrame withIdentity(IdentitaFirmy firma, Store& store, const QString& title,
+                         const QString& number, const LogoLoader& nacitatLogo) {
     ReportFrame f;
     f.NazovDokladu = title;
     f.CisloDokladu = number;
-    f.NazovFirmy = settings.text(QStringLiteral("NazovFirmy"));
-    f.SidloUlica = settings.text(QStringLiteral("SidloUlica"));
-    f.SidloPSC = settings.text(QStringLiteral("SidloPSC"));
-    f.SidloMesto = settings.text(QStringLiteral("SidloMesto"));
-    f.SidloStat = settings.text(QStringLiteral("SidloStat"));
-    f.ICO = settings.text(QStringLiteral("ICO"));
-    f.DIC = settings.text(QStringLiteral("DIC"));
-    f.ICDPH = settings.text(QStringLiteral("ICDPH"));
-    f.MenoUzivatela = settings.text(QStringLiteral("MenoUzivatela"));
-    const QString logo = settings.text(QStringLiteral("Logo"));
-    if (!logo.isEmpty() && logo != QLatin1String("0") && nacitatLogo)
-        f.Logo = nacitatLogo(logo);
+    f.Firma = std::move(firma);
+    f.MenoUzivatela = store.tblAgendaNastavenie.text(QStringLiteral("MenoUzivatela"));
+    if (f.Firma.Logo != QLatin1String("0"))
+        f.Logo = nacitatLogo ? nacitatLogo(f.Firma.Logo) : NacitatLogo(store, f.Firma.Logo);
     return f;
+}
+
+} // namespace
+
+ReportFrame ReportFrame::fromSettings(Store& store, const QString& title, const QString& number,
+                                      LogoLoader nacitatLogo) {
+    return withIdentity(IdentitaFirmy::zNastavenia(store.tblAgendaNastavenie), store, title, number,
+                        nacitatLogo);
 }
 
 QString ReportFrame::field(const ResultSet& rows, const char* name) {
@@ -30,29 +33,25 @@ QString ReportFrame::field(const ResultSet& rows, const char* name) {
     return rows.rowCount() > 0 && column >= 0 ? rows.text(0, column) : QString();
 }
 
-ReportFrame ReportFrame::fromDocument(const ResultSet& doklad, const SettingsRow& settings,
-                                      const QString& title, const QString& number,
-                                      const LogoLoader& nacitatLogo) {
-    ReportFrame f;
-    f.NazovDokladu = title;
-    f.CisloDokladu = number;
-    f.NazovFirmy = field(doklad, "NazovFirmy");
-    f.SidloUlica = field(doklad, "SidloUlica");
-    f.SidloPSC = field(doklad, "SidloPSC");
-    f.SidloMesto = field(doklad, "SidloMesto");
-    f.SidloStat = field(doklad, "SidloStat");
-    f.ICO = field(doklad, "ICO");
-    f.DIC = field(doklad, "DIC");
-    f.ICDPH = field(doklad, "ICDPH");
-    f.MenoUzivatela = settings.text(QStringLiteral("MenoUzivatela"));
-    const QString logo = field(doklad, "Logo");
-    if (!logo.isEmpty() && logo != QLatin1String("0") && nacitatLogo)
-        f.Logo = nacitatLogo(logo);
-    return f;
+ReportFrame ReportFrame::fromDocument(const ResultSet& doklad, Store& store, const QString& title,
+                                      const QString& number, LogoLoader nacitatLogo) {
+    return withIdentity(IdentitaFirmy::zDokladu(doklad), store, title, number, nacitatLogo);
 }
 
 QString ReportFrame::menoDatum() const {
     return MenoUzivatela + QStringLiteral(", ") + dateToText(DatumTlace);
+}
+
+ReportColumn tableColumn(const char* caption, const char* field, double left, double right,
+                         Qt::Alignment alignment, int line, bool bold, bool boldCaption) {
+    return {.caption = QString::fromUtf8(caption),
+            .field = QLatin1String(field),
+            .left = left,
+            .width = right - left,
+            .alignment = alignment,
+            .line = line,
+            .bold = bold,
+            .boldCaption = boldCaption};
 }
 
 QList<ReportColumn> fitColumns(const QList<ReportColumn>& columns, double width) {
@@ -75,6 +74,66 @@ QList<ReportColumn> fitColumns(const QList<ReportColumn>& columns, double width)
             c.left += extra;
     }
     return fitted;
+}
+
+namespace {
+
+int lineCount(const QList<ReportColumn>& columns) {
+    int lines = 1;
+    for (const ReportColumn& c : columns)
+        lines = std::max(lines, c.line + 1);
+    return lines;
+}
+
+QList<int> fieldsOf(const QList<ReportColumn>& columns,
+                    const std::function<int(const QString&)>& require) {
+    QList<int> fields;
+    for (const ReportColumn& c : columns)
+        fields << (c.captionOnly ? -1 : require(c.field));
+    return fields;
+}
+
+} // namespace
+
+ReportTable::ReportTable(QList<ReportColumn> columns, ResultSet rows)
+    : columns_(std::move(columns)), result_(std::make_shared<const ResultSet>(std::move(rows))) {
+    fields_ = fieldsOf(columns_, [this](const QString& f) { return result_->requireColumn(f); });
+}
+
+ReportTable::ReportTable(QList<ReportColumn> columns, const DataSet& rows)
+    : columns_(std::move(columns)), dataSet_(&rows) {
+    fields_ = fieldsOf(columns_, [this](const QString& f) { return dataSet_->requireColumn(f); });
+}
+
+ReportTable ReportTable::run(QList<ReportColumn> columns, DataSet& dataSet, const QString& sql) {
+    dataSet.close();
+    dataSet.setSQL(sql);
+    dataSet.open();
+    return ReportTable(std::move(columns), dataSet.rows());
+}
+
+int ReportTable::rowCount() const {
+    return result_ ? result_->rowCount() : dataSet_->recordCount();
+}
+
+int ReportTable::lines() const {
+    return lineCount(columns_);
+}
+
+QString ReportTable::text(int row, int column) const {
+    return result_ ? result_->text(row, column) : dataSet_->text(row, column);
+}
+
+int ReportTable::column(const QString& field) const {
+    return result_ ? result_->requireColumn(field) : dataSet_->requireColumn(field);
+}
+
+QStringList ReportTable::values(int row) const {
+    QStringList values;
+    values.reserve(fields_.size());
+    for (int field : fields_)
+        values << (field < 0 ? QString() : text(row, field));
+    return values;
 }
 
 namespace frame {
@@ -117,33 +176,61 @@ double fillTitleLine(BandWriter& w, const ReportFrame& f) {
     return ruleY + ruleThick / 2;
 }
 
+double fillAddress(BandWriter& w, double left, double width, double top, double line,
+                   const IdentitaFirmy& firma, const QString& suffix) {
+    const QFont plain = reportFont();
+    double y = top;
+    y += w.text(QRectF(left, y, width, line), firma.NazovFirmy,
+                TextStyle(reportFont(10, true), leftMiddle, Qt::black, true),
+                QStringLiteral("qrLblNazovFirmy") + suffix);
+    // Street, town and country wrap like the name: an address line is never cut.
+    const TextStyle wrapped(plain, leftMiddle, Qt::black, true);
+    y += w.text(QRectF(left, y, width, line), firma.SidloUlica, wrapped,
+                QStringLiteral("qrLblSidloUlica") + suffix);
+    const QString& psc = firma.SidloPSC;
+    const double pscWidth = psc.isEmpty() ? 0.0 : std::min(width, textWidth(psc, plain));
+    w.text(QRectF(left, y, pscWidth, line), psc, TextStyle(plain),
+           QStringLiteral("qrLblSidloPSC") + suffix);
+    const double town = left + pscWidth + (pscWidth > 0 ? 2.0 : 0.0);
+    y += w.text(QRectF(town, y, left + width - town, line), firma.SidloMesto, wrapped,
+                QStringLiteral("qrLblSidloMesto") + suffix);
+    return y + w.text(QRectF(left, y, width, line), firma.SidloStat, wrapped,
+                      QStringLiteral("qrLblSidloStat") + suffix);
+}
+
+double fillCaptionRows(BandWriter& w, double left, double right, double top, double line,
+                       const QList<FrameRow>& rows, double captionWidth, double gap) {
+    const QFont plain = reportFont();
+    const QFont bold = reportFont(10, true);
+    // Captions longer than the usual column ("Vystavil (a):") widen it rather than be clipped.
+    for (const FrameRow& r : rows)
+        captionWidth = std::max(captionWidth, textWidth(r.caption, plain) + 0.5);
+    const double valueLeft = left + captionWidth + gap;
+    double y = top;
+    for (const FrameRow& r : rows) {
+        w.text(QRectF(left, y, captionWidth, line), r.caption, TextStyle(plain, rightMiddle),
+               QStringLiteral("qrLbl") + r.name);
+        y += w.text(QRectF(valueLeft, y, right - valueLeft, line), r.value,
+                    TextStyle(bold, leftMiddle, Qt::black, true),
+                    QStringLiteral("qrLbl") + r.name + QStringLiteral("Text"));
+    }
+    return y;
+}
+
+namespace {
+
+// From `top` down: the left block (IČO, DIČ, IČ DPH and any further rows) and the framed
+// address block with the logo; returns the bottom of the taller block.
 double fillIdentity(BandWriter& w, const ReportFrame& f, double top,
                     const QList<FrameRow>& extraRows) {
     const double width = w.width();
-    const QFont plain = reportFont();
-    const QFont bold = reportFont(10, true);
 
     // The framed address block with the logo in its right part.
     const double boxLeft = width - addressWidth;
     const double textLeft = boxLeft + addressPadding;
     const double logoLeft = width - addressPadding - logoWidth;
-    const double textWidth = logoLeft - 3.0 - textLeft;
-    double y = top + addressPadding;
-    y += w.text(QRectF(textLeft, y, textWidth, rowHeight), f.NazovFirmy,
-                TextStyle(bold, leftMiddle, Qt::black, true), QStringLiteral("qrLblNazovFirmy"));
-    // Street, town and country wrap like the name: an address line is never cut.
-    const TextStyle wrapped(plain, leftMiddle, Qt::black, true);
-    y += w.text(QRectF(textLeft, y, textWidth, rowHeight), f.SidloUlica, wrapped,
-                QStringLiteral("qrLblSidloUlica"));
-    const double pscWidth =
-        f.SidloPSC.isEmpty() ? 0.0 : std::min(textWidth, saldovia::textWidth(f.SidloPSC, plain));
-    w.text(QRectF(textLeft, y, pscWidth, rowHeight), f.SidloPSC, TextStyle(plain),
-           QStringLiteral("qrLblSidloPSC"));
-    const double townLeft = textLeft + pscWidth + (pscWidth > 0 ? 2.0 : 0.0);
-    y += w.text(QRectF(townLeft, y, textLeft + textWidth - townLeft, rowHeight), f.SidloMesto,
-                wrapped, QStringLiteral("qrLblSidloMesto"));
-    y += w.text(QRectF(textLeft, y, textWidth, rowHeight), f.SidloStat, wrapped,
-                QStringLiteral("qrLblSidloStat"));
+    const double y = fillAddress(w, textLeft, logoLeft - 3.0 - textLeft, top + addressPadding,
+                                 rowHeight, f.Firma, {});
     const double boxHeight =
         std::max(y + addressPadding, top + logoHeight + 2 * addressPadding) - top;
     w.rectangle(QRectF(boxLeft, top, addressWidth, boxHeight), frameThick, reportNavy, {},
@@ -152,26 +239,16 @@ double fillIdentity(BandWriter& w, const ReportFrame& f, double top,
               QStringLiteral("qrImgLogo"));
 
     // The left block: captions right-aligned, bold values beside them.
-    QList<FrameRow> rows{{QStringLiteral("IČO:"), f.ICO, QStringLiteral("ICO")},
-                         {QStringLiteral("DIČ:"), f.DIC, QStringLiteral("DIC")},
-                         {QStringLiteral("IČ DPH:"), f.ICDPH, QStringLiteral("ICDPH")}};
+    QList<FrameRow> rows{{QStringLiteral("IČO:"), f.Firma.ICO, QStringLiteral("ICO")},
+                         {QStringLiteral("DIČ:"), f.Firma.DIC, QStringLiteral("DIC")},
+                         {QStringLiteral("IČ DPH:"), f.Firma.ICDPH, QStringLiteral("ICDPH")}};
     rows.append(extraRows);
-    // Captions longer than the usual column ("Vystavil (a):") widen it rather than be clipped.
-    double captions = captionWidth;
-    for (const FrameRow& row : rows)
-        captions = std::max(captions, saldovia::textWidth(row.caption, plain) + 0.5);
-    const double valueLeft = captions + 2.0;
-    const double valueWidth = boxLeft - 4.0 - valueLeft;
-    double ly = top + addressPadding;
-    for (const FrameRow& row : rows) {
-        w.text(QRectF(0, ly, captions, rowHeight), row.caption, TextStyle(plain, rightMiddle),
-               QStringLiteral("qrLbl") + row.name);
-        ly += w.text(QRectF(valueLeft, ly, valueWidth, rowHeight), row.value,
-                     TextStyle(bold, leftMiddle, Qt::black, true),
-                     QStringLiteral("qrLbl") + row.name + QStringLiteral("Text"));
-    }
+    const double ly = fillCaptionRows(w, 0, boxLeft - 4.0, top + addressPadding, rowHeight, rows,
+                                      captionWidth, 2.0);
     return std::max(top + boxHeight, ly);
 }
+
+} // namespace
 
 void fillTitle(BandWriter& w, const ReportFrame& f, const QString& caption,
                const QString& captionName, Qt::Alignment captionAlignment,
@@ -195,36 +272,53 @@ void fillColumnHeaderRules(BandWriter& w, double height) {
            reportNavy, QStringLiteral("qrShpNadpisyDole"));
 }
 
+namespace {
+
+QRectF cell(const ReportColumn& c, double top, double height) {
+    return {c.left + cellPadding, top, c.width - 2 * cellPadding, height};
+}
+
+} // namespace
+
 void fillColumnHeader(BandWriter& w, const QList<ReportColumn>& columns) {
-    const double height = rowHeight + 2.0;
-    fillColumnHeaderRules(w, height);
-    const TextStyle italic(reportFont(10, false, true));
+    fillColumnHeaderRules(w, lineCount(columns) * rowHeight + 2.0);
     for (const ReportColumn& c : fitColumns(columns, w.width())) {
-        TextStyle s = italic;
-        s.alignment = c.alignment | Qt::AlignVCenter;
-        w.text(QRectF(c.left + cellPadding, 1.0, c.width - 2 * cellPadding, rowHeight), c.caption,
-               s, QStringLiteral("qrLbl") + c.field);
+        const Qt::Alignment a = c.captionAlignment ? c.captionAlignment : c.alignment;
+        w.text(cell(c, 1.0 + c.line * rowHeight, rowHeight), c.caption,
+               TextStyle(reportFont(10, c.boldCaption, true), a | Qt::AlignVCenter),
+               QStringLiteral("qrLbl") + c.field);
     }
 }
 
 void fillColumnValues(BandWriter& w, const QList<ReportColumn>& columns, const QStringList& values,
-                      int wrappedColumn, const QFont& font) {
-    // Every value hangs from the same top, so the first lines share one baseline also when
-    // the wide column runs over several lines.
-    constexpr double top = 0.6;
+                      const QFont& font) {
+    // Every value of a line hangs from the same top, so the first lines share one baseline
+    // also when a wrapping column runs over several lines.
     const double line = lineHeight(font);
-    double bottom = top + line;
     const QList<ReportColumn> fitted = fitColumns(columns, w.width());
-    for (qsizetype i = 0; i < fitted.size(); ++i) {
-        const ReportColumn& c = fitted[i];
-        TextStyle s(font, c.alignment | Qt::AlignTop);
-        s.wordWrap = i == wrappedColumn;
-        const double height =
-            w.text(QRectF(c.left + cellPadding, top, c.width - 2 * cellPadding, line),
-                   values.value(i), s, QStringLiteral("qrDbTxt") + c.field);
-        bottom = std::max(bottom, top + height);
+    const int lines = lineCount(fitted);
+    double top = 0.6;
+    for (int l = 0; l < lines; ++l) {
+        double height = line;
+        for (qsizetype i = 0; i < fitted.size(); ++i) {
+            const ReportColumn& c = fitted[i];
+            if (c.line != l || c.captionOnly)
+                continue;
+            TextStyle s(font, c.alignment | Qt::AlignTop, Qt::black, c.wrap);
+            if (c.bold)
+                s.font.setBold(true);
+            height = std::max(height, w.text(cell(c, top, line), values.value(i), s,
+                                             QStringLiteral("qrDbTxt") + c.field));
+        }
+        top += height;
     }
-    w.setHeight(std::max(rowHeight, bottom + 0.4));
+    // A two-line entry keeps a little more room under it than a row of one line.
+    w.setHeight(std::max(lines * rowHeight, top + (lines > 1 ? 0.6 : 0.4)));
+}
+
+void fillRowRule(BandWriter& w) {
+    w.line(QPointF(0, w.height()), QPointF(w.width(), w.height()), 0.1, QColor(0xc4, 0xc8, 0xd0),
+           QStringLiteral("qrShpPolozka"));
 }
 
 void fillSignature(BandWriter& w, double top) {
@@ -260,19 +354,33 @@ void fillPageFooter(BandWriter& w, const ReportFrame& f) {
     w.setHeight(y + 2 * rowHeight);
 }
 
-void applyFrame(BandedReport& report, const ReportFrame& f, const QList<ReportColumn>& columns,
-                const QString& caption, const QString& captionName) {
+BandedReport framedReport(const QString& windowCaption, const ReportFrame& f,
+                          const QString& caption, const QString& captionName) {
+    BandedReport report;
+    report.caption = windowCaption;
+    report.fileName = f.NazovDokladu + u' ' + f.CisloDokladu;
     report.pageLayout = BandedReport::defaultPageLayout();
     report.title.name = QStringLiteral("qrBndHlavicka");
     report.title.fill = [f, caption, captionName](BandWriter& w) {
         fillTitle(w, f, caption, captionName);
     };
-    report.columnHeader.name = QStringLiteral("qrBndNadpisy");
-    report.columnHeader.fill = [columns](BandWriter& w) { fillColumnHeader(w, columns); };
     report.summary.name = QStringLiteral("qrBndPodpis");
-    report.summary.fill = [](BandWriter& w) { fillSignature(w); };
+    report.summary.fill = [](BandWriter& w) { fillSignature(w, 0); };
     report.pageFooter.name = QStringLiteral("qrBndPataStrany");
     report.pageFooter.fill = [f](BandWriter& w) { fillPageFooter(w, f); };
+    return report;
+}
+
+void applyTable(BandedReport& report, const ReportTable& table) {
+    report.columnHeader.name = QStringLiteral("qrBndNadpisy");
+    report.columnHeader.fill = [table](BandWriter& w) { fillColumnHeader(w, table.columns()); };
+    report.detail.name = QStringLiteral("qrBndPolozky");
+    report.detail.height = table.lines() * rowHeight;
+    report.detail.rowCount = table.rowCount();
+    report.detail.fill = [table](BandWriter& w, int row) {
+        fillColumnValues(w, table.columns(), table.values(row), reportFont());
+        fillRowRule(w);
+    };
 }
 
 } // namespace frame

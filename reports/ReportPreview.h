@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/Report.h"
+#include "ui/Dialogs.h"
 
 #include <QDialog>
 
@@ -18,6 +19,7 @@ class QToolBar;
 namespace saldovia {
 
 class PageView;
+class Store;
 
 // The modal on-screen preview of a report: one page at a time on a grey desk, page
 // navigation, zoom, printing on the program's printer, page set-up and saving as PDF.
@@ -99,6 +101,24 @@ private:
     QAction* btnPoslednaStrana_ = nullptr;
     QAction* btnZvacsit_ = nullptr;
     QAction* btnZmensit_ = nullptr;
+};
+
+// The print command of a printout `Tlac`: its report for a number (the accounting year or a
+// document's number, as Tlac::zostava takes it) in the modal preview, from which the user
+// prints on `printer`. A printout with a ZiadnePolozky message says it, titled with its
+// Caption, instead of showing a report without rows; any other shows nothing then.
+template <class Tlac> struct PrikazTlace {
+    static void Tlacit(Store& store, QPrinter& printer, const QString& cislo,
+                       QWidget* parent = nullptr) {
+        BandedReport report = Tlac::zostava(store, cislo, {});
+        if constexpr (requires { Tlac::ZiadnePolozky; }) {
+            if (report.detail.rowCount == 0) {
+                showError(parent, Tlac::Caption, Tlac::ZiadnePolozky);
+                return;
+            }
+        }
+        ReportPreview::preview(report, printer, parent);
+    }
 };
 
 } // namespace saldovia

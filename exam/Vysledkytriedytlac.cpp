@@ -1,4 +1,4 @@
-#include "Vysledkytriedytlac.h"
+#include "Tlacskusky.h"
 
 #include <QFileInfo>
 
@@ -10,7 +10,6 @@ namespace {
 
 constexpr double velkost = 8.5; // points: twelve columns on one line
 
-const QColor linkaRiadku(0xc4, 0xc8, 0xd0);
 const QColor farbaUpozornenia(0xa0, 0x10, 0x10);
 
 struct Riadky {
@@ -67,42 +66,28 @@ void qrBndPolozkyFill(BandWriter& w, const Riadky& r, const QList<ReportColumn>&
                             QStringLiteral("qrDbTxtUpozornenia"));
     }
     w.setHeight(std::max(frame::rowHeight, bottom + 0.4));
-    w.line(QPointF(0, w.height()), QPointF(w.width(), w.height()), 0.1, linkaRiadku,
-           QStringLiteral("qrShpPolozka"));
+    frame::fillRowRule(w);
 }
 
 } // namespace
 
 QList<ReportColumn> TfrmVysledkyTriedyTlac::columns() {
-    using trieda::nazovStlpca;
-    const Qt::Alignment vlavo = Qt::AlignLeft, vpravo = Qt::AlignRight;
-    const Qt::Alignment stred = Qt::AlignHCenter;
-    struct S {
-        int stlpec;
-        const char* pole;
-        double sirka;
-        Qt::Alignment zarovnanie;
-    };
-    const S s[] = {
-        {trieda::sSubor, "Subor", 38, vlavo},
-        {trieda::sMeno, "Meno", 38, vlavo},
-        {trieda::sZaciatok, "Zaciatok", 27, stred},
-        {trieda::sKoniec, "Koniec", 27, stred},
-        {trieda::sTrvanie, "Trvanie", 14, stred},
-        {trieda::sPredkontacie, "Predkontacie", 18, vpravo},
-        {trieda::sPredkontaciePercento, "PredkontaciePercento", 13, vpravo},
-        {trieda::sVypocty, "Vypocty", 16, vpravo},
-        {trieda::sVypoctyPercento, "VypoctyPercento", 13, vpravo},
-        {trieda::sHlavnaKniha, "HlavnaKniha", 16, vpravo},
-        {trieda::sHlavnaKnihaPercento, "HlavnaKnihaPercento", 18.4, vpravo},
-        {trieda::sStav, "Stav", 21, vlavo},
-    };
+    // The columns of the class table in their order, trieda::sSubor to trieda::sStav: the
+    // field, the width and the alignment (l left, c centred, r right) of each.
+    const QStringList polia =
+        QStringLiteral("Subor Meno Zaciatok Koniec Trvanie Predkontacie PredkontaciePercento "
+                       "Vypocty VypoctyPercento HlavnaKniha HlavnaKnihaPercento Stav")
+            .split(u' ');
+    const double sirky[] = {38, 38, 27, 27, 14, 18, 13, 16, 13, 16, 18.4, 21};
+    const char zarovnanie[] = "llcccrrrrrrl";
     QList<ReportColumn> cols;
     double left = 0;
-    for (const S& c : s) {
-        cols.append(
-            {nazovStlpca(c.stlpec), QString::fromLatin1(c.pole), left, c.sirka, c.zarovnanie});
-        left += c.sirka;
+    for (int i = trieda::sSubor; i <= trieda::sStav; ++i) {
+        const Qt::Alignment a = zarovnanie[i] == 'l'   ? Qt::AlignLeft
+                                : zarovnanie[i] == 'c' ? Qt::AlignHCenter
+                                                       : Qt::AlignRight;
+        cols.append({trieda::nazovStlpca(i), polia[i], left, sirky[i], a});
+        left += sirky[i];
     }
     return cols;
 }
@@ -114,14 +99,14 @@ BandedReport TfrmVysledkyTriedyTlac::zostava(const QList<trieda::Vysledok>& vysl
     r->vysledky = vysledky;
     r->dlzka = vzor.dlzka;
     const QList<ReportColumn> cols = columns();
-    BandedReport report;
-    report.caption = Caption;
+    BandedReport report =
+        frame::framedReport(Caption, frame,
+                            QStringLiteral("Vzor skúšky: %1, dĺžka %2")
+                                .arg(QFileInfo(vzor.cesta).fileName(), vzor.dlzka),
+                            QStringLiteral("qrLblVzor"));
     report.fileName = Caption;
-    frame::applyFrame(report, frame, cols,
-                      QStringLiteral("Vzor skúšky: %1, dĺžka %2")
-                          .arg(QFileInfo(vzor.cesta).fileName(), vzor.dlzka),
-                      QStringLiteral("qrLblVzor"));
     report.pageLayout.setOrientation(QPageLayout::Landscape);
+    report.columnHeader.name = QStringLiteral("qrBndNadpisy");
     report.columnHeader.fill = [cols](BandWriter& w) { qrBndNadpisyFill(w, cols); };
     report.detail.name = QStringLiteral("qrBndPolozky");
     report.detail.height = frame::rowHeight;
