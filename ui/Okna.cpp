@@ -33,12 +33,12 @@ void TfrmOkno::keyPressEvent(QKeyEvent* e) {
 }
 
 TfrmCeleOkno::TfrmCeleOkno(Kontext& k, const QString& meno, const QString& caption, int pomocnik)
-    : TfrmOkno(k, meno, pomocnik) {
+    : TfrmOkno(k, meno, pomocnik), hlavne_(k.hlavneOkno()) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowTitle(caption);
     setFixedSize(Kontext::SirkaPlochy, Kontext::VyskaPlochy);
     kontext.nastavitTitulok(caption);
-    kontext.hlavneOkno()->installEventFilter(this);
+    hlavne_->installEventFilter(this);
 }
 
 void TfrmCeleOkno::naPlochu() {
@@ -51,7 +51,7 @@ void TfrmCeleOkno::showEvent(QShowEvent* e) {
 }
 
 bool TfrmCeleOkno::eventFilter(QObject* o, QEvent* e) {
-    if (o == kontext.hlavneOkno() && isVisible()) {
+    if (o == hlavne_ && isVisible()) {
         switch (e->type()) {
         case QEvent::Move:
         case QEvent::Resize:
@@ -60,7 +60,7 @@ bool TfrmCeleOkno::eventFilter(QObject* o, QEvent* e) {
         case QEvent::WindowStateChange:
             // A window manager that leaves a window without a frame on the screen when
             // its owner is minimised: minimised and restored here together with it.
-            if (kontext.hlavneOkno()->isMinimized()) {
+            if (hlavne_->isMinimized()) {
                 if (!isMinimized())
                     setWindowState(windowState() | Qt::WindowMinimized);
             } else {
