@@ -61,17 +61,7 @@ TfrmDoklady::TfrmDoklady(Kontext& k)
     pripojit(pmItmOdstranit, &QAction::triggered, [this] { btnOdstranitClick(); });
     pripojit(pmItmTlacit, &QAction::triggered, [this] { btnTlacitClick(); });
 
-    auto* tlacidla = new QHBoxLayout;
-    tlacidla->setSpacing(6);
-    for (QPushButton* b : {btnPridat, btnUpravit, btnOdstranit, btnTlacit})
-        tlacidla->addWidget(b);
-    tlacidla->addStretch();
-    tlacidla->addWidget(btnZavriet);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(10, 10, 10, 10);
-    layout->setSpacing(8);
-    layout->addWidget(DBGrid, 1);
-    layout->addLayout(tlacidla);
+    rozlozitZoznam(this, DBGrid, {btnPridat, btnUpravit, btnOdstranit, btnTlacit}, btnZavriet);
 
     setTabOrder(btnZavriet, DBGrid);
     setTabOrder(DBGrid, btnPridat);

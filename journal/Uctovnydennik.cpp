@@ -7,6 +7,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
 #include "ui/Mriezka.h"
+#include "ui/Ovladace.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -58,11 +59,7 @@ QMenu* podmenu(QMenu* parent, const QString& meno, const QString& caption) {
     return m;
 }
 
-QAction* akcia(QMenu* menu, const QString& meno, const QString& caption) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(meno);
-    return a;
-}
+using ovladace::akcia;
 
 QPushButton* tlacidlo(const QString& meno, const QString& caption) {
     auto* b = new QPushButton(caption);
@@ -167,18 +164,8 @@ TfrmUctovnyDennik::TfrmUctovnyDennik(Kontext& k)
     filter->addWidget(lblFilter);
     filter->addWidget(cbFilter);
     filter->addStretch();
-    auto* tlacidla = new QHBoxLayout;
-    tlacidla->setSpacing(6);
-    for (QPushButton* b : {btnPridat, btnUpravit, btnOdstranit, btnTlacit})
-        tlacidla->addWidget(b);
-    tlacidla->addStretch();
-    tlacidla->addWidget(btnZavriet);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(10, 10, 10, 10);
-    layout->setSpacing(8);
-    layout->addLayout(filter);
-    layout->addWidget(DBGrid, 1);
-    layout->addLayout(tlacidla);
+    ovladace::rozlozitZoznam(this, DBGrid, {btnPridat, btnUpravit, btnOdstranit, btnTlacit},
+                             btnZavriet, filter);
 
     setTabOrder(btnZavriet, cbFilter);
     setTabOrder(cbFilter, DBGrid);

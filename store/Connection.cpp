@@ -21,6 +21,13 @@ struct Statement {
     ~Statement() { sqlite3_finalize(s); }
 };
 
+// Prepares the one statement of `sql` on an open connection; false on failure (the engine's
+// error stays on the connection). A text of only whitespace leaves st.s null.
+bool prepareOne(sqlite3* db, const QString& sql, Statement& st) {
+    const QByteArray text = sql.toUtf8();
+    return db && sqlite3_prepare_v2(db, text.constData(), text.size(), &st.s, nullptr) == SQLITE_OK;
+}
+
 QString engineText(sqlite3* db) {
     return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("Databáza nie je otvorená.");
 }
@@ -280,11 +287,8 @@ void Connection::exec(const QString& sql) {
 }
 
 ResultSet Connection::query(const QString& sql, const QVariantList& params) {
-    if (!db_)
-        fail();
     Statement st;
-    const QByteArray text = sql.toUtf8();
-    if (sqlite3_prepare_v2(db_, text.constData(), text.size(), &st.s, nullptr) != SQLITE_OK)
+    if (!prepareOne(db_, sql, st))
         fail();
     ResultSet rs;
     if (!st.s)
@@ -323,11 +327,8 @@ ResultSet Connection::query(const QString& sql, const QVariantList& params) {
 }
 
 std::vector<qint64> Connection::integers(const QString& sql) {
-    if (!db_)
-        fail();
     Statement st;
-    const QByteArray text = sql.toUtf8();
-    if (sqlite3_prepare_v2(db_, text.constData(), text.size(), &st.s, nullptr) != SQLITE_OK)
+    if (!prepareOne(db_, sql, st))
         fail();
     std::vector<qint64> values;
     if (!st.s || sqlite3_column_count(st.s) == 0)
@@ -341,11 +342,8 @@ std::vector<qint64> Connection::integers(const QString& sql) {
 }
 
 int Connection::execBound(const QString& sql, const QVariantList& params) {
-    if (!db_)
-        fail();
     Statement st;
-    const QByteArray text = sql.toUtf8();
-    if (sqlite3_prepare_v2(db_, text.constData(), text.size(), &st.s, nullptr) != SQLITE_OK)
+    if (!prepareOne(db_, sql, st))
         fail();
     if (!st.s)
         return 0;

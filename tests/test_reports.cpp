@@ -336,16 +336,12 @@ private slots:
             for (const ReportColumn& c : TfrmUctovnyDennikTlac::columns())
                 shown << p.find(QStringLiteral("qrLbl") + c.field)->text;
             QCOMPARE(shown, captions);
-            QCOMPARE(p.find(QStringLiteral("qrSysStrana"))->text,
-                     QStringLiteral("Strana %1").arg(p.number));
             QCOMPARE(p.find(QStringLiteral("qrLblVytlacil"))->text, QStringLiteral("Vytlačil(a):"));
             const QString menoDatum = p.find(QStringLiteral("qrLblMenoDatum"))->text;
             QVERIFY(menoDatum == QStringLiteral("Ján Študent, ") + before.toString(u"dd.MM.yyyy") ||
                     menoDatum == QStringLiteral("Ján Študent, ") + after.toString(u"dd.MM.yyyy"));
-            QCOMPARE(p.find(QStringLiteral("qrLblLicenciaNazov"))->text, LicenciaNazov);
-            QCOMPARE(p.find(QStringLiteral("qrLblNazovDokladu")) != nullptr, p.number == 1);
-            QCOMPARE(p.find(QStringLiteral("qrLblPodpis")) != nullptr, p.number == pages.size());
         }
+        overitRamecRiadkov(pages, 200);
         const ReportPage& first = pages.first();
         QCOMPARE(first.find(QStringLiteral("qrLblLicenciaPopis"))->text, LicenciaPopis);
         QCOMPARE(first.find(QStringLiteral("qrLblNazovDokladu"))->text,
@@ -353,15 +349,6 @@ private slots:
         QCOMPARE(first.find(QStringLiteral("qrLblCisloDokladu"))->text, QStringLiteral("2006"));
         QCOMPARE(first.find(QStringLiteral("qrLblPolozkyUctovnehoDennika"))->text,
                  QStringLiteral("Položky účtovného denníka:"));
-
-        QStringList expected;
-        for (int i = 1; i <= 200; ++i)
-            expected << QString::number(i);
-        QCOMPARE(column(pages, QStringLiteral("qrDbTxtRiadok")), expected);
-        // The signature block follows the last line.
-        const ReportPage& last = pages.last();
-        QVERIFY(last.find(QStringLiteral("qrShpPodpis"))->rect.top() >
-                last.findAll(QStringLiteral("qrDbTxtRiadok")).last()->rect.bottom());
 
         const QString path = agenda->file(QStringLiteral("dennik.pdf"));
         QVERIFY(writePdf(path, pages, tlac.caption));

@@ -3,6 +3,7 @@
 #include "ui/CelyText.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -54,6 +55,26 @@ inline QAction* akcia(QMenu* menu, const QString& meno, const QString& caption) 
     QAction* a = menu->addAction(caption);
     a->setObjectName(meno);
     return a;
+}
+
+// The layout of a list window: what stands above the grid (if anything), the grid taking the
+// height, and under it the commands at the left and the closing button at the right.
+inline void rozlozitZoznam(QWidget* okno, QWidget* mriezka,
+                           std::initializer_list<QPushButton*> prikazy, QPushButton* zavriet,
+                           QLayout* nad = nullptr) {
+    auto* tlacidla = new QHBoxLayout;
+    tlacidla->setSpacing(6);
+    for (QPushButton* b : prikazy)
+        tlacidla->addWidget(b);
+    tlacidla->addStretch();
+    tlacidla->addWidget(zavriet);
+    auto* layout = new QVBoxLayout(okno);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(8);
+    if (nad)
+        layout->addLayout(nad);
+    layout->addWidget(mriezka, 1);
+    layout->addLayout(tlacidla);
 }
 
 } // namespace saldovia::ovladace
