@@ -33,12 +33,12 @@ void TfrmOkno::keyPressEvent(QKeyEvent* e) {
 }
 
 TfrmCeleOkno::TfrmCeleOkno(Kontext& k, const QString& meno, const QString& caption, int pomocnik)
-    : TfrmOkno(k, meno, pomocnik), hlavne_(k.hlavneOkno()) {
+    : TfrmOkno(k, meno, pomocnik) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowTitle(caption);
     setFixedSize(Kontext::SirkaPlochy, Kontext::VyskaPlochy);
     kontext.nastavitTitulok(caption);
-    hlavne_->installEventFilter(this);
+    parentWidget()->installEventFilter(this);
 }
 
 void TfrmCeleOkno::naPlochu() {
@@ -51,7 +51,10 @@ void TfrmCeleOkno::showEvent(QShowEvent* e) {
 }
 
 bool TfrmCeleOkno::eventFilter(QObject* o, QEvent* e) {
-    if (o == hlavne_ && isVisible()) {
+    // The main window is the parent. The filter also sees its events while it is being
+    // destroyed, when the context may no longer be asked: only the parent is looked at.
+    QWidget* hlavne = parentWidget();
+    if (o == hlavne && isVisible()) {
         switch (e->type()) {
         case QEvent::Move:
         case QEvent::Resize:
@@ -60,7 +63,7 @@ bool TfrmCeleOkno::eventFilter(QObject* o, QEvent* e) {
         case QEvent::WindowStateChange:
             // A window manager that leaves a window without a frame on the screen when
             // its owner is minimised: minimised and restored here together with it.
-            if (hlavne_->isMinimized()) {
+            if (hlavne->isMinimized()) {
                 if (!isMinimized())
                     setWindowState(windowState() | Qt::WindowMinimized);
             } else {

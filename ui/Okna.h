@@ -70,9 +70,6 @@ protected:
 
 private:
     void naPlochu();
-    // The main window whose moves the window follows, kept from the start: the filter also
-    // sees its events while it is being destroyed, when the context may no longer be asked.
-    QWidget* hlavne_;
 };
 
 // A small dialog with a fixed border, centred on the main window.
