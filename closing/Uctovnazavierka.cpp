@@ -69,7 +69,7 @@ TfrmUctovnaZavierka::TfrmUctovnaZavierka(Kontext& k)
     lblVysledok = popisok(QStringLiteral("lblVysledok"));
     lblStav = popisok(QStringLiteral("lblStav"));
     lblStav->setStyleSheet(Cervena);
-    btnZauctovat = tlacidlo(QStringLiteral("btnZauctovat"), QStringLiteral("&Zaúčtovať závierku"));
+    btnZauctovat = tlacidlo(QStringLiteral("btnZauctovat"), QStringLiteral("Zaúč&tovať závierku"));
 
     dtpKuDnu = new QDateEdit;
     dtpKuDnu->setObjectName(QStringLiteral("dtpKuDnu"));
@@ -83,8 +83,8 @@ TfrmUctovnaZavierka::TfrmUctovnaZavierka(Kontext& k)
     btnExportSuvahy =
         tlacidlo(QStringLiteral("btnExportSuvahy"), QStringLiteral("Súvaha do &CSV..."));
     btnExportVykazu =
-        tlacidlo(QStringLiteral("btnExportVykazu"), QStringLiteral("Výkaz do C&SV..."));
-    btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("Za&vrieť"));
+        tlacidlo(QStringLiteral("btnExportVykazu"), QStringLiteral("Výkaz &do CSV..."));
+    btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"));
 
     auto* hore = new QHBoxLayout;
     hore->addWidget(lblKontrola, 1);

@@ -314,7 +314,11 @@ Vykazy zostavit(const QList<zavierka::Zostatok>& zostatky, const QDate& datum) {
         if (!pr) {
             const QString opis = QStringLiteral("Účet %1 (trieda %2) so zostatkom %3 %4")
                                      .arg(z.ucet, t, absText(b), stranaUctu(b));
-            if (z.ucet == QLatin1String("701"))
+            if (z.ucet.isEmpty())
+                mimo << QStringLiteral("Riadky denníka bez účtu majú zostatok %1 %2: nie sú v "
+                                       "súvahe ani vo výkaze ziskov a strát.")
+                            .arg(absText(b), stranaUctu(b));
+            else if (z.ucet == QLatin1String("701"))
                 mimo << QStringLiteral("Účet 701 Začiatočný účet súvahový má zostatok %1 %2: "
                                        "začiatočné stavy nie sú vyvážené.")
                             .arg(absText(b), stranaUctu(b));

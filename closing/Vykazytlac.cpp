@@ -110,7 +110,7 @@ QList<ReportColumn> TfrmSuvahaTlac::columns() {
     // digits in full size, the item's name wraps.
     const Qt::Alignment vlavo = Qt::AlignLeft, vpravo = Qt::AlignRight;
     QList<ReportColumn> c{
-        tableColumn("Označenie", "Oznacenie", 0, 16, vlavo, 0, false, false),
+        tableColumn("Ozn.", "Oznacenie", 0, 16, vlavo, 0, false, false),
         tableColumn("Položka", "Polozka", 16, 108, vlavo, 0, false, false),
         tableColumn("Brutto", "Brutto", 108, 137, vpravo, 0, false, false),
         tableColumn("Korekcia", "Korekcia", 137, 166, vpravo, 0, false, false),
@@ -124,7 +124,7 @@ QList<ReportColumn> TfrmSuvahaTlac::columns() {
 QList<ReportColumn> TfrmVykazZiskovAStratTlac::columns() {
     const Qt::Alignment vlavo = Qt::AlignLeft, vpravo = Qt::AlignRight;
     QList<ReportColumn> c{
-        tableColumn("Označenie", "Oznacenie", 0, 16, vlavo, 0, false, false),
+        tableColumn("Ozn.", "Oznacenie", 0, 16, vlavo, 0, false, false),
         tableColumn("Položka", "Polozka", 16, 160, vlavo, 0, false, false),
         tableColumn("Suma", "Suma", 160, 195.9, vpravo, 0, false, false),
     };

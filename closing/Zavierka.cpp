@@ -10,8 +10,8 @@ namespace saldovia::zavierka {
 
 namespace {
 
-Amount suma(const ResultSet& rs, int row) {
-    const QString text = rs.text(row, 1);
+Amount suma(const ResultSet& rs, int row, int column) {
+    const QString text = rs.text(row, column);
     if (text.isEmpty())
         return {};
     const auto a = Amount::parse(text);
@@ -52,20 +52,26 @@ QString druhZOsnovy(const QString& ucet) {
 } // namespace
 
 QList<Zostatok> zostatky(Store& store, const Vyber& vyber) {
-    Connection& c = store.connection();
-    const QString kde = podmienka(vyber);
+    // One pass over the journal: the sums of each pair of accounts, then each account's two
+    // sides from its pairs.
+    const ResultSet rs = store.connection().query(
+        QStringLiteral("SELECT MaDat, Dal, SUCET(Suma) AS Suma FROM UctovnyDennik%1 GROUP BY "
+                       "MaDat, Dal;")
+            .arg(podmienka(vyber)));
     QMap<QString, Zostatok> ucty;
-    for (const char* strana : {"MaDat", "Dal"}) {
-        const QString s = QString::fromLatin1(strana);
-        const ResultSet rs = c.query(QStringLiteral("SELECT RTRIM(%1) AS Ucet, SUCET(Suma) AS Suma "
-                                                    "FROM UctovnyDennik%2 GROUP BY RTRIM(%1);")
-                                         .arg(s, kde));
-        for (int i = 0; i < rs.rowCount(); ++i) {
-            const QString ucet = rs.text(i, 0);
-            Zostatok& z = ucty[ucet];
-            z.ucet = ucet;
-            (s == QLatin1String("MaDat") ? z.maDat : z.dal) += suma(rs, i);
-        }
+    auto ucet = [&ucty](const QString& cislo) -> Zostatok& {
+        qsizetype n = cislo.size();
+        while (n > 0 && cislo[n - 1] == u' ')
+            --n;
+        const QString bezMedzier = cislo.left(n);
+        Zostatok& z = ucty[bezMedzier];
+        z.ucet = bezMedzier;
+        return z;
+    };
+    for (int i = 0; i < rs.rowCount(); ++i) {
+        const Amount a = suma(rs, i, 2);
+        ucet(rs.text(i, 0)).maDat += a;
+        ucet(rs.text(i, 1)).dal += a;
     }
     return ucty.values();
 }
