@@ -6,6 +6,7 @@
 #include "Pracovnydatum.h"
 #include "Umiestnenie.h"
 #include "accounts/Uctovaosnova.h"
+#include "closing/Uctovnazavierka.h"
 #include "documents/Doklady.h"
 #include "edits/Upravy.h"
 #include "exam/Hodiny.h"
@@ -49,6 +50,7 @@ namespace {
 
 const QString Titulok = QStringLiteral("Saldovia");
 const QString Autorstvo = QStringLiteral("Saldovia – program pre školy");
+const QString ZavierkaVZozname = QStringLiteral("Účtovná závierka");
 
 QIcon ikona(const QString& meno) {
     return QIcon(QStringLiteral(":/icons/%1.svg").arg(meno));
@@ -247,6 +249,9 @@ void TfrmHlavny::vytvoritMenu() {
                              QStringLiteral("&Hlavná kniha"));
     mmItmKnihaFaktur = akcia(this, mmItmKnihy, QStringLiteral("mmItmKnihaFaktur"),
                              QStringLiteral("Kniha &faktúr"));
+    mmItmKnihy->addSeparator();
+    mmItmUctovnaZavierka = akcia(this, mmItmKnihy, QStringLiteral("mmItmUctovnaZavierka"),
+                                 QStringLiteral("Účtovná &závierka"));
 
     mmItmNastroje = bar->addMenu(QStringLiteral("&Nástroje"));
     mmItmNastroje->setObjectName(QStringLiteral("mmItmNastroje"));
@@ -316,6 +321,7 @@ void TfrmHlavny::vytvoritMenu() {
     on(mmItmUctovnyDennik, [this] { mmItmUctovnyDennikClick(); });
     on(mmItmHlavnaKniha, [this] { mmItmHlavnaKnihaClick(); });
     on(mmItmKnihaFaktur, [this] { mmItmKnihaFakturClick(); });
+    on(mmItmUctovnaZavierka, [this] { mmItmUctovnaZavierkaClick(); });
     on(mmItmKalkulacka, [this] { mmItmKalkulackaClick(); });
     on(mmItmNastavenieTlace, [this] { mmItmNastavenieTlaceClick(); });
     on(mmItmPoznamky, [this] { mmItmPoznamkyClick(); });
@@ -432,7 +438,7 @@ void TfrmHlavny::vytvoritPlochu() {
         {"Poznámky", "zoznam-poznamky"},         {"Účtovný denník", "zoznam-dennik"},
         {"Hlavná kniha", "zoznam-hlavna-kniha"}, {"Doklady", "zoznam-doklady"},
         {"Kniha faktúr", "zoznam-kniha-faktur"}, {"Kalkulačka", "zoznam-kalkulacka"},
-        {"Pomocník", "zoznam-pomocnik"}};
+        {"Pomocník", "zoznam-pomocnik"},         {"Účtovná závierka", "zoznam-zavierka"}};
     for (const auto& [caption, icon] : polozky)
         new QListWidgetItem(ikona(QString::fromLatin1(icon)), QString::fromUtf8(caption), ListView);
     connect(ListView, &QListWidget::itemClicked, this, chranene(this, [this] { ListViewClick(); }));
@@ -617,6 +623,9 @@ void TfrmHlavny::NastavitSkusku() {
         ListView->resize(ListView->width(), ListView->parentWidget()->height() - 104);
         mmItmPoznamky->setText(QStringLiteral("Zadanie"));
         ListView->item(0)->setText(QStringLiteral("Zadanie"));
+        // The closing is no part of an exam: its place is the exam's end.
+        if (ListView->count() > 7 && ListView->item(7)->text() == ZavierkaVZozname)
+            delete ListView->takeItem(7);
         if (ListView->count() < 8)
             new QListWidgetItem(ikona(QStringLiteral("zoznam-ukoncit-skusku")),
                                 QStringLiteral("Ukončiť skúšku"), ListView);
@@ -634,8 +643,11 @@ void TfrmHlavny::NastavitSkusku() {
         ListView->resize(ListView->width(), ListView->parentWidget()->height() - 24);
         mmItmPoznamky->setText(QStringLiteral("&Poznámky"));
         ListView->item(0)->setText(QStringLiteral("Poznámky"));
-        while (ListView->count() > 7)
+        while (ListView->count() > 7 && ListView->item(7)->text() != ZavierkaVZozname)
             delete ListView->takeItem(7);
+        if (ListView->count() < 8)
+            new QListWidgetItem(ikona(QStringLiteral("zoznam-zavierka")), ZavierkaVZozname,
+                                ListView);
     }
     nastavitPolozkySkusky();
     zobrazitVysledky(false);
@@ -652,6 +664,8 @@ void TfrmHlavny::nastavitPolozkySkusky() {
     const bool skoncena = skuskaSkoncena();
     mmItmOdovzdatSkusku->setEnabled(skoncena);
     mmItmVysledkyTriedy->setEnabled(!skuska);
+    mmItmUctovnaZavierka->setEnabled(!skuska);
+    mmItmUctovnaZavierka->setVisible(!skuska);
     dbEdtMenoUzivatela->setReadOnly(skoncena);
     dbTxtMenoUzivatela->setCursor(skoncena ? Qt::ArrowCursor : Qt::PointingHandCursor);
     dbTxtMenoUzivatela->setToolTip(skoncena ? QString() : QStringLiteral("Opraviť!"));
@@ -723,6 +737,9 @@ void TfrmHlavny::ListViewDblClick() {
         mmItmKalkulackaClick();
     else if (i == 6)
         mmItmPouzivatelskaPriruckaClick();
+    else if (i == 7 && knihy && store_.isConnected() &&
+             store_.tblAgendaNastavenie.text(QStringLiteral("SkuskaDlzka")).isEmpty())
+        mmItmUctovnaZavierkaClick();
     else if (mmItmZalohovat->isEnabled() &&
              !store_.tblAgendaNastavenie.text(QStringLiteral("SkuskaDlzka")).isEmpty() && i == 7)
         KoniecSkusky();
@@ -806,6 +823,15 @@ void TfrmHlavny::mmItmKnihaFakturClick() {
         return;
     }
     TfrmKnihaFakturTlac::Tlacit(store_, *tlaciaren_, uctovnyRok(), this);
+}
+
+void TfrmHlavny::mmItmUctovnaZavierkaClick() {
+    if (!store_.tblAgendaNastavenie.text(QStringLiteral("SkuskaDlzka")).isEmpty()) {
+        showError(this, TfrmUctovnaZavierka::Caption,
+                  QStringLiteral("Počas skúšky nie je účtovná závierka k dispozícii."));
+        return;
+    }
+    otvoritOkno(new TfrmUctovnaZavierka(*this));
 }
 
 void TfrmHlavny::mmItmSkoncitClick() {

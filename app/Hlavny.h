@@ -101,6 +101,8 @@ public:
     void mmItmUctovnyDennikClick();
     void mmItmHlavnaKnihaClick();
     void mmItmKnihaFakturClick();
+    // The year-end closing and the statements; not during an exam.
+    void mmItmUctovnaZavierkaClick();
     void mmItmKalkulackaClick();
     void mmItmNastavenieTlaceClick();
     void mmItmPoznamkyClick();
@@ -139,6 +141,7 @@ public:
     QAction* mmItmUctovnyDennik;
     QAction* mmItmHlavnaKniha;
     QAction* mmItmKnihaFaktur;
+    QAction* mmItmUctovnaZavierka;
     QMenu* mmItmNastroje;
     QAction* mmItmKalkulacka;
     QAction* mmItmNastavenieTlace;

@@ -1,6 +1,7 @@
 // Times the general ledger on a large journal: the build alone, the build as the program runs
 // it (progress window, main window disabled), the printout's layout, saving the sample and
-// the comparison with it; each beside the two GROUP BY statements of the build run bare.
+// the comparison with it, and the year-end closing's preparation and statements; each beside
+// the two GROUP BY statements of the build run bare.
 //
 // bench_ledger [LINES] [--pdf FILE] [--screenshot FILE]   (default 100000 lines)
 //
@@ -9,6 +10,8 @@
 
 #include "Bench.h"
 #include "app/Hlavny.h"
+#include "closing/Vykazy.h"
+#include "closing/Zavierka.h"
 #include "ledger/Hlavnakniha.h"
 #include "ledger/Obraty.h"
 #include "ledger/Prebiehaspracovanieudajov.h"
@@ -63,6 +66,18 @@ int main(int argc, char** argv) {
     const double groupBy = msSince(t);
     report("bare GROUP BY MaDat and GROUP BY Dal", groupBy);
     const char* kotva = "two bare GROUP BY";
+
+    // the year-end closing: balances, postings and the check of 702; the statements
+    t.restart();
+    const zavierka::Navrh navrh = zavierka::pripravit(zavierka::zostatky(s), 2025);
+    ratio("closing: prepare the postings", msSince(t), kotva, groupBy);
+    std::printf("  closing postings: %lld, 702 balanced: %s\n",
+                static_cast<long long>(navrh.zapisy.size()), navrh.vyrovnany() ? "yes" : "no");
+    t.restart();
+    const vykazy::Vykazy vykazy = vykazy::zostavit(s, QDate(2025, 12, 31));
+    ratio("closing: both statements", msSince(t), kotva, groupBy);
+    std::printf("  statements: assets %s, result %s\n", qPrintable(vykazy.aktiva.toText()),
+                qPrintable(vykazy.vysledokVykaz.toText()));
 
     t.restart();
     hlavnakniha::vytvorit(s);

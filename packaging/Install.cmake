@@ -4,7 +4,7 @@ set(SALDOVIA_ID sk.saldovia.Saldovia)
 
 install(TARGETS saldovia RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/help/Pomocnik.hlp ${PREPARED_AGENDA} ${UKAZKA_AGENDA}
-              ${UKAZKA_SKUSKA}
+              ${UKAZKA_SKUSKA} ${UKAZKA_ZAVIERKA}
         DESTINATION ${SALDOVIA_INSTALL_DATADIR})
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/${SALDOVIA_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

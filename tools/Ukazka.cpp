@@ -1,6 +1,7 @@
 #include "Ukazka.h"
 
 #include "Zdroje.h"
+#include "closing/Zavierka.h"
 #include "documents/Cislovanie.h"
 #include "exam/Generovanie.h"
 #include "ledger/Obraty.h"
@@ -422,7 +423,7 @@ void dokoncit(Store& store, const Kopia& kopia, const QString& ciel) {
 } // namespace
 
 void vytvoritUkazku(const QString& pripravena, const QString& zdroje, const QString& output,
-                    const QString& skuska) {
+                    const QString& skuska, const QString& uzavreta) {
     QList<qint64> vypocty;
     try {
         Kopia kopia(output);
@@ -476,6 +477,26 @@ void vytvoritUkazku(const QString& pripravena, const QString& zdroje, const QStr
             t.commit();
         }
         dokoncit(store, kopia, skuska);
+    } catch (const DbError& e) {
+        die(e.text());
+    }
+
+    // The demo with its year closed as the closing window writes it: the worked example of the
+    // closing and the statements.
+    if (uzavreta.isEmpty())
+        return;
+    try {
+        Kopia kopia(uzavreta);
+        if (const FileResult r = replaceFileWith(output, kopia.cesta()); !r)
+            die(r.error);
+        Store store;
+        store.connectAgenda(kopia.cesta());
+        const int rok = store.tblAgendaNastavenie.text(QStringLiteral("UctovnyRok")).toInt();
+        const zavierka::Navrh navrh = zavierka::pripravit(zavierka::zostatky(store), rok);
+        if (!navrh.vyrovnany())
+            die(QStringLiteral("the demo's closing does not balance on 702"));
+        zavierka::zapisat(store, navrh);
+        dokoncit(store, kopia, uzavreta);
     } catch (const DbError& e) {
         die(e.text());
     }

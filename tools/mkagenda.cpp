@@ -4,7 +4,7 @@
 // data/ukazka/ (Ukazka.cpp).
 //
 // mkagenda OUTPUT SCHEMA.sql OSNOVA.csv DRUHY.csv PRISPOSOBENIE.csv
-// mkagenda --ukazka PREPARED SOURCES OUTPUT EXAM
+// mkagenda --ukazka PREPARED SOURCES OUTPUT EXAM [CLOSED]
 
 #include "Ukazka.h"
 #include "Zdroje.h"
@@ -38,9 +38,9 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() > 1 && args[1] == QLatin1String("--ukazka")) {
-        if (args.size() != 6)
-            die(QStringLiteral("usage: mkagenda --ukazka PREPARED SOURCES OUTPUT EXAM"));
-        vytvoritUkazku(args[2], args[3], args[4], args[5]);
+        if (args.size() != 6 && args.size() != 7)
+            die(QStringLiteral("usage: mkagenda --ukazka PREPARED SOURCES OUTPUT EXAM [CLOSED]"));
+        vytvoritUkazku(args[2], args[3], args[4], args[5], args.value(6));
         return 0;
     }
     if (args.size() != 6)

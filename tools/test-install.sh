@@ -27,6 +27,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 id=sk.saldovia.Saldovia
 for f in bin/saldovia share/saldovia/Pomocnik.hlp share/saldovia/Data.mdb \
          share/saldovia/Ukazka.mdb share/saldovia/UkazkaSkuska.mdb \
+         share/saldovia/UkazkaZavierka.mdb \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg; do
     [ -f "$prefix/$f" ] || fail "$f was not installed"
