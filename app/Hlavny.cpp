@@ -592,9 +592,15 @@ void TfrmHlavny::NacitatStatusBar() {
         else if (koniec < *datum)
             StatusBar->setPanel(2, dateToText(koniec));
     } else {
-        showInformation(this, QStringLiteral("Nastavenie agendy"),
-                        QStringLiteral("Vitajte v Účtovníctve!\nNajskôr musíte nastaviť údaje o "
-                                       "firme a účtovnom roku..."));
+        QString vitajte = QStringLiteral("Vitajte v Účtovníctve!\nNajskôr musíte nastaviť údaje "
+                                         "o firme a účtovnom roku...");
+        // Where the demo to try first lies, when it is installed.
+        if (const QString ukazka = priecinokUkazky(datovyPriecinok_); !ukazka.isEmpty())
+            vitajte += QStringLiteral("\n\nUkážkovú agendu Ukazka.mdb a jej skúšku "
+                                      "UkazkaSkuska.mdb nájdete v priečinku %1.\nOtvoríte ich "
+                                      "cez Agenda → Obnoviť...")
+                           .arg(QDir::toNativeSeparators(ukazka));
+        showInformation(this, QStringLiteral("Nastavenie agendy"), vitajte);
         mmItmNastavenieClick();
     }
 }

@@ -1,6 +1,7 @@
 // The operations on the agenda as a whole: new agenda, backup and restore.
 
 #include "Hlavny.h"
+#include "Umiestnenie.h"
 
 #include "exam/Hodiny.h"
 #include "exam/Vyhodnotenie.h"
@@ -157,8 +158,14 @@ bool TfrmHlavny::ulozitKopiu(const TextyKopie& t) {
 
 void TfrmHlavny::mmItmObnovitClick(QObject* sender) {
     const QString caption = QStringLiteral("Obnovenie agendy zo zálohy");
-    const QString path = DialogService::instance().openFile(this, caption, QDir::homePath(),
-                                                            FilterAgendy, PriponaAgendy);
+    // The installed demo's folder is offered beside the others; an agenda not set up yet
+    // (no accounting year, as on the first start) starts the choice there.
+    const QString ukazka = priecinokUkazky(datovyPriecinok_);
+    const bool nova = !agendaNacitana() ||
+                      store_.tblAgendaNastavenie.text(QStringLiteral("UctovnyRok")).isEmpty();
+    const QString path = DialogService::instance().openFileWithPlaces(
+        this, caption, !ukazka.isEmpty() && nova ? ukazka : QDir::homePath(),
+        ukazka.isEmpty() ? QStringList() : QStringList{ukazka}, FilterAgendy, PriponaAgendy);
     if (path.isEmpty())
         return;
     const QString agenda = cestaAgendy();

@@ -47,6 +47,16 @@ Umiestnenie urcitUmiestnenie(const QString& programDir, bool programDirZapisovat
     return u;
 }
 
+QString priecinokUkazky(const QString& datovyPriecinok) {
+    if (datovyPriecinok.isEmpty())
+        return {};
+    const QDir data(datovyPriecinok);
+    for (const QString& priecinok : {data.path(), data.filePath(QStringLiteral("../ukazka"))})
+        if (QFileInfo(QDir(priecinok), QStringLiteral("Ukazka.mdb")).isFile())
+            return QDir::cleanPath(QFileInfo(priecinok).absoluteFilePath());
+    return {};
+}
+
 Umiestnenie umiestnenieProgramu() {
     const QString program = QCoreApplication::applicationDirPath();
     return urcitUmiestnenie(program, QFileInfo(program).isWritable(),

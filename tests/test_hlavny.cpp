@@ -206,6 +206,23 @@ private slots:
         QCOMPARE(h->pracovnyDatum(), datum);
     }
 
+    // With the demo installed, the welcome says where it is and how to open it.
+    void newAgendaWithoutYearNamesTheDemo() {
+        QVERIFY(
+            QFile::copy(QStringLiteral(UKAZKA_AGENDA), agenda->file(QStringLiteral("Ukazka.mdb"))));
+        QString okno;
+        ulozitPrveNastavenia(&okno);
+        auto h = spustit();
+        const QString text = dialogs->messages.value(0).text;
+        QVERIFY2(text.startsWith(Vitajte + QStringLiteral("\n\n")), qPrintable(text));
+        for (const QString& cast :
+             {QStringLiteral("Ukazka.mdb"), QStringLiteral("UkazkaSkuska.mdb"),
+              QDir::toNativeSeparators(QDir(agenda->dir()).absolutePath()),
+              QStringLiteral("Agenda → Obnoviť...")})
+            QVERIFY2(text.contains(cast), qPrintable(text));
+        QCOMPARE(okno, QStringLiteral("TfrmAgendaNastavenie"));
+    }
+
     void newAgendaWithoutYearGreets() {
         QString okno;
         ulozitPrveNastavenia(&okno);
@@ -560,6 +577,11 @@ private slots:
         QVERIFY(help);
         for (int context : {1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15})
             QVERIFY2(help->contains(context), qPrintable(QString::number(context)));
+        // the start and the agenda topics say where the demo and its exam are
+        for (int context : {1, 104})
+            for (const char* subor : {"Ukazka.mdb", "UkazkaSkuska.mdb"})
+                QVERIFY2(help->topics()[context].html.contains(QString::fromLatin1(subor)), subor);
+        QVERIFY(help->topics()[104].html.contains(QStringLiteral("/usr/share/saldovia/")));
         // every link leads to a topic
         static const QRegularExpression link(QStringLiteral("kontext:(\\d+)"));
         for (const auto& topic : help->topics())
@@ -855,6 +877,32 @@ private slots:
         QVERIFY2(chyba.contains(QStringLiteral("Saldovia sa nedá spustiť: nepodarilo sa pripojiť "
                                                "ku grafickému prostrediu (DISPLAY=:64999).")),
                  qPrintable(chyba));
+    }
+
+    // "--version" and "--help" answer on the terminal and end without a display; any other
+    // command line still starts the program (which here finds no display).
+    void versionAndHelpAnswerOnTheTerminal() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":64999"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        const auto spustit = [&](const QStringList& args) {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.setWorkingDirectory(agenda->dir());
+            p.start(QStringLiteral(SALDOVIA_EXE), args);
+            [&] { QVERIFY(p.waitForFinished(60000)); }();
+            return std::pair{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
+        };
+        QCOMPARE(spustit({QStringLiteral("--version")}),
+                 std::pair(0, QStringLiteral("saldovia " SALDOVIA_VERSION "\n")));
+        const auto [kod, text] = spustit({QStringLiteral("--help")});
+        QCOMPARE(kod, 0);
+        QVERIFY2(text.startsWith(QStringLiteral("Použitie: saldovia [--version | --help]\n")),
+                 qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Ukazka.mdb")));
+        QCOMPARE(spustit({QStringLiteral("--version"), QStringLiteral("navyse")}).first, 2);
+        QCOMPARE(spustit({QStringLiteral("--verzia")}).first, 2);
     }
 
     void helpMenuItemNamesF1Once() {

@@ -17,6 +17,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace saldovia {
@@ -73,6 +74,12 @@ DialogService& DialogService::instance() {
 
 void DialogService::install(DialogService* service) {
     installed = service;
+}
+
+QString DialogService::openFileWithPlaces(QWidget* parent, const QString& caption,
+                                          const QString& directory, const QStringList&,
+                                          const QString& filter, const QString& defaultSuffix) {
+    return openFile(parent, caption, directory, filter, defaultSuffix);
 }
 
 QStringList DialogService::openFiles(QWidget* parent, const QString& caption,
@@ -148,7 +155,20 @@ QMessageBox::StandardButton QtDialogService::message(QWidget* parent, const QStr
 
 QString QtDialogService::openFile(QWidget* parent, const QString& caption, const QString& directory,
                                   const QString& filter, const QString& defaultSuffix) {
+    return openFileWithPlaces(parent, caption, directory, {}, filter, defaultSuffix);
+}
+
+QString QtDialogService::openFileWithPlaces(QWidget* parent, const QString& caption,
+                                            const QString& directory, const QStringList& places,
+                                            const QString& filter, const QString& defaultSuffix) {
     QFileDialog d(viditelneOkno(parent), caption, directory, filter);
+    if (!places.isEmpty()) {
+        QList<QUrl> urls = d.sidebarUrls();
+        for (const QString& p : places)
+            if (!urls.contains(QUrl::fromLocalFile(p)))
+                urls << QUrl::fromLocalFile(p);
+        d.setSidebarUrls(urls);
+    }
     d.setAcceptMode(QFileDialog::AcceptOpen);
     d.setFileMode(QFileDialog::ExistingFile);
     d.setDefaultSuffix(defaultSuffix);

@@ -26,6 +26,11 @@ public:
     // Path of an existing file, or "" when cancelled.
     virtual QString openFile(QWidget* parent, const QString& caption, const QString& directory,
                              const QString& filter, const QString& defaultSuffix) = 0;
+    // openFile that offers the folders `places` beside the usual ones (the dialog's side
+    // bar). A service without it offers the plain dialog.
+    virtual QString openFileWithPlaces(QWidget* parent, const QString& caption,
+                                       const QString& directory, const QStringList& places,
+                                       const QString& filter, const QString& defaultSuffix);
     // Path to write (replacing an existing file was confirmed), or "" when cancelled.
     virtual QString saveFile(QWidget* parent, const QString& caption, const QString& proposedPath,
                              const QString& filter, const QString& defaultSuffix) = 0;
@@ -80,6 +85,9 @@ public:
                                         QMessageBox::StandardButton defaultButton) override;
     QString openFile(QWidget* parent, const QString& caption, const QString& directory,
                      const QString& filter, const QString& defaultSuffix) override;
+    QString openFileWithPlaces(QWidget* parent, const QString& caption, const QString& directory,
+                               const QStringList& places, const QString& filter,
+                               const QString& defaultSuffix) override;
     QString saveFile(QWidget* parent, const QString& caption, const QString& proposedPath,
                      const QString& filter, const QString& defaultSuffix) override;
     QStringList openFiles(QWidget* parent, const QString& caption, const QString& directory,
