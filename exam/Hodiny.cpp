@@ -29,6 +29,7 @@ SkuskaHodiny::SkuskaHodiny(SettingsRow& nastavenie, Teraz teraz, QObject* parent
     setObjectName(QStringLiteral("SkuskaHodiny"));
     timer_->setObjectName(QStringLiteral("Timer"));
     timer_->setInterval(1000);
+    timer_->setTimerType(Qt::PreciseTimer); // never early: each tick counts a second
 }
 
 bool SkuskaHodiny::bezi() const {
@@ -113,13 +114,11 @@ void SkuskaHodiny::tik() {
             timer_->stop();
             throw DbError(QStringLiteral("'%1' nie je platný čas.").arg(z));
         }
-        // The time left follows the monotonic clock; a tick late or early changes nothing,
-        // and the count never goes up.
+        // Each tick counts a second, and a late tick the whole time that passed by the
+        // monotonic clock: the count never runs slower than the time, nor below zero.
         const qint64 beh = std::max<qint64>(0, (monotonne_() - zaciatokBehu_) / 1000);
-        const QString novy = durationToText(
-            std::min<std::int64_t>(*sekundy, std::max<qint64>(0, zostatokPriSpusteni_ - beh)));
-        if (novy == z)
-            return;
+        const QString novy = durationToText(std::max<std::int64_t>(
+            0, std::min<std::int64_t>(*sekundy - 1, zostatokPriSpusteni_ - beh)));
         zobrazit(novy);
         zapisat(QStringLiteral("SkuskaZostatok"), novy);
         return;

@@ -105,7 +105,7 @@ Napisane napisat(bool rok, QString t, int zaciatok, int dlzka, int cursor, QKeyE
         t = QString::number(NajvacsiaSadzba);
         cursor = 3;
     }
-    const QString cislo = QString::number(t.toLongLong());
+    const QString cislo = t.isEmpty() ? t : QString::number(t.toLongLong());
     if (t != cislo) {
         t = cislo;
         cursor = static_cast<int>(t.size());

@@ -71,6 +71,7 @@ private slots:
         QVERIFY(hodiny->spustit());
         QVERIFY(hodiny->bezi());
         QCOMPARE(hodiny->timer()->interval(), 1000);
+        QCOMPARE(hodiny->timer()->timerType(), Qt::PreciseTimer);
         QCOMPARE(panel, QStringLiteral("0:00:03"));
         QCOMPARE(ulozene(QStringLiteral("SkuskaZostatok")), QStringLiteral("0:00:03"));
         QCOMPARE(ulozene(QStringLiteral("SkuskaZaciatok")), QStringLiteral("15.03.2006 08:00:00"));
@@ -132,16 +133,13 @@ private slots:
         QCOMPARE(ulozene(QStringLiteral("SkuskaZaciatok")), QStringLiteral("15.03.2006 08:00:00"));
         tiky(61);
         QCOMPARE(panel, QStringLiteral("1:58:57"));
-        // A late tick counts the whole time that passed, a tick too early nothing.
+        // A late tick counts the whole time that passed.
         monotonne += 4000;
-        tiky(1);
-        QCOMPARE(panel, QStringLiteral("1:58:52"));
-        monotonne -= 1000;
         tiky(1);
         QCOMPARE(panel, QStringLiteral("1:58:52"));
         QCOMPARE(ulozene(QStringLiteral("SkuskaZostatok")), QStringLiteral("1:58:52"));
 
-        // The wall clock says 05:01:06, before the start: the end is the start and the 69
+        // The wall clock says 05:01:05, before the start: the end is the start and the 69
         // seconds used, never earlier than the start.
         hodiny->ukoncit();
         tiky(1);

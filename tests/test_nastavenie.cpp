@@ -226,9 +226,10 @@ private slots:
         QLineEdit* prva = w->edtZnizenaSadzbaDPH1;
         QLineEdit* druha = w->edtZnizenaSadzbaDPH2;
         QVERIFY(prva->text().isEmpty() && druha->text().isEmpty());
-        QTest::keyClicks(prva, QStringLiteral("0195")); // no leading zero, three digits
-        QCOMPARE(prva->text(), QStringLiteral("195"));
-        QTest::keyClick(prva, Qt::Key_Backspace);
+        QTest::keyClicks(prva, QStringLiteral("0195")); // no leading zero, at most 100
+        QCOMPARE(prva->text(), QStringLiteral("100"));
+        prva->selectAll();
+        QTest::keyClicks(prva, QStringLiteral("19"));
         QCOMPARE(prva->text(), QStringLiteral("19"));
         QTest::keyClicks(druha, QStringLiteral("7"));
         QTest::keyClick(druha, Qt::Key_Down);
