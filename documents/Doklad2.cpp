@@ -242,7 +242,7 @@ TfrmDoklad2::TfrmDoklad2(Kontext& k) : TEditorDokladu(k, QStringLiteral("TfrmDok
     riadok(4, 0, "Účet:", lblUcet);
     riadok(4, 3, "SWIFT:", lblSWIFT);
     riadok(5, 0, "IBAN:", lblIBAN, 4);
-    kontakty->setColumnMinimumWidth(2, 10);
+    kontakty->setColumnMinimumWidth(2, 4); // room for the "+" of the telephones
     kontakty->setColumnStretch(1, 1);
     kontakty->setColumnStretch(4, 1);
     kontakty->setRowStretch(6, 1);

@@ -431,7 +431,7 @@ private slots:
                  d->lblSpoluZakladna}};
             stitky << d->dalsieSadzby;
             for (const auto& r : stitky)
-                if (r[0]->isVisibleTo(d))
+                if (!r[0]->isHidden())
                     riadky << QStringList{r[0]->text(), r[1]->text(), r[2]->text(), r[3]->text()}
                                   .join(u' ');
             QCOMPARE(riadky, (QStringList{
@@ -468,7 +468,7 @@ private slots:
                 (void)d;
             };
             for (QLabel* l : d->tsSumar->findChildren<QLabel*>())
-                if (l->isVisibleTo(d))
+                if (!l->isHidden())
                     cely(d->PageControl2, d->tsSumar, l);
             QCOMPARE(d->lblSidloPSC->text(), QStringLiteral("91701"));
             cely(d->PageControl, d->tsDodavatel, d->lblSidloPSC);
