@@ -1,5 +1,6 @@
 #include "Polozkadokladu.h"
 
+#include "edits/SumarDPH.h"
 #include "edits/Upravy.h"
 #include "journal/CiselnePole.h"
 #include "journal/Polozkauctovnehodennika.h"
@@ -206,10 +207,15 @@ TfrmPolozkaDokladu::TfrmPolozkaDokladu(Kontext& k)
     {
         const QSignalBlocker ticho(cbSadzbaDPH);
         cbSadzbaDPH->addItem(Nulova);
-        // A new agenda has no rate yet; "0" is offered once.
-        const QString sadzba = kontext.tblAgendaNastavenie().text(QStringLiteral("SadzbaDPH"));
-        if (!sadzba.isEmpty() && sadzba != Nulova)
-            cbSadzbaDPH->addItem(sadzba);
+        // A new agenda has no rate yet; "0" is offered once. The reduced rates of the
+        // settings follow the agenda's rate, each offered once.
+        const auto znizene = upravy::znizeneSadzbyDPH(kontext.store());
+        for (const QString& sadzba :
+             {kontext.tblAgendaNastavenie().text(QStringLiteral("SadzbaDPH")), znizene[0],
+              znizene[1]})
+            if (!sadzba.isEmpty() &&
+                cbSadzbaDPH->findText(sadzba, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+                cbSadzbaDPH->addItem(sadzba);
         cbSadzbaDPH->setCurrentIndex(-1);
     }
     if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
@@ -384,6 +390,8 @@ void TfrmPolozkaDokladu::btnUlozitClick() {
             riadokDennika(riadokDPH, mmDPH->text(), QStringLiteral("SKK"), QStringLiteral("1,000"),
                           mmDPH->text(), QStringLiteral("DPH - ") + edtPopisVDenniku->text(),
                           cbMaDatDPH->ucet(), cbDalDPH->ucet());
+        // The document's sums must still fit: otherwise the line is refused, not stored.
+        sumardph::rozpracovaneho(kontext.store());
         t.commit();
     }
     Result = static_cast<int>(cislo);

@@ -1,5 +1,6 @@
 #include "Upravy.h"
 
+#include "store/Agenda.h"
 #include "store/Store.h"
 #include "store/Values.h"
 
@@ -29,6 +30,53 @@ void zapisatRiadokDennika(Store& store, const QString& tabulka, const RiadokDenn
               QStringLiteral(" (Riadok,Datum,Doklad,Ciastka,Mena,Kurz,Suma,Popis,MaDat,Dal) "
                              "VALUES (") +
               hodnoty.join(QLatin1Char(',')) + QStringLiteral(");"));
+    // Every sum of the ledger is a part of the journal's whole sum: while that fits, none
+    // of them can overflow. A document being edited counts with the scratch lines in place
+    // of its saved ones. An overflow is a DbError (the caller's transaction undoes the row).
+    if (tabulka == QLatin1String("UctovnyDennik"))
+        store.SQL(QStringLiteral("SELECT SUCET(Suma) FROM UctovnyDennik;"));
+    else
+        store.SQL(QStringLiteral("SELECT SUCET(Suma) FROM (SELECT Suma FROM UctovnyDennik WHERE "
+                                 "Doklad IS NULL OR Doklad NOT IN (SELECT Doklad FROM "
+                                 "UctovnyDennikPomocny WHERE Doklad IS NOT NULL) UNION ALL "
+                                 "SELECT Suma FROM UctovnyDennikPomocny);"));
+}
+
+namespace {
+
+bool maTabulkuSadzieb(Store& store) {
+    return store.SQL(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
+                                    "name = 'AgendaSadzbyDPH';")) > 0;
+}
+
+} // namespace
+
+std::array<QString, 2> znizeneSadzbyDPH(Store& store) {
+    std::array<QString, 2> sadzby;
+    if (!maTabulkuSadzieb(store))
+        return sadzby;
+    store.SQL(QStringLiteral("SELECT Poradie, Sadzba FROM AgendaSadzbyDPH WHERE Poradie IN (1, 2) "
+                             "ORDER BY Poradie;"));
+    const ResultSet r = store.ADOQuery.rows();
+    for (int i = 0; i < r.rowCount(); ++i)
+        sadzby[static_cast<size_t>(r.integer(i, 0) - 1)] = r.text(i, 1).trimmed();
+    return sadzby;
+}
+
+void ulozitZnizeneSadzbyDPH(Store& store, const std::array<QString, 2>& sadzby) {
+    const bool ziadna = sadzby[0].trimmed().isEmpty() && sadzby[1].trimmed().isEmpty();
+    if (!maTabulkuSadzieb(store)) {
+        if (ziadna)
+            return;
+        store.SQL(tabulkaZnizenychSadziebSql());
+    }
+    store.SQL(QStringLiteral("DELETE FROM AgendaSadzbyDPH;"));
+    for (int i = 0; i < 2; ++i)
+        if (!sadzby[static_cast<size_t>(i)].trimmed().isEmpty())
+            store.SQL(
+                QStringLiteral("INSERT INTO AgendaSadzbyDPH (Poradie, Sadzba) VALUES (%1, %2);")
+                    .arg(QString::number(i + 1),
+                         sqlText(sadzby[static_cast<size_t>(i)].trimmed())));
 }
 
 void nastavitDruhDokladu(Store& store, const QString& druh, bool lenAkInak) {

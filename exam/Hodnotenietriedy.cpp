@@ -243,6 +243,8 @@ Vysledok vyhodnotitSubor(const QString& cesta, const Vzor& vzor) {
     const auto kon = timestampFromText(v.koniec);
     if (zac && kon)
         v.trvanie = zac->secsTo(*kon);
+    v.casyNesedia = (v.trvanie && *v.trvanie < 0) || (!v.zaciatok.isEmpty() && !zac) ||
+                    (!v.koniec.isEmpty() && !kon);
     const qint64 limit = sekundy(vzor.dlzka);
     v.dlhsie = v.trvanie && limit >= 0 && *v.trvanie > limit;
     v.inaDlzka = v.dlzka != vzor.dlzka;
@@ -366,6 +368,8 @@ QString Vysledok::upozornenia(const QString& dlzkaVzoru) const {
         t << QStringLiteral("rovnaký začiatok ako ") + rovnakyZaciatok.join(QStringLiteral(", "));
     if (bezMena)
         t << QStringLiteral("chýba meno");
+    if (casyNesedia)
+        t << QStringLiteral("časy nesedia: koniec pred začiatkom alebo neplatný čas");
     return t.join(QStringLiteral("; "));
 }
 
@@ -462,7 +466,7 @@ bool oznacene(const Vysledok& v, int stlpec) {
     case sZaciatok:
         return !v.rovnakyZaciatok.isEmpty();
     case sTrvanie:
-        return v.dlhsie || v.inaDlzka;
+        return v.dlhsie || v.inaDlzka || v.casyNesedia;
     case sStav:
         return v.stav != Stav::Dokoncena;
     case sUpozornenia:

@@ -70,11 +70,12 @@ struct Vysledok {
     bool inaDlzka = false;       // the file's duration is not the reference's
     bool bezMena = false;        // a scored file without the student's name
     QStringList rovnakyZaciatok; // other files with the same start moment
+    bool casyNesedia = false;    // the end before the start, or a moment that is no time
 
     // The marks as one text ("čas dlhší ako 1:01:00; chýba meno"), empty without any.
     QString upozornenia(const QString& dlzkaVzoru) const;
     bool maUpozornenie() const {
-        return dlhsie || inaDlzka || bezMena || !rovnakyZaciatok.isEmpty();
+        return dlhsie || inaDlzka || bezMena || casyNesedia || !rovnakyZaciatok.isEmpty();
     }
 };
 

@@ -248,7 +248,7 @@ void TfrmUctovnyDennik::NastavitZoznam() {
     const Qt::Alignment vpravo = Qt::AlignRight | Qt::AlignVCenter;
     const Qt::Alignment vlavo = Qt::AlignLeft | Qt::AlignVCenter;
     const Qt::Alignment stred = Qt::AlignHCenter | Qt::AlignVCenter;
-    const QList<GridColumn> stlpce = {
+    QList<GridColumn> stlpce = {
         {QStringLiteral("Riadok"), QStringLiteral("Riadok"), vpravo, 39, stred},
         {QStringLiteral("Datum"), QStringLiteral("Dátum"), vpravo, 59, stred},
         {QStringLiteral("Doklad"), QStringLiteral("Doklad"), vlavo, 43, stred},
@@ -258,19 +258,22 @@ void TfrmUctovnyDennik::NastavitZoznam() {
         {QStringLiteral("Dal"), QStringLiteral("Dal"), stred, 45, stred},
     };
     s.qryUctovnyDennik.model()->setColumns(stlpce);
-    // Riadok widens for the longest row number (a journal of a million lines), Popis gives
-    // the room: a number is never cut.
+    // Riadok widens for the longest row number (a journal of a million lines) and Suma for
+    // the longest amount, Popis gives the room: a number is never cut.
     const qint64 posledny = s.connection()
                                 .query(QStringLiteral("SELECT MAX(Riadok) FROM UctovnyDennik;"))
                                 .integer(0, 0);
     const int riadok = std::max(
         stlpce[0].width,
         DBGrid->fontMetrics().horizontalAdvance(QString::number(posledny).fill(u'8')) + 12);
+    stlpce[3].width = std::max(80, stlpce[3].width - (riadok - stlpce[0].width));
+    stlpce[0].width = riadok;
+    const ResultSet najdlhsia = s.connection().query(
+        QStringLiteral("SELECT Suma FROM UctovnyDennik ORDER BY LENGTH(Suma) DESC LIMIT 1;"));
+    if (najdlhsia.rowCount() > 0)
+        rozsiritStlpceSum(DBGrid, stlpce, {{4, najdlhsia.text(0, 0).fill(u'8')}});
     for (int i = 0; i < stlpce.size(); ++i)
-        DBGrid->setColumnWidth(i, i == 0 ? riadok
-                                  : i == 3
-                                      ? std::max(80, stlpce[i].width - (riadok - stlpce[0].width))
-                                      : stlpce[i].width);
+        DBGrid->setColumnWidth(i, stlpce[i].width);
 
     prazdny_ = s.qryUctovnyDennik.text(QStringLiteral("Riadok")).isEmpty();
     pmHlavne->setDefaultAction(prazdny_ ? nullptr : pmItmUpravit);

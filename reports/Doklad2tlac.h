@@ -1,5 +1,6 @@
 #pragma once
 
+#include "edits/SumarDPH.h"
 #include "reports/Logo.h"
 #include "reports/ReportFrame.h"
 #include "reports/ReportPreview.h"
@@ -19,19 +20,9 @@ struct TfrmDoklad2Tlac : PrikazTlace<TfrmDoklad2Tlac> {
     static inline const QString Caption = QStringLiteral("Tlač dokladu");
     static inline const QString ZiadnePolozky = QStringLiteral("Doklad nemá žiadne položky!");
 
-    // One row of the VAT summary: the rate's label ("0%", "19%") and its sums.
-    struct RiadokSumaru {
-        QString sadzba;
-        Amount zaklad;
-        Amount dph;
-        Amount spolu;
-    };
-    // The summary: "0%" first, then each non-zero rate of the lines in rising order (the
-    // agenda's rate with zero sums when no line has one); and the grand total of all rows.
-    struct Sumar {
-        QList<RiadokSumaru> riadky;
-        Amount spolu;
-    };
+    // The VAT summary, the same as the editor's: a row per rate and the totals.
+    using RiadokSumaru = sumardph::Riadok;
+    using Sumar = sumardph::Sumar;
 
     // The document's row, its VAT summary and its lines (read through the general query) as
     // a report that keeps them. Without a loader the logo comes from table Logo.

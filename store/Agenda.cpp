@@ -20,6 +20,11 @@ QString agendaSchemaSql() {
     return QString::fromUtf8(kSchemaSql);
 }
 
+QString tabulkaZnizenychSadziebSql() {
+    return QStringLiteral("CREATE TABLE AgendaSadzbyDPH (\n    Poradie INTEGER PRIMARY KEY,\n    "
+                          "Sadzba TEXT DEFAULT ''\n);");
+}
+
 QString normalizedSql(const QString& sql) {
     QString out;
     out.reserve(sql.size());
@@ -80,14 +85,18 @@ QStringList describeSchema(Connection& c) {
 
 namespace {
 
-const QStringList& referenceSchema() {
-    static const QStringList reference = [] {
+// The schema of the agenda, without and with the table of reduced VAT rates.
+const QStringList& referenceSchema(bool sadzby) {
+    auto popis = [](bool s) {
         Connection memory;
         memory.open(QStringLiteral(":memory:"), Connection::Mode::Create);
         memory.exec(agendaSchemaSql());
+        if (s)
+            memory.exec(tabulkaZnizenychSadziebSql());
         return describeSchema(memory);
-    }();
-    return reference;
+    };
+    static const QStringList bez = popis(false), so = popis(true);
+    return sadzby ? so : bez;
 }
 
 std::vector<std::pair<QString, qint64>> tableCounts(Connection& c) {
@@ -115,7 +124,8 @@ QString menoKopie(const QString& agenda) {
 } // namespace
 
 bool maSchemuAgendy(Connection& c) {
-    return describeSchema(c) == referenceSchema();
+    const QStringList schema = describeSchema(c);
+    return schema == referenceSchema(false) || schema == referenceSchema(true);
 }
 
 bool jeAgenda(Connection& c, std::vector<qint64>* riadkyDennika) {

@@ -21,8 +21,14 @@ QString normalizedSql(const QString& sql);
 // engine's list of its columns. Two files with equal descriptions have the same schema.
 QStringList describeSchema(Connection& c);
 
+// The table of the agenda's reduced VAT rates (Poradie 1 and 2, Sadzba a whole percent as
+// text). Files made before it have no such table, and the prepared agenda has none: the
+// table is created when reduced rates are first saved, so that every stored file stays as
+// it is until then.
+QString tabulkaZnizenychSadziebSql();
+
 // Whether the open file holds exactly the agenda's tables, columns and indexes (no view,
-// trigger, virtual or extra table).
+// trigger, virtual or extra table), with or without the table of reduced VAT rates.
 bool maSchemuAgendy(Connection& c);
 
 // Whether the file is a usable agenda: it opens with the program's password, passes the

@@ -32,10 +32,14 @@ QString engineText(sqlite3* db) {
     return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("Databáza nie je otvorená.");
 }
 
-// SUCET(x): exact sum of amount texts; NULL over no values, like SUM().
+// SUCET(x): exact sum of amount texts; NULL over no values, like SUM(). A sum outside the
+// range of an amount is the engine's own overflow error, as SUM() reports it.
+const char* const Pretecenie = "integer overflow";
+
 struct SumState {
     std::int64_t units;
     bool any;
+    bool overflow;
 };
 
 void sumStep(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -50,7 +54,8 @@ void sumStep(sqlite3_context* ctx, int, sqlite3_value** argv) {
         sqlite3_result_error(ctx, msg.constData(), msg.size());
         return;
     }
-    st->units += amount->units();
+    if (__builtin_add_overflow(st->units, amount->units(), &st->units))
+        st->overflow = true;
     st->any = true;
 }
 
@@ -58,6 +63,10 @@ void sumFinal(sqlite3_context* ctx) {
     auto* st = static_cast<SumState*>(sqlite3_aggregate_context(ctx, 0));
     if (!st || !st->any) {
         sqlite3_result_null(ctx);
+        return;
+    }
+    if (st->overflow) {
+        sqlite3_result_error(ctx, Pretecenie, -1);
         return;
     }
     const QByteArray text = Amount::fromUnits(st->units).toText().toUtf8();
@@ -179,6 +188,8 @@ QString popisChybyStroja(int code, int systemError, const QString& engineText) {
     case SQLITE_NOMEM:
         return QStringLiteral("Programu nestačí pamäť.");
     default:
+        if (engineText == QLatin1String(Pretecenie))
+            return textPretecenia();
         return engineText;
     }
 }

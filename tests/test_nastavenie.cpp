@@ -2,6 +2,7 @@
 #include "TestOkna.h"
 
 #include "app/Hlavny.h"
+#include "edits/Upravy.h"
 #include "settings/Agendanastavenie.h"
 #include "settings/Logo.h"
 #include "settings/UpDown.h"
@@ -217,6 +218,42 @@ private slots:
                  QStringLiteral("99"));
     }
 
+    // The two reduced rates: empty in an agenda without them, typed by the rate's rules but
+    // may be emptied, saved with "Uložiť" only, shown again on the next opening.
+    void reducedRates() {
+        auto h = spustit();
+        QPointer<TfrmAgendaNastavenie> w = okno(*h);
+        QLineEdit* prva = w->edtZnizenaSadzbaDPH1;
+        QLineEdit* druha = w->edtZnizenaSadzbaDPH2;
+        QVERIFY(prva->text().isEmpty() && druha->text().isEmpty());
+        QTest::keyClicks(prva, QStringLiteral("0195")); // no leading zero, at most 100
+        QCOMPARE(prva->text(), QStringLiteral("100"));
+        prva->selectAll();
+        QTest::keyClicks(prva, QStringLiteral("19"));
+        QCOMPARE(prva->text(), QStringLiteral("19"));
+        QTest::keyClicks(druha, QStringLiteral("7"));
+        QTest::keyClick(druha, Qt::Key_Down);
+        QTest::keyClick(druha, Qt::Key_Down);
+        QCOMPARE(druha->text(), QStringLiteral("5"));
+        w->btnZrusit->click();
+        QCOMPARE(upravy::znizeneSadzbyDPH(h->store()), (std::array<QString, 2>{}));
+
+        w = okno(*h);
+        QTest::keyClicks(w->edtZnizenaSadzbaDPH1, QStringLiteral("19"));
+        QTest::keyClicks(w->edtZnizenaSadzbaDPH2, QStringLiteral("5"));
+        w->btnUlozit->click();
+        QCOMPARE(upravy::znizeneSadzbyDPH(h->store()), (std::array<QString, 2>{"19", "5"}));
+        QCOMPARE(hodnota(*h, QStringLiteral("SELECT SadzbaDPH FROM AgendaNastavenie;")),
+                 QStringLiteral("19"));
+        w = okno(*h);
+        QCOMPARE(w->edtZnizenaSadzbaDPH1->text(), QStringLiteral("19"));
+        w->edtZnizenaSadzbaDPH1->selectAll();
+        QTest::keyClick(w->edtZnizenaSadzbaDPH1, Qt::Key_Backspace); // emptied, not "0"
+        QVERIFY(w->edtZnizenaSadzbaDPH1->text().isEmpty());
+        w->btnUlozit->click();
+        QCOMPARE(upravy::znizeneSadzbyDPH(h->store()), (std::array<QString, 2>{"", "5"}));
+    }
+
     void yearLockedOnceTheJournalHasLines() {
         auto h = spustit(QStringLiteral("INSERT INTO UctovnyDennik (Riadok, Popis) VALUES (4, "
                                         "'x');"));
@@ -313,14 +350,30 @@ private slots:
         QStringList mena;
         for (QWidget* p : poradie)
             mena << p->objectName();
-        QCOMPARE(mena,
-                 (QStringList{
-                     "dbEdtNazovFirmy",    "dbEdtSidloUlica", "dbEdtSidloPSC", "dbEdtSidloMesto",
-                     "dbEdtSidloStat",     "dbEdtICO",        "dbEdtTelefon",  "dbEdtDIC",
-                     "dbEdtFax",           "dbEdtICDPH",      "dbEdtMobil",    "dbEdtEmail",
-                     "dbEdtWeb",           "dbEdtUcet",       "dbEdtSWIFT",    "dbEdtIBAN",
-                     "dbEdtMenoUzivatela", "edtUctovnyRok",   "edtSadzbaDPH",  "btnLogo",
-                     "btnUlozit",          "btnZrusit"}));
+        QCOMPARE(mena, (QStringList{"dbEdtNazovFirmy",
+                                    "dbEdtSidloUlica",
+                                    "dbEdtSidloPSC",
+                                    "dbEdtSidloMesto",
+                                    "dbEdtSidloStat",
+                                    "dbEdtICO",
+                                    "dbEdtTelefon",
+                                    "dbEdtDIC",
+                                    "dbEdtFax",
+                                    "dbEdtICDPH",
+                                    "dbEdtMobil",
+                                    "dbEdtEmail",
+                                    "dbEdtWeb",
+                                    "dbEdtUcet",
+                                    "dbEdtSWIFT",
+                                    "dbEdtIBAN",
+                                    "dbEdtMenoUzivatela",
+                                    "edtUctovnyRok",
+                                    "edtSadzbaDPH",
+                                    "edtZnizenaSadzbaDPH1",
+                                    "edtZnizenaSadzbaDPH2",
+                                    "btnLogo",
+                                    "btnUlozit",
+                                    "btnZrusit"}));
         // In the left part each step goes right along its row or down to the next row, and
         // skips no field; then the right part, top to bottom, and the buttons left to right.
         const int vlavo = static_cast<int>(mena.indexOf(QStringLiteral("edtUctovnyRok")));

@@ -23,6 +23,8 @@
 #include <QSlider>
 #include <QTest>
 
+#include <limits>
+
 using namespace saldovia;
 
 namespace {
@@ -408,6 +410,10 @@ private slots:
         QCOMPARE(skuska::percento(1, 3), QStringLiteral("33,33"));
         QCOMPARE(skuska::percento(2, 3), QStringLiteral("66,67"));
         QCOMPARE(skuska::percento(1, 32), QStringLiteral("3,13")); // 3,125 rounds up
+        // counts whose hundredths of a per cent do not fit into 64 bits do not wrap round
+        const qint64 velke = std::numeric_limits<qint64>::max() / 1000;
+        QCOMPARE(skuska::percento(velke, velke), QStringLiteral("100,00"));
+        QCOMPARE(skuska::percento(velke / 2, velke), QStringLiteral("50,00"));
         QCOMPARE(skuska::percento(800.f / 11.f), QStringLiteral("72,73"));
         QCOMPARE(skuska::textHlavnejKnihy(100.f), QStringLiteral("zodpovedá na 100,00%"));
         QCOMPARE(skuska::textHlavnejKnihy(0.f), QStringLiteral("zodpovedá na 0,00%"));

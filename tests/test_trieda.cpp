@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -369,6 +370,31 @@ private slots:
         QCOMPARE(suboryPriecinka(trieda->path()), QStringList(pred.keys()));
         QCOMPARE(readFileBytes(agenda->path()), agendaPred);
         QCOMPARE(readFileBytes(skuska()), skuskaPred);
+    }
+
+    // A file whose end is before its start (a clock set back) or whose moment is no time is
+    // marked in the duration column and among the marks; times that add up are not.
+    void timesThatDoNotAddUpAreMarked() {
+        const trieda::Vzor vzor = trieda::nacitatVzor(skuska());
+        QTemporaryDir priecinok;
+        const QString spatne = priecinok.filePath(QStringLiteral("Eva.mdb"));
+        const QString necitatelne = priecinok.filePath(QStringLiteral("Fero.mdb"));
+        odovzdat(skuska(), spatne, vzorovaPraca(), QStringLiteral("Eva"),
+                 QStringLiteral("09.12.2026 09:00:00"), QStringLiteral("09.12.2026 08:50:00"));
+        odovzdat(skuska(), necitatelne, vzorovaPraca(), QStringLiteral("Fero"),
+                 QStringLiteral("09.12.2026 09:00:01"), QStringLiteral("09.12.2026 25:00:00"));
+        const QList<trieda::Vysledok> v =
+            trieda::vyhodnotit({spatne, necitatelne, subor(QStringLiteral("Adam.mdb"))}, vzor,
+                               [](int, int) { return true; });
+        QCOMPARE(v.size(), 3);
+        QCOMPARE(trieda::text(v[0], trieda::sTrvanie, vzor.dlzka), QStringLiteral("-0:10:00"));
+        for (const trieda::Vysledok& r : {v[0], v[1]}) {
+            QVERIFY2(r.casyNesedia, qPrintable(r.subor));
+            QVERIFY(trieda::oznacene(r, trieda::sTrvanie));
+            QCOMPARE(r.upozornenia(vzor.dlzka),
+                     QStringLiteral("časy nesedia: koniec pred začiatkom alebo neplatný čas"));
+        }
+        QVERIFY(!v[2].casyNesedia && !trieda::oznacene(v[2], trieda::sTrvanie));
     }
 
     // Only the exam file as it was generated serves as the reference.
