@@ -497,6 +497,7 @@ void TfrmDoklad2::btnPridatClick() {
                       ->Otvorit(0, cislo_, dateToText(dtpDatum->date()), edtPopis->text());
     if (r == -1)
         return;
+    oznacitZmenu();
     NastavitZoznam();
     DBGrid->vybrat(kontext.store().qryDokladyPolozky.recordCount());
 }
@@ -511,6 +512,7 @@ void TfrmDoklad2::btnUpravitClick() {
                                 dateToText(dtpDatum->date()), edtPopis->text());
     if (r == -1)
         return;
+    oznacitZmenu();
     NastavitZoznam();
     DBGrid->vybrat(pozicia);
 }
@@ -535,6 +537,7 @@ void TfrmDoklad2::btnOdstranitClick() {
             QStringLiteral("DELETE FROM DokladyPolozkyPomocne WHERE Cislo = %1;").arg(cislo));
         t.commit();
     }
+    oznacitZmenu();
     const int pozicia = DBGrid->pozicia();
     NastavitZoznam();
     DBGrid->vybrat(pozicia);

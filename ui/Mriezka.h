@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QAbstractItemView;
 class QMenu;
 
 namespace saldovia {
@@ -15,6 +16,16 @@ struct GridColumn;
 // compact face whose cells use their narrow widths fully, the selection shown also
 // without the focus, a custom pop-up menu.
 void pripravitMriezku(QTableView* grid);
+
+// The keys of a grid as desktop grids have them: Enter and F2 open the selected row's
+// editor, Insert adds a row, Delete removes the selected one (each command asks what it
+// asks from its button). A key without a command does what the grid does with it.
+struct KlavesyMriezky {
+    std::function<void()> upravit;
+    std::function<void()> pridat;
+    std::function<void()> odstranit;
+};
+void pripojitKlavesy(QAbstractItemView* grid, KlavesyMriezky klavesy);
 
 // The read-only grid of a document window (DBGrid): bound to a shared data set, whole
 // rows selected, the selection shown also without the focus, and the grid's current row
