@@ -2,6 +2,7 @@
 
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
+#include "ui/Mriezka.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -90,8 +91,9 @@ TfrmUctovaOsnova::TfrmUctovaOsnova(Kontext& k)
     lblDruh = popis(QStringLiteral("lblDruh"), QStringLiteral("Druh:"), cbDruh);
     chbPrepisat = new QCheckBox(QStringLiteral("Prepísať existujúce údaje!"));
     chbPrepisat->setObjectName(QStringLiteral("chbPrepisat"));
+    chbPrepisat->setProperty("mimoZmien", true);
     btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"));
-    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"));
+    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("&Odstrániť"));
     btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"));
     connect(btnUlozit, &QPushButton::clicked, this, chranene(this, [this] { btnUlozitClick(); }));
     connect(btnOdstranit, &QPushButton::clicked, this,
@@ -146,6 +148,19 @@ TfrmUctovaOsnova::TfrmUctovaOsnova(Kontext& k)
     setTabOrder(btnUlozit, btnOdstranit);
 
     FormCreate();
+    chranitZmeny(btnUlozit);
+    pripojitKlavesy(DBGrid, {.upravit = [this] { lblEdtNazov->setFocus(); },
+                             .pridat =
+                                 [this] {
+                                     lblEdtCislo->clear();
+                                     lblEdtNazov->clear();
+                                     cbDruh->setCurrentIndex(-1);
+                                     lblEdtCislo->setFocus();
+                                 },
+                             .odstranit = chranene(this, [this] {
+                                 if (btnOdstranit->isEnabled())
+                                     btnOdstranitClick();
+                             })});
     btnZavriet->setFocus();
 }
 
@@ -230,6 +245,8 @@ void TfrmUctovaOsnova::dsUctovaOsnovaDataChange() {
         }
     }
     cbDruh->setCurrentIndex(polozka);
+    // What the edit area shows of the selected row is saved.
+    zapamatatStav();
 }
 
 bool TfrmUctovaOsnova::eventFilter(QObject* o, QEvent* e) {
@@ -282,7 +299,7 @@ void TfrmUctovaOsnova::btnUlozitClick() {
     }
     if (!chbPrepisat->isChecked() && existuje &&
         DialogService::instance().message(
-            this, QStringLiteral("Potvdenie prepísania údajov"),
+            this, QStringLiteral("Potvrdenie prepísania údajov"),
             QStringLiteral("Položka so zadaným číslom existuje, chcete existujúce údaje prepísať?"),
             DialogService::Icon::Question, QMessageBox::Yes | QMessageBox::No,
             QMessageBox::No) != QMessageBox::Yes)
@@ -337,7 +354,7 @@ void TfrmUctovaOsnova::btnOdstranitClick() {
                                  "z Účtovej osnovy vymazať!"));
         return;
     }
-    if (!askYesNo(this, QStringLiteral("Potvdenie odstránenia položky"),
+    if (!askYesNo(this, QStringLiteral("Potvrdenie odstránenia položky"),
                   QStringLiteral("Naozaj chcete označenú položku odstrániť?")))
         return;
     kontext.SQL(QStringLiteral("DELETE FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo)));

@@ -116,6 +116,8 @@ bool TfrmHlavny::mmItmOdovzdatSkuskuClick() {
     const QString navrh =
         skuska::menoOdovzdania(store_.tblAgendaNastavenie.text(QStringLiteral("MenoUzivatela"))) +
         QStringLiteral(".mdb");
+    // F1 in the hand-in's dialogs opens its topic.
+    const PomocnikDialogov pomocnik([this](QWidget* okno) { otvoritPomocnika(okno, 18); });
     return ulozitKopiu({caption, navrh, QStringLiteral("Odovzdanie skúšky nebolo vykonané!"),
                         QStringLiteral("Odovzdanie skúšky sa nepodarilo!"),
                         QStringLiteral("Skúšku sa nepodarilo zapísať do súboru %1."),

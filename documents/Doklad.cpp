@@ -151,6 +151,7 @@ void TfrmDoklad::btnPridatClick() {
                       ->Otvorit(0, Pomocny, cislo_, dateToText(dtpDatum->date()), edtPopis->text());
     if (r == -1)
         return;
+    oznacitZmenu();
     NastavitZoznam();
     DBGrid->vybrat(kontext.store().qryDokladyPolozky.recordCount());
 }
@@ -164,6 +165,7 @@ void TfrmDoklad::btnUpravitClick() {
     const int r = (new TfrmPolozkaUctovnehoDennika(kontext))->Otvorit(riadok, Pomocny, {}, {}, {});
     if (r == -1)
         return;
+    oznacitZmenu();
     NastavitZoznam();
     DBGrid->vybrat(pozicia);
 }
@@ -174,6 +176,7 @@ void TfrmDoklad::btnOdstranitClick() {
         return;
     kontext.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;")
                     .arg(q.integer(QStringLiteral("Riadok"))));
+    oznacitZmenu();
     const int pozicia = DBGrid->pozicia();
     NastavitZoznam();
     DBGrid->vybrat(pozicia);

@@ -518,6 +518,7 @@ void TfrmDoklad2::btnPridatClick() {
                       ->Otvorit(0, cislo_, dateToText(dtpDatum->date()), edtPopis->text());
     if (r == -1)
         return;
+    oznacitZmenu();
     NastavitZoznam();
     DBGrid->vybrat(kontext.store().qryDokladyPolozky.recordCount());
 }
@@ -532,6 +533,7 @@ void TfrmDoklad2::btnUpravitClick() {
                                 dateToText(dtpDatum->date()), edtPopis->text());
     if (r == -1)
         return;
+    oznacitZmenu();
     NastavitZoznam();
     DBGrid->vybrat(pozicia);
 }
@@ -556,6 +558,7 @@ void TfrmDoklad2::btnOdstranitClick() {
             QStringLiteral("DELETE FROM DokladyPolozkyPomocne WHERE Cislo = %1;").arg(cislo));
         t.commit();
     }
+    oznacitZmenu();
     const int pozicia = DBGrid->pozicia();
     NastavitZoznam();
     DBGrid->vybrat(pozicia);

@@ -36,8 +36,8 @@ TfrmDoklady::TfrmDoklady(Kontext& k)
 
     DBGrid = new TMriezka(kontext.store().qryDoklady, this);
     btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"), 88);
-    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("U&praviť"), 88);
-    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"), 88);
+    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("Upra&viť"), 88);
+    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("&Odstrániť"), 88);
     btnTlacit = tlacidlo(QStringLiteral("btnTlacit"), QStringLiteral("T&lačiť"), 88);
     btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"), 88);
 
@@ -50,6 +50,9 @@ TfrmDoklady::TfrmDoklady(Kontext& k)
     pmItmTlacit = akcia(PopupMenu, QStringLiteral("pmItmTlacit"), QStringLiteral("T&lačiť"));
     DBGrid->popupMenu = PopupMenu;
     DBGrid->dvojklik = chranene(this, [this] { DBGridDblClick(); });
+    pripojitKlavesy(DBGrid, {.upravit = DBGrid->dvojklik,
+                             .pridat = chranene(this, [this] { btnPridatClick(); }),
+                             .odstranit = chranene(this, [this] { btnOdstranitClick(); })});
 
     pripojit(btnPridat, &QPushButton::clicked, [this] { btnPridatClick(); });
     pripojit(btnUpravit, &QPushButton::clicked, [this] { btnUpravitClick(); });
@@ -137,7 +140,7 @@ void TfrmDoklady::btnOdstranitClick() {
     if (prazdny_ || skuskaSkoncena_)
         return;
     const QString cislo = q.text(QStringLiteral("Cislo"));
-    if (!askYesNo(this, QStringLiteral("Potvdenie odstránenia dokladu"),
+    if (!askYesNo(this, QStringLiteral("Potvrdenie odstránenia dokladu"),
                   QStringLiteral("Naozaj chcete označený doklad %1 odstrániť?").arg(cislo)))
         return;
     upravy::odstranitDoklad(kontext.store(), cislo);

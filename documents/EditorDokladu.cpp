@@ -90,8 +90,8 @@ TEditorDokladu::TEditorDokladu(Kontext& k, const QString& meno, bool sPolozkami)
 
     DBGrid = new TMriezka(kontext.store().qryDokladyPolozky, this);
     btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"));
-    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("U&praviť"));
-    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"));
+    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("Upra&viť"));
+    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("&Odstrániť"));
     btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"));
     btnZrusit = tlacidlo(QStringLiteral("btnZrusit"), QStringLiteral("&Zrušiť"));
 
@@ -103,6 +103,15 @@ TEditorDokladu::TEditorDokladu(Kontext& k, const QString& meno, bool sPolozkami)
         akcia(PopupMenu, QStringLiteral("pmItmOdstranit"), QStringLiteral("O&dstrániť"));
     DBGrid->popupMenu = PopupMenu;
     DBGrid->dvojklik = chranene(this, [this] { DBGridDblClick(); });
+    auto stlacit = [](QPushButton* b) {
+        return [b] {
+            if (b->isEnabled())
+                b->click();
+        };
+    };
+    pripojitKlavesy(DBGrid, {.upravit = DBGrid->dvojklik,
+                             .pridat = stlacit(btnPridat),
+                             .odstranit = stlacit(btnOdstranit)});
 
     pripojit(btnNastavit, &QPushButton::clicked, [this] { btnNastavitClick(); });
     pripojit(btnPridat, &QPushButton::clicked, [this] { btnPridatClick(); });
@@ -113,6 +122,7 @@ TEditorDokladu::TEditorDokladu(Kontext& k, const QString& meno, bool sPolozkami)
     pripojit(pmItmPridat, &QAction::triggered, [this] { btnPridatClick(); });
     pripojit(pmItmUpravit, &QAction::triggered, [this] { btnUpravitClick(); });
     pripojit(pmItmOdstranit, &QAction::triggered, [this] { btnOdstranitClick(); });
+    chranitZmeny(btnUlozit);
 }
 
 void TEditorDokladu::FormCreate(const QList<QDateEdit*>& datumy) {

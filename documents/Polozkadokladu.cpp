@@ -120,6 +120,7 @@ TfrmPolozkaDokladu::TfrmPolozkaDokladu(Kontext& k)
         b->setMinimumWidth(90);
     }
     connect(btnUlozit, &QPushButton::clicked, this, chranene(this, [this] { btnUlozitClick(); }));
+    chranitZmeny(btnUlozit);
     connect(btnZrusit, &QPushButton::clicked, this, [this] { reject(); });
     connect(cbSadzbaDPH, &QComboBox::currentIndexChanged, this,
             chranene(this, [this] { cbSadzbaDPHChange(); }));

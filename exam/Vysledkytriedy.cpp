@@ -6,6 +6,7 @@
 #include "store/Values.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
+#include "ui/Mriezka.h"
 
 #include <QApplication>
 #include <QDir>
@@ -137,7 +138,7 @@ QVariant ModelVysledkovTriedy::headerData(int section, Qt::Orientation orientati
 }
 
 TfrmVysledkyTriedy::TfrmVysledkyTriedy(Kontext& k)
-    : TfrmOkno(k, QStringLiteral("TfrmVysledkyTriedy"), 14) {
+    : TfrmOkno(k, QStringLiteral("TfrmVysledkyTriedy"), 17) {
     setWindowTitle(Caption);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMaximizeButtonHint);
@@ -221,6 +222,15 @@ TfrmVysledkyTriedy::TfrmVysledkyTriedy(Kontext& k)
     on(btnZatvorit, &TfrmVysledkyTriedy::btnZatvoritClick);
     connect(DBGrid, &QTableView::doubleClicked, this,
             chranene(this, [this] { btnPodrobnostiClick(); }));
+    auto stlacit = [](QPushButton* b) {
+        return [b] {
+            if (b->isEnabled())
+                b->click();
+        };
+    };
+    pripojitKlavesy(DBGrid, {.upravit = stlacit(btnPodrobnosti),
+                             .pridat = stlacit(btnPridatSubory),
+                             .odstranit = stlacit(btnOdstranit)});
     connect(DBGrid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { NastavitTlacidla(); });
     resize(1120, 600);

@@ -113,6 +113,7 @@ TfrmPolozkaUctovnehoDennika::TfrmPolozkaUctovnehoDennika(Kontext& k)
     btnUlozit->setAutoDefault(false);
     btnUlozit->setMinimumWidth(90);
     connect(btnUlozit, &QPushButton::clicked, this, chranene(this, [this] { btnUlozitClick(); }));
+    chranitZmeny(btnUlozit);
 
     auto* hore = new QGridLayout;
     hore->setHorizontalSpacing(8);

@@ -62,10 +62,7 @@ QMenu* podmenu(QMenu* parent, const QString& meno, const QString& caption) {
 using ovladace::akcia;
 
 QPushButton* tlacidlo(const QString& meno, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(meno);
-    b->setMinimumWidth(88);
-    return b;
+    return ovladace::tlacidlo(meno, caption, 88);
 }
 
 const QString StlpceDennika = QStringLiteral(
@@ -95,10 +92,14 @@ TfrmUctovnyDennik::TfrmUctovnyDennik(Kontext& k)
     DBGrid->setModel(kontext.store().qryUctovnyDennik.model());
     pripravitMriezku(DBGrid);
     DBGrid->viewport()->installEventFilter(this);
+    pripojitKlavesy(DBGrid,
+                    {.upravit = chranene(this, [this] { DBGridDblClick(); }),
+                     .pridat = chranene(this, [this] { pmItmPridatPolozkuClick(); }),
+                     .odstranit = chranene(this, [this] { pmItmOdstranitPolozkuClick(); })});
 
     btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"));
-    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("U&praviť"));
-    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"));
+    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("Upra&viť"));
+    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("&Odstrániť"));
     btnTlacit = tlacidlo(QStringLiteral("btnTlacit"), QStringLiteral("T&lačiť"));
     btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"));
 
@@ -442,7 +443,7 @@ void TfrmUctovnyDennik::pmItmOdstranitPolozkuClick() {
         return;
     }
     const qint64 riadok = s.qryUctovnyDennik.integer(QStringLiteral("Riadok"));
-    if (!askYesNo(this, QStringLiteral("Potvdenie odstránenia riadku"),
+    if (!askYesNo(this, QStringLiteral("Potvrdenie odstránenia riadku"),
                   QStringLiteral("Naozaj chcete označený riadok č. %1 odstrániť?").arg(riadok)))
         return;
     kontext.SQL(QStringLiteral("DELETE FROM UctovnyDennik WHERE Riadok = %1;").arg(riadok));
@@ -460,7 +461,7 @@ void TfrmUctovnyDennik::pmItmOdstranitDokladClick() {
         return;
     const QString doklad = s.qryUctovnyDennik.text(QStringLiteral("Doklad"));
     const qint64 riadok = s.qryUctovnyDennik.integer(QStringLiteral("Riadok"));
-    if (!askYesNo(this, QStringLiteral("Potvdenie odstránenia dokladu"),
+    if (!askYesNo(this, QStringLiteral("Potvrdenie odstránenia dokladu"),
                   QStringLiteral("Naozaj chcete doklad %1 k označenému riadku č. %2 aj spolu s "
                                  "ostatnými riadkami odstrániť?")
                       .arg(doklad, QString::number(riadok))))

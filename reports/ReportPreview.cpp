@@ -211,6 +211,9 @@ private:
 ReportPreview::ReportPreview(BandedReport& report, QPrinter& printer, QWidget* parent)
     : QDialog(parent), report_(report), printer_(printer) {
     setObjectName(QStringLiteral("ReportPreview"));
+    // Modal to the windows it was opened from only: the help and the calculator, windows of
+    // their own, stay usable beside it.
+    setWindowModality(Qt::WindowModal);
     setWindowTitle(report.caption.isEmpty() ? QStringLiteral("Ukážka pred tlačou")
                                             : report.caption);
     setWindowFlag(Qt::WindowMaximizeButtonHint);

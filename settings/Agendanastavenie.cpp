@@ -137,6 +137,7 @@ TfrmAgendaNastavenie::TfrmAgendaNastavenie(Kontext& k)
     : TfrmCeleOkno(k, QStringLiteral("TfrmAgendaNastavenie"), Titulok, 6) {
     vytvoritOvladace();
     FormCreate();
+    chranitZmeny(btnUlozit);
 }
 
 void TfrmAgendaNastavenie::vytvoritOvladace() {
@@ -502,12 +503,10 @@ bool TfrmAgendaNastavenie::edtKeyPress(QLineEdit* edit, QKeyEvent* e) {
 }
 
 void TfrmAgendaNastavenie::keyPressEvent(QKeyEvent* e) {
-    // Escape leaves like "Zrušiť", and only when that is allowed.
-    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
-        if (btnZrusit->isEnabled())
-            btnZrusitClick();
+    // Escape leaves like "Zrušiť" (asking first about unsaved edits), and only when that
+    // is allowed.
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier && !btnZrusit->isEnabled())
         return;
-    }
     TfrmCeleOkno::keyPressEvent(e);
 }
 

@@ -37,6 +37,7 @@ public:
     void UlozitLogo(int cislo);
 
     bool logoZmenene() const { return logoZmenene_; }
+    bool maZmeny() const override { return TfrmCeleOkno::maZmeny() || logoZmenene_; }
     const QImage& logo() const { return logo_; }
 
     // The bound edits in the order of the settings table, with their columns.

@@ -93,6 +93,7 @@ TfrmAgendaPrisposobenie::TfrmAgendaPrisposobenie(Kontext& k)
     FormCreate();
     connect(cbKod, &QComboBox::currentIndexChanged, this,
             chranene(this, [this] { cbKodChange(); }));
+    chranitZmeny(btnUlozit);
     btnZavriet->setFocus();
 }
 
@@ -124,6 +125,8 @@ void TfrmAgendaPrisposobenie::cbKodChange() {
     const bool upravitelne = doklady == 0 && !kod.isEmpty();
     for (QLineEdit* e : {lblEdtPrefix, lblEdtDoklad, lblEdtZoznam})
         e->setEnabled(upravitelne);
+    // The texts of the chosen kind as stored.
+    zapamatatStav();
 }
 
 void TfrmAgendaPrisposobenie::btnUlozitClick() {

@@ -852,7 +852,7 @@ private slots:
             r->btnOdstranitClick();
             QCOMPARE(dialogs->last().text,
                      QStringLiteral("Naozaj chcete označený doklad FV0602 odstrániť?"));
-            QCOMPARE(dialogs->last().caption, QStringLiteral("Potvdenie odstránenia dokladu"));
+            QCOMPARE(dialogs->last().caption, QStringLiteral("Potvrdenie odstránenia dokladu"));
             QCOMPARE(dialogs->last().defaultButton, QMessageBox::No);
             QCOMPARE(q.recordCount(), 3);
             dialogs->answers << QMessageBox::Yes;

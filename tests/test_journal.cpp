@@ -707,7 +707,7 @@ private slots:
         w.mmItmOdstranitPolozku->trigger();
         QCOMPARE(dialogs->last().text,
                  QStringLiteral("Naozaj chcete označený riadok č. 1 odstrániť?"));
-        QCOMPARE(dialogs->last().caption, QStringLiteral("Potvdenie odstránenia riadku"));
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Potvrdenie odstránenia riadku"));
         QCOMPARE(dialogs->last().icon, DialogService::Icon::Question);
         QCOMPARE(dialogs->last().defaultButton, QMessageBox::No);
         QCOMPARE(pocet(QStringLiteral("UctovnyDennik")), 1);
@@ -827,7 +827,7 @@ private slots:
         QCOMPARE(dialogs->last().text,
                  QStringLiteral("Naozaj chcete doklad ID0601 k označenému riadku č. 2 aj spolu s "
                                 "ostatnými riadkami odstrániť?"));
-        QCOMPARE(dialogs->last().caption, QStringLiteral("Potvdenie odstránenia dokladu"));
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Potvrdenie odstránenia dokladu"));
         QCOMPARE(dialogs->last().defaultButton, QMessageBox::No);
         QCOMPARE(pocet(QStringLiteral("UctovnyDennik")), 6);
         dialogs->answers = {QMessageBox::Yes};

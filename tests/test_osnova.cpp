@@ -221,7 +221,7 @@ private slots:
         dialogs->answers = {QMessageBox::No};
         w->btnUlozit->click();
         QCOMPARE(dialogs->texts(), QStringList{Prepisat});
-        QCOMPARE(dialogs->last().caption, QStringLiteral("Potvdenie prepísania údajov"));
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Potvrdenie prepísania údajov"));
         QCOMPARE(dialogs->last().icon, DialogService::Icon::Question);
         QCOMPARE(dialogs->last().defaultButton, QMessageBox::No);
         QCOMPARE(dialogs->last().buttons, QMessageBox::Yes | QMessageBox::No);
@@ -283,7 +283,7 @@ private slots:
         dialogs->answers = {QMessageBox::No};
         w->btnOdstranit->click();
         QCOMPARE(dialogs->texts(), QStringList{Odstranit});
-        QCOMPARE(dialogs->last().caption, QStringLiteral("Potvdenie odstránenia položky"));
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Potvrdenie odstránenia položky"));
         QCOMPARE(dialogs->last().defaultButton, QMessageBox::No);
         QCOMPARE(dialogs->last().icon, DialogService::Icon::Question);
         QVERIFY(!ucet(*h, QStringLiteral("2991")).isEmpty());

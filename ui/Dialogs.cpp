@@ -18,12 +18,16 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QUrl>
+#include <QShortcut>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace saldovia {
 
 namespace {
 DialogService* installed = nullptr;
+std::function<void(QWidget*)> pomocnikDialogov;
 
 bool naObrazovke(const QWidget* w) {
     return w && w->isVisible() && !w->isMinimized();
@@ -100,6 +104,23 @@ bool DialogService::font(QWidget*, QFont&, QColor&) {
     return false;
 }
 
+PomocnikDialogov::PomocnikDialogov(std::function<void(QWidget*)> otvorit)
+    : predosly_(std::exchange(pomocnikDialogov, std::move(otvorit))) {}
+
+PomocnikDialogov::~PomocnikDialogov() {
+    pomocnikDialogov = std::move(predosly_);
+}
+
+void PomocnikDialogov::pripojit(QDialog* dialog) {
+    if (!pomocnikDialogov)
+        return;
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), dialog);
+    f1->setObjectName(QStringLiteral("scPomocnik"));
+    f1->setContext(Qt::WindowShortcut);
+    QObject::connect(f1, &QShortcut::activated, dialog,
+                     [dialog, otvorit = pomocnikDialogov] { otvorit(dialog); });
+}
+
 void showError(QWidget* parent, const QString& caption, const QString& text) {
     DialogService::instance().message(parent, caption, text, DialogService::Icon::Critical,
                                       QMessageBox::Ok, QMessageBox::Ok);
@@ -149,6 +170,7 @@ QMessageBox::StandardButton QtDialogService::message(QWidget* parent, const QStr
         box.setEscapeButton(QMessageBox::Cancel);
     else if (buttons.testFlag(QMessageBox::No))
         box.setEscapeButton(QMessageBox::No);
+    PomocnikDialogov::pripojit(&box);
     const int answer = box.exec();
     return static_cast<QMessageBox::StandardButton>(answer);
 }
@@ -172,6 +194,7 @@ QString QtDialogService::openFileWithPlaces(QWidget* parent, const QString& capt
     d.setAcceptMode(QFileDialog::AcceptOpen);
     d.setFileMode(QFileDialog::ExistingFile);
     d.setDefaultSuffix(defaultSuffix);
+    PomocnikDialogov::pripojit(&d);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return {};
     return d.selectedFiles().constFirst();
@@ -185,6 +208,7 @@ QString QtDialogService::saveFile(QWidget* parent, const QString& caption,
     d.setFileMode(QFileDialog::AnyFile);
     d.setDefaultSuffix(defaultSuffix);
     d.selectFile(proposedPath);
+    PomocnikDialogov::pripojit(&d);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return {};
     return d.selectedFiles().constFirst();

@@ -4,7 +4,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QColor;
+class QDialog;
 class QFont;
 class QPrinter;
 class QWidget;
@@ -66,6 +69,22 @@ public:
 // still being prepared is not shown yet), else the active modal window, the active window
 // or the shown main window.
 QWidget* viditelneOkno(QWidget* parent);
+
+// While one is alive, F1 in the program's standard dialogs (message boxes and file dialogs)
+// opens the help of the work they belong to, such as the hand-in's topic while a finished
+// exam is handed in. The newest one counts.
+class PomocnikDialogov {
+public:
+    explicit PomocnikDialogov(std::function<void(QWidget*)> otvorit);
+    ~PomocnikDialogov();
+    PomocnikDialogov(const PomocnikDialogov&) = delete;
+    PomocnikDialogov& operator=(const PomocnikDialogov&) = delete;
+    // Gives a standard dialog its F1 while a help is set.
+    static void pripojit(QDialog* dialog);
+
+private:
+    std::function<void(QWidget*)> predosly_;
+};
 
 // Shorthands for the three kinds of message of the program.
 void showError(QWidget* parent, const QString& caption, const QString& text);       // "Chyba"

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -66,7 +67,48 @@ public:
     }
 };
 
+// Takes the grid's command keys before the grid (which only moves on Enter) sees them.
+class KlavesyFilter : public QObject {
+public:
+    KlavesyFilter(QAbstractItemView* grid, KlavesyMriezky klavesy)
+        : QObject(grid), klavesy_(std::move(klavesy)) {}
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress)
+            return QObject::eventFilter(o, e);
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if ((k->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        const std::function<void()>* prikaz = nullptr;
+        switch (k->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_F2:
+            prikaz = &klavesy_.upravit;
+            break;
+        case Qt::Key_Insert:
+            prikaz = &klavesy_.pridat;
+            break;
+        case Qt::Key_Delete:
+            prikaz = &klavesy_.odstranit;
+            break;
+        default:
+            return false;
+        }
+        if (!*prikaz)
+            return false;
+        (*prikaz)();
+        return true;
+    }
+
+private:
+    KlavesyMriezky klavesy_;
+};
+
 } // namespace
+
+void pripojitKlavesy(QAbstractItemView* grid, KlavesyMriezky klavesy) {
+    grid->installEventFilter(new KlavesyFilter(grid, std::move(klavesy)));
+}
 
 void pripravitMriezku(QTableView* grid) {
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);

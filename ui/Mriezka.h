@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QAbstractItemView;
 class QMenu;
 
 namespace saldovia {
@@ -25,6 +26,15 @@ int sirkaBunky(const QTableView* grid, const QString& text);
 // left-aligned column as far as that keeps 80 pixels: amounts are shown whole.
 void rozsiritStlpceSum(const QTableView* grid, QList<GridColumn>& stlpce,
                        const QHash<int, QString>& najsirsie);
+// The keys of a grid as desktop grids have them: Enter and F2 open the selected row's
+// editor, Insert adds a row, Delete removes the selected one (each command asks what it
+// asks from its button). A key without a command does what the grid does with it.
+struct KlavesyMriezky {
+    std::function<void()> upravit;
+    std::function<void()> pridat;
+    std::function<void()> odstranit;
+};
+void pripojitKlavesy(QAbstractItemView* grid, KlavesyMriezky klavesy);
 
 // The read-only grid of a document window (DBGrid): bound to a shared data set, whole
 // rows selected, the selection shown also without the focus, and the grid's current row
