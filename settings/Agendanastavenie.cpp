@@ -91,7 +91,8 @@ Napisane napisat(bool rok, QString t, int zaciatok, int dlzka, int cursor, QKeyE
     if (!rok && t.isEmpty()) {
         t = QStringLiteral("0");
         cursor = 1;
-    } else if (rok && (!ok || hodnota < NajmensiRok)) {
+    } else if (rok && t.size() >= 4 && (!ok || hodnota < NajmensiRok)) {
+        // Fewer digits are a year still being typed: dokoncitRok completes it.
         t = QString::number(NajmensiRok);
         cursor = 4;
     } else if (hodnota > NajvacsiRok) {
@@ -102,11 +103,22 @@ Napisane napisat(bool rok, QString t, int zaciatok, int dlzka, int cursor, QKeyE
         cursor = 3;
     }
     const QString cislo = QString::number(t.toLongLong());
-    if (t != cislo) {
+    if (!t.isEmpty() && t != cislo) {
         t = cislo;
         cursor = static_cast<int>(t.size());
     }
     return {t, cursor, t != povodny || cursor != povodnyCursor};
+}
+
+// A year being typed is whole when the edit is left, Enter is pressed or the settings are
+// saved: empty or below the first year it becomes that year.
+void dokoncitRok(QLineEdit* e) {
+    bool ok = false;
+    const int rok = e->text().toInt(&ok);
+    if (ok && rok >= NajmensiRok && rok <= NajvacsiRok)
+        return;
+    e->setText(QString::number(ok && rok > NajvacsiRok ? NajvacsiRok : NajmensiRok));
+    e->setCursorPosition(4);
 }
 
 // Keys that only move the cursor or leave the edit keep their usual meaning.
@@ -411,6 +423,8 @@ void TfrmAgendaNastavenie::zobrazitLogo() {
 }
 
 bool TfrmAgendaNastavenie::eventFilter(QObject* o, QEvent* e) {
+    if (o == edtUctovnyRok && e->type() == QEvent::FocusOut)
+        dokoncitRok(edtUctovnyRok);
     if ((o == edtUctovnyRok || o == edtSadzbaDPH) && e->type() == QEvent::KeyPress) {
         bool prevzate = false;
         chranene(kontext.hlavneOkno(), [&] {
@@ -450,8 +464,11 @@ bool TfrmAgendaNastavenie::edtKeyPress(QLineEdit* edit, QKeyEvent* e) {
         edit->setText(n.text);
         edit->setCursorPosition(n.cursor);
     }
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (edit == edtUctovnyRok)
+            dokoncitRok(edit);
         edit->selectAll();
+    }
     return true;
 }
 
@@ -509,6 +526,7 @@ void TfrmAgendaNastavenie::btnUlozitClick() {
     SettingsRow& s = kontext.tblAgendaNastavenie();
     // The settings row and the logo are saved together or not at all.
     Transaction t(kontext.store().connection());
+    dokoncitRok(edtUctovnyRok);
     s.edit();
     s.setText(QStringLiteral("UctovnyRok"), edtUctovnyRok->text());
     s.setText(QStringLiteral("SadzbaDPH"), edtSadzbaDPH->text());
