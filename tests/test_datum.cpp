@@ -166,11 +166,15 @@ private slots:
         QTest::keyClicks(pole, QStringLiteral("4"));
         QTest::keyClick(pole, Qt::Key_Return);
         QCOMPARE(pole->date(), QDate(2024, 6, 15));
-        // digits behind the whole date start a new one; the year comes from the field
+        // a click into a part: typing replaces it from its start
         edit->setCursorPosition(10);
-        QTest::keyClicks(pole, QStringLiteral("1.2"));
+        QTest::keyClicks(pole, QStringLiteral("2023"));
         QTest::keyClick(pole, Qt::Key_Return);
-        QCOMPARE(pole->date(), QDate(2024, 2, 1));
+        QCOMPARE(pole->date(), QDate(2023, 6, 15));
+        edit->setCursorPosition(1);
+        QTest::keyClicks(pole, QStringLiteral("1.2"));
+        QTest::keyClick(pole, Qt::Key_Return); // the year from the field
+        QCOMPARE(pole->date(), QDate(2023, 2, 1));
         // leaving the field, or any other key, reads what was typed
         napisat(pole, QStringLiteral("3.4.2023"), Qt::Key_Home);
         QCOMPARE(pole->date(), QDate(2023, 4, 3));

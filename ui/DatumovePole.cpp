@@ -119,9 +119,12 @@ void TDatumovePole::fixup(QString& input) const {
         QDateEdit::fixup(input);
 }
 
-void TDatumovePole::zacat() {
+void TDatumovePole::zacat(bool odCasti) {
     const QLineEdit* e = lineEdit();
-    const int od = e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
+    int od = e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
+    // A click into the day, month or year: typing replaces that part from its start.
+    if (odCasti && od > 0)
+        od = static_cast<int>(e->text().lastIndexOf(u'.', od - 1)) + 1;
     text_ = e->text().left(od);
     pise_ = true;
 }
@@ -212,12 +215,8 @@ void TDatumovePole::keyPressEvent(QKeyEvent* e) {
         return;
     }
     if (cislica || (pise_ && bodka)) {
-        if (!pise_) {
-            zacat();
-            // Digits behind a whole date start a new one.
-            if (text_ == lineEdit()->text())
-                text_.clear();
-        }
+        if (!pise_)
+            zacat(true);
         if (text_.size() < NajdlhsiText)
             text_ += bodka ? QStringLiteral(".") : znak;
         zobrazit(text_);
@@ -228,7 +227,7 @@ void TDatumovePole::keyPressEvent(QKeyEvent* e) {
         !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         if (!pise_) {
             const bool vyber = lineEdit()->hasSelectedText();
-            zacat();
+            zacat(false);
             if (!vyber)
                 text_.chop(1);
         } else {

@@ -15,11 +15,12 @@ namespace saldovia {
 std::optional<QDate> citatDatum(const QString& text, const QDate& predvoleny);
 
 // A date field that lets the date be typed freely. As soon as a digit is typed (or Backspace
-// pressed) the field collects the typed text in place of everything from the cursor or the
-// selected part onwards; Enter, Tab, leaving the field, a click or any other key then reads
-// it with citatDatum. A text that is no date, or a date outside the field's minimum and
-// maximum, is refused with a message and the field keeps its previous date. Escape drops the
-// typed text and goes on to the window. Without typing the field behaves as a QDateEdit.
+// pressed) the field collects the typed text in place of everything from the selected part,
+// or the part the cursor is in (Backspace: the cursor), onwards; Enter, Tab, leaving the field, a
+// click or any other key then reads it with citatDatum. A text that is no date, or a date outside
+// the field's minimum and maximum, is refused with a message and the field keeps its previous date.
+// Escape drops the typed text and goes on to the window. Without typing the field behaves as a
+// QDateEdit.
 class TDatumovePole : public QDateEdit {
     Q_OBJECT
 public:
@@ -41,8 +42,9 @@ protected:
     void wheelEvent(QWheelEvent* e) override;
 
 private:
-    // Starts collecting the typed text: what stands before the cursor or selection stays.
-    void zacat();
+    // Starts collecting the typed text: what stands before the cursor or selection stays
+    // (with odCasti, before the start of the part the cursor is in).
+    void zacat(bool odCasti);
     void zobrazit(const QString& text);
     // Shows the field's date again, dropping the typed text.
     void obnovit();
