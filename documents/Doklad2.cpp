@@ -3,6 +3,7 @@
 #include "Polozkadokladu.h"
 #include "edits/Upravy.h"
 #include "store/Values.h"
+#include "ui/DatumovePole.h"
 #include "ui/Kontext.h"
 #include "ui/Mriezka.h"
 #include "ui/Ovladace.h"
@@ -41,7 +42,7 @@ QLabel* suma(const QString& meno) {
 }
 
 QDateEdit* datum(const QString& meno) {
-    auto* d = new QDateEdit;
+    auto* d = new TDatumovePole;
     d->setObjectName(meno);
     d->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     d->setCalendarPopup(true);

@@ -5,6 +5,7 @@
 #include "settings/Agendanastavenie.h"
 #include "settings/Logo.h"
 #include "store/Values.h"
+#include "ui/DatumovePole.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
 #include "ui/Mriezka.h"
@@ -66,7 +67,7 @@ TEditorDokladu::TEditorDokladu(Kontext& k, const QString& meno, bool sPolozkami)
     edtCisloDokladu = pole(QStringLiteral("edtCisloDokladu"), 50);
     edtCisloDokladu->setEnabled(false);
     edtCisloDokladu->setFixedWidth(80);
-    dtpDatum = new QDateEdit;
+    dtpDatum = new TDatumovePole;
     dtpDatum->setObjectName(QStringLiteral("dtpDatum"));
     dtpDatum->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     dtpDatum->setCalendarPopup(true);

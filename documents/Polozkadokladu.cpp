@@ -7,6 +7,7 @@
 #include "journal/UctovyVyber.h"
 #include "store/Values.h"
 #include "ui/CelyText.h"
+#include "ui/DatumovePole.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
 #include "ui/Ovladace.h"
@@ -51,7 +52,7 @@ TfrmPolozkaDokladu::TfrmPolozkaDokladu(Kontext& k)
     edtCislo = pole(QStringLiteral("edtCislo"));
     edtCislo->setEnabled(false);
     edtCislo->setFixedWidth(50);
-    dtpDatum = new QDateEdit;
+    dtpDatum = new TDatumovePole;
     dtpDatum->setObjectName(QStringLiteral("dtpDatum"));
     dtpDatum->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     dtpDatum->setEnabled(false);

@@ -95,7 +95,8 @@ Napisane napisat(bool rok, QString t, int zaciatok, int dlzka, int cursor, QKeyE
     } else if (!rok && t.isEmpty()) {
         t = QStringLiteral("0");
         cursor = 1;
-    } else if (rok && (!ok || hodnota < NajmensiRok)) {
+    } else if (rok && t.size() >= 4 && (!ok || hodnota < NajmensiRok)) {
+        // Fewer digits are a year still being typed: dokoncitRok completes it.
         t = QString::number(NajmensiRok);
         cursor = 4;
     } else if (hodnota > NajvacsiRok) {
@@ -111,6 +112,17 @@ Napisane napisat(bool rok, QString t, int zaciatok, int dlzka, int cursor, QKeyE
         cursor = static_cast<int>(t.size());
     }
     return {t, cursor, t != povodny || cursor != povodnyCursor};
+}
+
+// A year being typed is whole when the edit is left, Enter is pressed or the settings are
+// saved: empty or below the first year it becomes that year.
+void dokoncitRok(QLineEdit* e) {
+    bool ok = false;
+    const int rok = e->text().toInt(&ok);
+    if (ok && rok >= NajmensiRok && rok <= NajvacsiRok)
+        return;
+    e->setText(QString::number(ok && rok > NajvacsiRok ? NajvacsiRok : NajmensiRok));
+    e->setCursorPosition(4);
 }
 
 // Keys that only move the cursor or leave the edit keep their usual meaning.
@@ -453,6 +465,8 @@ void TfrmAgendaNastavenie::zobrazitLogo() {
 bool TfrmAgendaNastavenie::eventFilter(QObject* o, QEvent* e) {
     const bool cislo = o == edtUctovnyRok || o == edtSadzbaDPH || o == edtZnizenaSadzbaDPH1 ||
                        o == edtZnizenaSadzbaDPH2;
+    if (o == edtUctovnyRok && e->type() == QEvent::FocusOut)
+        dokoncitRok(edtUctovnyRok);
     if (cislo && e->type() == QEvent::KeyPress) {
         bool prevzate = false;
         chranene(kontext.hlavneOkno(), [&] {
@@ -497,8 +511,11 @@ bool TfrmAgendaNastavenie::edtKeyPress(QLineEdit* edit, QKeyEvent* e) {
         edit->setText(n.text);
         edit->setCursorPosition(n.cursor);
     }
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (edit == edtUctovnyRok)
+            dokoncitRok(edit);
         edit->selectAll();
+    }
     return true;
 }
 
@@ -554,6 +571,7 @@ void TfrmAgendaNastavenie::btnUlozitClick() {
     SettingsRow& s = kontext.tblAgendaNastavenie();
     // The settings row and the logo are saved together or not at all.
     Transaction t(kontext.store().connection());
+    dokoncitRok(edtUctovnyRok);
     s.edit();
     s.setText(QStringLiteral("UctovnyRok"), edtUctovnyRok->text());
     s.setText(QStringLiteral("SadzbaDPH"), edtSadzbaDPH->text());

@@ -184,10 +184,26 @@ private slots:
             QCOMPARE(e.mmCiastka->text(), QStringLiteral("1,75"));
             QCOMPARE(e.mmCiastka->cursorPosition(), 3);
             // pasting does not limit the decimals
-            clip->setText(QStringLiteral("-2,12345"));
+            clip->setText(QStringLiteral("2,12345"));
             e.mmCiastka->selectAll();
             QTest::keyClick(e.mmCiastka, Qt::Key_V, Qt::ControlModifier);
-            QCOMPARE(e.mmCiastka->text(), QStringLiteral("-2,12345"));
+            QCOMPARE(e.mmCiastka->text(), QStringLiteral("2,12345"));
+            // a spreadsheet cell is taken as it reads; a minus, which cannot be typed, is not
+            for (const QString& bunka :
+                 {QStringLiteral("1234,50\n"), QStringLiteral("1 234,50\r\n"),
+                  QStringLiteral("1\u00a0234,50\n")}) {
+                e.mmCiastka->selectAll();
+                clip->setText(bunka);
+                QTest::keyClick(e.mmCiastka, Qt::Key_V, Qt::ControlModifier);
+                QCOMPARE(e.mmCiastka->text(), QStringLiteral("1234,50"));
+            }
+            QCOMPARE(dialogs->messages.size(), 2);
+            clip->setText(QStringLiteral("-50"));
+            e.mmCiastka->selectAll();
+            QTest::keyClick(e.mmCiastka, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(e.mmCiastka->text(), QStringLiteral("1234,50"));
+            QCOMPARE(dialogs->last().text, Schranka + QStringLiteral("-50"));
+            dialogs->messages.removeLast();
 
             // copy and cut of the rate field; the menu acts on the field last used
             e.mmKurz->selectAll();

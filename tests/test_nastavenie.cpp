@@ -132,8 +132,16 @@ private slots:
         QTest::keyClicks(e, QStringLiteral("1")); // five digits
         QCOMPARE(e->text(), QStringLiteral("9999"));
         QCOMPARE(e->cursorPosition(), 4);
-        QTest::keyClick(e, Qt::Key_Backspace); // 999 is no year
+        // a year typed key by key over the selected one stands as typed
+        e->selectAll();
+        QTest::keyClicks(e, QStringLiteral("2025"));
+        QCOMPARE(e->text(), QStringLiteral("2025"));
+        QCOMPARE(e->cursorPosition(), 4);
+        QTest::keyClick(e, Qt::Key_Backspace); // 202 is a year being typed...
+        QCOMPARE(e->text(), QStringLiteral("202"));
+        QTest::keyClick(e, Qt::Key_Return); // ...Enter completes it: no year below 2005
         QCOMPARE(e->text(), QStringLiteral("2005"));
+        QCOMPARE(e->selectedText(), QStringLiteral("2005"));
         e->setSelection(3, 1); // overtyping one digit
         QTest::keyClicks(e, QStringLiteral("8"));
         QCOMPARE(e->text(), QStringLiteral("2008"));
@@ -145,15 +153,17 @@ private slots:
         e->selectAll(); // a zero over the whole year is ignored too
         QTest::keyClicks(e, QStringLiteral("0"));
         QCOMPARE(e->text(), QStringLiteral("2008"));
-        e->selectAll();
-        QTest::keyClicks(e, QStringLiteral("3"));
+        e->selectAll(); // four digits below 2005 are no year
+        QTest::keyClicks(e, QStringLiteral("1999"));
         QCOMPARE(e->text(), QStringLiteral("2005"));
         e->setCursorPosition(0);
-        QTest::keyClick(e, Qt::Key_Delete); // "005" is no year either
+        QTest::keyClick(e, Qt::Key_Delete); // "005": the leading zeros go
+        QCOMPARE(e->text(), QStringLiteral("5"));
+        // leaving the edit completes the year
+        QApplication::setActiveWindow(w);
+        e->setFocus();
+        w->edtSadzbaDPH->setFocus();
         QCOMPARE(e->text(), QStringLiteral("2005"));
-        e->setCursorPosition(2);
-        QTest::keyClick(e, Qt::Key_Return);
-        QCOMPARE(e->selectedText(), QStringLiteral("2005"));
         // pasting cannot bring in a bad number
         QApplication::clipboard()->setText(QStringLiteral("12"));
         e->selectAll();
@@ -171,6 +181,14 @@ private slots:
         w->udUctovnyRok->hore()->click();
         QCOMPARE(e->text(), QStringLiteral("9999"));
 
+        // saving completes a year still being typed
+        e->selectAll();
+        QTest::keyClicks(e, QStringLiteral("20"));
+        w->btnUlozit->click();
+        QCOMPARE(hodnota(*h, QStringLiteral("SELECT UctovnyRok FROM AgendaNastavenie;")),
+                 QStringLiteral("2005"));
+        w = okno(*h);
+        e = w->edtUctovnyRok;
         e->setText(QStringLiteral("2007"));
         w->btnUlozit->click();
         QCOMPARE(hodnota(*h, QStringLiteral("SELECT UctovnyRok FROM AgendaNastavenie;")),
