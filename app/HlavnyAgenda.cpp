@@ -4,6 +4,7 @@
 
 #include "exam/Hodiny.h"
 #include "exam/Vyhodnotenie.h"
+#include "ledger/Obraty.h"
 #include "store/Agenda.h"
 #include "ui/Dialogs.h"
 
@@ -115,10 +116,19 @@ bool TfrmHlavny::mmItmOdovzdatSkuskuClick() {
     const QString navrh =
         skuska::menoOdovzdania(store_.tblAgendaNastavenie.text(QStringLiteral("MenoUzivatela"))) +
         QStringLiteral(".mdb");
+    // Lines left without accounts are told with the outcome, in the same message.
+    QStringList bezPredkontacie;
+    for (qint64 r : hlavnakniha::riadkyBezPredkontacie(store_))
+        bezPredkontacie << QString::number(r);
+    QString poznamka;
+    if (!bezPredkontacie.isEmpty())
+        poznamka = QStringLiteral("Neboli vyplnené predkontácie v riadkoch: %1.\nHlavnú knihu "
+                                  "preto nebolo možné vygenerovať.")
+                       .arg(bezPredkontacie.join(QStringLiteral(", ")));
     return ulozitKopiu({caption, navrh, QStringLiteral("Odovzdanie skúšky nebolo vykonané!"),
                         QStringLiteral("Odovzdanie skúšky sa nepodarilo!"),
                         QStringLiteral("Skúšku sa nepodarilo zapísať do súboru %1."),
-                        QStringLiteral("Odovzdanie skúšky prebehlo úspešne!")});
+                        QStringLiteral("Odovzdanie skúšky prebehlo úspešne!"), poznamka});
 }
 
 bool TfrmHlavny::ulozitKopiu(const TextyKopie& t) {
@@ -144,6 +154,7 @@ bool TfrmHlavny::ulozitKopiu(const TextyKopie& t) {
     OdpojitDatabazu();
     const FileResult r = compactDatabase(agenda, path);
     PripojitDatabazu(agenda);
+    tichoVyhodnotit_ = r && !t.poznamka.isEmpty();
     NastavitSkusku();
     if (!r) {
         showError(this, caption,
@@ -151,11 +162,17 @@ bool TfrmHlavny::ulozitKopiu(const TextyKopie& t) {
                       QStringLiteral("\n\n") + bezDocasnehoSuboru(r.error, path));
         return false;
     }
-    showInformation(this, caption, t.uspech);
+    if (t.poznamka.isEmpty())
+        showInformation(this, caption, t.uspech);
+    else
+        showInformation(this, caption,
+                        t.uspech + QStringLiteral("\nSúbor: ") + subor + QStringLiteral("\n\n") +
+                            t.poznamka);
     return true;
 }
 
 void TfrmHlavny::mmItmObnovitClick(QObject* sender) {
+    tichoVyhodnotit_ = false;
     const QString caption = QStringLiteral("Obnovenie agendy zo zálohy");
     const QString path = DialogService::instance().openFile(this, caption, QDir::homePath(),
                                                             FilterAgendy, PriponaAgendy);

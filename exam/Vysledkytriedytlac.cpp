@@ -30,9 +30,7 @@ void qrBndNadpisyFill(BandWriter& w, const QList<ReportColumn>& columns) {
     const QFont font = reportFont(velkost, false, true);
     double vyska = lineHeight(font);
     for (const ReportColumn& c : columns)
-        vyska =
-            std::max(vyska, lineHeight(font) *
-                                wrapText(c.caption, font, c.width - 2 * frame::cellPadding).size());
+        vyska = std::max(vyska, wrappedHeight(c.caption, font, c.width - 2 * frame::cellPadding));
     const double height = vyska + 2.0;
     frame::fillColumnHeaderRules(w, height);
     for (const ReportColumn& c : columns)

@@ -9,6 +9,7 @@ packages=(
     libgl-dev
     fonts-liberation
     xvfb xdotool imagemagick poppler-utils clang-format
+    libreoffice-calc
     appstream desktop-file-utils file dpkg-dev
     clang libclang-rt-14-dev
 )
