@@ -76,7 +76,7 @@ QList<ReportColumn> TfrmVysledkyTriedyTlac::columns() {
         QStringLiteral("Subor Meno Zaciatok Koniec Trvanie Predkontacie PredkontaciePercento "
                        "Vypocty VypoctyPercento HlavnaKniha HlavnaKnihaPercento Stav")
             .split(u' ');
-    const double sirky[] = {38, 38, 27, 27, 14, 18, 13, 16, 13, 16, 18.4, 21};
+    const double sirky[] = {33, 38, 27, 27, 14, 18, 18, 16, 13, 16, 18.4, 21};
     const char zarovnanie[] = "llcccrrrrrrl";
     QList<ReportColumn> cols;
     double left = 0;
