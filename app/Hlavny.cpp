@@ -27,6 +27,8 @@
 #include "ui/Dialogs.h"
 #include "ui/Okna.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -467,7 +469,8 @@ void TfrmHlavny::zobrazitVysledky(bool zobrazit) {
 }
 
 void TfrmHlavny::VyhodnotitSkusku() {
-    pnlVysledky->Vyhodnotit([this] { zobrazitVysledky(true); });
+    pnlVysledky->Vyhodnotit([this] { zobrazitVysledky(true); },
+                            !std::exchange(tichoVyhodnotit_, false));
 }
 
 void TfrmHlavny::btnPodrobnostiClick() {

@@ -197,6 +197,9 @@ private:
     // file) and the success.
     struct TextyKopie {
         QString caption, navrh, zrusene, zlyhanie, zapis, uspech;
+        // Told with the outcome, after the file's name; the evaluation that follows the
+        // reconnection then does not tell the rows without accounts again.
+        QString poznamka = {};
     };
     bool ulozitKopiu(const TextyKopie& texty);
     QList<QAction*> polozkyAgendy() const;
@@ -204,6 +207,7 @@ private:
     void FormClose();
 
     QString priecinok_;
+    bool tichoVyhodnotit_ = false; // the next evaluation keeps the ledger's refusal to itself
     QString datovyPriecinok_;
     QString chybaUmiestnenia_;
     // Held from the first activation until closing has compacted the agenda: one copy of

@@ -5,6 +5,7 @@
 
 #include "exam/Hodiny.h"
 #include "exam/Vyhodnotenie.h"
+#include "ledger/Obraty.h"
 #include "store/Agenda.h"
 #include "ui/Dialogs.h"
 
@@ -118,10 +119,19 @@ bool TfrmHlavny::mmItmOdovzdatSkuskuClick() {
         QStringLiteral(".mdb");
     // F1 in the hand-in's dialogs opens its topic.
     const PomocnikDialogov pomocnik([this](QWidget* okno) { otvoritPomocnika(okno, 18); });
+    // Lines left without accounts are told with the outcome, in the same message.
+    QStringList bezPredkontacie;
+    for (qint64 r : hlavnakniha::riadkyBezPredkontacie(store_))
+        bezPredkontacie << QString::number(r);
+    QString poznamka;
+    if (!bezPredkontacie.isEmpty())
+        poznamka = QStringLiteral("Neboli vyplnené predkontácie v riadkoch: %1.\nHlavnú knihu "
+                                  "preto nebolo možné vygenerovať.")
+                       .arg(bezPredkontacie.join(QStringLiteral(", ")));
     return ulozitKopiu({caption, navrh, QStringLiteral("Odovzdanie skúšky nebolo vykonané!"),
                         QStringLiteral("Odovzdanie skúšky sa nepodarilo!"),
                         QStringLiteral("Skúšku sa nepodarilo zapísať do súboru %1."),
-                        QStringLiteral("Odovzdanie skúšky prebehlo úspešne!")});
+                        QStringLiteral("Odovzdanie skúšky prebehlo úspešne!"), poznamka});
 }
 
 bool TfrmHlavny::ulozitKopiu(const TextyKopie& t) {
@@ -147,6 +157,7 @@ bool TfrmHlavny::ulozitKopiu(const TextyKopie& t) {
     OdpojitDatabazu();
     const FileResult r = compactDatabase(agenda, path);
     PripojitDatabazu(agenda);
+    tichoVyhodnotit_ = r && !t.poznamka.isEmpty();
     NastavitSkusku();
     if (!r) {
         showError(this, caption,
@@ -154,11 +165,17 @@ bool TfrmHlavny::ulozitKopiu(const TextyKopie& t) {
                       QStringLiteral("\n\n") + bezDocasnehoSuboru(r.error, path));
         return false;
     }
-    showInformation(this, caption, t.uspech);
+    if (t.poznamka.isEmpty())
+        showInformation(this, caption, t.uspech);
+    else
+        showInformation(this, caption,
+                        t.uspech + QStringLiteral("\nSúbor: ") + subor + QStringLiteral("\n\n") +
+                            t.poznamka);
     return true;
 }
 
 void TfrmHlavny::mmItmObnovitClick(QObject* sender) {
+    tichoVyhodnotit_ = false;
     const QString caption = QStringLiteral("Obnovenie agendy zo zálohy");
     // The installed demo's folder is offered beside the others; an agenda not set up yet
     // (no accounting year, as on the first start) starts the choice there.

@@ -478,13 +478,21 @@ bool oznacene(const Vysledok& v, int stlpec) {
 
 namespace {
 
+// A text or decimal field, always quoted: spreadsheet programs that split at commas as
+// well as at semicolons (Calc's import dialog as it comes) keep "97,97" whole. A field that
+// a spreadsheet would take for a formula (=, +, -, @, or a tab or CR first) gets an
+// apostrophe before it and stays text.
 QString csvPole(const QString& text) {
-    if (!text.contains(u';') && !text.contains(u'"') && !text.contains(u'\n') &&
-        !text.contains(u'\r'))
-        return text;
     QString t = text;
+    if (!t.isEmpty() && QStringLiteral("=+-@\t\r").contains(t.front()))
+        t.prepend(u'\'');
     t.replace(QStringLiteral("\""), QStringLiteral("\"\""));
     return u'"' + t + u'"';
+}
+
+// A count: digits only, never quoted, so that it is a number in every spreadsheet.
+QString csvCislo(int n) {
+    return QString::number(n);
 }
 
 } // namespace
@@ -500,35 +508,33 @@ QByteArray csv(const QList<Vysledok>& vysledky, const QString& dlzkaVzoru) {
              << trojica(QStringLiteral("Hlavná kniha")) << nazovStlpca(sStav)
              << nazovStlpca(sUpozornenia);
     QStringList riadky;
-    auto riadok = [](const QStringList& polia) {
-        QStringList p;
-        for (const QString& f : polia)
-            p << csvPole(f);
-        return p.join(u';');
-    };
-    riadky << riadok(hlavicka);
+    QStringList p;
+    for (const QString& f : hlavicka)
+        p << csvPole(f);
+    riadky << p.join(u';');
     for (const Vysledok& v : vysledky) {
-        QStringList p{text(v, sSubor, dlzkaVzoru), text(v, sMeno, dlzkaVzoru),
-                      text(v, sZaciatok, dlzkaVzoru), text(v, sKoniec, dlzkaVzoru),
-                      text(v, sTrvanie, dlzkaVzoru)};
+        p = QStringList{csvPole(text(v, sSubor, dlzkaVzoru)), csvPole(text(v, sMeno, dlzkaVzoru)),
+                        csvPole(text(v, sZaciatok, dlzkaVzoru)),
+                        csvPole(text(v, sKoniec, dlzkaVzoru)),
+                        csvPole(text(v, sTrvanie, dlzkaVzoru))};
         auto skore = [&](const skuska::Skore& s) {
-            p << QString::number(s.spravne) << QString::number(s.celkom)
-              << skuska::percento(s.spravne, s.celkom);
+            p << csvCislo(s.spravne) << csvCislo(s.celkom)
+              << csvPole(skuska::percento(s.spravne, s.celkom));
         };
         if (v.hodnotena) {
             skore(v.hodnotenie.predkontacie);
             skore(v.hodnotenie.vypocty);
             if (const auto& k = v.hodnotenie.hlavnaKniha)
-                p << QString::number(k->spravne) << QString::number(k->posudzovane)
-                  << skuska::percento(k->percento);
+                p << csvCislo(k->spravne) << csvCislo(k->posudzovane)
+                  << csvPole(skuska::percento(k->percento));
             else
-                p << QString() << QString() << NedaSaZostavit;
+                p << QString() << QString() << csvPole(NedaSaZostavit);
         } else {
             for (int i = 0; i < 9; ++i)
                 p << QString();
         }
-        p << text(v, sStav, dlzkaVzoru) << text(v, sUpozornenia, dlzkaVzoru);
-        riadky << riadok(p);
+        p << csvPole(text(v, sStav, dlzkaVzoru)) << csvPole(text(v, sUpozornenia, dlzkaVzoru));
+        riadky << p.join(u';');
     }
     return QByteArray("\xEF\xBB\xBF") + riadky.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
 }

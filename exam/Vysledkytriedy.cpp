@@ -18,6 +18,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -233,13 +234,27 @@ TfrmVysledkyTriedy::TfrmVysledkyTriedy(Kontext& k)
                              .odstranit = stlacit(btnOdstranit)});
     connect(DBGrid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { NastavitTlacidla(); });
-    resize(1120, 600);
+    // Fits a 1024 × 768 classroom screen with its frame; the columns scroll.
+    resize(1000, 600);
     NastavitTlacidla();
 }
 
 void TfrmVysledkyTriedy::showEvent(QShowEvent* e) {
     const QRect main = kontext.hlavneOkno()->frameGeometry();
-    move(main.center() - QPoint(width() / 2, height() / 2));
+    const QRect obrazovka =
+        (kontext.hlavneOkno()->screen() ? kontext.hlavneOkno()->screen() : screen())
+            ->availableGeometry();
+    const QSize okraj = frameGeometry().size() - size();
+    resize(std::min(width(), obrazovka.width() - okraj.width()),
+           std::min(height(), obrazovka.height() - okraj.height()));
+    QPoint roh = main.center() - QPoint(width() / 2, height() / 2);
+    roh.setX(
+        std::clamp(roh.x(), obrazovka.left(),
+                   std::max(obrazovka.left(), obrazovka.right() + 1 - width() - okraj.width())));
+    roh.setY(
+        std::clamp(roh.y(), obrazovka.top(),
+                   std::max(obrazovka.top(), obrazovka.bottom() + 1 - height() - okraj.height())));
+    move(roh);
     TfrmOkno::showEvent(e);
 }
 

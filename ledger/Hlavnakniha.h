@@ -34,8 +34,9 @@ public:
     // failed build keeps the old sample.
     void Ulozit();
     // Builds the ledger and scores it against the sample: the percentage of agreement, or -1
-    // when the build failed. Shows nothing itself.
-    float Porovnat();
+    // when the build failed. Shows nothing itself; without `ohlasit` neither does the build
+    // when a line lacks an account (the caller has told it already).
+    float Porovnat(bool ohlasit = true);
 
     // The ledger printout of what HlavnaKniha holds, in the shared frame, titled
     // "Hlavná kniha" with the accounting year as its number; its rows are read through the

@@ -883,6 +883,7 @@ bool TfrmPoznamky::nacitatSubor(const QString& cesta) {
         return false;
     }
     QTextDocument* doc = novyDokument();
+    rtf::Vynechane vynechane;
     if (info.suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0) {
         const std::optional<QString> text = rtf::textSuboru(data);
         if (!text) {
@@ -893,7 +894,7 @@ bool TfrmPoznamky::nacitatSubor(const QString& cesta) {
         }
         doc->setPlainText(*text);
     } else {
-        const rtf::Chyba chyba = rtf::citat(data, *doc);
+        const rtf::Chyba chyba = rtf::citat(data, *doc, false, &vynechane);
         if (chyba != rtf::Chyba::Ziadna) {
             delete doc;
             showError(this, QStringLiteral("Chyba"),
@@ -906,6 +907,13 @@ bool TfrmPoznamky::nacitatSubor(const QString& cesta) {
         }
     }
     zobrazitDokument(doc);
+    // Told before anything is saved: saving keeps only what the notes show.
+    if (!vynechane.prazdne())
+        showWarning(this, QStringLiteral("Upozornenie"),
+                    QStringLiteral("Súbor %1 obsahuje aj to, čo poznámky nedokážu zobraziť, a pri "
+                                   "načítaní bolo vynechané:\n%2.\n\nUložením poznámok sa to "
+                                   "stratí natrvalo.")
+                        .arg(meno, vynechane.text()));
     return true;
 }
 

@@ -508,7 +508,8 @@ void ReportPreview::btnZmensitClick() {
 void ReportPreview::btnTlacitClick() {
     if (!hasPages())
         return;
-    printer_.setDocName(report_.caption);
+    printer_.setDocName(nazovDokumentu());
+    printer_.setCreator(QStringLiteral("Saldovia"));
     printer_.setFullPage(true);
     printer_.setPageOrientation(report_.pageLayout.orientation());
     printer_.setPageSize(report_.pageLayout.pageSize());
@@ -541,6 +542,10 @@ void ReportPreview::btnNastavenieStranyClick() {
     relayout();
 }
 
+QString ReportPreview::nazovDokumentu() const {
+    return report_.fileName.isEmpty() ? report_.caption : report_.fileName;
+}
+
 void ReportPreview::btnUlozitPdfClick() {
     if (!hasPages())
         return;
@@ -557,7 +562,7 @@ void ReportPreview::btnUlozitPdfClick() {
     if (path.isEmpty())
         return;
     QString why;
-    if (!writePdf(path, *pages_, report_.caption, &why)) {
+    if (!writePdf(path, *pages_, nazovDokumentu(), &why)) {
         showError(this, QStringLiteral("Chyba"),
                   QStringLiteral("Súbor PDF sa nepodarilo uložiť:\n%1\n\n%2")
                       .arg(QDir::toNativeSeparators(path), why));

@@ -69,6 +69,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The title of the PDF and of the print job: the printout's name and number.
+    QString nazovDokumentu() const;
     QAction* addTool(const QString& name, const QString& text, const QIcon& icon,
                      const QList<QKeySequence>& keys, void (ReportPreview::*handler)(),
                      bool textBeside = false);

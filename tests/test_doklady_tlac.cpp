@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 
 using namespace saldovia;
@@ -662,12 +663,25 @@ private slots:
                 QStringLiteral("1,91"), QStringLiteral("Tovar"));
         // the kind query stands elsewhere: the service positions it on the document's kind
         druh(QStringLiteral("SR"));
-        QStringList tituly;
-        Zatvarac zatvarac([&tituly](QDialog* d) {
+        QStringList tituly, pdf;
+        Zatvarac zatvarac([&](QDialog* d) {
             if (auto* preview = qobject_cast<ReportPreview*>(d)) {
                 const ReportPage p = preview->pages().first();
                 tituly << p.find(QStringLiteral("qrLblNazovDokladu"))->text + u' ' +
                               (p.find(QStringLiteral("qrLblSpoluUplne")) ? "2" : "1");
+                // the PDF is titled as the printout and its number, made by the program
+                const QString cesta = agenda->file(QStringLiteral("tlac.pdf"));
+                dialogs->files = {cesta};
+                preview->btnUlozitPdfClick();
+                QProcess pdfinfo;
+                pdfinfo.start(QStringLiteral("pdfinfo"), {cesta});
+                QVERIFY2(pdfinfo.waitForFinished(), "pdfinfo (poppler-utils) is missing");
+                for (const QString& r :
+                     QString::fromUtf8(pdfinfo.readAllStandardOutput()).split(u'\n'))
+                    if (r.startsWith(QLatin1String("Title:")) ||
+                        r.startsWith(QLatin1String("Creator:")))
+                        pdf << r.simplified();
+                dialogs->messages.clear();
             }
         });
         h->sluzbyDennika().tlacitDoklad(QStringLiteral("ID"), QStringLiteral("ID0601"));
@@ -677,6 +691,9 @@ private slots:
         h->mmItmKnihaFaktur->trigger();
         QCOMPARE(tituly,
                  (QStringList{"Interný doklad 1", "Vystavená faktúra 2", "Kniha faktúr 1"}));
+        QCOMPARE(pdf, (QStringList{"Title: Interný doklad ID0601", "Creator: Saldovia",
+                                   "Title: Vystavená faktúra FV0601", "Creator: Saldovia",
+                                   "Title: Kniha faktúr 2006", "Creator: Saldovia"}));
         QVERIFY(dialogs->messages.isEmpty());
     }
 };

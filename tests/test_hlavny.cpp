@@ -9,10 +9,12 @@
 #include "store/Agenda.h"
 #include "store/Values.h"
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +23,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
 
 using namespace saldovia;
 
@@ -951,6 +954,98 @@ private slots:
         QCOMPARE(viditelneOkno(pripravovane), static_cast<QWidget*>(&h));
         pripravovane->show();
         QCOMPARE(viditelneOkno(pripravovane), static_cast<QWidget*>(pripravovane));
+    }
+
+    // Every Qt dialog the program opens, in Slovak: no text a dialog asks for stays without
+    // its translation (the catalogue's or the program's own), and none shown is English.
+    void qtDialogsInSlovak() {
+        // Asked first, it asks every translator and notes what none of them translates.
+        class Zapisovac : public QTranslator {
+        public:
+            bool isEmpty() const override { return false; }
+            QString translate(const char* context, const char* source, const char* disambiguation,
+                              int n) const override {
+                // the dialogs' own contexts; texts Slovak writes alike
+                static const QByteArrayList dialogy{"QColorDialog",     "QFontDialog",
+                                                    "QFileDialog",      "QFileSystemModel",
+                                                    "QPrintDialog",     "QPageSetupWidget",
+                                                    "QUnixPrintWidget", "QPrintPropertiesWidget",
+                                                    "QMessageBox",      "QDialogButtonBox",
+                                                    "QPlatformTheme"};
+                static const QRegularExpression rovnake(
+                    QStringLiteral("^(OK|&OK|&HTML:|Alt\\+\\w+|[^A-Za-z]*[A-Za-z]{0,2}[^A-Za-z]*|("
+                                   "Pica|Didot|Cicero) \\(.*\\))$"));
+                if (vnutri_ || !source || !*source || !dialogy.contains(QByteArray(context)) ||
+                    rovnake.match(QString::fromUtf8(source)).hasMatch())
+                    return {};
+                vnutri_ = true;
+                const QString t = QCoreApplication::translate(context, source, disambiguation, n);
+                vnutri_ = false;
+                if (t == QString::fromUtf8(source))
+                    chybajuce << QString::fromUtf8(context) + u'|' + t;
+                return {};
+            }
+            mutable QStringList chybajuce;
+
+        private:
+            mutable bool vnutri_ = false;
+        };
+        Zapisovac zapisovac;
+        QCoreApplication::installTranslator(&zapisovac);
+        QtDialogService qt;
+        TfrmHlavny h(agenda->dir());
+        h.PrvaAktivacia = false;
+        h.show();
+        QStringList texty;
+        auto zbierat = [&texty](QDialog* d) {
+            QTest::qWait(20);
+            texty << d->windowTitle();
+            for (QWidget* w : d->findChildren<QWidget*>()) {
+                if (!w->isVisible())
+                    continue;
+                if (auto* l = qobject_cast<QLabel*>(w))
+                    texty << l->text();
+                else if (auto* b = qobject_cast<QAbstractButton*>(w))
+                    texty << b->text() << b->toolTip();
+                else if (auto* g = qobject_cast<QGroupBox*>(w))
+                    texty << g->title();
+                else if (auto* c = qobject_cast<QComboBox*>(w))
+                    for (int i = 0; i < c->count(); ++i)
+                        texty << c->itemText(i);
+            }
+            d->reject();
+        };
+        QColor farba(Qt::red);
+        QFont pismo;
+        QString nazov;
+        const QList<std::function<void()>> dialogy{
+            [&] { qt.color(&h, farba); },
+            [&] { qt.font(&h, pismo, farba); },
+            [&] { qt.openFile(&h, nazov, QDir::homePath(), QStringLiteral("Súbor (*.rtf)"), {}); },
+            [&] { qt.saveFile(&h, nazov, QDir::home().filePath(nazov), {}, {}); },
+            [&] { qt.openFolder(&h, nazov, QDir::homePath()); },
+            [&] { qt.print(&h, h.tlaciaren()); },
+            [&] { qt.printerSetup(&h, h.tlaciaren()); },
+            [&] { qt.pageSetup(&h, h.tlaciaren()); },
+            [&] {
+                qt.message(&h, nazov, nazov, DialogService::Icon::Question,
+                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                           QMessageBox::Yes);
+            },
+        };
+        for (const auto& dialog : dialogy) {
+            naDalsieOkno(zbierat);
+            dialog();
+        }
+        QCoreApplication::removeTranslator(&zapisovac);
+        zapisovac.chybajuce.removeDuplicates();
+        QVERIFY2(zapisovac.chybajuce.isEmpty(), qPrintable(zapisovac.chybajuce.join(u'\n')));
+        static const QRegularExpression anglicky(
+            QStringLiteral("\\b(Pick|Screen|Color|Colors|Font|Style|Size|Print|Printer|Page|"
+                           "Cancel|Open|Save|Look in|File|Files|Folder|Name|Properties|Options|"
+                           "Copies|Paper|Orientation|Portrait|Landscape|Margins|Custom|Basic)\\b"));
+        for (const QString& t : std::as_const(texty))
+            QVERIFY2(!anglicky.match(t).hasMatch(), qPrintable(t));
     }
 
     void printerSetupDoesNotPrint() {

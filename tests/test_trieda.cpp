@@ -6,6 +6,7 @@
 #include "app/Hlavny.h"
 #include "exam/Hodnotenietriedy.h"
 #include "exam/Skuska.h"
+#include "exam/Tlacskusky.h"
 #include "exam/Vysledkytriedy.h"
 #include "reports/ReportPreview.h"
 #include "store/Store.h"
@@ -417,6 +418,12 @@ private slots:
         const QByteArray agendaPred = readFileBytes(agenda->path());
         TfrmVysledkyTriedy okno(*h);
         QCOMPARE(okno.windowTitle(), QStringLiteral("Výsledky triedy"));
+        // fits a 1024 × 768 screen, and whatever screen it is shown on
+        QVERIFY(okno.width() <= 1000 && okno.height() <= 700);
+        QVERIFY(okno.minimumSizeHint().width() <= 1000);
+        okno.show();
+        QVERIFY(okno.screen()->availableGeometry().contains(okno.frameGeometry()));
+        okno.hide();
         // without the reference nothing is scored
         okno.btnPridatPriecinok->click();
         QCOMPARE(dialogs->last().text,
@@ -518,6 +525,13 @@ private slots:
         QVERIFY(!p.findAll(QStringLiteral("qrDbTxtMeno"))[0]->font.bold());
         for (const ReportItem& i : p.items)
             QVERIFY2(i.rect.right() <= p.size.width() - 10 + 0.01, qPrintable(i.name));
+        // every caption whole: broken between words only, each line within its column
+        for (const ReportColumn& c : TfrmVysledkyTriedyTlac::columns()) {
+            const ReportItem* i = p.find(QStringLiteral("qrLbl") + c.field);
+            QCOMPARE(QString(i->text).replace(u'\n', u' '), c.caption);
+            for (const QString& riadok : i->text.split(u'\n'))
+                QVERIFY2(textWidth(riadok, i->font) <= i->rect.width() + 0.01, qPrintable(riadok));
+        }
 
         // a student's comparison, scored against the true samples
         okno.DBGrid->selectRow(3); // Dusan.mdb
