@@ -530,7 +530,8 @@ void TfrmHlavny::FormActivate() {
     const QString path = cestaAgendy();
     // A second copy on the same agenda would lose its saves when the first one closes and
     // puts a compacted file in place, or restores another one: it does not start.
-    if (zamok_.ziskat(priecinok_) == ZamokAgendy::Stav::Obsadeny) {
+    // A linked agenda is locked where its file is: two folders may link the same file.
+    if (zamok_.ziskat(QFileInfo(cielOdkazov(path)).absolutePath()) == ZamokAgendy::Stav::Obsadeny) {
         nastavitPolozkyAgendy(false);
         showError(
             this, QStringLiteral("Chyba"),
@@ -541,6 +542,11 @@ void TfrmHlavny::FormActivate() {
     }
     upratatPriecinokAgendy(path);
     if (QFileInfo::exists(path) && PripojitOverenuDatabazu(path)) {
+        if (const QString prekazka = prekazkaZapisu(path); !prekazka.isEmpty())
+            showWarning(this, QStringLiteral("Upozornenie"),
+                        QStringLiteral("Agenda sa dá prezerať, ale zmeny sa do nej nebudú dať "
+                                       "uložiť.\n\n") +
+                            prekazka);
         NacitatStatusBar();
         NastavitSkusku();
     } else {
@@ -963,12 +969,17 @@ void TfrmHlavny::FormClose() {
         zamok_.uvolnit();
         return;
     }
-    const FileResult r = zhutnitAgendu(cestaAgendy());
+    const QString agenda = cestaAgendy();
+    const FileResult r = zhutnitAgendu(agenda);
     zamok_.uvolnit();
+    // An agenda that is gone (deleted or moved while the program ran) stays nowhere.
     if (!r)
         showWarning(this, QStringLiteral("Zhutnenie agendy"),
-                    QStringLiteral("Agendu sa nepodarilo zhutniť, zostáva uložená bez zmeny.\n\n") +
-                        r.error);
+                    QFileInfo::exists(agenda)
+                        ? QStringLiteral("Agendu sa nepodarilo zhutniť, zostáva uložená bez "
+                                         "zmeny.\n\n") +
+                              r.error
+                        : QStringLiteral("Agendu sa nepodarilo zhutniť.\n\n") + r.error);
 }
 
 } // namespace saldovia

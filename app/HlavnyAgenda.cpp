@@ -7,9 +7,11 @@
 #include "exam/Vyhodnotenie.h"
 #include "ledger/Obraty.h"
 #include "store/Agenda.h"
+#include "store/Subory.h"
 #include "ui/Dialogs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -40,6 +42,34 @@ QString bezDocasnehoSuboru(QString text, const QString& ciel) {
         text.replace(docasny, QDir::toNativeSeparators(fi.absoluteFilePath()));
     }
     return text;
+}
+
+// Why a file cannot be written into the folder of `path`: a folder that is not there, or
+// one that cannot be written (read-only, no access); empty when a file can be made there.
+QString prekazkaPriecinka(const QString& path) {
+    const QString priecinok = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+    if (!QFileInfo(QFileInfo(path).absolutePath()).isDir())
+        return QStringLiteral("Priečinok %1 neexistuje.").arg(priecinok);
+    if (const QString dlha = prilisDlhaCesta(path); !dlha.isEmpty())
+        return dlha;
+    DocasnySubor skuska(cielOdkazov(path));
+    if (!skuska.ok())
+        return QStringLiteral("Priečinok %1 sa nedá zapisovať: %2")
+            .arg(priecinok, popisChybySystemu(skuska.chybaSystemu()));
+    return {};
+}
+
+// The cause, when one is known, why a file offered to the restore cannot be used.
+QString dovodNepouzitia(const QString& path) {
+    const QString subor = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    QString dovod = prilisDlhaCesta(path);
+    if (dovod.isEmpty() && !QFileInfo(path).isFile())
+        dovod = QStringLiteral("Súbor %1 neexistuje.").arg(subor);
+    QFile f(path);
+    if (dovod.isEmpty() && !f.open(QIODevice::ReadOnly))
+        dovod = QStringLiteral("Súbor %1 sa nedá čítať: %2")
+                    .arg(subor, popisChybySystemu(poslednaChybaSystemu()));
+    return dovod.isEmpty() ? dovod : QStringLiteral("\n\n") + dovod;
 }
 
 } // namespace
@@ -148,14 +178,12 @@ bool TfrmHlavny::ulozitKopiu(const TextyKopie& t) {
         return false;
     }
     const QString subor = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    const QString priecinok = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
-    if (!QFileInfo(path).absoluteDir().exists()) {
-        showError(this, caption,
-                  t.zlyhanie + QStringLiteral("\n\nPriečinok %1 neexistuje.").arg(priecinok));
+    if (const QString prekazka = prekazkaPriecinka(path); !prekazka.isEmpty()) {
+        showError(this, caption, t.zlyhanie + QStringLiteral("\n\n") + prekazka);
         return false;
     }
     OdpojitDatabazu();
-    const FileResult r = compactDatabase(agenda, path);
+    const FileResult r = ulozitKopiuAgendy(agenda, path);
     PripojitDatabazu(agenda);
     tichoVyhodnotit_ = r && !t.poznamka.isEmpty();
     NastavitSkusku();
@@ -195,7 +223,8 @@ void TfrmHlavny::mmItmObnovitClick(QObject* sender) {
     const bool nacitana = agendaNacitana();
     bool obnovit = false;
     if (!KontrolaDatabazy(path)) {
-        showError(this, caption, QStringLiteral("Zvolený súbor sa nedá použiť!"));
+        showError(this, caption,
+                  QStringLiteral("Zvolený súbor sa nedá použiť!") + dovodNepouzitia(path));
     } else if (!nacitana ||
                askYesNo(this, caption,
                         QStringLiteral("Všetky existujúce údaje budú prepísané dátami\nzo "

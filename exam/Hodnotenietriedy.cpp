@@ -2,15 +2,18 @@
 
 #include "store/Agenda.h"
 #include "store/Store.h"
+#include "store/Subory.h"
 #include "store/Values.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QThread>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -121,6 +124,8 @@ QString textStavu(Stav stav) {
         return QStringLiteral("iná skúška");
     case Stav::NieJeSkuska:
         return QStringLiteral("nie je skúška");
+    case Stav::NedaSaCitat:
+        return QStringLiteral("nedá sa čítať");
     case Stav::PoskodenySubor:
         break;
     }
@@ -164,8 +169,12 @@ Otvorenie otvorit(Store& store, const QString& cesta, const Vzor& vzor) {
         o.dovod = QStringLiteral("Súbor neexistuje.");
         return o;
     }
-    if (!fi.isReadable()) {
-        o.dovod = QStringLiteral("Súbor sa nedá prečítať.");
+    if (QFile f(cesta); !f.open(QIODevice::ReadOnly)) {
+        o.stav = Stav::NedaSaCitat;
+        const int e = poslednaChybaSystemu();
+        o.dovod = QStringLiteral("Súbor sa nedá prečítať: ") +
+                  (e == EACCES || e == EPERM ? QStringLiteral("k súboru nie je prístup.")
+                                             : popisChybySystemu(e));
         return o;
     }
     Connection& c = store.connection();
@@ -350,8 +359,8 @@ void oznacitRovnakyZaciatok(QList<Vysledok>& vysledky) {
 QStringList suboryPriecinka(const QString& priecinok) {
     QDir d(priecinok);
     QStringList cesty;
-    const QStringList mena = d.entryList(
-        {QStringLiteral("*.mdb")}, QDir::Files | QDir::Readable | QDir::NoDotAndDotDot, QDir::Name);
+    const QStringList mena =
+        d.entryList({QStringLiteral("*.mdb")}, QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& m : mena)
         if (m.endsWith(QLatin1String(".mdb"), Qt::CaseInsensitive))
             cesty << d.filePath(m);

@@ -22,9 +22,10 @@ class Store;
 // ever written; the ledger is built into a TEMP table of the connection.
 namespace trieda {
 
-enum class Stav { Dokoncena, Nedokoncena, InaSkuska, NieJeSkuska, PoskodenySubor };
+enum class Stav { Dokoncena, Nedokoncena, InaSkuska, NieJeSkuska, PoskodenySubor, NedaSaCitat };
 
-// "dokončená", "nedokončená", "iná skúška", "nie je skúška", "poškodený súbor".
+// "dokončená", "nedokončená", "iná skúška", "nie je skúška", "poškodený súbor", "nedá sa
+// čítať".
 QString textStavu(Stav stav);
 
 // The reference: the samples of the generated exam file and its duration.
@@ -46,7 +47,7 @@ Vzor nacitatVzor(const QString& cesta);
 // When the file cannot be scored, says why and leaves `store` disconnected.
 struct Otvorenie {
     bool ok = false;
-    Stav stav = Stav::PoskodenySubor; // when not ok: NieJeSkuska or PoskodenySubor
+    Stav stav = Stav::PoskodenySubor; // when not ok: NieJeSkuska, PoskodenySubor, NedaSaCitat
     QString dovod;                    // when not ok: why, in Slovak
     bool rovnakyVzor = false;         // when ok: the file's own samples are the reference's
 };

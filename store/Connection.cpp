@@ -159,7 +159,23 @@ QString sqlAccountsEqual(const QString& columnA, const QString& columnB) {
     return QStringLiteral("RTRIM(%1) = RTRIM(%2)").arg(columnA, columnB);
 }
 
+int kodChybyStroja(int code, const QString& engineText) {
+    if ((code & 0xff) != SQLITE_ERROR)
+        return code;
+    // A failure inside a function (the export) comes back as a plain error carrying the
+    // text of the real one.
+    for (const int c : {SQLITE_FULL, SQLITE_CORRUPT, SQLITE_NOTADB, SQLITE_IOERR, SQLITE_READONLY,
+                        SQLITE_CANTOPEN, SQLITE_NOMEM, SQLITE_BUSY, SQLITE_LOCKED, SQLITE_PERM})
+        if (engineText.contains(QLatin1String(sqlite3_errstr(c))))
+            return c;
+    return code;
+}
+
 QString popisChybyStroja(int code, int systemError, const QString& engineText) {
+    code = kodChybyStroja(code, engineText);
+    if (code == SQLITE_READONLY_DBMOVED)
+        return QStringLiteral("Súbor agendy bol počas práce zmazaný, premiestnený alebo "
+                              "nahradený iným: zmeny sa doň nedajú zapísať.");
     switch (code & 0xff) {
     case SQLITE_FULL:
         return QStringLiteral("Na disku nie je dosť miesta, údaje sa nedali zapísať.");
@@ -199,7 +215,8 @@ Connection::~Connection() {
 }
 
 void Connection::fail(const QString& context) const {
-    const int code = db_ ? sqlite3_extended_errcode(db_) : SQLITE_MISUSE;
+    const int code =
+        db_ ? kodChybyStroja(sqlite3_extended_errcode(db_), engineText(db_)) : SQLITE_MISUSE;
     const QString engine =
         db_ ? popisChybyStroja(code, sqlite3_system_errno(db_), engineText(db_)) : engineText(db_);
     throw DbError(context.isEmpty() ? engine : context + QStringLiteral(": ") + engine,

@@ -161,9 +161,9 @@ private slots:
         QCOMPARE(h->store().path(), agenda->path());
         QCOMPARE(h->uctovnyRok(), QStringLiteral("2006"));
         QVERIFY(h->mmItmVygenerovatSkusku->isVisible());
-        // nothing else is left in the folder
+        // nothing else is left in the folder but the running program's lock
         QCOMPARE(QDir(agenda->dir()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-                 QStringList({"Data.mdb", "Skuska.mdb"}));
+                 QStringList({".Saldovia.lock", "Data.mdb", "Skuska.mdb"})); // and the lock
 
         QVERIFY(kontrolaDatabazy(skuska()));
         Connection c;
@@ -355,7 +355,7 @@ private slots:
         QCOMPARE(readFileBytes(skuska()), QByteArray("the previous exam"));
         QCOMPARE(readFileBytes(agenda->path()), agendaPotom);
         QCOMPARE(QDir(agenda->dir()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-                 QStringList({"Data.mdb", "Skuska.mdb"}));
+                 QStringList({".Saldovia.lock", "Data.mdb", "Skuska.mdb"})); // and the lock
         QCOMPARE(h->store().path(), agenda->path());
         QVERIFY(h->isEnabled());
         QVERIFY(!h->store().connection().inTransaction());

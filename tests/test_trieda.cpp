@@ -399,6 +399,35 @@ private slots:
     }
 
     // Only the exam file as it was generated serves as the reference.
+    // A file the teacher may not read gets its row and says so, in the folder as one by one.
+    void unreadableFileGetsItsRow() {
+        const trieda::Vzor vzor = trieda::nacitatVzor(skuska());
+        QTemporaryDir dir;
+        const QString zamknuty = dir.filePath(QStringLiteral("Zamknuty.mdb"));
+        for (const QString& m : {QStringLiteral("Adam.mdb"), QStringLiteral("Zamknuty.mdb")}) {
+            QVERIFY(QFile::copy(subor(QStringLiteral("Adam.mdb")), dir.filePath(m)));
+            QFile::setPermissions(dir.filePath(m), QFile::ReadOwner | QFile::ReadOther);
+        }
+        QFile::setPermissions(zamknuty, QFile::Permissions());
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ReadOther | QFile::ExeOther);
+        const QStringList riadky = akoPouzivatel([&] {
+            QStringList out;
+            for (const trieda::Vysledok& v :
+                 trieda::vyhodnotit(trieda::suboryPriecinka(dir.path()), vzor, {}))
+                out << v.subor + u'|' + trieda::textStavu(v.stav) + u'|' + v.dovod;
+            const trieda::Vysledok sam = trieda::vyhodnotitSubor(zamknuty, vzor);
+            out << sam.subor + u'|' + trieda::textStavu(sam.stav) + u'|' + sam.dovod;
+            return out;
+        });
+        if (riadky.value(0) == QLatin1String("SKIP"))
+            QSKIP("no ordinary user here");
+        const QString nedaSa =
+            QStringLiteral("Zamknuty.mdb|nedá sa čítať|Súbor sa nedá prečítať: k súboru nie je "
+                           "prístup.");
+        QCOMPARE(riadky, QStringList({"Adam.mdb|dokončená|", nedaSa, nedaSa}));
+    }
+
     void referenceRefused() {
         for (const char* meno : {"Adam.mdb", "Text.MDB", "Zaloha.mdb", "Poskodeny.mdb", "nie.mdb"})
             QVERIFY_THROWS_EXCEPTION(DbError, trieda::nacitatVzor(subor(QLatin1String(meno))));
