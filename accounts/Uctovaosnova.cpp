@@ -1,7 +1,9 @@
 #include "Uctovaosnova.h"
 
+#include "edits/Upravy.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
+#include "ui/Ovladace.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,19 +21,13 @@
 
 namespace saldovia {
 
+using ovladace::tlacidlo;
+
 namespace {
 
 const QString Zoznam = QStringLiteral("SELECT Cislo, Nazov FROM UctovaOsnova ORDER BY Cislo;");
 constexpr int SirkaCisla = 35;
 constexpr int SirkaNazvu = 484;
-
-QPushButton* tlacidlo(const QString& meno, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(meno);
-    b->setAutoDefault(false);
-    b->setMinimumWidth(92);
-    return b;
-}
 
 QLabel* popis(const QString& meno, const QString& text, QWidget* buddy) {
     auto* l = new QLabel(text);
@@ -90,9 +86,9 @@ TfrmUctovaOsnova::TfrmUctovaOsnova(Kontext& k)
     lblDruh = popis(QStringLiteral("lblDruh"), QStringLiteral("Druh:"), cbDruh);
     chbPrepisat = new QCheckBox(QStringLiteral("Prepísať existujúce údaje!"));
     chbPrepisat->setObjectName(QStringLiteral("chbPrepisat"));
-    btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"));
-    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"));
-    btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"));
+    btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"), 92);
+    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"), 92);
+    btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"), 92);
     connect(btnUlozit, &QPushButton::clicked, this, chranene(this, [this] { btnUlozitClick(); }));
     connect(btnOdstranit, &QPushButton::clicked, this,
             chranene(this, [this] { btnOdstranitClick(); }));

@@ -98,8 +98,7 @@ TfrmHlavny::TfrmHlavny(const QString& programDir)
 
 TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
     : VerziaProgramu(saldovia::VerziaProgramu), Heslo(saldovia::Heslo),
-      priecinok_(umiestnenie.agenda), datovyPriecinok_(umiestnenie.data),
-      chybaUmiestnenia_(umiestnenie.chyba),
+      priecinok_(umiestnenie.agenda), chybaUmiestnenia_(umiestnenie.chyba),
       tlaciaren_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(QStringLiteral("TfrmHlavny"));
     setWindowTitle(Titulok);
@@ -169,7 +168,7 @@ TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
             TfrmDokladTlac::Tlacit(store_, *tlaciaren_, cislo, parent);
     };
 
-    const QString helpPath = datovyPriecinok_ + QStringLiteral("/Pomocnik.hlp");
+    const QString helpPath = umiestnenie.data + QStringLiteral("/Pomocnik.hlp");
     if (auto help = HelpFile::load(helpPath))
         pomocnik_ = std::make_unique<HelpFile>(std::move(*help));
 
@@ -689,14 +688,20 @@ void TfrmHlavny::KoniecSkusky() {
 }
 
 void TfrmHlavny::StatusBarDblClick(int x) {
-    if (x < 312) {
+    // the year and the company, the working date, the exam's time, the notice
+    switch (TStatusBar::panelNa(x)) {
+    case 0:
+    case 1:
         if (mmItmNastavenie->isEnabled())
             mmItmNastavenieClick();
-    } else if (x < 377) {
+        break;
+    case 2:
         mmItmPracovnyDatumClick();
-    } else if (x < 424) {
+        break;
+    case 3:
         KoniecSkusky();
-    } else {
+        break;
+    default:
         mmItmCoJeClick();
     }
 }
@@ -751,10 +756,6 @@ void TfrmHlavny::dbTxtMenoUzivatelaClick() {
     dbEdtMenoUzivatela->show();
     dbTxtMenoUzivatela->hide();
     dbEdtMenoUzivatela->setFocus();
-}
-
-void TfrmHlavny::nedostupne(const QString& caption) {
-    showInformation(this, caption, QStringLiteral("Táto časť programu sa ešte pripravuje."));
 }
 
 void TfrmHlavny::mmItmNastavenieClick() {

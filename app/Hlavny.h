@@ -67,8 +67,6 @@ public:
 
     // The folder of the agenda file and its compaction copy.
     const QString& priecinok() const { return priecinok_; }
-    // The folder the help file is read from.
-    const QString& datovyPriecinok() const { return datovyPriecinok_; }
     bool agendaNacitana() const;
 
     TStatusBar* StatusBar = nullptr;
@@ -197,11 +195,9 @@ private:
     };
     bool ulozitKopiu(const TextyKopie& texty);
     QList<QAction*> polozkyAgendy() const;
-    void nedostupne(const QString& caption);
     void FormClose();
 
     QString priecinok_;
-    QString datovyPriecinok_;
     QString chybaUmiestnenia_;
     // Held from the first activation until closing has compacted the agenda: one copy of
     // the program per agenda.

@@ -60,13 +60,7 @@ QMenu* podmenu(QMenu* parent, const QString& meno, const QString& caption) {
 }
 
 using ovladace::akcia;
-
-QPushButton* tlacidlo(const QString& meno, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(meno);
-    b->setMinimumWidth(88);
-    return b;
-}
+using ovladace::tlacidlo;
 
 const QString StlpceDennika = QStringLiteral(
     "SELECT UctovnyDennik.Riadok, UctovnyDennik.Datum, UctovnyDennik.Doklad, UctovnyDennik.Popis, "
@@ -96,11 +90,14 @@ TfrmUctovnyDennik::TfrmUctovnyDennik(Kontext& k)
     pripravitMriezku(DBGrid);
     DBGrid->viewport()->installEventFilter(this);
 
-    btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"));
-    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("U&praviť"));
-    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"));
-    btnTlacit = tlacidlo(QStringLiteral("btnTlacit"), QStringLiteral("T&lačiť"));
-    btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"));
+    btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"), 88);
+    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("U&praviť"), 88);
+    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"), 88);
+    btnTlacit = tlacidlo(QStringLiteral("btnTlacit"), QStringLiteral("T&lačiť"), 88);
+    btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"), 88);
+    // Here Enter presses the command that has the focus, as it always has.
+    for (QPushButton* b : {btnPridat, btnUpravit, btnOdstranit, btnTlacit, btnZavriet})
+        b->setAutoDefault(true);
 
     // The grid's pop-up menu.
     pmHlavne = new QMenu(this);

@@ -295,7 +295,7 @@ TfrmDoklad2Tlac::Sumar TfrmDoklad2Tlac::sumar(Store& store, const QString& cislo
     return s;
 }
 
-BandedReport TfrmDoklad2Tlac::zostava(Store& store, const QString& cislo, LogoLoader nacitatLogo) {
+BandedReport TfrmDoklad2Tlac::zostava(Store& store, const QString& cislo) {
     auto h = std::make_shared<Hlavicka>();
     store.SQL(QStringLiteral("SELECT * FROM Doklady WHERE Cislo = %1;").arg(sqlText(cislo)));
     h->doklad = store.ADOQuery.rows();
@@ -306,8 +306,8 @@ BandedReport TfrmDoklad2Tlac::zostava(Store& store, const QString& cislo, LogoLo
         h->dodavatel = QStringLiteral("Odberateľ");
         h->odberatel = QStringLiteral("Dodávateľ");
     }
-    h->frame = ReportFrame::fromDocument(h->doklad, store, druh.text(QStringLiteral("Doklad")),
-                                         cislo, std::move(nacitatLogo));
+    h->frame =
+        ReportFrame::fromDocument(h->doklad, store, druh.text(QStringLiteral("Doklad")), cislo);
     auto s = std::make_shared<const Sumar>(sumar(store, cislo));
 
     store.SQL(

@@ -34,8 +34,8 @@ struct TfrmDoklad2Tlac : PrikazTlace<TfrmDoklad2Tlac> {
     };
 
     // The document's row, its VAT summary and its lines (read through the general query) as
-    // a report that keeps them. Without a loader the logo comes from table Logo.
-    static BandedReport zostava(Store& store, const QString& cislo, LogoLoader nacitatLogo = {});
+    // a report that keeps them. The logo comes from table Logo.
+    static BandedReport zostava(Store& store, const QString& cislo);
     // The VAT summary of the document's lines that have their base posting.
     static Sumar sumar(Store& store, const QString& cislo);
 

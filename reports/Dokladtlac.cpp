@@ -15,12 +15,11 @@ QList<ReportColumn> TfrmDokladTlac::columns() {
     return c;
 }
 
-BandedReport TfrmDokladTlac::zostava(Store& store, const QString& cislo, LogoLoader nacitatLogo) {
+BandedReport TfrmDokladTlac::zostava(Store& store, const QString& cislo) {
     store.SQL(QStringLiteral("SELECT * FROM Doklady WHERE Cislo = %1;").arg(sqlText(cislo)));
     const ResultSet doklad = store.ADOQuery.rows();
     const ReportFrame f = ReportFrame::fromDocument(
-        doklad, store, store.qryAgendaPrisposobenie.text(QStringLiteral("Doklad")), cislo,
-        std::move(nacitatLogo));
+        doklad, store, store.qryAgendaPrisposobenie.text(QStringLiteral("Doklad")), cislo);
     auto pole = [&doklad](const char* name) { return ReportFrame::field(doklad, name); };
     const QList<FrameRow> hlavicka{
         {QStringLiteral("Vystavil (a):"), pole("Vystavil"), QStringLiteral("Vystavil")},

@@ -19,8 +19,8 @@ struct TfrmDokladTlac : PrikazTlace<TfrmDokladTlac> {
 
     // The document's row and its journal lines (read through the general query) as a report
     // that keeps them. A number that does not exist gives empty header values and no lines.
-    // Without a loader the logo comes from table Logo.
-    static BandedReport zostava(Store& store, const QString& cislo, LogoLoader nacitatLogo = {});
+    // The logo comes from table Logo.
+    static BandedReport zostava(Store& store, const QString& cislo);
 
     // The columns of the lines, left to right.
     static QList<ReportColumn> columns();

@@ -5,6 +5,7 @@
 #include "ui/CelyText.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
+#include "ui/Ovladace.h"
 
 #include <QCursor>
 #include <QDir>
@@ -22,6 +23,8 @@
 
 namespace saldovia {
 
+using ovladace::tlacidlo;
+
 namespace {
 
 const QString Titulok = QStringLiteral("Nastavenie agendy");
@@ -34,14 +37,6 @@ QLabel* popis(const QString& meno, const QString& text) {
     auto* l = new QLabel(text);
     l->setObjectName(meno);
     return l;
-}
-
-QPushButton* tlacidlo(const QString& meno, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(meno);
-    b->setAutoDefault(false);
-    b->setMinimumWidth(88);
-    return b;
 }
 
 // A year taken from the last four characters of a date text, kept within the limits.
@@ -201,9 +196,9 @@ void TfrmAgendaNastavenie::vytvoritOvladace() {
     udSadzbaDPH = new TUpDown(edtSadzbaDPH, 0, NajvacsiaSadzba);
     udSadzbaDPH->setObjectName(QStringLiteral("udSadzbaDPH"));
 
-    btnZrusit = tlacidlo(QStringLiteral("btnZrusit"), QStringLiteral("&Zrušiť"));
-    btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"));
-    btnLogo = tlacidlo(QStringLiteral("btnLogo"), QStringLiteral("&Logo"));
+    btnZrusit = tlacidlo(QStringLiteral("btnZrusit"), QStringLiteral("&Zrušiť"), 88);
+    btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"), 88);
+    btnLogo = tlacidlo(QStringLiteral("btnLogo"), QStringLiteral("&Logo"), 88);
     connect(btnZrusit, &QPushButton::clicked, this, chranene(this, [this] { btnZrusitClick(); }));
     connect(btnUlozit, &QPushButton::clicked, this, chranene(this, [this] { btnUlozitClick(); }));
     connect(btnLogo, &QPushButton::clicked, this,
