@@ -36,6 +36,11 @@ QLabel* popis(const QString& meno, const QString& text, QWidget* buddy) {
     return l;
 }
 
+// The number of the account on which the chart's grid stands, "" on none.
+QString cisloVybraneho(const DataSet& q) {
+    return q.isOpen() && q.recNo() != 0 ? q.text(QStringLiteral("Cislo")) : QString();
+}
+
 } // namespace
 
 TfrmUctovaOsnova::TfrmUctovaOsnova(Kontext& k)
@@ -161,7 +166,7 @@ void TfrmUctovaOsnova::FormCreate() {
                               }));
     NastavitZoznam();
     // The chart of a finished exam can be looked at, not changed.
-    if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty()) {
+    if (upravy::skuskaSkoncena(kontext.store())) {
         btnUlozit->setEnabled(false);
         btnOdstranit->setEnabled(false);
     }
@@ -203,17 +208,14 @@ void TfrmUctovaOsnova::ukazatVybranyRiadok() {
 }
 
 void TfrmUctovaOsnova::dsUctovaOsnovaDataChange() {
-    const DataSet& q = kontext.store().qryUctovaOsnova;
-    if (!q.isOpen() || q.recNo() == 0)
-        return;
-    const QString cislo = q.text(QStringLiteral("Cislo"));
+    const QString cislo = cisloVybraneho(kontext.store().qryUctovaOsnova);
     if (cislo.isEmpty())
         return;
-    kontext.SQL(QStringLiteral("SELECT * FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo)));
+    const auto ucet = upravy::ucetOsnovy(kontext.store(), cislo);
     lblEdtCislo->setText(cislo);
-    lblEdtNazov->setText(kontext.ADOQuery().text(QStringLiteral("Nazov")));
+    lblEdtNazov->setText(ucet ? ucet->nazov : QString());
     lblEdtNazov->setCursorPosition(0);
-    const QString druh = kontext.ADOQuery().text(QStringLiteral("Druh"));
+    const QString druh = ucet ? ucet->druh : QString();
     // The kinds in the order of the list: the item at the kind's place.
     const int pocet = kontext.SQL(
         QStringLiteral("SELECT * FROM UctovaOsnovaDruhy ORDER BY Nazov COLLATE SLOVENSKY;"));
@@ -257,10 +259,9 @@ void TfrmUctovaOsnova::btnUlozitClick() {
         lblEdtCislo->setFocus();
         return;
     }
-    const bool existuje =
-        kontext.SQL(
-            QStringLiteral("SELECT * FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo))) > 0;
-    if (existuje && kontext.ADOQuery().text(QStringLiteral("Povod")) == QLatin1String("P")) {
+    const auto ucet = upravy::ucetOsnovy(kontext.store(), cislo);
+    const bool existuje = ucet.has_value();
+    if (existuje && ucet->povod == QLatin1String("P")) {
         showWarning(this, QStringLiteral("Upozornenie"),
                     QStringLiteral("Položka so zadaným číslom je preddefinovaná,\nnie je možné ju "
                                    "zmeniť."));
@@ -312,13 +313,11 @@ void TfrmUctovaOsnova::btnUlozitClick() {
 
 void TfrmUctovaOsnova::btnOdstranitClick() {
     DataSet& q = kontext.store().qryUctovaOsnova;
-    if (!q.isOpen() || q.recNo() == 0)
-        return;
-    const QString cislo = q.text(QStringLiteral("Cislo"));
+    const QString cislo = cisloVybraneho(q);
     if (cislo.isEmpty())
         return;
-    kontext.SQL(QStringLiteral("SELECT * FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo)));
-    if (kontext.ADOQuery().text(QStringLiteral("Povod")) == QLatin1String("P")) {
+    const auto ucet = upravy::ucetOsnovy(kontext.store(), cislo);
+    if (ucet && ucet->povod == QLatin1String("P")) {
         showWarning(this, QStringLiteral("Upozornenie"),
                     QStringLiteral("Položka so zadaným číslom je preddefinovaná,\nnie je možné ju "
                                    "odstrániť."));

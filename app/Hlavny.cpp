@@ -641,8 +641,7 @@ void TfrmHlavny::NastavitSkusku() {
 }
 
 bool TfrmHlavny::skuskaSkoncena() const {
-    return store_.isConnected() &&
-           !store_.tblAgendaNastavenie.text(QStringLiteral("SkuskaKoniec")).isEmpty();
+    return upravy::skuskaSkoncena(store_);
 }
 
 void TfrmHlavny::nastavitPolozkySkusky() {

@@ -1,5 +1,6 @@
 #include "Doklad.h"
 
+#include "edits/Upravy.h"
 #include "journal/Polozkauctovnehodennika.h"
 #include "store/Values.h"
 #include "ui/Kontext.h"
@@ -172,8 +173,7 @@ void TfrmDoklad::btnOdstranitClick() {
     DataSet& q = kontext.store().qryDokladyPolozky;
     if (prazdny_)
         return;
-    kontext.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;")
-                    .arg(q.integer(QStringLiteral("Riadok"))));
+    upravy::odstranitRiadokPomocny(kontext.store(), q.integer(QStringLiteral("Riadok")));
     const int pozicia = DBGrid->pozicia();
     NastavitZoznam();
     DBGrid->vybrat(pozicia);

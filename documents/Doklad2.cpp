@@ -519,22 +519,7 @@ void TfrmDoklad2::btnOdstranitClick() {
     DataSet& q = kontext.store().qryDokladyPolozky;
     if (prazdny_)
         return;
-    const qint64 cislo = q.integer(QStringLiteral("Cislo"));
-    kontext.SQL(QStringLiteral("SELECT * FROM DokladyPolozkyPomocne WHERE Cislo = %1;").arg(cislo));
-    const QString riadok = kontext.ADOQuery().text(QStringLiteral("Riadok"));
-    const QString riadokDPH = kontext.ADOQuery().text(QStringLiteral("RiadokDPH"));
-    {
-        Transaction t(kontext.store().connection());
-        if (!riadok.isEmpty())
-            kontext.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;")
-                            .arg(riadok.toLongLong()));
-        if (!riadokDPH.isEmpty())
-            kontext.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;")
-                            .arg(riadokDPH.toLongLong()));
-        kontext.SQL(
-            QStringLiteral("DELETE FROM DokladyPolozkyPomocne WHERE Cislo = %1;").arg(cislo));
-        t.commit();
-    }
+    upravy::odstranitPolozkuFaktury(kontext.store(), q.integer(QStringLiteral("Cislo")));
     const int pozicia = DBGrid->pozicia();
     NastavitZoznam();
     DBGrid->vybrat(pozicia);

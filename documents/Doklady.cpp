@@ -70,7 +70,7 @@ TfrmDoklady::TfrmDoklady(Kontext& k)
     setTabOrder(btnOdstranit, btnTlacit);
 
     // FormCreate
-    skuskaSkoncena_ = !kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty();
+    skuskaSkoncena_ = upravy::skuskaSkoncena(kontext.store());
     NastavitZoznam();
     btnZavriet->setFocus();
 }

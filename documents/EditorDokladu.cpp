@@ -124,7 +124,7 @@ void TEditorDokladu::FormCreate(const QList<QDateEdit*>& datumy) {
         for (QDateEdit* d : datumy)
             d->setDate(*dnes);
     edtVystavil->setText(kontext.tblAgendaNastavenie().text(QStringLiteral("MenoUzivatela")));
-    if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    if (upravy::skuskaSkoncena(kontext.store()))
         btnUlozit->setEnabled(false);
     btnZrusit->setFocus();
 }

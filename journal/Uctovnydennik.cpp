@@ -184,7 +184,7 @@ TfrmUctovnyDennik::TfrmUctovnyDennik(Kontext& k)
                 if (!zosuladujem_ && i.isValid())
                     kontext.store().qryUctovnyDennik.setRecNo(i.row() + 1);
             });
-    skuskaSkoncena_ = !kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty();
+    skuskaSkoncena_ = upravy::skuskaSkoncena(kontext.store());
     NastavitZoznam();
     btnZavriet->setFocus();
 }

@@ -2,6 +2,7 @@
 
 #include "Logo.h"
 #include "UpDown.h"
+#include "edits/Upravy.h"
 #include "ui/CelyText.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
@@ -360,7 +361,7 @@ void TfrmAgendaNastavenie::vytvoritOvladace() {
 void TfrmAgendaNastavenie::FormCreate() {
     SettingsRow& s = kontext.tblAgendaNastavenie();
     logoZmenene_ = false;
-    if (!s.text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    if (upravy::skuskaSkoncena(kontext.store()))
         btnUlozit->setEnabled(false);
 
     const QString cisloLoga = s.text(QStringLiteral("Logo"));

@@ -98,7 +98,7 @@ void TfrmAgendaPrisposobenie::FormCreate() {
     }
     cbKod->setCurrentIndex(-1);
     // A finished exam is frozen: kinds can be looked at, not saved.
-    if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    if (upravy::skuskaSkoncena(kontext.store()))
         btnUlozit->setEnabled(false);
 }
 
