@@ -118,8 +118,12 @@ TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
     StatusBar = new TStatusBar(this);
     setStatusBar(StatusBar);
     hodiny_->nastavitOkolie({
-        .zostatok = [this] { return StatusBar->panel(3); },
-        .zobrazit = [this](const QString& text) { StatusBar->setPanel(3, text); },
+        .zostatok = [this] { return relacia_.zostatok; },
+        .zobrazit =
+            [this](const QString& text) {
+                relacia_.zostatok = text;
+                zobrazitRelaciu();
+            },
         .doplnit = [this](SettingsRow& s) { rozpisaneMeno(s); },
         .vyprsal = [this] { pmItmUkoncitSkusku->setEnabled(false); },
         .skoncila = [this] { ohlasitKoniecSkusky(); },
@@ -135,7 +139,8 @@ TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
             [this](const QPoint& pos) { PopupMenu->popup(pos); });
 
     // FormCreate: the working date starts as today; the fixed notice in the last panel.
-    StatusBar->setPanel(2, dateToText(QDate::currentDate()));
+    relacia_.pracovnyDatum = dateToText(QDate::currentDate());
+    zobrazitRelaciu();
     StatusBar->setPanel(4, Autorstvo);
 
     // The journal window prints its lines (as filtered) through the journal printout.
@@ -471,8 +476,15 @@ QString TfrmHlavny::cestaAgendy() const {
     return priecinok_ + QStringLiteral("/Data.mdb");
 }
 
-bool TfrmHlavny::agendaNacitana() const {
-    return mmItmZalohovat->isEnabled();
+void TfrmHlavny::setPracovnyDatum(const QString& datum) {
+    relacia_.pracovnyDatum = datum;
+    zobrazitRelaciu();
+}
+
+void TfrmHlavny::zobrazitRelaciu() {
+    StatusBar->setPanel(0, relacia_.uctovnyRok);
+    StatusBar->setPanel(2, relacia_.pracovnyDatum);
+    StatusBar->setPanel(3, relacia_.zostatok);
 }
 
 QList<QAction*> TfrmHlavny::polozkyAgendy() const {
@@ -482,6 +494,7 @@ QList<QAction*> TfrmHlavny::polozkyAgendy() const {
 }
 
 void TfrmHlavny::nastavitPolozkyAgendy(bool enabled) {
+    relacia_.nacitana = enabled;
     for (QAction* a : polozkyAgendy())
         a->setEnabled(enabled);
 }
@@ -531,6 +544,7 @@ void TfrmHlavny::FormActivate() {
     }
     upratatPriecinokAgendy(path);
     if (QFileInfo::exists(path) && PripojitOverenuDatabazu(path)) {
+        relacia_.nacitana = true;
         NacitatStatusBar();
         NastavitSkusku();
     } else {
@@ -572,8 +586,9 @@ bool TfrmHlavny::PripojitOverenuDatabazu(const QString& path) {
 void TfrmHlavny::NacitatStatusBar() {
     SettingsRow& s = store_.tblAgendaNastavenie;
     const QString rok = s.text(QStringLiteral("UctovnyRok"));
-    StatusBar->setPanel(0, rok);
+    relacia_.uctovnyRok = rok;
     StatusBar->setPanel(1, s.text(QStringLiteral("NazovFirmy")));
+    zobrazitRelaciu();
     if (!rok.isEmpty()) {
         const auto rozsah = upravy::rozsahRoka(rok);
         const auto datum = dateFromText(pracovnyDatum());
@@ -581,9 +596,9 @@ void TfrmHlavny::NacitatStatusBar() {
             throw DbError(QStringLiteral("'%1' nie je platný účtovný rok.").arg(rok));
         const auto [zaciatok, koniec] = *rozsah;
         if (!datum || zaciatok > *datum)
-            StatusBar->setPanel(2, dateToText(zaciatok));
+            setPracovnyDatum(dateToText(zaciatok));
         else if (koniec < *datum)
-            StatusBar->setPanel(2, dateToText(koniec));
+            setPracovnyDatum(dateToText(koniec));
     } else {
         showInformation(this, QStringLiteral("Nastavenie agendy"),
                         QStringLiteral("Vitajte v Účtovníctve!\nNajskôr musíte nastaviť údaje o "
@@ -645,8 +660,9 @@ bool TfrmHlavny::skuskaSkoncena() const {
 }
 
 void TfrmHlavny::nastavitPolozkySkusky() {
-    const bool skuska = store_.isConnected() &&
-                        !store_.tblAgendaNastavenie.text(QStringLiteral("SkuskaDlzka")).isEmpty();
+    relacia_.skuska = store_.isConnected() &&
+                      !store_.tblAgendaNastavenie.text(QStringLiteral("SkuskaDlzka")).isEmpty();
+    const bool skuska = relacia_.skuska;
     const bool skoncena = skuskaSkoncena();
     mmItmOdovzdatSkusku->setEnabled(skoncena);
     mmItmVysledkyTriedy->setEnabled(!skuska);
@@ -727,8 +743,7 @@ void TfrmHlavny::ListViewDblClick() {
         mmItmKalkulackaClick();
     else if (i == 6)
         mmItmPouzivatelskaPriruckaClick();
-    else if (mmItmZalohovat->isEnabled() &&
-             !store_.tblAgendaNastavenie.text(QStringLiteral("SkuskaDlzka")).isEmpty() && i == 7)
+    else if (relacia_.nacitana && relacia_.skuska && i == 7)
         KoniecSkusky();
 }
 

@@ -166,7 +166,7 @@ void TfrmHlavny::mmItmObnovitClick(QObject* sender) {
         showWarning(this, caption, QStringLiteral("Zvolený súbor obsahuje práve načítanú agendu!"));
         return;
     }
-    const bool nacitana = agendaNacitana();
+    const bool nacitana = relacia_.nacitana;
     bool obnovit = false;
     if (!KontrolaDatabazy(path)) {
         showError(this, caption, QStringLiteral("Zvolený súbor sa nedá použiť!"));

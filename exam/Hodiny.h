@@ -14,9 +14,9 @@ class SettingsRow;
 
 // The exam clock: one tick a second counts the remaining time down and stores it in the
 // settings row; the first tick that finds no time left records the end. The remaining time
-// lives where it is shown (the main window's status panel 3), the clock reads and writes it
-// through its surroundings; the moments it records come from the given time source, so that
-// tests can drive the clock without waiting.
+// is the owner's value (the agenda session's, which the main window shows); the clock reads
+// and writes it through its surroundings; the moments it records come from the given time source,
+// so that tests can drive the clock without waiting.
 class SkuskaHodiny : public QObject {
     Q_OBJECT
 public:
@@ -24,7 +24,7 @@ public:
 
     // What the clock reaches outside itself. Every member may stay empty.
     struct Okolie {
-        // The remaining time as shown, and showing a new one.
+        // The remaining time as the owner keeps it, and keeping (and showing) a new one.
         std::function<QString()> zostatok;
         std::function<void(const QString&)> zobrazit;
         // Called before each of the clock's posts, with the row in edit state: adds what
