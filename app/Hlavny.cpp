@@ -7,6 +7,7 @@
 #include "Umiestnenie.h"
 #include "accounts/Uctovaosnova.h"
 #include "documents/Doklady.h"
+#include "edits/DruhyDokladov.h"
 #include "edits/Upravy.h"
 #include "exam/Hodiny.h"
 #include "exam/Skuska.h"
@@ -71,25 +72,6 @@ QMenu* podmenu(QMenu* parent, const QString& meno, const QString& caption) {
     return m;
 }
 
-// Items of the document menu and its pop-up twin: name without prefix, caption, kind.
-struct PolozkaDokladov {
-    const char* meno;
-    const char* caption;
-    const char* druh;
-    int skupina; // 0 top level, 1 Fakturácia, 2 Sklad, 3 Pokladničné doklady
-};
-const PolozkaDokladov PolozkyDokladov[] = {
-    {"InterneDoklady", "&Interné doklady", "ID", 0},
-    {"PrijateFaktury", "&Prijaté faktúry", "FP", 1},
-    {"VystaveneFaktury", "&Vystavené faktúry", "FV", 1},
-    {"Prijemky", "&Príjemky", "SP", 2},
-    {"Vydajky", "&Výdajky", "SV", 2},
-    {"Prevodky", "P&revodky", "SR", 2},
-    {"PrijmovePokladnicneDoklady", "&Príjmové pokladničné doklady", "PP", 3},
-    {"VydajovePokladnicneDoklady", "&Výdajové pokladničné doklady", "PV", 3},
-    {"VypisyZBankovychUctov", "&Výpisy z bankových účtov", "BV", 0},
-};
-
 } // namespace
 
 TfrmHlavny::TfrmHlavny(const QString& programDir)
@@ -149,25 +131,19 @@ TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
         TfrmUctovnyDennikTlac::Tlacit(store_, *tlaciaren_, uctovnyRok(), parent ? parent : this);
     };
 
-    // Document services of the journal window. Both position qryAgendaPrisposobenie on
-    // the document's kind when the caller has not, since editors and printouts take the
-    // kind's titles from there.
-    auto nastavitDruh = [this](const QString& druh) {
-        upravy::nastavitDruhDokladu(store_, druh, true);
-    };
+    // Document services of the journal window.
     // A document opens in the editor of its kind.
-    sluzby_.otvoritDoklad = [this, nastavitDruh](const QString& druh, const QString& cislo) {
-        nastavitDruh(druh);
-        return otvoritDoklad(*this, cislo);
+    sluzby_.otvoritDoklad = [this](const QString& druh, const QString& cislo) {
+        return otvoritDoklad(*this, druh, cislo);
     };
     // A document prints with the printout of its kind's class: invoices and cash documents
     // with their parties and VAT, the other kinds with their journal lines.
-    sluzby_.tlacitDoklad = [this, nastavitDruh](const QString& druh, const QString& cislo) {
-        nastavitDruh(druh);
+    sluzby_.tlacitDoklad = [this](const QString& druh, const QString& cislo) {
         QWidget* parent = QApplication::activeModalWidget();
         if (!parent)
             parent = this;
-        if (jeDoklad2(druh))
+        const DruhDokladu* d = druhDokladu(druh);
+        if (d && d->tlac == Formular::Faktura)
             TfrmDoklad2Tlac::Tlacit(store_, *tlaciaren_, cislo, parent);
         else
             TfrmDokladTlac::Tlacit(store_, *tlaciaren_, cislo, parent);
@@ -224,19 +200,21 @@ void TfrmHlavny::vytvoritMenu() {
     for (const char* prefix : {"mmItm", "pmItm"}) {
         QMenu* root = QLatin1String(prefix) == QLatin1String("mmItm") ? mmItmDoklady : pmDoklady;
         const QString p = QString::fromLatin1(prefix);
+        // the groups' submenus, each where its first kind stands
+        const std::pair<const char*, const char*> nazvySkupin[] = {
+            {nullptr, nullptr},
+            {"Fakturacia", "&Fakturácia"},
+            {"Sklad", "&Sklad"},
+            {"PokladnicneDoklady", "&Pokladničné doklady"}};
         QMenu* skupiny[4] = {root, nullptr, nullptr, nullptr};
-        for (const PolozkaDokladov& d : PolozkyDokladov) {
-            if (d.skupina == 1 && !skupiny[1])
-                skupiny[1] =
-                    podmenu(root, p + QStringLiteral("Fakturacia"), QStringLiteral("&Fakturácia"));
-            if (d.skupina == 2 && !skupiny[2])
-                skupiny[2] = podmenu(root, p + QStringLiteral("Sklad"), QStringLiteral("&Sklad"));
-            if (d.skupina == 3 && !skupiny[3])
-                skupiny[3] = podmenu(root, p + QStringLiteral("PokladnicneDoklady"),
-                                     QStringLiteral("&Pokladničné doklady"));
-            QAction* a = akcia(this, skupiny[d.skupina], p + QString::fromLatin1(d.meno),
-                               QString::fromUtf8(d.caption));
-            a->setData(QString::fromLatin1(d.druh));
+        for (const DruhDokladu& d : druhyDokladov()) {
+            const auto g = static_cast<std::size_t>(d.skupina);
+            if (!skupiny[g])
+                skupiny[g] = podmenu(root, p + QLatin1String(nazvySkupin[g].first),
+                                     QString::fromUtf8(nazvySkupin[g].second));
+            QAction* a = akcia(this, skupiny[g], p + QString::fromLatin1(d.menoZoznamu),
+                               QString::fromUtf8(d.zoznam));
+            a->setData(d.kodText());
             connect(a, &QAction::triggered, this,
                     chranene(this, [this, a] { mmItmDokladyClick(a); }));
         }
@@ -798,8 +776,7 @@ void TfrmHlavny::mmItmDokladyClick(QObject* sender) {
     const auto* a = qobject_cast<QAction*>(sender);
     if (!a)
         return;
-    upravy::nastavitDruhDokladu(store_, a->data().toString());
-    otvoritOkno(new TfrmDoklady(*this));
+    otvoritOkno(new TfrmDoklady(*this, a->data().toString()));
 }
 
 void TfrmHlavny::mmItmHlavnaKnihaClick() {

@@ -23,7 +23,8 @@ const QString Pomocny = QStringLiteral("UctovnyDennikPomocny");
 
 } // namespace
 
-TfrmDoklad::TfrmDoklad(Kontext& k) : TEditorDokladu(k, QStringLiteral("TfrmDoklad"), false) {
+TfrmDoklad::TfrmDoklad(Kontext& k, const QString& kod)
+    : TEditorDokladu(k, QStringLiteral("TfrmDoklad"), kod, false) {
     dtpDatum->setFixedWidth(110);
     edtVystavil->setFixedWidth(220);
 

@@ -1,6 +1,7 @@
 #include "Doklad2.h"
 
 #include "Polozkadokladu.h"
+#include "edits/DruhyDokladov.h"
 #include "edits/Upravy.h"
 #include "store/Values.h"
 #include "ui/Kontext.h"
@@ -81,7 +82,8 @@ const QString DphRiadku = QStringLiteral(
 
 } // namespace
 
-TfrmDoklad2::TfrmDoklad2(Kontext& k) : TEditorDokladu(k, QStringLiteral("TfrmDoklad2"), true) {
+TfrmDoklad2::TfrmDoklad2(Kontext& k, const QString& kod)
+    : TEditorDokladu(k, QStringLiteral("TfrmDoklad2"), kod, true) {
     // Dates and names.
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -379,7 +381,7 @@ TfrmDoklad2::TfrmDoklad2(Kontext& k) : TEditorDokladu(k, QStringLiteral("TfrmDok
     // Within the accounting year: the picker holds the last day at most.
     if (const auto dnes = dateFromText(kontext.pracovnyDatum()))
         dtpDatum3->setDate(dnes->addDays(14));
-    if (kod_ == QLatin1String("FP") || kod_ == QLatin1String("PV")) {
+    if (const DruhDokladu* d = druhDokladu(kod_); d && d->prijaty) {
         PageControl->setTabText(PageControl->indexOf(tsDodavatel), QStringLiteral("Odberateľ"));
         PageControl->setTabText(PageControl->indexOf(tsOdberatel), QStringLiteral("Dodávateľ"));
     }

@@ -22,9 +22,7 @@ namespace saldovia {
 
 using namespace ovladace;
 
-QString cisloNovehoDokladu(Kontext& kontext, QWidget* parent) {
-    const DataSet& druh = kontext.store().qryAgendaPrisposobenie;
-    const QString kod = druh.text(QStringLiteral("Kod"));
+QString cisloNovehoDokladu(Kontext& kontext, const QString& kod, QWidget* parent) {
     kontext.SQL(QStringLiteral("SELECT Cislo FROM Doklady WHERE Druh = %1 ORDER BY Cislo;")
                     .arg(sqlText(kod)));
     QStringList existujuce;
@@ -32,7 +30,7 @@ QString cisloNovehoDokladu(Kontext& kontext, QWidget* parent) {
     for (int i = 0; i < r.rowCount(); ++i)
         existujuce << r.text(i, r.requireColumn(QStringLiteral("Cislo")));
     const auto cislo = dalsieCisloDokladu(
-        druh.text(QStringLiteral("Prefix")), kontext.uctovnyRok(), existujuce,
+        upravy::textyDruhu(kontext.store(), kod).prefix, kontext.uctovnyRok(), existujuce,
         [&kontext](const QString& c) {
             return kontext.SQL(QStringLiteral("SELECT Cislo FROM Doklady WHERE Cislo = %1;")
                                    .arg(sqlText(c))) > 0;
@@ -58,10 +56,9 @@ void zobrazitLogo(Kontext& kontext, QLabel* obrazok, const QString& cislo) {
     obrazok->setPixmap(p);
 }
 
-TEditorDokladu::TEditorDokladu(Kontext& k, const QString& meno, bool sPolozkami)
-    : TfrmCeleOkno(k, meno, k.store().qryAgendaPrisposobenie.text(QStringLiteral("Doklad")), 9),
+TEditorDokladu::TEditorDokladu(Kontext& k, const QString& meno, const QString& kod, bool sPolozkami)
+    : TfrmCeleOkno(k, meno, upravy::textyDruhu(k.store(), kod).doklad, 9), kod_(kod),
       sPolozkami_(sPolozkami) {
-    kod_ = kontext.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
 
     edtCisloDokladu = pole(QStringLiteral("edtCisloDokladu"), 50);
     edtCisloDokladu->setEnabled(false);
@@ -145,7 +142,7 @@ QString TEditorDokladu::Otvorit(const QString& cislo) {
     const std::unique_ptr<TEditorDokladu> uvolnit(this);
     cislo_ = cislo;
     if (cislo.isEmpty()) {
-        cislo_ = cisloNovehoDokladu(kontext, this);
+        cislo_ = cisloNovehoDokladu(kontext, kod_, this);
         if (cislo_.isEmpty())
             return {};
     } else {

@@ -82,14 +82,13 @@ std::optional<UcetOsnovy> ucetOsnovy(Store& store, const QString& cislo) {
                       q.text(QStringLiteral("Povod")), q.text(QStringLiteral("Druh"))};
 }
 
-void nastavitDruhDokladu(Store& store, const QString& druh, bool lenAkInak) {
-    DataSet& q = store.qryAgendaPrisposobenie;
-    if (lenAkInak && q.isOpen() && q.text(QStringLiteral("Kod")) == druh)
-        return;
-    q.close();
-    q.setSQL(
-        QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = %1;").arg(sqlText(druh)));
-    q.open();
+TextyDruhu textyDruhu(Store& store, const QString& kod) {
+    const ResultSet r = store.connection().query(
+        QStringLiteral("SELECT Prefix, Doklad, Zoznam FROM AgendaPrisposobenie WHERE Kod = %1;")
+            .arg(sqlText(kod)));
+    if (r.rowCount() == 0)
+        return {};
+    return {r.text(0, 0), r.text(0, 1), r.text(0, 2)};
 }
 
 std::optional<std::pair<QDate, QDate>> rozsahRoka(const QString& rok) {

@@ -63,9 +63,13 @@ struct UcetOsnovy {
 // number. Runs through Store::SQL.
 std::optional<UcetOsnovy> ucetOsnovy(Store& store, const QString& cislo);
 
-// Positions qryAgendaPrisposobenie on document kind `druh`; when `lenAkInak`, a data set
-// already open on that kind is left as it is.
-void nastavitDruhDokladu(Store& store, const QString& druh, bool lenAkInak = false);
+// The agenda's own texts of document kind `kod` (its row of AgendaPrisposobenie): the
+// prefix of its numbers, the title of a document and of the register. Empty texts for a
+// kind the agenda lacks. Leaves the general query of Store::SQL alone.
+struct TextyDruhu {
+    QString prefix, doklad, zoznam;
+};
+TextyDruhu textyDruhu(Store& store, const QString& kod);
 
 // The first and the last day of accounting year `rok` ("2026"); none for a text that is
 // not a year.

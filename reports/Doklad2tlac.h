@@ -1,6 +1,5 @@
 #pragma once
 
-#include "reports/Logo.h"
 #include "reports/ReportFrame.h"
 #include "reports/ReportPreview.h"
 #include "store/Values.h"
@@ -10,8 +9,8 @@ namespace saldovia {
 // The printout of one stored invoice or cash document (kinds FV, FP, PP, PV): both parties as
 // stored with the document, its dates, names, payment and delivery, one two-line entry per
 // line (amounts, then the base and VAT postings) and the VAT summary. It reads the saved
-// tables only. Kind and title are Kod and Doklad of the current row of
-// qryAgendaPrisposobenie, which the caller positions on the document's kind. Its print
+// tables only. The title is the agenda's title (AgendaPrisposobenie.Doklad) of the
+// document's kind; a received kind swaps the parties' captions. Its print
 // command, that of the register and the journal window, is Tlacit (PrikazTlace): the
 // preview, or the message "Doklad nemá žiadne položky!" when no line of the document has
 // its base posting.

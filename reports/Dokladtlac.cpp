@@ -1,5 +1,6 @@
 #include "Dokladtlac.h"
 
+#include "edits/Upravy.h"
 #include "reports/Uctovnydenniktlac.h"
 #include "store/Store.h"
 
@@ -19,7 +20,7 @@ BandedReport TfrmDokladTlac::zostava(Store& store, const QString& cislo) {
     store.SQL(QStringLiteral("SELECT * FROM Doklady WHERE Cislo = %1;").arg(sqlText(cislo)));
     const ResultSet doklad = store.ADOQuery.rows();
     const ReportFrame f = ReportFrame::fromDocument(
-        doklad, store, store.qryAgendaPrisposobenie.text(QStringLiteral("Doklad")), cislo);
+        doklad, store, upravy::textyDruhu(store, ReportFrame::field(doklad, "Druh")).doklad, cislo);
     auto pole = [&doklad](const char* name) { return ReportFrame::field(doklad, name); };
     const QList<FrameRow> hlavicka{
         {QStringLiteral("Vystavil (a):"), pole("Vystavil"), QStringLiteral("Vystavil")},

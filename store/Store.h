@@ -64,7 +64,6 @@ public:
     DataSet qryUctovnyDennik;
     DataSet qryUctovaOsnova;
     DataSet qryDokladyPolozky;
-    DataSet qryAgendaPrisposobenie;
 };
 
 } // namespace saldovia

@@ -1,5 +1,6 @@
 #include "TestAgenda.h"
 
+#include "edits/DruhyDokladov.h"
 #include "edits/IdentitaFirmy.h"
 #include "edits/RelaciaDokladu.h"
 #include "edits/Upravy.h"
@@ -71,20 +72,51 @@ private slots:
         QCOMPARE(pocet(QStringLiteral("Doklady;")), 0);
     }
 
-    void theDocumentKindIsPositioned() {
-        upravy::nastavitDruhDokladu(*store, QStringLiteral("FV"));
-        QCOMPARE(store->qryAgendaPrisposobenie.text(QStringLiteral("Kod")), QStringLiteral("FV"));
-        upravy::nastavitDruhDokladu(*store, QStringLiteral("ID"), true);
-        QCOMPARE(store->qryAgendaPrisposobenie.text(QStringLiteral("Kod")), QStringLiteral("ID"));
-        // On the kind already: not read again, a change made meanwhile is not seen yet.
-        store->SQL(
-            QStringLiteral("UPDATE AgendaPrisposobenie SET Doklad = 'Iný' WHERE Kod = 'ID';"));
-        upravy::nastavitDruhDokladu(*store, QStringLiteral("ID"), true);
-        QVERIFY(store->qryAgendaPrisposobenie.text(QStringLiteral("Doklad")) !=
-                QStringLiteral("Iný"));
-        upravy::nastavitDruhDokladu(*store, QStringLiteral("ID"));
-        QCOMPARE(store->qryAgendaPrisposobenie.text(QStringLiteral("Doklad")),
-                 QStringLiteral("Iný"));
+    // The agenda's texts of a kind are read afresh each time; a kind it lacks has none.
+    void theAgendasTextsOfAKind() {
+        const upravy::TextyDruhu fv = upravy::textyDruhu(*store, QStringLiteral("FV"));
+        QCOMPARE(fv.prefix, QStringLiteral("FV"));
+        QCOMPARE(fv.doklad, QStringLiteral("Vystavená faktúra"));
+        QCOMPARE(fv.zoznam, QStringLiteral("Vystavené faktúry"));
+        store->SQL(QStringLiteral("SELECT 'ADOQuery' AS Stav;"));
+        store->SQL(QStringLiteral(
+            "UPDATE AgendaPrisposobenie SET Doklad = 'Iný O''Brien' WHERE Kod = 'ID';"));
+        store->SQL(QStringLiteral("SELECT 'ADOQuery' AS Stav;"));
+        QCOMPARE(upravy::textyDruhu(*store, QStringLiteral("ID")).doklad,
+                 QStringLiteral("Iný O'Brien"));
+        QCOMPARE(store->ADOQuery.text(QStringLiteral("Stav")), QStringLiteral("ADOQuery"));
+        QCOMPARE(upravy::textyDruhu(*store, QStringLiteral("X' OR '1'='1")).doklad, QString());
+    }
+
+    // The program's table of kinds and the agenda's factory rows name the same kinds; each
+    // kind's editor and printout agree, the received kinds are the ones the agenda company
+    // pays or buys with, and the cash kinds are the two cash documents.
+    void theTableOfKinds() {
+        QStringList vTabulke, vAgende, prijate, hotovostne;
+        for (const DruhDokladu& d : druhyDokladov()) {
+            vTabulke << d.kodText();
+            QCOMPARE(druhDokladu(d.kodText()), &d);
+            QVERIFY(d.editor == d.tlac);
+            QVERIFY(!upravy::textyDruhu(*store, d.kodText()).doklad.isEmpty());
+            if (d.prijaty)
+                prijate << d.kodText();
+            if (d.hotovost) {
+                hotovostne << d.kodText();
+                QVERIFY(d.skupina == SkupinaDruhov::Pokladna);
+            }
+        }
+        const int n = store->SQL(QStringLiteral("SELECT Kod FROM AgendaPrisposobenie;"));
+        for (int i = 0; i < n; ++i)
+            vAgende << store->ADOQuery.rows().text(i, 0);
+        vTabulke.sort();
+        vAgende.sort();
+        QCOMPARE(vTabulke, vAgende);
+        QCOMPARE(prijate, (QStringList{"FP", "PV"}));
+        QCOMPARE(hotovostne, (QStringList{"PP", "PV"}));
+        QVERIFY(druhDokladu(QStringLiteral("FV"))->editor == Formular::Faktura);
+        QVERIFY(druhDokladu(QStringLiteral("ID"))->editor == Formular::Jednoduchy);
+        QVERIFY(!druhDokladu(QStringLiteral("XX")));
+        QVERIFY(!druhDokladu(QString()));
     }
 
     // An invoice line in the scratch tables: replaced with its postings, a line without VAT
