@@ -208,7 +208,7 @@ void TfrmHlavny::mmItmObnovitClick(QObject* sender) {
     // The installed demo's folder is offered beside the others; an agenda not set up yet
     // (no accounting year, as on the first start) starts the choice there.
     const QString ukazka = priecinokUkazky(datovyPriecinok_);
-    const bool nova = !agendaNacitana() ||
+    const bool nova = !relacia_.nacitana ||
                       store_.tblAgendaNastavenie.text(QStringLiteral("UctovnyRok")).isEmpty();
     const QString path = DialogService::instance().openFileWithPlaces(
         this, caption, !ukazka.isEmpty() && nova ? ukazka : QDir::homePath(),
@@ -220,7 +220,7 @@ void TfrmHlavny::mmItmObnovitClick(QObject* sender) {
         showWarning(this, caption, QStringLiteral("Zvolený súbor obsahuje práve načítanú agendu!"));
         return;
     }
-    const bool nacitana = agendaNacitana();
+    const bool nacitana = relacia_.nacitana;
     bool obnovit = false;
     if (!KontrolaDatabazy(path)) {
         showError(this, caption,

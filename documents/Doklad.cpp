@@ -1,5 +1,6 @@
 #include "Doklad.h"
 
+#include "edits/Upravy.h"
 #include "journal/Polozkauctovnehodennika.h"
 #include "store/Values.h"
 #include "ui/Kontext.h"
@@ -22,7 +23,8 @@ const QString Pomocny = QStringLiteral("UctovnyDennikPomocny");
 
 } // namespace
 
-TfrmDoklad::TfrmDoklad(Kontext& k) : TEditorDokladu(k, QStringLiteral("TfrmDoklad"), false) {
+TfrmDoklad::TfrmDoklad(Kontext& k, const QString& kod)
+    : TEditorDokladu(k, QStringLiteral("TfrmDoklad"), kod, false) {
     dtpDatum->setFixedWidth(110);
     edtVystavil->setFixedWidth(220);
 
@@ -174,8 +176,7 @@ void TfrmDoklad::btnOdstranitClick() {
     DataSet& q = kontext.store().qryDokladyPolozky;
     if (prazdny_)
         return;
-    kontext.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;")
-                    .arg(q.integer(QStringLiteral("Riadok"))));
+    upravy::odstranitRiadokPomocny(kontext.store(), q.integer(QStringLiteral("Riadok")));
     oznacitZmenu();
     const int pozicia = DBGrid->pozicia();
     NastavitZoznam();

@@ -1,6 +1,7 @@
 #include "Doklad2.h"
 
 #include "Polozkadokladu.h"
+#include "edits/DruhyDokladov.h"
 #include "edits/Upravy.h"
 #include "store/Values.h"
 #include "ui/DatumovePole.h"
@@ -78,7 +79,8 @@ const QString DphRiadku = QStringLiteral(
 
 } // namespace
 
-TfrmDoklad2::TfrmDoklad2(Kontext& k) : TEditorDokladu(k, QStringLiteral("TfrmDoklad2"), true) {
+TfrmDoklad2::TfrmDoklad2(Kontext& k, const QString& kod)
+    : TEditorDokladu(k, QStringLiteral("TfrmDoklad2"), kod, true) {
     // Dates and names.
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -380,7 +382,7 @@ TfrmDoklad2::TfrmDoklad2(Kontext& k) : TEditorDokladu(k, QStringLiteral("TfrmDok
     // Within the accounting year: the picker holds the last day at most.
     if (const auto dnes = dateFromText(kontext.pracovnyDatum()))
         dtpDatum3->setDate(dnes->addDays(14));
-    if (kod_ == QLatin1String("FP") || kod_ == QLatin1String("PV")) {
+    if (const DruhDokladu* d = druhDokladu(kod_); d && d->prijaty) {
         PageControl->setTabText(PageControl->indexOf(tsDodavatel), QStringLiteral("Odberateľ"));
         PageControl->setTabText(PageControl->indexOf(tsOdberatel), QStringLiteral("Dodávateľ"));
     }
@@ -543,22 +545,7 @@ void TfrmDoklad2::btnOdstranitClick() {
     DataSet& q = kontext.store().qryDokladyPolozky;
     if (prazdny_)
         return;
-    const qint64 cislo = q.integer(QStringLiteral("Cislo"));
-    kontext.SQL(QStringLiteral("SELECT * FROM DokladyPolozkyPomocne WHERE Cislo = %1;").arg(cislo));
-    const QString riadok = kontext.ADOQuery().text(QStringLiteral("Riadok"));
-    const QString riadokDPH = kontext.ADOQuery().text(QStringLiteral("RiadokDPH"));
-    {
-        Transaction t(kontext.store().connection());
-        if (!riadok.isEmpty())
-            kontext.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;")
-                            .arg(riadok.toLongLong()));
-        if (!riadokDPH.isEmpty())
-            kontext.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;")
-                            .arg(riadokDPH.toLongLong()));
-        kontext.SQL(
-            QStringLiteral("DELETE FROM DokladyPolozkyPomocne WHERE Cislo = %1;").arg(cislo));
-        t.commit();
-    }
+    upravy::odstranitPolozkuFaktury(kontext.store(), q.integer(QStringLiteral("Cislo")));
     oznacitZmenu();
     const int pozicia = DBGrid->pozicia();
     NastavitZoznam();

@@ -19,7 +19,7 @@ namespace saldovia {
 class TfrmDoklad2 : public TEditorDokladu {
     Q_OBJECT
 public:
-    explicit TfrmDoklad2(Kontext& kontext);
+    TfrmDoklad2(Kontext& kontext, const QString& kod);
 
     void NastavitZoznam() override;
     void NastavitTlacidla();

@@ -2,6 +2,7 @@
 
 #include "Doklad.h"
 #include "Doklad2.h"
+#include "edits/DruhyDokladov.h"
 #include "edits/Upravy.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
@@ -17,22 +18,16 @@ namespace saldovia {
 
 using namespace ovladace;
 
-bool jeDoklad2(const QString& kod) {
-    return kod == QLatin1String("FV") || kod == QLatin1String("FP") || kod == QLatin1String("PP") ||
-           kod == QLatin1String("PV");
+QString otvoritDoklad(Kontext& kontext, const QString& kod, const QString& cislo) {
+    const DruhDokladu* d = druhDokladu(kod);
+    if (d && d->editor == Formular::Faktura)
+        return (new TfrmDoklad2(kontext, kod))->Otvorit(cislo);
+    return (new TfrmDoklad(kontext, kod))->Otvorit(cislo);
 }
 
-QString otvoritDoklad(Kontext& kontext, const QString& cislo) {
-    const QString kod = kontext.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
-    if (jeDoklad2(kod))
-        return (new TfrmDoklad2(kontext))->Otvorit(cislo);
-    return (new TfrmDoklad(kontext))->Otvorit(cislo);
-}
-
-TfrmDoklady::TfrmDoklady(Kontext& k)
-    : TfrmCeleOkno(k, QStringLiteral("TfrmDoklady"),
-                   k.store().qryAgendaPrisposobenie.text(QStringLiteral("Zoznam")), 4) {
-    kod_ = kontext.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
+TfrmDoklady::TfrmDoklady(Kontext& k, const QString& kod)
+    : TfrmCeleOkno(k, QStringLiteral("TfrmDoklady"), upravy::textyDruhu(k.store(), kod).zoznam, 4),
+      kod_(kod) {
 
     DBGrid = new TMriezka(kontext.store().qryDoklady, this);
     btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"), 88);
@@ -73,7 +68,7 @@ TfrmDoklady::TfrmDoklady(Kontext& k)
     setTabOrder(btnOdstranit, btnTlacit);
 
     // FormCreate
-    skuskaSkoncena_ = !kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty();
+    skuskaSkoncena_ = upravy::skuskaSkoncena(kontext.store());
     NastavitZoznam();
     btnZavriet->setFocus();
 }
@@ -114,7 +109,7 @@ void TfrmDoklady::DBGridDblClick() {
 }
 
 void TfrmDoklady::btnPridatClick() {
-    const QString cislo = otvoritDoklad(kontext, QString());
+    const QString cislo = otvoritDoklad(kontext, kod_, QString());
     if (!cislo.isEmpty()) {
         NastavitZoznam();
         DBGrid->vybrat(kontext.store().qryDoklady.recordCount());
@@ -127,7 +122,7 @@ void TfrmDoklady::btnUpravitClick() {
     if (prazdny_)
         return;
     const int pozicia = DBGrid->pozicia();
-    const QString cislo = otvoritDoklad(kontext, q.text(QStringLiteral("Cislo")));
+    const QString cislo = otvoritDoklad(kontext, kod_, q.text(QStringLiteral("Cislo")));
     if (!cislo.isEmpty()) {
         NastavitZoznam();
         DBGrid->vybrat(pozicia);

@@ -23,9 +23,7 @@ namespace saldovia {
 
 using namespace ovladace;
 
-QString cisloNovehoDokladu(Kontext& kontext, QWidget* parent) {
-    const DataSet& druh = kontext.store().qryAgendaPrisposobenie;
-    const QString kod = druh.text(QStringLiteral("Kod"));
+QString cisloNovehoDokladu(Kontext& kontext, const QString& kod, QWidget* parent) {
     kontext.SQL(QStringLiteral("SELECT Cislo FROM Doklady WHERE Druh = %1 ORDER BY Cislo;")
                     .arg(sqlText(kod)));
     QStringList existujuce;
@@ -33,7 +31,7 @@ QString cisloNovehoDokladu(Kontext& kontext, QWidget* parent) {
     for (int i = 0; i < r.rowCount(); ++i)
         existujuce << r.text(i, r.requireColumn(QStringLiteral("Cislo")));
     const auto cislo = dalsieCisloDokladu(
-        druh.text(QStringLiteral("Prefix")), kontext.uctovnyRok(), existujuce,
+        upravy::textyDruhu(kontext.store(), kod).prefix, kontext.uctovnyRok(), existujuce,
         [&kontext](const QString& c) {
             return kontext.SQL(QStringLiteral("SELECT Cislo FROM Doklady WHERE Cislo = %1;")
                                    .arg(sqlText(c))) > 0;
@@ -59,10 +57,9 @@ void zobrazitLogo(Kontext& kontext, QLabel* obrazok, const QString& cislo) {
     obrazok->setPixmap(p);
 }
 
-TEditorDokladu::TEditorDokladu(Kontext& k, const QString& meno, bool sPolozkami)
-    : TfrmCeleOkno(k, meno, k.store().qryAgendaPrisposobenie.text(QStringLiteral("Doklad")), 9),
+TEditorDokladu::TEditorDokladu(Kontext& k, const QString& meno, const QString& kod, bool sPolozkami)
+    : TfrmCeleOkno(k, meno, upravy::textyDruhu(k.store(), kod).doklad, 9), kod_(kod),
       sPolozkami_(sPolozkami) {
-    kod_ = kontext.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
 
     edtCisloDokladu = pole(QStringLiteral("edtCisloDokladu"), 50);
     edtCisloDokladu->setEnabled(false);
@@ -135,7 +132,7 @@ void TEditorDokladu::FormCreate(const QList<QDateEdit*>& datumy) {
         for (QDateEdit* d : datumy)
             d->setDate(*dnes);
     edtVystavil->setText(kontext.tblAgendaNastavenie().text(QStringLiteral("MenoUzivatela")));
-    if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    if (upravy::skuskaSkoncena(kontext.store()))
         btnUlozit->setEnabled(false);
     btnZrusit->setFocus();
 }
@@ -156,7 +153,7 @@ QString TEditorDokladu::Otvorit(const QString& cislo) {
     const std::unique_ptr<TEditorDokladu> uvolnit(this);
     cislo_ = cislo;
     if (cislo.isEmpty()) {
-        cislo_ = cisloNovehoDokladu(kontext, this);
+        cislo_ = cisloNovehoDokladu(kontext, kod_, this);
         if (cislo_.isEmpty())
             return {};
     } else {

@@ -220,7 +220,7 @@ TfrmPolozkaDokladu::TfrmPolozkaDokladu(Kontext& k)
                 cbSadzbaDPH->addItem(sadzba);
         cbSadzbaDPH->setCurrentIndex(-1);
     }
-    if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    if (upravy::skuskaSkoncena(kontext.store()))
         btnUlozit->setEnabled(false);
     btnZrusit->setFocus();
 }
@@ -362,40 +362,28 @@ void TfrmPolozkaDokladu::btnUlozitClick() {
     const qint64 riadokDPH = edtRiadokDPH->text().toLongLong(&ok3);
     if (!ok1 || !ok2 || !ok3)
         throw DbError(QStringLiteral("Čísla položky a riadkov nie sú platné."));
-    const QString doklad = sqlText(edtDoklad->text());
+    const QString doklad = edtDoklad->text();
     const QString datum = dateToText(dtpDatum->date());
-    auto riadokDennika = [&](qint64 r, const QString& ciastka, const QString& mena,
-                             const QString& kurz, const QString& suma, const QString& popis,
-                             const QString& maDat, const QString& dal) {
-        upravy::zapisatRiadokDennika(
-            kontext.store(), QStringLiteral("UctovnyDennikPomocny"),
-            {r, datum, edtDoklad->text(), ciastka, mena, kurz, suma, popis, maDat, dal});
-    };
-    {
-        Transaction t(kontext.store().connection());
-        kontext.SQL(QStringLiteral("DELETE FROM DokladyPolozkyPomocne WHERE Doklad = %1 AND "
-                                   "Cislo = %2;")
-                        .arg(doklad, QString::number(cislo)));
-        kontext.SQL(
-            QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;").arg(riadok));
-        kontext.SQL(
-            QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;").arg(riadokDPH));
-        kontext.SQL(QStringLiteral("INSERT INTO DokladyPolozkyPomocne (Cislo,Doklad,Riadok,"
-                                   "RiadokDPH,SadzbaDPH,Popis,Cena) VALUES (%1,%2,%3,%4,%5,%6,%7);")
-                        .arg(QString::number(cislo), doklad, QString::number(riadok),
-                             nulova ? QStringLiteral("NULL") : QString::number(riadokDPH),
-                             sqlText(sadzba), sqlText(edtPopisNaDoklade->text()),
-                             sqlText(mmSumaSDPH->text())));
-        riadokDennika(riadok, mmCiastka->text(), edtMena->text(), mmKurz->text(), mmSuma->text(),
-                      edtPopisVDenniku->text(), cbMaDat->ucet(), cbDal->ucet());
-        if (!nulova)
-            riadokDennika(riadokDPH, mmDPH->text(), QStringLiteral("SKK"), QStringLiteral("1,000"),
-                          mmDPH->text(), QStringLiteral("DPH - ") + edtPopisVDenniku->text(),
-                          cbMaDatDPH->ucet(), cbDalDPH->ucet());
-        // The document's sums must still fit: otherwise the line is refused, not stored.
-        sumardph::rozpracovaneho(kontext.store());
-        t.commit();
-    }
+    const upravy::RiadokDennika zaklad{
+        riadok,          datum,          doklad,         mmCiastka->text(),
+        edtMena->text(), mmKurz->text(), mmSuma->text(), edtPopisVDenniku->text(),
+        cbMaDat->ucet(), cbDal->ucet()};
+    std::optional<upravy::RiadokDennika> dph;
+    if (!nulova)
+        dph = upravy::RiadokDennika{riadokDPH,
+                                    datum,
+                                    doklad,
+                                    mmDPH->text(),
+                                    QStringLiteral("SKK"),
+                                    QStringLiteral("1,000"),
+                                    mmDPH->text(),
+                                    QStringLiteral("DPH - ") + edtPopisVDenniku->text(),
+                                    cbMaDatDPH->ucet(),
+                                    cbDalDPH->ucet()};
+    upravy::nahraditPolozkuFaktury(
+        kontext.store(),
+        {cislo, doklad, riadok, riadokDPH, sadzba, edtPopisNaDoklade->text(), mmSumaSDPH->text()},
+        zaklad, dph);
     Result = static_cast<int>(cislo);
     accept();
 }

@@ -1,5 +1,7 @@
 #include "Upravy.h"
 
+#include "edits/SumarDPH.h"
+
 #include "store/Agenda.h"
 #include "store/Store.h"
 #include "store/Values.h"
@@ -79,14 +81,66 @@ void ulozitZnizeneSadzbyDPH(Store& store, const std::array<QString, 2>& sadzby) 
                          sqlText(sadzby[static_cast<size_t>(i)].trimmed())));
 }
 
-void nastavitDruhDokladu(Store& store, const QString& druh, bool lenAkInak) {
-    DataSet& q = store.qryAgendaPrisposobenie;
-    if (lenAkInak && q.isOpen() && q.text(QStringLiteral("Kod")) == druh)
-        return;
-    q.close();
-    q.setSQL(
-        QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = %1;").arg(sqlText(druh)));
-    q.open();
+void odstranitRiadokPomocny(Store& store, qint64 riadok) {
+    store.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;").arg(riadok));
+}
+
+void nahraditPolozkuFaktury(Store& store, const PolozkaFaktury& p, const RiadokDennika& zaklad,
+                            const std::optional<RiadokDennika>& dph) {
+    const QString pomocny = QStringLiteral("UctovnyDennikPomocny");
+    Transaction t(store.connection());
+    store.SQL(QStringLiteral("DELETE FROM DokladyPolozkyPomocne WHERE Doklad = %1 AND Cislo = %2;")
+                  .arg(sqlText(p.doklad), QString::number(p.cislo)));
+    // a line that had VAT before leaves no VAT posting behind
+    odstranitRiadokPomocny(store, p.riadok);
+    odstranitRiadokPomocny(store, p.riadokDPH);
+    store.SQL(QStringLiteral("INSERT INTO DokladyPolozkyPomocne (Cislo,Doklad,Riadok,RiadokDPH,"
+                             "SadzbaDPH,Popis,Cena) VALUES (%1,%2,%3,%4,%5,%6,%7);")
+                  .arg(QString::number(p.cislo), sqlText(p.doklad), QString::number(p.riadok),
+                       dph ? QString::number(p.riadokDPH) : QStringLiteral("NULL"),
+                       sqlText(p.sadzba), sqlText(p.popis), sqlText(p.cena)));
+    zapisatRiadokDennika(store, pomocny, zaklad);
+    if (dph)
+        zapisatRiadokDennika(store, pomocny, *dph);
+    // The document's sums must still fit: otherwise the line is refused, not stored.
+    sumardph::rozpracovaneho(store);
+    t.commit();
+}
+
+void odstranitPolozkuFaktury(Store& store, qint64 cislo) {
+    store.SQL(QStringLiteral("SELECT * FROM DokladyPolozkyPomocne WHERE Cislo = %1;").arg(cislo));
+    const QString riadok = store.ADOQuery.text(QStringLiteral("Riadok"));
+    const QString riadokDPH = store.ADOQuery.text(QStringLiteral("RiadokDPH"));
+    Transaction t(store.connection());
+    for (const QString& r : {riadok, riadokDPH})
+        if (!r.isEmpty())
+            odstranitRiadokPomocny(store, r.toLongLong());
+    store.SQL(QStringLiteral("DELETE FROM DokladyPolozkyPomocne WHERE Cislo = %1;").arg(cislo));
+    t.commit();
+}
+
+bool skuskaSkoncena(const Store& store) {
+    const SettingsRow& s = store.tblAgendaNastavenie;
+    return s.isOpen() && !s.text(QStringLiteral("SkuskaKoniec")).isEmpty();
+}
+
+std::optional<UcetOsnovy> ucetOsnovy(Store& store, const QString& cislo) {
+    if (store.SQL(
+            QStringLiteral("SELECT * FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo))) <=
+        0)
+        return std::nullopt;
+    const GeneralQuery& q = store.ADOQuery;
+    return UcetOsnovy{q.text(QStringLiteral("Cislo")), q.text(QStringLiteral("Nazov")),
+                      q.text(QStringLiteral("Povod")), q.text(QStringLiteral("Druh"))};
+}
+
+TextyDruhu textyDruhu(Store& store, const QString& kod) {
+    const ResultSet r = store.connection().query(
+        QStringLiteral("SELECT Prefix, Doklad, Zoznam FROM AgendaPrisposobenie WHERE Kod = %1;")
+            .arg(sqlText(kod)));
+    if (r.rowCount() == 0)
+        return {};
+    return {r.text(0, 0), r.text(0, 1), r.text(0, 2)};
 }
 
 std::optional<std::pair<QDate, QDate>> rozsahRoka(const QString& rok) {

@@ -14,11 +14,11 @@ class SettingsRow;
 
 // The exam clock: one tick a second counts the remaining time down and stores it in the
 // settings row; the first tick that finds no time left records the end. The remaining time
-// lives where it is shown (the main window's status panel 3), the clock reads and writes it
-// through its surroundings. The time used while the program runs is measured on a monotonic
-// clock, which a clock set back or forward does not move; the moments it records come from
-// the wall clock, but the end never before the start plus the time used. Both sources can
-// be given, so that tests can drive the clock without waiting.
+// is the owner's value (the agenda session's, which the main window shows); the clock reads
+// and writes it through its surroundings. The time used while the program runs is measured
+// on a monotonic clock, which a clock set back or forward does not move; the moments it
+// records come from the wall clock, but the end never before the start plus the time used.
+// Both sources can be given, so that tests can drive the clock without waiting.
 class SkuskaHodiny : public QObject {
     Q_OBJECT
 public:
@@ -28,7 +28,7 @@ public:
 
     // What the clock reaches outside itself. Every member may stay empty.
     struct Okolie {
-        // The remaining time as shown, and showing a new one.
+        // The remaining time as the owner keeps it, and keeping (and showing) a new one.
         std::function<QString()> zostatok;
         std::function<void(const QString&)> zobrazit;
         // Called before each of the clock's posts, with the row in edit state: adds what

@@ -7,6 +7,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
 #include "ui/Mriezka.h"
+#include "ui/Ovladace.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,6 +25,8 @@
 #include <QVBoxLayout>
 
 namespace saldovia {
+
+using ovladace::tlacidlo;
 
 namespace {
 
@@ -70,13 +73,6 @@ QVariant kluc(const trieda::Vysledok& v, int stlpec) {
     default:
         return {};
     }
-}
-
-QPushButton* tlacidlo(const QString& meno, const QString& text) {
-    auto* b = new QPushButton(text);
-    b->setObjectName(meno);
-    b->setAutoDefault(false);
-    return b;
 }
 
 } // namespace
@@ -153,16 +149,16 @@ TfrmVysledkyTriedy::TfrmVysledkyTriedy(Kontext& k)
     edtVzor->setPlaceholderText(
         QStringLiteral("súbor skúšky tak, ako bol vygenerovaný (s pravými vzorovými údajmi)"));
     lblVzor->setBuddy(edtVzor);
-    btnVzor = tlacidlo(QStringLiteral("btnVzor"), QStringLiteral("&Vzor..."));
+    btnVzor = tlacidlo(QStringLiteral("btnVzor"), QStringLiteral("&Vzor..."), 0);
     btnPridatSubory =
-        tlacidlo(QStringLiteral("btnPridatSubory"), QStringLiteral("Pridať &súbory..."));
+        tlacidlo(QStringLiteral("btnPridatSubory"), QStringLiteral("Pridať &súbory..."), 0);
     btnPridatPriecinok =
-        tlacidlo(QStringLiteral("btnPridatPriecinok"), QStringLiteral("Pridať &priečinok..."));
-    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("&Odstrániť"));
-    btnPodrobnosti = tlacidlo(QStringLiteral("btnPodrobnosti"), QStringLiteral("Po&drobnosti"));
-    btnExport = tlacidlo(QStringLiteral("btnExport"), QStringLiteral("&Export do CSV..."));
-    btnTlacit = tlacidlo(QStringLiteral("btnTlacit"), QStringLiteral("&Tlačiť"));
-    btnZatvorit = tlacidlo(QStringLiteral("btnZatvorit"), QStringLiteral("&Zatvoriť"));
+        tlacidlo(QStringLiteral("btnPridatPriecinok"), QStringLiteral("Pridať &priečinok..."), 0);
+    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("&Odstrániť"), 0);
+    btnPodrobnosti = tlacidlo(QStringLiteral("btnPodrobnosti"), QStringLiteral("Po&drobnosti"), 0);
+    btnExport = tlacidlo(QStringLiteral("btnExport"), QStringLiteral("&Export do CSV..."), 0);
+    btnTlacit = tlacidlo(QStringLiteral("btnTlacit"), QStringLiteral("&Tlačiť"), 0);
+    btnZatvorit = tlacidlo(QStringLiteral("btnZatvorit"), QStringLiteral("&Zatvoriť"), 0);
 
     model_ = new ModelVysledkovTriedy(this);
     model_->setObjectName(QStringLiteral("ModelVysledkov"));
@@ -453,9 +449,9 @@ BandedReport TfrmVysledkyTriedy::zostava() const {
         Store store;
         store.connection().open(vzor_->cesta, Connection::Mode::ReadOnly);
         store.tblAgendaNastavenie.open();
-        frame = ReportFrame::fromSettings(
-            store, TfrmVysledkyTriedyTlac::Caption,
-            store.tblAgendaNastavenie.text(QStringLiteral("UctovnyRok")), {});
+        frame =
+            ReportFrame::fromSettings(store, TfrmVysledkyTriedyTlac::Caption,
+                                      store.tblAgendaNastavenie.text(QStringLiteral("UctovnyRok")));
     }
     // The one who prints: the user of the loaded agenda, if any.
     frame.MenoUzivatela = kontext.store().isConnected()

@@ -182,7 +182,7 @@ TfrmPolozkaUctovnehoDennika::TfrmPolozkaUctovnehoDennika(Kontext& k)
     cbDal->nastavitPolozky(ucty);
     if (const auto datum = dateFromText(kontext.pracovnyDatum()))
         dtpDatum->setDate(*datum);
-    if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    if (upravy::skuskaSkoncena(kontext.store()))
         btnUlozit->setEnabled(false);
 }
 

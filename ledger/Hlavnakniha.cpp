@@ -113,14 +113,13 @@ QList<ReportColumn> TfrmHlavnaKniha::columns() {
     };
 }
 
-BandedReport TfrmHlavnaKniha::zostava(Store& store, const QString& uctovnyRok,
-                                      LogoLoader nacitatLogo) {
+BandedReport TfrmHlavnaKniha::zostava(Store& store, const QString& uctovnyRok) {
     store.SQL(hlavnakniha::dotazTlace());
     const ReportTable table(columns(), store.ADOQuery.rows());
     const int skupina = table.column(QStringLiteral("Skupina"));
 
-    BandedReport report = frame::framedReport(
-        Caption, ReportFrame::fromSettings(store, Caption, uctovnyRok, std::move(nacitatLogo)));
+    BandedReport report =
+        frame::framedReport(Caption, ReportFrame::fromSettings(store, Caption, uctovnyRok));
     frame::applyTable(report, table);
     report.detail.fill = [table, skupina](BandWriter& w, int row) {
         qrBndPolozkyFill(w, table, skupina, row);

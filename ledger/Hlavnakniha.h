@@ -1,6 +1,5 @@
 #pragma once
 
-#include "reports/Logo.h"
 #include "reports/Report.h"
 #include "reports/ReportFrame.h"
 
@@ -40,9 +39,8 @@ public:
 
     // The ledger printout of what HlavnaKniha holds, in the shared frame, titled
     // "Hlavná kniha" with the accounting year as its number; its rows are read through the
-    // general query ADOQuery. Without a loader the logo comes from table Logo.
-    static BandedReport zostava(Store& store, const QString& uctovnyRok,
-                                LogoLoader nacitatLogo = {});
+    // general query ADOQuery. The logo comes from table Logo.
+    static BandedReport zostava(Store& store, const QString& uctovnyRok);
     // The columns of the printout, left to right, with the alignment of their values; the
     // captions of the two amount columns are centred.
     static QList<ReportColumn> columns();

@@ -2,6 +2,7 @@
 
 #include "Nahradit.h"
 #include "Rtf.h"
+#include "edits/Upravy.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
 
@@ -378,7 +379,7 @@ void TfrmPoznamky::FormCreate() {
     zobrazitDokument(doc);
     // In an exam agenda the notes are the assignment: they are not saved back.
     const bool skuska = !s.text(QStringLiteral("SkuskaDlzka")).isEmpty();
-    if (skuska || !s.text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    if (skuska || upravy::skuskaSkoncena(kontext.store()))
         btnUlozit->setEnabled(false);
     if (skuska)
         kontext.nastavitTitulok(QStringLiteral("Zadanie"));

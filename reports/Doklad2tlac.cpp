@@ -1,5 +1,7 @@
 #include "Doklad2tlac.h"
 
+#include "edits/DruhyDokladov.h"
+#include "edits/Upravy.h"
 #include "store/Store.h"
 
 #include <algorithm>
@@ -256,19 +258,18 @@ TfrmDoklad2Tlac::Sumar TfrmDoklad2Tlac::sumar(Store& store, const QString& cislo
     return sumardph::ulozeneho(store, cislo);
 }
 
-BandedReport TfrmDoklad2Tlac::zostava(Store& store, const QString& cislo, LogoLoader nacitatLogo) {
+BandedReport TfrmDoklad2Tlac::zostava(Store& store, const QString& cislo) {
     auto h = std::make_shared<Hlavicka>();
     store.SQL(QStringLiteral("SELECT * FROM Doklady WHERE Cislo = %1;").arg(sqlText(cislo)));
     h->doklad = store.ADOQuery.rows();
-    const DataSet& druh = store.qryAgendaPrisposobenie;
-    const QString kod = druh.text(QStringLiteral("Kod"));
-    if (kod == QLatin1String("FP") || kod == QLatin1String("PV")) {
+    const QString kod = ReportFrame::field(h->doklad, "Druh");
+    if (const DruhDokladu* d = druhDokladu(kod); d && d->prijaty) {
         // The agenda company buys: it stands in the left box as the customer.
         h->dodavatel = QStringLiteral("Odberateľ");
         h->odberatel = QStringLiteral("Dodávateľ");
     }
-    h->frame = ReportFrame::fromDocument(h->doklad, store, druh.text(QStringLiteral("Doklad")),
-                                         cislo, std::move(nacitatLogo));
+    h->frame =
+        ReportFrame::fromDocument(h->doklad, store, upravy::textyDruhu(store, kod).doklad, cislo);
     auto s = std::make_shared<const Sumar>(sumar(store, cislo));
 
     store.SQL(

@@ -112,7 +112,7 @@ private:
 template <class Tlac> struct PrikazTlace {
     static void Tlacit(Store& store, QPrinter& printer, const QString& cislo,
                        QWidget* parent = nullptr) {
-        BandedReport report = Tlac::zostava(store, cislo, {});
+        BandedReport report = Tlac::zostava(store, cislo);
         if constexpr (requires { Tlac::ZiadnePolozky; }) {
             if (report.detail.rowCount == 0) {
                 showError(parent, Tlac::Caption, Tlac::ZiadnePolozky);

@@ -6,6 +6,7 @@
 #include "ui/CelyText.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
+#include "ui/Ovladace.h"
 
 #include <QCursor>
 #include <QDir>
@@ -23,6 +24,8 @@
 
 namespace saldovia {
 
+using ovladace::tlacidlo;
+
 namespace {
 
 const QString Titulok = QStringLiteral("Nastavenie agendy");
@@ -35,14 +38,6 @@ QLabel* popis(const QString& meno, const QString& text) {
     auto* l = new QLabel(text);
     l->setObjectName(meno);
     return l;
-}
-
-QPushButton* tlacidlo(const QString& meno, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(meno);
-    b->setAutoDefault(false);
-    b->setMinimumWidth(88);
-    return b;
 }
 
 // A year taken from the last four characters of a date text, kept within the limits.
@@ -224,9 +219,9 @@ void TfrmAgendaNastavenie::vytvoritOvladace() {
     udZnizenaSadzbaDPH2 = new TUpDown(edtZnizenaSadzbaDPH2, 0, NajvacsiaSadzba);
     udZnizenaSadzbaDPH2->setObjectName(QStringLiteral("udZnizenaSadzbaDPH2"));
 
-    btnZrusit = tlacidlo(QStringLiteral("btnZrusit"), QStringLiteral("&Zrušiť"));
-    btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"));
-    btnLogo = tlacidlo(QStringLiteral("btnLogo"), QStringLiteral("&Logo"));
+    btnZrusit = tlacidlo(QStringLiteral("btnZrusit"), QStringLiteral("&Zrušiť"), 88);
+    btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"), 88);
+    btnLogo = tlacidlo(QStringLiteral("btnLogo"), QStringLiteral("&Logo"), 88);
     connect(btnZrusit, &QPushButton::clicked, this, chranene(this, [this] { btnZrusitClick(); }));
     connect(btnUlozit, &QPushButton::clicked, this, chranene(this, [this] { btnUlozitClick(); }));
     connect(btnLogo, &QPushButton::clicked, this,
@@ -412,7 +407,7 @@ void TfrmAgendaNastavenie::vytvoritOvladace() {
 void TfrmAgendaNastavenie::FormCreate() {
     SettingsRow& s = kontext.tblAgendaNastavenie();
     logoZmenene_ = false;
-    if (!s.text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    if (upravy::skuskaSkoncena(kontext.store()))
         btnUlozit->setEnabled(false);
 
     const QString cisloLoga = s.text(QStringLiteral("Logo"));

@@ -5,6 +5,7 @@
 
 #include "app/Hlavny.h"
 #include "app/Pracovnydatum.h"
+#include "edits/DruhyDokladov.h"
 #include "documents/Doklad.h"
 #include "documents/Doklad2.h"
 #include "documents/Doklady.h"
@@ -292,13 +293,9 @@ private slots:
     }
 
     void everyDocumentDateTakesTheTypedDate() {
-        DataSet& druh = h->store().qryAgendaPrisposobenie;
-        for (const QString kod : {"BV", "ID", "SP", "SR", "SV", "FV", "FP", "PP", "PV"}) {
-            druh.close();
-            druh.setSQL(
-                QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = '%1';").arg(kod));
-            druh.open();
-            const bool faktura = jeDoklad2(kod);
+        for (const DruhDokladu& dd : druhyDokladov()) {
+            const QString kod = dd.kodText();
+            const bool faktura = dd.editor == Formular::Faktura;
             naDalsieOkno([&](QDialog* w) {
                 QApplication::setActiveWindow(w);
                 auto* d = static_cast<TEditorDokladu*>(w);
@@ -316,7 +313,8 @@ private slots:
                     d->reject();
             });
             const QString cislo =
-                faktura ? (new TfrmDoklad2(*h))->Otvorit({}) : (new TfrmDoklad(*h))->Otvorit({});
+                faktura ? (new TfrmDoklad2(*h, kod))->Otvorit({})
+                    : (new TfrmDoklad(*h, kod))->Otvorit({});
             QVERIFY2(!cislo.isEmpty(), qPrintable(kod));
             const QString sql =
                 QStringLiteral("SELECT * FROM Doklady WHERE Cislo = '%1';").arg(cislo);

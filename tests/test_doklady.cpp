@@ -118,12 +118,6 @@ class TestDoklady : public TestHlavnehoOkna {
             r << h->ADOQuery().rows().text(i, 0);
         return r;
     }
-    void druh(const QString& kod) {
-        DataSet& q = h->store().qryAgendaPrisposobenie;
-        q.close();
-        q.setSQL(QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = '%1';").arg(kod));
-        q.open();
-    }
     void scratchEmpty() {
         QCOMPARE(pocet(QStringLiteral("UctovnyDennikPomocny")), 0);
         QCOMPARE(pocet(QStringLiteral("DokladyPolozkyPomocne")), 0);
@@ -162,14 +156,12 @@ class TestDoklady : public TestHlavnehoOkna {
     }
     // Opens a new (or stored) simple document of kind `kod`, runs f in the editor.
     QString doklad(const QString& kod, const QString& cislo, std::function<void(TfrmDoklad*)> f) {
-        druh(kod);
         naOkno(QStringLiteral("TfrmDoklad"), [f](QDialog* w) { f(static_cast<TfrmDoklad*>(w)); });
-        return (new TfrmDoklad(*h))->Otvorit(cislo);
+        return (new TfrmDoklad(*h, kod))->Otvorit(cislo);
     }
     QString faktura(const QString& kod, const QString& cislo, std::function<void(TfrmDoklad2*)> f) {
-        druh(kod);
         naOkno(QStringLiteral("TfrmDoklad2"), [f](QDialog* w) { f(static_cast<TfrmDoklad2*>(w)); });
-        return (new TfrmDoklad2(*h))->Otvorit(cislo);
+        return (new TfrmDoklad2(*h, kod))->Otvorit(cislo);
     }
     static QAction* najst(QMenu* menu, const QString& kod) {
         for (QAction* a : menu->actions()) {
@@ -333,8 +325,7 @@ private slots:
                         }),
                  QString());
         sql(QStringLiteral("INSERT INTO Doklady (Druh, Cislo, Logo) VALUES ('ID', 'ID0599', 0);"));
-        druh(QStringLiteral("ID"));
-        QCOMPARE((new TfrmDoklad(*h))->Otvorit({}), QString());
+        QCOMPARE((new TfrmDoklad(*h, QStringLiteral("ID")))->Otvorit({}), QString());
         QCOMPARE(faktura("FV", {},
                          [](TfrmDoklad2* d) {
                              QCOMPARE(d->edtCisloDokladu->text(), QStringLiteral("FV0601"));

@@ -207,6 +207,11 @@ private slots:
         QVERIFY(dialogs->messages.isEmpty());
         QCOMPARE(h->uctovnyRok(), rok);
         QCOMPARE(h->pracovnyDatum(), datum);
+        // the status bar shows the session's values
+        QCOMPARE(h->StatusBar->panel(0), rok);
+        QCOMPARE(h->StatusBar->panel(2), datum);
+        QVERIFY(h->relacia().nacitana);
+        QVERIFY(!h->relacia().skuska);
     }
 
     // With the demo installed, the welcome says where it is and how to open it.
@@ -632,6 +637,8 @@ private slots:
         QVERIFY(h->lblNaSkuske->isVisibleTo(h.get()));
         QCOMPARE(h->lblVitajte->text(), QStringLiteral("Vitajte"));
         QCOMPARE(h->StatusBar->panel(3), QStringLiteral("0:00:02"));
+        QCOMPARE(h->relacia().zostatok, QStringLiteral("0:00:02"));
+        QVERIFY(h->relacia().skuska);
         QVERIFY(h->Timer->isActive());
         QVERIFY(!h->mmItmNova->menuAction()->isEnabled());
         QVERIFY(h->pmItmUkoncitSkusku->isEnabled());

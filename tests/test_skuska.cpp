@@ -279,7 +279,7 @@ private slots:
         QCOMPARE(h->StatusBar->panel(3), QStringLiteral("1:00:59"));
 
         // a remaining time that is no time stops the clock with the error
-        h->StatusBar->setPanel(3, QStringLiteral("1:6O:00"));
+        h->relacia().zostatok = QStringLiteral("1:6O:00");
         QVERIFY_THROWS_EXCEPTION(DbError, h->TimerTimer());
         QVERIFY(!h->Timer->isActive());
     }

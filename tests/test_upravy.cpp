@@ -1,5 +1,6 @@
 #include "TestAgenda.h"
 
+#include "edits/DruhyDokladov.h"
 #include "edits/IdentitaFirmy.h"
 #include "edits/RelaciaDokladu.h"
 #include "edits/SumarDPH.h"
@@ -73,20 +74,144 @@ private slots:
         QCOMPARE(pocet(QStringLiteral("Doklady;")), 0);
     }
 
-    void theDocumentKindIsPositioned() {
-        upravy::nastavitDruhDokladu(*store, QStringLiteral("FV"));
-        QCOMPARE(store->qryAgendaPrisposobenie.text(QStringLiteral("Kod")), QStringLiteral("FV"));
-        upravy::nastavitDruhDokladu(*store, QStringLiteral("ID"), true);
-        QCOMPARE(store->qryAgendaPrisposobenie.text(QStringLiteral("Kod")), QStringLiteral("ID"));
-        // On the kind already: not read again, a change made meanwhile is not seen yet.
+    // The agenda's texts of a kind are read afresh each time; a kind it lacks has none.
+    void theAgendasTextsOfAKind() {
+        const upravy::TextyDruhu fv = upravy::textyDruhu(*store, QStringLiteral("FV"));
+        QCOMPARE(fv.prefix, QStringLiteral("FV"));
+        QCOMPARE(fv.doklad, QStringLiteral("Vystavená faktúra"));
+        QCOMPARE(fv.zoznam, QStringLiteral("Vystavené faktúry"));
+        store->SQL(QStringLiteral("SELECT 'ADOQuery' AS Stav;"));
+        store->SQL(QStringLiteral(
+            "UPDATE AgendaPrisposobenie SET Doklad = 'Iný O''Brien' WHERE Kod = 'ID';"));
+        store->SQL(QStringLiteral("SELECT 'ADOQuery' AS Stav;"));
+        QCOMPARE(upravy::textyDruhu(*store, QStringLiteral("ID")).doklad,
+                 QStringLiteral("Iný O'Brien"));
+        QCOMPARE(store->ADOQuery.text(QStringLiteral("Stav")), QStringLiteral("ADOQuery"));
+        QCOMPARE(upravy::textyDruhu(*store, QStringLiteral("X' OR '1'='1")).doklad, QString());
+    }
+
+    // The program's table of kinds and the agenda's factory rows name the same kinds; each
+    // kind's editor and printout agree, the received kinds are the ones the agenda company
+    // pays or buys with, and the cash kinds are the two cash documents.
+    void theTableOfKinds() {
+        QStringList vTabulke, vAgende, prijate, hotovostne;
+        for (const DruhDokladu& d : druhyDokladov()) {
+            vTabulke << d.kodText();
+            QCOMPARE(druhDokladu(d.kodText()), &d);
+            QVERIFY(d.editor == d.tlac);
+            QVERIFY(!upravy::textyDruhu(*store, d.kodText()).doklad.isEmpty());
+            if (d.prijaty)
+                prijate << d.kodText();
+            if (d.hotovost) {
+                hotovostne << d.kodText();
+                QVERIFY(d.skupina == SkupinaDruhov::Pokladna);
+            }
+        }
+        const int n = store->SQL(QStringLiteral("SELECT Kod FROM AgendaPrisposobenie;"));
+        for (int i = 0; i < n; ++i)
+            vAgende << store->ADOQuery.rows().text(i, 0);
+        vTabulke.sort();
+        vAgende.sort();
+        QCOMPARE(vTabulke, vAgende);
+        QCOMPARE(prijate, (QStringList{"FP", "PV"}));
+        QCOMPARE(hotovostne, (QStringList{"PP", "PV"}));
+        QVERIFY(druhDokladu(QStringLiteral("FV"))->editor == Formular::Faktura);
+        QVERIFY(druhDokladu(QStringLiteral("ID"))->editor == Formular::Jednoduchy);
+        QVERIFY(!druhDokladu(QStringLiteral("XX")));
+        QVERIFY(!druhDokladu(QString()));
+    }
+
+    // An invoice line in the scratch tables: replaced with its postings, a line without VAT
+    // leaves no VAT posting behind, removed with both; other lines keep theirs.
+    void anInvoiceLineIsReplacedAndRemovedWithItsPostings() {
+        auto riadok = [](qint64 r, const QString& suma) {
+            return upravy::RiadokDennika{r,
+                                         QStringLiteral("05.01.2026"),
+                                         QStringLiteral("FV0601"),
+                                         suma,
+                                         QStringLiteral("EUR"),
+                                         QStringLiteral("1,000"),
+                                         suma,
+                                         QStringLiteral("O'Brien"),
+                                         QStringLiteral("311  "),
+                                         QStringLiteral("604  ")};
+        };
+        auto polozka = [](qint64 cislo, qint64 r) {
+            return upravy::PolozkaFaktury{cislo,
+                                          QStringLiteral("FV0601"),
+                                          r,
+                                          r + 1,
+                                          QStringLiteral("20"),
+                                          QStringLiteral("Tovar O'Brien"),
+                                          QStringLiteral("120,00")};
+        };
+        upravy::nahraditPolozkuFaktury(*store, polozka(1, 1), riadok(1, QStringLiteral("100,00")),
+                                       riadok(2, QStringLiteral("20,00")));
+        upravy::nahraditPolozkuFaktury(*store, polozka(2, 3), riadok(3, QStringLiteral("50,00")),
+                                       riadok(4, QStringLiteral("10,00")));
+        QCOMPARE(pocet(QStringLiteral("UctovnyDennikPomocny;")), 4);
+        QCOMPARE(store->SQL(QStringLiteral("SELECT * FROM DokladyPolozkyPomocne WHERE Cislo = 1;")),
+                 1);
+        QCOMPARE(store->ADOQuery.text(QStringLiteral("RiadokDPH")), QStringLiteral("2"));
+        QCOMPARE(store->ADOQuery.text(QStringLiteral("Popis")), QStringLiteral("Tovar O'Brien"));
+
+        // replaced by a line without VAT: one line, one posting, no VAT line number
+        upravy::nahraditPolozkuFaktury(*store, polozka(1, 1), riadok(1, QStringLiteral("80,00")),
+                                       std::nullopt);
+        QCOMPARE(store->SQL(QStringLiteral("SELECT * FROM DokladyPolozkyPomocne WHERE Cislo = 1;")),
+                 1);
+        QCOMPARE(store->ADOQuery.text(QStringLiteral("RiadokDPH")), QString());
+        QCOMPARE(pocet(QStringLiteral("UctovnyDennikPomocny WHERE Riadok IN (1, 2);")), 1);
+        QCOMPARE(store->SQL(QStringLiteral("SELECT * FROM UctovnyDennikPomocny WHERE Riadok = 1;")),
+                 1);
+        QCOMPARE(store->ADOQuery.text(QStringLiteral("Suma")), QStringLiteral("80,00"));
+
+        upravy::odstranitPolozkuFaktury(*store, 2);
+        QCOMPARE(pocet(QStringLiteral("DokladyPolozkyPomocne;")), 1);
+        QCOMPARE(pocet(QStringLiteral("UctovnyDennikPomocny;")), 1);
+        upravy::odstranitPolozkuFaktury(*store, 1);
+        QCOMPARE(pocet(QStringLiteral("DokladyPolozkyPomocne;")), 0);
+        QCOMPARE(pocet(QStringLiteral("UctovnyDennikPomocny;")), 0);
+
+        // a scratch journal line alone; the journal's line of that number stays
+        doklad(QStringLiteral("FV0602"), 5);
+        upravy::zapisatRiadokDennika(*store, QStringLiteral("UctovnyDennikPomocny"),
+                                     riadok(5, QStringLiteral("1,00")));
+        upravy::zapisatRiadokDennika(*store, QStringLiteral("UctovnyDennikPomocny"),
+                                     riadok(6, QStringLiteral("1,00")));
+        upravy::odstranitRiadokPomocny(*store, 5);
+        QCOMPARE(pocet(QStringLiteral("UctovnyDennikPomocny WHERE Riadok = 6;")), 1);
+        QCOMPARE(pocet(QStringLiteral("UctovnyDennikPomocny;")), 1);
+        QCOMPARE(pocet(QStringLiteral("UctovnyDennik WHERE Riadok = 5;")), 1);
+    }
+
+    void theExamEndsOnceItsEndIsStored() {
+        QVERIFY(!upravy::skuskaSkoncena(*store));
+        store->SQL(QStringLiteral("UPDATE AgendaNastavenie SET SkuskaDlzka = '1:00:00', "
+                                  "SkuskaZostatok = '0:00:00';"));
+        store->tblAgendaNastavenie.open();
+        QVERIFY(!upravy::skuskaSkoncena(*store)); // no time left, not yet recorded
         store->SQL(
-            QStringLiteral("UPDATE AgendaPrisposobenie SET Doklad = 'Iný' WHERE Kod = 'ID';"));
-        upravy::nastavitDruhDokladu(*store, QStringLiteral("ID"), true);
-        QVERIFY(store->qryAgendaPrisposobenie.text(QStringLiteral("Doklad")) !=
-                QStringLiteral("Iný"));
-        upravy::nastavitDruhDokladu(*store, QStringLiteral("ID"));
-        QCOMPARE(store->qryAgendaPrisposobenie.text(QStringLiteral("Doklad")),
-                 QStringLiteral("Iný"));
+            QStringLiteral("UPDATE AgendaNastavenie SET SkuskaKoniec = '05.01.2026 10:00:00';"));
+        store->tblAgendaNastavenie.open();
+        QVERIFY(upravy::skuskaSkoncena(*store));
+        store->disconnectAgenda();
+        QVERIFY(!upravy::skuskaSkoncena(*store));
+    }
+
+    void anAccountOfTheChart() {
+        store->SQL(QStringLiteral("INSERT INTO UctovaOsnova (Cislo, Nazov, Povod, Druh) VALUES "
+                                  "('21101', 'Pokladnica O''Brien', 'U', 'A');"));
+        const auto u = upravy::ucetOsnovy(*store, QStringLiteral("21101"));
+        QVERIFY(u);
+        QCOMPARE(u->nazov, QStringLiteral("Pokladnica O'Brien"));
+        QCOMPARE(u->povod, QStringLiteral("U"));
+        QCOMPARE(u->druh, QStringLiteral("A"));
+        const auto predefinovany = upravy::ucetOsnovy(*store, QStringLiteral("211"));
+        QVERIFY(predefinovany);
+        QCOMPARE(predefinovany->povod, QStringLiteral("P"));
+        QVERIFY(!upravy::ucetOsnovy(*store, QStringLiteral("211' OR '1'='1")));
+        QVERIFY(!upravy::ucetOsnovy(*store, QStringLiteral("99999")));
     }
 
     void theYearsRange() {
