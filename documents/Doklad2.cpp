@@ -388,17 +388,28 @@ TfrmDoklad2::TfrmDoklad2(Kontext& k, const QString& kod)
     }
 }
 
+QList<std::pair<QLineEdit*, QString>> TfrmDoklad2::poliaHlavicky() const {
+    QList<std::pair<QLineEdit*, QString>> polia{{edtVystavil, QStringLiteral("Vystavil")},
+                                                {edtSchvalil, QStringLiteral("Schvalil")},
+                                                {edtPrijal, QStringLiteral("Prijal")}};
+    // The partner's identity, typed in the editor, is stored as NazovFirmy2 … ICDPH2.
+    const QList<QLineEdit*> partner{edtNazovFirmy, edtSidloUlica, edtSidloPSC, edtSidloMesto,
+                                    edtSidloStat,  edtICO,        edtDIC,      edtICDPH};
+    const QStringList& adresa = IdentitaFirmy::stlpceAdresy();
+    for (qsizetype i = 0; i < partner.size(); ++i)
+        polia.append({partner[i], adresa[i] + QLatin1Char('2')});
+    return polia;
+}
+
 void TfrmDoklad2::nacitatDoklad(const GeneralQuery& q) {
     const std::pair<const char*, QDateEdit*> datumy[] = {{"Datum2", dtpDatum2},
                                                          {"Datum3", dtpDatum3}};
     for (const auto& [stlpec, d] : datumy)
         if (const auto hodnota = dateFromText(q.text(QLatin1String(stlpec))))
             d->setDate(*hodnota);
-    for (QLineEdit* e : {edtPopis, edtVystavil, edtSchvalil, edtPrijal})
-        e->setText(q.text(e->objectName().mid(3)));
-    for (QLineEdit* e : {edtNazovFirmy, edtSidloUlica, edtSidloPSC, edtSidloMesto, edtSidloStat,
-                         edtICO, edtDIC, edtICDPH})
-        e->setText(q.text(e->objectName().mid(3) + QLatin1Char('2')));
+    edtPopis->setText(q.text(QStringLiteral("Popis")));
+    for (const auto& [e, stlpec] : poliaHlavicky())
+        e->setText(q.text(stlpec));
     cbSposobPlatby->setEditText(q.text(QStringLiteral("SposobPlatby")));
     cbSposobDopravy->setEditText(q.text(QStringLiteral("SposobDopravy")));
 }
@@ -553,15 +564,10 @@ void TfrmDoklad2::btnOdstranitClick() {
 }
 
 void TfrmDoklad2::doplnitHlavicku(RelaciaDokladu::Hlavicka& h) const {
-    const QStringList& identita = IdentitaFirmy::stlpce();
-    for (QLineEdit* e : {edtVystavil, edtSchvalil, edtPrijal})
-        h.pridat(e->objectName().mid(3), e->text());
-    for (const QString& stlpec : identita.mid(8, 8)) // Telefon … SWIFT
+    for (const QString& stlpec : IdentitaFirmy::stlpceKontaktov())
         h.pridat(stlpec, identita_.hodnota(stlpec));
-    // The partner's identity, typed in the editor: NazovFirmy2 … ICDPH2.
-    for (QLineEdit* e : {edtNazovFirmy, edtSidloUlica, edtSidloPSC, edtSidloMesto, edtSidloStat,
-                         edtICO, edtDIC, edtICDPH})
-        h.pridat(e->objectName().mid(3) + QLatin1Char('2'), e->text());
+    for (const auto& [e, stlpec] : poliaHlavicky())
+        h.pridat(stlpec, e->text());
     h.pridat(QStringLiteral("Datum2"), dateToText(dtpDatum2->date()));
     h.pridat(QStringLiteral("Datum3"), dateToText(dtpDatum3->date()));
     h.pridat(QStringLiteral("SposobPlatby"), cbSposobPlatby->currentText());

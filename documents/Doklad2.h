@@ -86,6 +86,8 @@ public:
 protected:
     void nacitatDoklad(const GeneralQuery& q) override;
     void doplnitHlavicku(RelaciaDokladu::Hlavicka& h) const override;
+    // The header's typed fields and the columns of Doklady that store them.
+    QList<std::pair<QLineEdit*, QString>> poliaHlavicky() const;
     void predZobrazenim() override { plnim_ = false; }
 
 private:

@@ -144,9 +144,11 @@ void TEditorDokladu::NacitatIdentifikaciu() {
 
 void TEditorDokladu::zobrazitIdentitu() {
     zobrazitLogo(kontext, imgLogo, identita_.Logo);
-    // each label is named after its column: lblNazovFirmy shows NazovFirmy
-    for (QLabel* l : std::as_const(stitkyIdentity_))
-        l->setText(identita_.hodnota(l->objectName().mid(3)));
+    // the labels stand in the order of the identity's columns: NazovFirmy … ICDPH, then (with
+    // invoices and cash documents) Telefon … SWIFT
+    const QStringList& stlpce = IdentitaFirmy::stlpce();
+    for (qsizetype i = 0; i < stitkyIdentity_.size(); ++i)
+        stitkyIdentity_[i]->setText(identita_.hodnota(stlpce[i]));
 }
 
 QString TEditorDokladu::Otvorit(const QString& cislo) {

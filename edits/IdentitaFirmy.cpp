@@ -37,10 +37,15 @@ const QStringList& IdentitaFirmy::stlpceAdresy() {
 
 const QStringList& IdentitaFirmy::stlpce() {
     static const QStringList s =
-        stlpceAdresy() +
-        QStringList{QStringLiteral("Telefon"), QStringLiteral("Fax"),   QStringLiteral("Mobil"),
-                    QStringLiteral("Email"),   QStringLiteral("Web"),   QStringLiteral("Ucet"),
-                    QStringLiteral("IBAN"),    QStringLiteral("SWIFT"), QStringLiteral("Logo")};
+        stlpceAdresy() + stlpceKontaktov() + QStringList{QStringLiteral("Logo")};
+    return s;
+}
+
+const QStringList& IdentitaFirmy::stlpceKontaktov() {
+    static const QStringList s = {QStringLiteral("Telefon"), QStringLiteral("Fax"),
+                                  QStringLiteral("Mobil"),   QStringLiteral("Email"),
+                                  QStringLiteral("Web"),     QStringLiteral("Ucet"),
+                                  QStringLiteral("IBAN"),    QStringLiteral("SWIFT")};
     return s;
 }
 

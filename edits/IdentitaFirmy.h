@@ -20,7 +20,8 @@ struct IdentitaFirmy {
 
     // The columns above, in this order, as Doklady and AgendaNastavenie name them.
     static const QStringList& stlpce();
-    static const QStringList& stlpceAdresy(); // NazovFirmy … ICDPH
+    static const QStringList& stlpceAdresy();    // NazovFirmy … ICDPH
+    static const QStringList& stlpceKontaktov(); // Telefon … SWIFT
 
     static IdentitaFirmy zNastavenia(const SettingsRow& s);
     // The first row of `doklad` (a row of Doklady); no row gives empty values.

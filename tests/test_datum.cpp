@@ -5,11 +5,11 @@
 
 #include "app/Hlavny.h"
 #include "app/Pracovnydatum.h"
-#include "edits/DruhyDokladov.h"
 #include "documents/Doklad.h"
 #include "documents/Doklad2.h"
 #include "documents/Doklady.h"
 #include "documents/Polozkadokladu.h"
+#include "edits/DruhyDokladov.h"
 #include "journal/CiselnePole.h"
 #include "journal/Polozkauctovnehodennika.h"
 #include "journal/UctovyVyber.h"
@@ -312,9 +312,8 @@ private slots:
                 if (d->isVisible())
                     d->reject();
             });
-            const QString cislo =
-                faktura ? (new TfrmDoklad2(*h, kod))->Otvorit({})
-                    : (new TfrmDoklad(*h, kod))->Otvorit({});
+            const QString cislo = faktura ? (new TfrmDoklad2(*h, kod))->Otvorit({})
+                                          : (new TfrmDoklad(*h, kod))->Otvorit({});
             QVERIFY2(!cislo.isEmpty(), qPrintable(kod));
             const QString sql =
                 QStringLiteral("SELECT * FROM Doklady WHERE Cislo = '%1';").arg(cislo);

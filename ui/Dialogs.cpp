@@ -17,8 +17,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QUrl>
 #include <QShortcut>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <utility>
