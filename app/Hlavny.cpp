@@ -84,7 +84,8 @@ TfrmHlavny::TfrmHlavny(const QString& programDir)
 
 TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
     : VerziaProgramu(saldovia::VerziaProgramu), Heslo(saldovia::Heslo),
-      priecinok_(umiestnenie.agenda), chybaUmiestnenia_(umiestnenie.chyba),
+      priecinok_(umiestnenie.agenda), datovyPriecinok_(umiestnenie.data),
+      chybaUmiestnenia_(umiestnenie.chyba),
       tlaciaren_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(QStringLiteral("TfrmHlavny"));
     setWindowTitle(Titulok);

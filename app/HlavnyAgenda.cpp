@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <cerrno>
 
 namespace saldovia {
 
@@ -53,9 +54,14 @@ QString prekazkaPriecinka(const QString& path) {
     if (const QString dlha = prilisDlhaCesta(path); !dlha.isEmpty())
         return dlha;
     DocasnySubor skuska(cielOdkazov(path));
-    if (!skuska.ok())
-        return QStringLiteral("Priečinok %1 sa nedá zapisovať: %2")
-            .arg(priecinok, popisChybySystemu(skuska.chybaSystemu()));
+    if (!skuska.ok()) {
+        // The folder is there: "no such file" means it takes no new files (as /proc).
+        const int chyba = skuska.chybaSystemu();
+        const QString pricina = chyba == ENOENT || chyba == ENOTDIR
+                                    ? QStringLiteral("Do priečinka sa nedajú ukladať súbory.")
+                                    : popisChybySystemu(chyba);
+        return QStringLiteral("Priečinok %1 sa nedá zapisovať: %2").arg(priecinok, pricina);
+    }
     return {};
 }
 

@@ -39,7 +39,10 @@ TfrmOkno::TfrmOkno(Kontext& k, const QString& meno, int pomocnik)
 TfrmOkno::~TfrmOkno() = default;
 
 bool TfrmOkno::event(QEvent* e) {
-    if (e->type() == QEvent::Show && !zobrazene_ && otvoril_ && otvoril_ != parentWidget()) {
+    // A window of its own (no parent: the help, the calculator) gets no transient parent: one
+    // would put it in the main window's family, which a modal window blocks.
+    if (e->type() == QEvent::Show && !zobrazene_ && otvoril_ && parentWidget() &&
+        otvoril_ != parentWidget()) {
         // The window manager gives the focus back to the window this one stands over.
         create();
         if (QWindow* okno = windowHandle(); okno && otvoril_->window()->windowHandle())
