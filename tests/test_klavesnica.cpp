@@ -455,7 +455,7 @@ private slots:
             if (!ukazovatel)
                 return;
             QCursor::setPos(w->mapToGlobal(w->rect().center()));
-            if (!QTest::qWaitFor([w] { return w->underMouse(); }, 2000))
+            if (!QTest::qWaitFor([w] { return w->underMouse(); }, 10000))
                 chyby << co + QStringLiteral(": not under the pointer");
         };
         auto priOvladaci = [&](QWidget* popup, const QRect& ovladac, const QString& co) {
