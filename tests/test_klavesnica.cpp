@@ -392,17 +392,17 @@ private slots:
         naOkno(QStringLiteral("TfrmUctovnyDennik"), [&](QDialog* d) {
             auto* w = qobject_cast<TfrmUctovnyDennik*>(d);
             QTRY_COMPARE(QApplication::activeWindow(), d);
-            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->btnZavriet));
+            QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->btnZavriet));
             for (int i = 0; i < 3; ++i) {
                 naOkno(QStringLiteral("TfrmPolozkaUctovnehoDennika"), [&](QDialog* e) {
                     auto* p = qobject_cast<TfrmPolozkaUctovnehoDennika*>(e);
                     QTRY_COMPARE(QApplication::activeWindow(), e);
-                    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(p->dtpDatum));
+                    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(p->dtpDatum));
                     stlacit(Qt::Key_Escape);
                 });
                 w->pmItmPridatPolozkuClick();
                 QTRY_COMPARE(QApplication::activeWindow(), d);
-                QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->btnZavriet));
+                QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->btnZavriet));
             }
             // typing reaches the journal again: Alt+Z closes it
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::AltModifier);
@@ -454,6 +454,9 @@ private slots:
         auto podUkazovatelom = [&](QWidget* w, const QString& co) {
             if (!ukazovatel)
                 return;
+            // from outside the window first, so that the display reports the entry
+            QCursor::setPos(w->window()->mapToGlobal(QPoint(-5, -5)));
+            QTest::qWait(50);
             QCursor::setPos(w->mapToGlobal(w->rect().center()));
             if (!QTest::qWaitFor([w] { return w->underMouse(); }, 10000))
                 chyby << co + QStringLiteral(": not under the pointer");
