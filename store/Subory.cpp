@@ -162,7 +162,15 @@ int odstranitStareKopie(const QString& target) {
         const QString path = dir.filePath(meno);
         // Held by a running writer: in use. Otherwise the writer is gone and the copy is
         // stale; a journal or lock whose copy is gone belongs to nobody.
-        const auto zamok = zamknut(path + PriponaZamku);
+        auto zamok = zamknut(path + PriponaZamku);
+        if (!zamok) {
+            // A lock that names no holder was left by a writer killed while making it.
+            QLockFile lock(path + PriponaZamku);
+            qint64 pid = 0;
+            QString host, app;
+            if (!lock.getLockInfo(&pid, &host, &app) && lock.removeStaleLockFile())
+                zamok = zamknut(path + PriponaZamku);
+        }
         if (!zamok)
             continue;
         for (const QString& subor : {path + PriponaDenniku, path})
