@@ -1,7 +1,10 @@
 #include "Uctovaosnova.h"
 
+#include "edits/Upravy.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
+#include "ui/Mriezka.h"
+#include "ui/Ovladace.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,25 +22,24 @@
 
 namespace saldovia {
 
+using ovladace::tlacidlo;
+
 namespace {
 
 const QString Zoznam = QStringLiteral("SELECT Cislo, Nazov FROM UctovaOsnova ORDER BY Cislo;");
 constexpr int SirkaCisla = 35;
 constexpr int SirkaNazvu = 484;
 
-QPushButton* tlacidlo(const QString& meno, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(meno);
-    b->setAutoDefault(false);
-    b->setMinimumWidth(92);
-    return b;
-}
-
 QLabel* popis(const QString& meno, const QString& text, QWidget* buddy) {
     auto* l = new QLabel(text);
     l->setObjectName(meno);
     l->setBuddy(buddy);
     return l;
+}
+
+// The number of the account on which the chart's grid stands, "" on none.
+QString cisloVybraneho(const DataSet& q) {
+    return q.isOpen() && q.recNo() != 0 ? q.text(QStringLiteral("Cislo")) : QString();
 }
 
 } // namespace
@@ -90,9 +92,10 @@ TfrmUctovaOsnova::TfrmUctovaOsnova(Kontext& k)
     lblDruh = popis(QStringLiteral("lblDruh"), QStringLiteral("Druh:"), cbDruh);
     chbPrepisat = new QCheckBox(QStringLiteral("Prepísať existujúce údaje!"));
     chbPrepisat->setObjectName(QStringLiteral("chbPrepisat"));
-    btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"));
-    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"));
-    btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"));
+    chbPrepisat->setProperty("mimoZmien", true);
+    btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"), 92);
+    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("&Odstrániť"), 92);
+    btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"), 92);
     connect(btnUlozit, &QPushButton::clicked, this, chranene(this, [this] { btnUlozitClick(); }));
     connect(btnOdstranit, &QPushButton::clicked, this,
             chranene(this, [this] { btnOdstranitClick(); }));
@@ -146,6 +149,19 @@ TfrmUctovaOsnova::TfrmUctovaOsnova(Kontext& k)
     setTabOrder(btnUlozit, btnOdstranit);
 
     FormCreate();
+    chranitZmeny(btnUlozit);
+    pripojitKlavesy(DBGrid, {.upravit = [this] { lblEdtNazov->setFocus(); },
+                             .pridat =
+                                 [this] {
+                                     lblEdtCislo->clear();
+                                     lblEdtNazov->clear();
+                                     cbDruh->setCurrentIndex(-1);
+                                     lblEdtCislo->setFocus();
+                                 },
+                             .odstranit = chranene(this, [this] {
+                                 if (btnOdstranit->isEnabled())
+                                     btnOdstranitClick();
+                             })});
     btnZavriet->setFocus();
 }
 
@@ -165,7 +181,7 @@ void TfrmUctovaOsnova::FormCreate() {
                               }));
     NastavitZoznam();
     // The chart of a finished exam can be looked at, not changed.
-    if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty()) {
+    if (upravy::skuskaSkoncena(kontext.store())) {
         btnUlozit->setEnabled(false);
         btnOdstranit->setEnabled(false);
     }
@@ -207,17 +223,14 @@ void TfrmUctovaOsnova::ukazatVybranyRiadok() {
 }
 
 void TfrmUctovaOsnova::dsUctovaOsnovaDataChange() {
-    const DataSet& q = kontext.store().qryUctovaOsnova;
-    if (!q.isOpen() || q.recNo() == 0)
-        return;
-    const QString cislo = q.text(QStringLiteral("Cislo"));
+    const QString cislo = cisloVybraneho(kontext.store().qryUctovaOsnova);
     if (cislo.isEmpty())
         return;
-    kontext.SQL(QStringLiteral("SELECT * FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo)));
+    const auto ucet = upravy::ucetOsnovy(kontext.store(), cislo);
     lblEdtCislo->setText(cislo);
-    lblEdtNazov->setText(kontext.ADOQuery().text(QStringLiteral("Nazov")));
+    lblEdtNazov->setText(ucet ? ucet->nazov : QString());
     lblEdtNazov->setCursorPosition(0);
-    const QString druh = kontext.ADOQuery().text(QStringLiteral("Druh"));
+    const QString druh = ucet ? ucet->druh : QString();
     // The kinds in the order of the list: the item at the kind's place.
     const int pocet = kontext.SQL(
         QStringLiteral("SELECT * FROM UctovaOsnovaDruhy ORDER BY Nazov COLLATE SLOVENSKY;"));
@@ -230,6 +243,8 @@ void TfrmUctovaOsnova::dsUctovaOsnovaDataChange() {
         }
     }
     cbDruh->setCurrentIndex(polozka);
+    // What the edit area shows of the selected row is saved.
+    zapamatatStav();
 }
 
 bool TfrmUctovaOsnova::eventFilter(QObject* o, QEvent* e) {
@@ -261,10 +276,9 @@ void TfrmUctovaOsnova::btnUlozitClick() {
         lblEdtCislo->setFocus();
         return;
     }
-    const bool existuje =
-        kontext.SQL(
-            QStringLiteral("SELECT * FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo))) > 0;
-    if (existuje && kontext.ADOQuery().text(QStringLiteral("Povod")) == QLatin1String("P")) {
+    const auto ucet = upravy::ucetOsnovy(kontext.store(), cislo);
+    const bool existuje = ucet.has_value();
+    if (existuje && ucet->povod == QLatin1String("P")) {
         showWarning(this, QStringLiteral("Upozornenie"),
                     QStringLiteral("Položka so zadaným číslom je preddefinovaná,\nnie je možné ju "
                                    "zmeniť."));
@@ -282,7 +296,7 @@ void TfrmUctovaOsnova::btnUlozitClick() {
     }
     if (!chbPrepisat->isChecked() && existuje &&
         DialogService::instance().message(
-            this, QStringLiteral("Potvdenie prepísania údajov"),
+            this, QStringLiteral("Potvrdenie prepísania údajov"),
             QStringLiteral("Položka so zadaným číslom existuje, chcete existujúce údaje prepísať?"),
             DialogService::Icon::Question, QMessageBox::Yes | QMessageBox::No,
             QMessageBox::No) != QMessageBox::Yes)
@@ -316,13 +330,11 @@ void TfrmUctovaOsnova::btnUlozitClick() {
 
 void TfrmUctovaOsnova::btnOdstranitClick() {
     DataSet& q = kontext.store().qryUctovaOsnova;
-    if (!q.isOpen() || q.recNo() == 0)
-        return;
-    const QString cislo = q.text(QStringLiteral("Cislo"));
+    const QString cislo = cisloVybraneho(q);
     if (cislo.isEmpty())
         return;
-    kontext.SQL(QStringLiteral("SELECT * FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo)));
-    if (kontext.ADOQuery().text(QStringLiteral("Povod")) == QLatin1String("P")) {
+    const auto ucet = upravy::ucetOsnovy(kontext.store(), cislo);
+    if (ucet && ucet->povod == QLatin1String("P")) {
         showWarning(this, QStringLiteral("Upozornenie"),
                     QStringLiteral("Položka so zadaným číslom je preddefinovaná,\nnie je možné ju "
                                    "odstrániť."));
@@ -337,7 +349,7 @@ void TfrmUctovaOsnova::btnOdstranitClick() {
                                  "z Účtovej osnovy vymazať!"));
         return;
     }
-    if (!askYesNo(this, QStringLiteral("Potvdenie odstránenia položky"),
+    if (!askYesNo(this, QStringLiteral("Potvrdenie odstránenia položky"),
                   QStringLiteral("Naozaj chcete označenú položku odstrániť?")))
         return;
     kontext.SQL(QStringLiteral("DELETE FROM UctovaOsnova WHERE Cislo = %1;").arg(sqlText(cislo)));

@@ -8,6 +8,7 @@
 #include "accounts/Uctovaosnova.h"
 #include "closing/Uctovnazavierka.h"
 #include "documents/Doklady.h"
+#include "edits/DruhyDokladov.h"
 #include "edits/Upravy.h"
 #include "exam/Hodiny.h"
 #include "exam/Pecat.h"
@@ -27,6 +28,8 @@
 #include "store/Values.h"
 #include "ui/Dialogs.h"
 #include "ui/Okna.h"
+
+#include <utility>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -74,25 +77,6 @@ QMenu* podmenu(QMenu* parent, const QString& meno, const QString& caption) {
     return m;
 }
 
-// Items of the document menu and its pop-up twin: name without prefix, caption, kind.
-struct PolozkaDokladov {
-    const char* meno;
-    const char* caption;
-    const char* druh;
-    int skupina; // 0 top level, 1 Fakturácia, 2 Sklad, 3 Pokladničné doklady
-};
-const PolozkaDokladov PolozkyDokladov[] = {
-    {"InterneDoklady", "&Interné doklady", "ID", 0},
-    {"PrijateFaktury", "&Prijaté faktúry", "FP", 1},
-    {"VystaveneFaktury", "&Vystavené faktúry", "FV", 1},
-    {"Prijemky", "&Príjemky", "SP", 2},
-    {"Vydajky", "&Výdajky", "SV", 2},
-    {"Prevodky", "P&revodky", "SR", 2},
-    {"PrijmovePokladnicneDoklady", "&Príjmové pokladničné doklady", "PP", 3},
-    {"VydajovePokladnicneDoklady", "&Výdajové pokladničné doklady", "PV", 3},
-    {"VypisyZBankovychUctov", "&Výpisy z bankových účtov", "BV", 0},
-};
-
 } // namespace
 
 TfrmHlavny::TfrmHlavny(const QString& programDir)
@@ -101,8 +85,7 @@ TfrmHlavny::TfrmHlavny(const QString& programDir)
 
 TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
     : VerziaProgramu(saldovia::VerziaProgramu), Heslo(saldovia::Heslo),
-      priecinok_(umiestnenie.agenda), datovyPriecinok_(umiestnenie.data),
-      chybaUmiestnenia_(umiestnenie.chyba),
+      priecinok_(umiestnenie.agenda), chybaUmiestnenia_(umiestnenie.chyba),
       tlaciaren_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(QStringLiteral("TfrmHlavny"));
     setWindowTitle(Titulok);
@@ -122,8 +105,12 @@ TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
     StatusBar = new TStatusBar(this);
     setStatusBar(StatusBar);
     hodiny_->nastavitOkolie({
-        .zostatok = [this] { return StatusBar->panel(3); },
-        .zobrazit = [this](const QString& text) { StatusBar->setPanel(3, text); },
+        .zostatok = [this] { return relacia_.zostatok; },
+        .zobrazit =
+            [this](const QString& text) {
+                relacia_.zostatok = text;
+                zobrazitRelaciu();
+            },
         .doplnit = [this](SettingsRow& s) { rozpisaneMeno(s); },
         .vyprsal = [this] { pmItmUkoncitSkusku->setEnabled(false); },
         .skoncila =
@@ -143,7 +130,8 @@ TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
             [this](const QPoint& pos) { PopupMenu->popup(pos); });
 
     // FormCreate: the working date starts as today; the fixed notice in the last panel.
-    StatusBar->setPanel(2, dateToText(QDate::currentDate()));
+    relacia_.pracovnyDatum = dateToText(QDate::currentDate());
+    zobrazitRelaciu();
     StatusBar->setPanel(4, Autorstvo);
 
     // The journal window prints its lines (as filtered) through the journal printout.
@@ -152,31 +140,25 @@ TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
         TfrmUctovnyDennikTlac::Tlacit(store_, *tlaciaren_, uctovnyRok(), parent ? parent : this);
     };
 
-    // Document services of the journal window. Both position qryAgendaPrisposobenie on
-    // the document's kind when the caller has not, since editors and printouts take the
-    // kind's titles from there.
-    auto nastavitDruh = [this](const QString& druh) {
-        upravy::nastavitDruhDokladu(store_, druh, true);
-    };
+    // Document services of the journal window.
     // A document opens in the editor of its kind.
-    sluzby_.otvoritDoklad = [this, nastavitDruh](const QString& druh, const QString& cislo) {
-        nastavitDruh(druh);
-        return otvoritDoklad(*this, cislo);
+    sluzby_.otvoritDoklad = [this](const QString& druh, const QString& cislo) {
+        return otvoritDoklad(*this, druh, cislo);
     };
     // A document prints with the printout of its kind's class: invoices and cash documents
     // with their parties and VAT, the other kinds with their journal lines.
-    sluzby_.tlacitDoklad = [this, nastavitDruh](const QString& druh, const QString& cislo) {
-        nastavitDruh(druh);
+    sluzby_.tlacitDoklad = [this](const QString& druh, const QString& cislo) {
         QWidget* parent = QApplication::activeModalWidget();
         if (!parent)
             parent = this;
-        if (jeDoklad2(druh))
+        const DruhDokladu* d = druhDokladu(druh);
+        if (d && d->tlac == Formular::Faktura)
             TfrmDoklad2Tlac::Tlacit(store_, *tlaciaren_, cislo, parent);
         else
             TfrmDokladTlac::Tlacit(store_, *tlaciaren_, cislo, parent);
     };
 
-    const QString helpPath = datovyPriecinok_ + QStringLiteral("/Pomocnik.hlp");
+    const QString helpPath = umiestnenie.data + QStringLiteral("/Pomocnik.hlp");
     if (auto help = HelpFile::load(helpPath))
         pomocnik_ = std::make_unique<HelpFile>(std::move(*help));
 
@@ -227,19 +209,21 @@ void TfrmHlavny::vytvoritMenu() {
     for (const char* prefix : {"mmItm", "pmItm"}) {
         QMenu* root = QLatin1String(prefix) == QLatin1String("mmItm") ? mmItmDoklady : pmDoklady;
         const QString p = QString::fromLatin1(prefix);
+        // the groups' submenus, each where its first kind stands
+        const std::pair<const char*, const char*> nazvySkupin[] = {
+            {nullptr, nullptr},
+            {"Fakturacia", "&Fakturácia"},
+            {"Sklad", "&Sklad"},
+            {"PokladnicneDoklady", "&Pokladničné doklady"}};
         QMenu* skupiny[4] = {root, nullptr, nullptr, nullptr};
-        for (const PolozkaDokladov& d : PolozkyDokladov) {
-            if (d.skupina == 1 && !skupiny[1])
-                skupiny[1] =
-                    podmenu(root, p + QStringLiteral("Fakturacia"), QStringLiteral("&Fakturácia"));
-            if (d.skupina == 2 && !skupiny[2])
-                skupiny[2] = podmenu(root, p + QStringLiteral("Sklad"), QStringLiteral("&Sklad"));
-            if (d.skupina == 3 && !skupiny[3])
-                skupiny[3] = podmenu(root, p + QStringLiteral("PokladnicneDoklady"),
-                                     QStringLiteral("&Pokladničné doklady"));
-            QAction* a = akcia(this, skupiny[d.skupina], p + QString::fromLatin1(d.meno),
-                               QString::fromUtf8(d.caption));
-            a->setData(QString::fromLatin1(d.druh));
+        for (const DruhDokladu& d : druhyDokladov()) {
+            const auto g = static_cast<std::size_t>(d.skupina);
+            if (!skupiny[g])
+                skupiny[g] = podmenu(root, p + QLatin1String(nazvySkupin[g].first),
+                                     QString::fromUtf8(nazvySkupin[g].second));
+            QAction* a = akcia(this, skupiny[g], p + QString::fromLatin1(d.menoZoznamu),
+                               QString::fromUtf8(d.zoznam));
+            a->setData(d.kodText());
             connect(a, &QAction::triggered, this,
                     chranene(this, [this, a] { mmItmDokladyClick(a); }));
         }
@@ -472,7 +456,8 @@ void TfrmHlavny::zobrazitVysledky(bool zobrazit) {
 }
 
 void TfrmHlavny::VyhodnotitSkusku() {
-    pnlVysledky->Vyhodnotit([this] { zobrazitVysledky(true); });
+    pnlVysledky->Vyhodnotit([this] { zobrazitVysledky(true); },
+                            !std::exchange(tichoVyhodnotit_, false));
 }
 
 void TfrmHlavny::btnPodrobnostiClick() {
@@ -483,8 +468,15 @@ QString TfrmHlavny::cestaAgendy() const {
     return priecinok_ + QStringLiteral("/Data.mdb");
 }
 
-bool TfrmHlavny::agendaNacitana() const {
-    return mmItmZalohovat->isEnabled();
+void TfrmHlavny::setPracovnyDatum(const QString& datum) {
+    relacia_.pracovnyDatum = datum;
+    zobrazitRelaciu();
+}
+
+void TfrmHlavny::zobrazitRelaciu() {
+    StatusBar->setPanel(0, relacia_.uctovnyRok);
+    StatusBar->setPanel(2, relacia_.pracovnyDatum);
+    StatusBar->setPanel(3, relacia_.zostatok);
 }
 
 QList<QAction*> TfrmHlavny::polozkyAgendy() const {
@@ -494,6 +486,7 @@ QList<QAction*> TfrmHlavny::polozkyAgendy() const {
 }
 
 void TfrmHlavny::nastavitPolozkyAgendy(bool enabled) {
+    relacia_.nacitana = enabled;
     for (QAction* a : polozkyAgendy())
         a->setEnabled(enabled);
 }
@@ -532,7 +525,8 @@ void TfrmHlavny::FormActivate() {
     const QString path = cestaAgendy();
     // A second copy on the same agenda would lose its saves when the first one closes and
     // puts a compacted file in place, or restores another one: it does not start.
-    if (zamok_.ziskat(priecinok_) == ZamokAgendy::Stav::Obsadeny) {
+    // A linked agenda is locked where its file is: two folders may link the same file.
+    if (zamok_.ziskat(QFileInfo(cielOdkazov(path)).absolutePath()) == ZamokAgendy::Stav::Obsadeny) {
         nastavitPolozkyAgendy(false);
         showError(
             this, QStringLiteral("Chyba"),
@@ -543,6 +537,12 @@ void TfrmHlavny::FormActivate() {
     }
     upratatPriecinokAgendy(path);
     if (QFileInfo::exists(path) && PripojitOverenuDatabazu(path)) {
+        relacia_.nacitana = true;
+        if (const QString prekazka = prekazkaZapisu(path); !prekazka.isEmpty())
+            showWarning(this, QStringLiteral("Upozornenie"),
+                        QStringLiteral("Agenda sa dá prezerať, ale zmeny sa do nej nebudú dať "
+                                       "uložiť.\n\n") +
+                            prekazka);
         NacitatStatusBar();
         NastavitSkusku();
     } else {
@@ -584,8 +584,9 @@ bool TfrmHlavny::PripojitOverenuDatabazu(const QString& path) {
 void TfrmHlavny::NacitatStatusBar() {
     SettingsRow& s = store_.tblAgendaNastavenie;
     const QString rok = s.text(QStringLiteral("UctovnyRok"));
-    StatusBar->setPanel(0, rok);
+    relacia_.uctovnyRok = rok;
     StatusBar->setPanel(1, s.text(QStringLiteral("NazovFirmy")));
+    zobrazitRelaciu();
     if (!rok.isEmpty()) {
         const auto rozsah = upravy::rozsahRoka(rok);
         const auto datum = dateFromText(pracovnyDatum());
@@ -593,13 +594,19 @@ void TfrmHlavny::NacitatStatusBar() {
             throw DbError(QStringLiteral("'%1' nie je platný účtovný rok.").arg(rok));
         const auto [zaciatok, koniec] = *rozsah;
         if (!datum || zaciatok > *datum)
-            StatusBar->setPanel(2, dateToText(zaciatok));
+            setPracovnyDatum(dateToText(zaciatok));
         else if (koniec < *datum)
-            StatusBar->setPanel(2, dateToText(koniec));
+            setPracovnyDatum(dateToText(koniec));
     } else {
-        showInformation(this, QStringLiteral("Nastavenie agendy"),
-                        QStringLiteral("Vitajte v Účtovníctve!\nNajskôr musíte nastaviť údaje o "
-                                       "firme a účtovnom roku..."));
+        QString vitajte = QStringLiteral("Vitajte v Účtovníctve!\nNajskôr musíte nastaviť údaje "
+                                         "o firme a účtovnom roku...");
+        // Where the demo to try first lies, when it is installed.
+        if (const QString ukazka = priecinokUkazky(datovyPriecinok_); !ukazka.isEmpty())
+            vitajte += QStringLiteral("\n\nUkážkovú agendu Ukazka.mdb a jej skúšku "
+                                      "UkazkaSkuska.mdb nájdete v priečinku %1.\nOtvoríte ich "
+                                      "cez Agenda → Obnoviť...")
+                           .arg(QDir::toNativeSeparators(ukazka));
+        showInformation(this, QStringLiteral("Nastavenie agendy"), vitajte);
         mmItmNastavenieClick();
     }
 }
@@ -671,13 +678,13 @@ void TfrmHlavny::NastavitSkusku() {
 }
 
 bool TfrmHlavny::skuskaSkoncena() const {
-    return store_.isConnected() &&
-           !store_.tblAgendaNastavenie.text(QStringLiteral("SkuskaKoniec")).isEmpty();
+    return upravy::skuskaSkoncena(store_);
 }
 
 void TfrmHlavny::nastavitPolozkySkusky() {
-    const bool skuska = store_.isConnected() &&
-                        !store_.tblAgendaNastavenie.text(QStringLiteral("SkuskaDlzka")).isEmpty();
+    relacia_.skuska = store_.isConnected() &&
+                      !store_.tblAgendaNastavenie.text(QStringLiteral("SkuskaDlzka")).isEmpty();
+    const bool skuska = relacia_.skuska;
     const bool skoncena = skuskaSkoncena();
     mmItmOdovzdatSkusku->setEnabled(skoncena);
     mmItmVysledkyTriedy->setEnabled(!skuska);
@@ -761,14 +768,20 @@ void TfrmHlavny::KoniecSkusky() {
 }
 
 void TfrmHlavny::StatusBarDblClick(int x) {
-    if (x < 312) {
+    // the year and the company, the working date, the exam's time, the notice
+    switch (TStatusBar::panelNa(x)) {
+    case 0:
+    case 1:
         if (mmItmNastavenie->isEnabled())
             mmItmNastavenieClick();
-    } else if (x < 377) {
+        break;
+    case 2:
         mmItmPracovnyDatumClick();
-    } else if (x < 424) {
+        break;
+    case 3:
         KoniecSkusky();
-    } else {
+        break;
+    default:
         mmItmCoJeClick();
     }
 }
@@ -795,11 +808,9 @@ void TfrmHlavny::ListViewDblClick() {
         mmItmKalkulackaClick();
     else if (i == 6)
         mmItmPouzivatelskaPriruckaClick();
-    else if (i == 7 && knihy && store_.isConnected() &&
-             store_.tblAgendaNastavenie.text(QStringLiteral("SkuskaDlzka")).isEmpty())
+    else if (i == 7 && knihy && relacia_.nacitana && !relacia_.skuska)
         mmItmUctovnaZavierkaClick();
-    else if (mmItmZalohovat->isEnabled() &&
-             !store_.tblAgendaNastavenie.text(QStringLiteral("SkuskaDlzka")).isEmpty() && i == 7)
+    else if (relacia_.nacitana && relacia_.skuska && i == 7)
         KoniecSkusky();
 }
 
@@ -828,10 +839,6 @@ void TfrmHlavny::dbTxtMenoUzivatelaClick() {
     dbEdtMenoUzivatela->setFocus();
 }
 
-void TfrmHlavny::nedostupne(const QString& caption) {
-    showInformation(this, caption, QStringLiteral("Táto časť programu sa ešte pripravuje."));
-}
-
 void TfrmHlavny::mmItmNastavenieClick() {
     otvoritOkno(new TfrmAgendaNastavenie(*this));
 }
@@ -858,8 +865,7 @@ void TfrmHlavny::mmItmDokladyClick(QObject* sender) {
     const auto* a = qobject_cast<QAction*>(sender);
     if (!a)
         return;
-    upravy::nastavitDruhDokladu(store_, a->data().toString());
-    otvoritOkno(new TfrmDoklady(*this));
+    otvoritOkno(new TfrmDoklady(*this, a->data().toString()));
 }
 
 void TfrmHlavny::mmItmHlavnaKnihaClick() {
@@ -1012,12 +1018,17 @@ void TfrmHlavny::FormClose() {
         zamok_.uvolnit();
         return;
     }
-    const FileResult r = zhutnitAgendu(cestaAgendy());
+    const QString agenda = cestaAgendy();
+    const FileResult r = zhutnitAgendu(agenda);
     zamok_.uvolnit();
+    // An agenda that is gone (deleted or moved while the program ran) stays nowhere.
     if (!r)
         showWarning(this, QStringLiteral("Zhutnenie agendy"),
-                    QStringLiteral("Agendu sa nepodarilo zhutniť, zostáva uložená bez zmeny.\n\n") +
-                        r.error);
+                    QFileInfo::exists(agenda)
+                        ? QStringLiteral("Agendu sa nepodarilo zhutniť, zostáva uložená bez "
+                                         "zmeny.\n\n") +
+                              r.error
+                        : QStringLiteral("Agendu sa nepodarilo zhutniť.\n\n") + r.error);
 }
 
 } // namespace saldovia

@@ -45,9 +45,8 @@ public:
 
     // Kontext: what the windows reach.
     Store& store() override { return store_; }
-    QString uctovnyRok() const override { return StatusBar->panel(0); }
-    QString pracovnyDatum() const override { return StatusBar->panel(2); }
-    void setPracovnyDatum(const QString& datum) override { StatusBar->setPanel(2, datum); }
+    const RelaciaAgendy& relacia() const override { return relacia_; }
+    void setPracovnyDatum(const QString& datum) override;
     void NacitatStatusBar() override;
     QPrinter& tlaciaren() override { return *tlaciaren_; }
     SluzbyDennika& sluzbyDennika() override { return sluzby_; }
@@ -67,9 +66,9 @@ public:
 
     // The folder of the agenda file and its compaction copy.
     const QString& priecinok() const { return priecinok_; }
-    // The folder the help file is read from.
-    const QString& datovyPriecinok() const { return datovyPriecinok_; }
-    bool agendaNacitana() const;
+    // The session as the main window keeps it; zobrazitRelaciu shows it again.
+    RelaciaAgendy& relacia() { return relacia_; }
+    void zobrazitRelaciu();
 
     TStatusBar* StatusBar = nullptr;
 
@@ -203,13 +202,17 @@ private:
     // file) and the success.
     struct TextyKopie {
         QString caption, navrh, zrusene, zlyhanie, zapis, uspech;
+        // Told with the outcome, after the file's name; the evaluation that follows the
+        // reconnection then does not tell the rows without accounts again.
+        QString poznamka = {};
     };
     bool ulozitKopiu(const TextyKopie& texty);
     QList<QAction*> polozkyAgendy() const;
-    void nedostupne(const QString& caption);
     void FormClose();
 
+    RelaciaAgendy relacia_;
     QString priecinok_;
+    bool tichoVyhodnotit_ = false; // the next evaluation keeps the ledger's refusal to itself
     QString datovyPriecinok_;
     QString chybaUmiestnenia_;
     // Held from the first activation until closing has compacted the agenda: one copy of

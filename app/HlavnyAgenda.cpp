@@ -1,13 +1,17 @@
 // The operations on the agenda as a whole: new agenda, backup and restore.
 
 #include "Hlavny.h"
+#include "Umiestnenie.h"
 
 #include "exam/Hodiny.h"
 #include "exam/Vyhodnotenie.h"
+#include "ledger/Obraty.h"
 #include "store/Agenda.h"
+#include "store/Subory.h"
 #include "ui/Dialogs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -38,6 +42,34 @@ QString bezDocasnehoSuboru(QString text, const QString& ciel) {
         text.replace(docasny, QDir::toNativeSeparators(fi.absoluteFilePath()));
     }
     return text;
+}
+
+// Why a file cannot be written into the folder of `path`: a folder that is not there, or
+// one that cannot be written (read-only, no access); empty when a file can be made there.
+QString prekazkaPriecinka(const QString& path) {
+    const QString priecinok = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+    if (!QFileInfo(QFileInfo(path).absolutePath()).isDir())
+        return QStringLiteral("Priečinok %1 neexistuje.").arg(priecinok);
+    if (const QString dlha = prilisDlhaCesta(path); !dlha.isEmpty())
+        return dlha;
+    DocasnySubor skuska(cielOdkazov(path));
+    if (!skuska.ok())
+        return QStringLiteral("Priečinok %1 sa nedá zapisovať: %2")
+            .arg(priecinok, popisChybySystemu(skuska.chybaSystemu()));
+    return {};
+}
+
+// The cause, when one is known, why a file offered to the restore cannot be used.
+QString dovodNepouzitia(const QString& path) {
+    const QString subor = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    QString dovod = prilisDlhaCesta(path);
+    if (dovod.isEmpty() && !QFileInfo(path).isFile())
+        dovod = QStringLiteral("Súbor %1 neexistuje.").arg(subor);
+    QFile f(path);
+    if (dovod.isEmpty() && !f.open(QIODevice::ReadOnly))
+        dovod = QStringLiteral("Súbor %1 sa nedá čítať: %2")
+                    .arg(subor, popisChybySystemu(poslednaChybaSystemu()));
+    return dovod.isEmpty() ? dovod : QStringLiteral("\n\n") + dovod;
 }
 
 } // namespace
@@ -115,10 +147,21 @@ bool TfrmHlavny::mmItmOdovzdatSkuskuClick() {
     const QString navrh =
         skuska::menoOdovzdania(store_.tblAgendaNastavenie.text(QStringLiteral("MenoUzivatela"))) +
         QStringLiteral(".mdb");
+    // F1 in the hand-in's dialogs opens its topic.
+    const PomocnikDialogov pomocnik([this](QWidget* okno) { otvoritPomocnika(okno, 18); });
+    // Lines left without accounts are told with the outcome, in the same message.
+    QStringList bezPredkontacie;
+    for (qint64 r : hlavnakniha::riadkyBezPredkontacie(store_))
+        bezPredkontacie << QString::number(r);
+    QString poznamka;
+    if (!bezPredkontacie.isEmpty())
+        poznamka = QStringLiteral("Neboli vyplnené predkontácie v riadkoch: %1.\nHlavnú knihu "
+                                  "preto nebolo možné vygenerovať.")
+                       .arg(bezPredkontacie.join(QStringLiteral(", ")));
     return ulozitKopiu({caption, navrh, QStringLiteral("Odovzdanie skúšky nebolo vykonané!"),
                         QStringLiteral("Odovzdanie skúšky sa nepodarilo!"),
                         QStringLiteral("Skúšku sa nepodarilo zapísať do súboru %1."),
-                        QStringLiteral("Odovzdanie skúšky prebehlo úspešne!")});
+                        QStringLiteral("Odovzdanie skúšky prebehlo úspešne!"), poznamka});
 }
 
 bool TfrmHlavny::ulozitKopiu(const TextyKopie& t) {
@@ -135,15 +178,14 @@ bool TfrmHlavny::ulozitKopiu(const TextyKopie& t) {
         return false;
     }
     const QString subor = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    const QString priecinok = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
-    if (!QFileInfo(path).absoluteDir().exists()) {
-        showError(this, caption,
-                  t.zlyhanie + QStringLiteral("\n\nPriečinok %1 neexistuje.").arg(priecinok));
+    if (const QString prekazka = prekazkaPriecinka(path); !prekazka.isEmpty()) {
+        showError(this, caption, t.zlyhanie + QStringLiteral("\n\n") + prekazka);
         return false;
     }
     OdpojitDatabazu();
-    const FileResult r = compactDatabase(agenda, path);
+    const FileResult r = ulozitKopiuAgendy(agenda, path);
     PripojitDatabazu(agenda);
+    tichoVyhodnotit_ = r && !t.poznamka.isEmpty();
     NastavitSkusku();
     if (!r) {
         showError(this, caption,
@@ -151,14 +193,26 @@ bool TfrmHlavny::ulozitKopiu(const TextyKopie& t) {
                       QStringLiteral("\n\n") + bezDocasnehoSuboru(r.error, path));
         return false;
     }
-    showInformation(this, caption, t.uspech);
+    if (t.poznamka.isEmpty())
+        showInformation(this, caption, t.uspech);
+    else
+        showInformation(this, caption,
+                        t.uspech + QStringLiteral("\nSúbor: ") + subor + QStringLiteral("\n\n") +
+                            t.poznamka);
     return true;
 }
 
 void TfrmHlavny::mmItmObnovitClick(QObject* sender) {
+    tichoVyhodnotit_ = false;
     const QString caption = QStringLiteral("Obnovenie agendy zo zálohy");
-    const QString path = DialogService::instance().openFile(this, caption, QDir::homePath(),
-                                                            FilterAgendy, PriponaAgendy);
+    // The installed demo's folder is offered beside the others; an agenda not set up yet
+    // (no accounting year, as on the first start) starts the choice there.
+    const QString ukazka = priecinokUkazky(datovyPriecinok_);
+    const bool nova = !relacia_.nacitana ||
+                      store_.tblAgendaNastavenie.text(QStringLiteral("UctovnyRok")).isEmpty();
+    const QString path = DialogService::instance().openFileWithPlaces(
+        this, caption, !ukazka.isEmpty() && nova ? ukazka : QDir::homePath(),
+        ukazka.isEmpty() ? QStringList() : QStringList{ukazka}, FilterAgendy, PriponaAgendy);
     if (path.isEmpty())
         return;
     const QString agenda = cestaAgendy();
@@ -166,10 +220,11 @@ void TfrmHlavny::mmItmObnovitClick(QObject* sender) {
         showWarning(this, caption, QStringLiteral("Zvolený súbor obsahuje práve načítanú agendu!"));
         return;
     }
-    const bool nacitana = agendaNacitana();
+    const bool nacitana = relacia_.nacitana;
     bool obnovit = false;
     if (!KontrolaDatabazy(path)) {
-        showError(this, caption, QStringLiteral("Zvolený súbor sa nedá použiť!"));
+        showError(this, caption,
+                  QStringLiteral("Zvolený súbor sa nedá použiť!") + dovodNepouzitia(path));
     } else if (!nacitana ||
                askYesNo(this, caption,
                         QStringLiteral("Všetky existujúce údaje budú prepísané dátami\nzo "

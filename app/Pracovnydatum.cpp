@@ -2,6 +2,7 @@
 
 #include "edits/Upravy.h"
 #include "store/Values.h"
+#include "ui/DatumovePole.h"
 #include "ui/Kontext.h"
 
 #include <QDateEdit>
@@ -21,7 +22,7 @@ TfrmPracovnyDatum::TfrmPracovnyDatum(Kontext& k)
     for (QLabel* l : {label1, label2})
         l->setStyleSheet(QStringLiteral("font-weight: bold;"));
 
-    DateTimePicker = new QDateEdit;
+    DateTimePicker = new TDatumovePole;
     DateTimePicker->setObjectName(QStringLiteral("DateTimePicker"));
     DateTimePicker->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     DateTimePicker->setCalendarPopup(true);

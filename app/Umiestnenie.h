@@ -27,6 +27,11 @@ QString instalovanePriecinokDat();
 Umiestnenie urcitUmiestnenie(const QString& programDir, bool programDirZapisovatelny,
                              const QString& instalovaneData, const QString& uzivatelskyPriecinok);
 
+// The folder of the demo agenda "Ukazka.mdb" and its exam file "UkazkaSkuska.mdb": the data
+// folder when they are installed there, else the build's "ukazka" folder beside the data
+// folder (a program run from the build folder); empty when neither holds the demo.
+QString priecinokUkazky(const QString& datovyPriecinok);
+
 // The folders of the running program: the executable's folder, the installed data folder
 // beside it, and QStandardPaths::AppDataLocation.
 Umiestnenie umiestnenieProgramu();

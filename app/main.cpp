@@ -2,6 +2,7 @@
 #include "ui/Aplikacia.h"
 
 #include <cstdio>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
@@ -29,9 +30,36 @@ void spravaPriSpusteni(QtMsgType typ, const QMessageLogContext& kontext, const Q
     _exit(2);
 }
 
+// "--version" and "--help" alone on the command line answer on the terminal before any
+// window or display is needed; every other command line goes to the program as before.
+bool odpovedatNaTerminali(int argc, char** argv) {
+    if (argc != 2)
+        return false;
+    const std::string_view volba = argv[1];
+    if (volba == "--version") {
+        std::fputs("saldovia " SALDOVIA_VERSION "\n", stdout);
+    } else if (volba == "--help" || volba == "-h") {
+        std::fputs("Použitie: saldovia [--version | --help]\n"
+                   "Saldovia – výučba podvojného účtovníctva v školách.\n"
+                   "Bez volieb otvorí agendu Data.mdb v priečinku používateľa\n"
+                   "(~/.local/share/Saldovia/) alebo vedľa prenosného programu.\n"
+                   "Ukážková agenda Ukazka.mdb a jej skúška UkazkaSkuska.mdb sa otvárajú\n"
+                   "v programe cez Agenda → Obnoviť...\n\n"
+                   "  --version    vypíše verziu programu a skončí\n"
+                   "  -h, --help   vypíše tento text a skončí\n",
+                   stdout);
+    } else {
+        return false;
+    }
+    std::fflush(stdout);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (odpovedatNaTerminali(argc, argv))
+        return 0;
     predchadzajuci = qInstallMessageHandler(spravaPriSpusteni);
     saldovia::Aplikacia app(argc, argv);
     qInstallMessageHandler(predchadzajuci);

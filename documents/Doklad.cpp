@@ -1,5 +1,6 @@
 #include "Doklad.h"
 
+#include "edits/Upravy.h"
 #include "journal/Polozkauctovnehodennika.h"
 #include "store/Values.h"
 #include "ui/Kontext.h"
@@ -22,7 +23,8 @@ const QString Pomocny = QStringLiteral("UctovnyDennikPomocny");
 
 } // namespace
 
-TfrmDoklad::TfrmDoklad(Kontext& k) : TEditorDokladu(k, QStringLiteral("TfrmDoklad"), false) {
+TfrmDoklad::TfrmDoklad(Kontext& k, const QString& kod)
+    : TEditorDokladu(k, QStringLiteral("TfrmDoklad"), kod, false) {
     dtpDatum->setFixedWidth(110);
     edtVystavil->setFixedWidth(220);
 
@@ -151,6 +153,7 @@ void TfrmDoklad::btnPridatClick() {
                       ->Otvorit(0, Pomocny, cislo_, dateToText(dtpDatum->date()), edtPopis->text());
     if (r == -1)
         return;
+    oznacitZmenu();
     NastavitZoznam();
     DBGrid->vybrat(kontext.store().qryDokladyPolozky.recordCount());
 }
@@ -164,6 +167,7 @@ void TfrmDoklad::btnUpravitClick() {
     const int r = (new TfrmPolozkaUctovnehoDennika(kontext))->Otvorit(riadok, Pomocny, {}, {}, {});
     if (r == -1)
         return;
+    oznacitZmenu();
     NastavitZoznam();
     DBGrid->vybrat(pozicia);
 }
@@ -172,8 +176,8 @@ void TfrmDoklad::btnOdstranitClick() {
     DataSet& q = kontext.store().qryDokladyPolozky;
     if (prazdny_)
         return;
-    kontext.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;")
-                    .arg(q.integer(QStringLiteral("Riadok"))));
+    upravy::odstranitRiadokPomocny(kontext.store(), q.integer(QStringLiteral("Riadok")));
+    oznacitZmenu();
     const int pozicia = DBGrid->pozicia();
     NastavitZoznam();
     DBGrid->vybrat(pozicia);

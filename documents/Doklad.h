@@ -12,7 +12,7 @@ namespace saldovia {
 class TfrmDoklad : public TEditorDokladu {
     Q_OBJECT
 public:
-    explicit TfrmDoklad(Kontext& kontext);
+    TfrmDoklad(Kontext& kontext, const QString& kod);
 
     void NastavitZoznam() override;
     void btnPridatClick() override;

@@ -1,8 +1,10 @@
 #include "Doklad2.h"
 
 #include "Polozkadokladu.h"
+#include "edits/DruhyDokladov.h"
 #include "edits/Upravy.h"
 #include "store/Values.h"
+#include "ui/DatumovePole.h"
 #include "ui/Kontext.h"
 #include "ui/Mriezka.h"
 #include "ui/Ovladace.h"
@@ -29,16 +31,19 @@ const QString NajdlhsieICO = QString(8, u'0');
 const QString NajdlhsieDIC = QString(10, u'0');
 const QString NajdlhsieICDPH = QStringLiteral("SK") + QString(10, u'0');
 
+// A sum of the summary, wide enough for the largest amount in bold (the totals' face).
 QLabel* suma(const QString& meno) {
     auto* l = new QLabel(QStringLiteral("0,00"));
     l->setObjectName(meno);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setMinimumWidth(90);
+    QFont tucne = l->font();
+    tucne.setBold(true);
+    l->setMinimumWidth(QFontMetrics(tucne).horizontalAdvance(najsirsiaSuma()) + 2);
     return l;
 }
 
 QDateEdit* datum(const QString& meno) {
-    auto* d = new QDateEdit;
+    auto* d = new TDatumovePole;
     d->setObjectName(meno);
     d->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     d->setCalendarPopup(true);
@@ -63,13 +68,6 @@ QComboBox* zoznam(const QString& meno, const QStringList& polozky) {
     return cb;
 }
 
-QString sucet(const QLabel* a, const QLabel* b) {
-    const auto x = Amount::parse(a->text()), y = Amount::parse(b->text());
-    if (!x || !y)
-        throw DbError(QStringLiteral("Súčet nie je platné číslo."));
-    return (*x + *y).toText();
-}
-
 // The lines joined to their base and VAT postings in the scratch tables.
 const QString Spojenie = QStringLiteral(
     " FROM UctovnyDennikPomocny INNER JOIN (DokladyPolozkyPomocne LEFT JOIN UctovnyDennikPomocny "
@@ -81,7 +79,8 @@ const QString DphRiadku = QStringLiteral(
 
 } // namespace
 
-TfrmDoklad2::TfrmDoklad2(Kontext& k) : TEditorDokladu(k, QStringLiteral("TfrmDoklad2"), true) {
+TfrmDoklad2::TfrmDoklad2(Kontext& k, const QString& kod)
+    : TEditorDokladu(k, QStringLiteral("TfrmDoklad2"), kod, true) {
     // Dates and names.
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -175,6 +174,7 @@ TfrmDoklad2::TfrmDoklad2(Kontext& k) : TEditorDokladu(k, QStringLiteral("TfrmDok
         tucne.setBold(true);
         l->setMinimumWidth(QFontMetrics(tucne).horizontalAdvance(text) + 2);
     };
+    najdlhsie(lblSidloPSC, QString(5, u'0')); // a long town is shortened, not the code
     najdlhsie(lblICO, NajdlhsieICO);
     najdlhsie(lblDIC, NajdlhsieDIC);
     najdlhsie(lblICDPH, NajdlhsieICDPH);
@@ -220,9 +220,11 @@ TfrmDoklad2::TfrmDoklad2(Kontext& k) : TEditorDokladu(k, QStringLiteral("TfrmDok
                     << lblSWIFT;
     // Telephones and the short bank data in two columns, the long ones across the tab; the
     // numbers are as wide as their longest values.
-    najdlhsie(lblTelefon, QString(13, u'0'));
-    najdlhsie(lblFax, QString(13, u'0'));
-    najdlhsie(lblMobil, QString(13, u'0'));
+    // A telephone number holds 13 characters: a "+" and digits at their widest.
+    const QString najdlhsiTelefon = u'+' + QString(12, u'0');
+    najdlhsie(lblTelefon, najdlhsiTelefon);
+    najdlhsie(lblFax, najdlhsiTelefon);
+    najdlhsie(lblMobil, najdlhsiTelefon);
     najdlhsie(lblUcet, QString(15, u'0'));
     najdlhsie(lblSWIFT, QStringLiteral("WWWWWWWW"));
     najdlhsie(lblIBAN, QStringLiteral("SK") + QString(22, u'0'));
@@ -243,7 +245,7 @@ TfrmDoklad2::TfrmDoklad2(Kontext& k) : TEditorDokladu(k, QStringLiteral("TfrmDok
     riadok(4, 0, "Účet:", lblUcet);
     riadok(4, 3, "SWIFT:", lblSWIFT);
     riadok(5, 0, "IBAN:", lblIBAN, 4);
-    kontakty->setColumnMinimumWidth(2, 10);
+    kontakty->setColumnMinimumWidth(2, 4); // room for the "+" of the telephones
     kontakty->setColumnStretch(1, 1);
     kontakty->setColumnStretch(4, 1);
     kontakty->setRowStretch(6, 1);
@@ -284,9 +286,10 @@ TfrmDoklad2::TfrmDoklad2(Kontext& k) : TEditorDokladu(k, QStringLiteral("TfrmDok
         l->setStyleSheet(QStringLiteral("text-decoration: underline;"));
     for (QLabel* l : {lblSpoluZaklad, lblSpoluDPH, lblSpoluUplne})
         l->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    auto* sumar = new QGridLayout(tsSumar);
-    sumar->setContentsMargins(16, 6, 16, 6);
-    sumar->setHorizontalSpacing(24);
+    auto* sumar = sumarLayout_ = new QGridLayout(tsSumar);
+    // Narrow margins: three sums of the largest amount in bold fill the tab's width.
+    sumar->setContentsMargins(8, 6, 8, 6);
+    sumar->setHorizontalSpacing(8);
     sumar->setVerticalSpacing(3);
     const char* hlavy[] = {"Sadzba DPH:", "Základ:", "DPH:", "Spolu:"};
     for (int i = 0; i < 4; ++i) {
@@ -307,7 +310,7 @@ TfrmDoklad2::TfrmDoklad2(Kontext& k) : TEditorDokladu(k, QStringLiteral("TfrmDok
     sumar->addWidget(lblSpoluDPH, 3, 2);
     sumar->addWidget(lblSpoluUplne, 3, 3);
     sumar->setColumnStretch(4, 1);
-    sumar->setRowStretch(4, 1);
+    sumar->setRowStretch(100, 1); // below every rate a document may have
     PageControl2->addTab(tsPolozky, QStringLiteral("Položky"));
     PageControl2->addTab(tsSumar, QStringLiteral("Sumár"));
 
@@ -379,7 +382,7 @@ TfrmDoklad2::TfrmDoklad2(Kontext& k) : TEditorDokladu(k, QStringLiteral("TfrmDok
     // Within the accounting year: the picker holds the last day at most.
     if (const auto dnes = dateFromText(kontext.pracovnyDatum()))
         dtpDatum3->setDate(dnes->addDays(14));
-    if (kod_ == QLatin1String("FP") || kod_ == QLatin1String("PV")) {
+    if (const DruhDokladu* d = druhDokladu(kod_); d && d->prijaty) {
         PageControl->setTabText(PageControl->indexOf(tsDodavatel), QStringLiteral("Odberateľ"));
         PageControl->setTabText(PageControl->indexOf(tsOdberatel), QStringLiteral("Dodávateľ"));
     }
@@ -422,45 +425,66 @@ void TfrmDoklad2::NastavitZoznam() {
         {QStringLiteral("Spolu"), QStringLiteral("Spolu"), vpravo, 61, stred},
     });
 
-    lblSadzbaDPHZakladna->setText(kontext.tblAgendaNastavenie().text(QStringLiteral("SadzbaDPH")) +
-                                  QStringLiteral("%"));
-    for (QLabel* l : {lblZakladNulova, lblDPHNulova, lblSpoluNulova, lblZakladZakladna,
-                      lblDPHZakladna, lblSpoluZakladna, lblSpoluUplne})
-        l->setText(QStringLiteral("0,00"));
-    kontext.SQL(
-        QStringLiteral("SELECT DokladyPolozkyPomocne.SadzbaDPH AS SadzbaDPH, "
-                       "SUCET(UctovnyDennikPomocny.Suma) AS SumOfZaklad, SUCET(%1) AS "
-                       "SumOfDPH, SUCET(DokladyPolozkyPomocne.Cena) AS SumOfSpolu%2 GROUP BY "
-                       "DokladyPolozkyPomocne.SadzbaDPH;")
-            .arg(DphRiadku, Spojenie));
-    // Lines at a former agenda rate count with the lines at the present one, so that the
-    // totals cover every line.
-    Amount zaklad[2], dph[2], spolu[2];
-    const ResultSet& r = kontext.ADOQuery().rows();
-    for (int i = 0; i < r.rowCount(); ++i) {
-        const int k =
-            r.text(i, r.requireColumn(QStringLiteral("SadzbaDPH"))) == QLatin1String("0") ? 0 : 1;
-        auto citat = [&](const char* stlpec) {
-            const QString t = r.text(i, r.requireColumn(QLatin1String(stlpec)));
-            const auto a = Amount::parse(t.isEmpty() ? QStringLiteral("0") : t);
-            if (!a)
-                throw DbError(QStringLiteral("'%1' nie je platná suma.").arg(t));
-            return *a;
-        };
-        zaklad[k] += citat("SumOfZaklad");
-        dph[k] += citat("SumOfDPH");
-        spolu[k] += citat("SumOfSpolu");
-    }
-    lblZakladNulova->setText(zaklad[0].toText());
-    lblDPHNulova->setText(dph[0].toText());
-    lblSpoluNulova->setText(spolu[0].toText());
-    lblZakladZakladna->setText(zaklad[1].toText());
-    lblDPHZakladna->setText(dph[1].toText());
-    lblSpoluZakladna->setText(spolu[1].toText());
-    lblSpoluZaklad->setText(sucet(lblZakladNulova, lblZakladZakladna));
-    lblSpoluDPH->setText(sucet(lblDPHNulova, lblDPHZakladna));
-    lblSpoluUplne->setText(sucet(lblSpoluNulova, lblSpoluZakladna));
+    sumar_ = sumardph::rozpracovaneho(kontext.store());
+    zobrazitSumar();
     NastavitTlacidla();
+}
+
+void TfrmDoklad2::zobrazitSumar() {
+    const QList<sumardph::Riadok>& riadky = sumar_.riadky;
+    // The first two rows have their own labels; further rates get a row each, made once.
+    QList<std::array<QLabel*, 4>> stitky{
+        {lblSadzbaDPHNulova, lblZakladNulova, lblDPHNulova, lblSpoluNulova},
+        {lblSadzbaDPHZakladna, lblZakladZakladna, lblDPHZakladna, lblSpoluZakladna}};
+    stitky << dalsieSadzby;
+    auto umiestnit = [this](QLabel* l, int riadok, int stlpec) {
+        const int i = sumarLayout_->indexOf(l);
+        if (i >= 0) {
+            int r = 0, c = 0, rs = 0, cs = 0;
+            sumarLayout_->getItemPosition(i, &r, &c, &rs, &cs);
+            if (r == riadok && c == stlpec)
+                return;
+            sumarLayout_->removeWidget(l);
+        }
+        sumarLayout_->addWidget(l, riadok, stlpec);
+    };
+    while (stitky.size() < riadky.size()) {
+        const QString n = QString::number(stitky.size() + 1);
+        std::array<QLabel*, 4> r{new QLabel, suma(QStringLiteral("lblZaklad") + n),
+                                 suma(QStringLiteral("lblDPH") + n),
+                                 suma(QStringLiteral("lblSpolu") + n)};
+        r[0]->setObjectName(QStringLiteral("lblSadzbaDPH") + n);
+        dalsieSadzby << r;
+        stitky << r;
+    }
+    for (qsizetype i = 0; i < stitky.size(); ++i) {
+        const bool zobrazit = i < riadky.size();
+        for (int c = 0; c < 4; ++c) {
+            QLabel* l = stitky[i][c];
+            // rows not in use wait hidden below the totals
+            umiestnit(l, static_cast<int>(i) + (zobrazit ? 1 : 50), c);
+            l->setVisible(zobrazit);
+            // The last rate is underlined: the totals below add the rows up.
+            if (c > 0)
+                l->setStyleSheet(zobrazit && i == riadky.size() - 1
+                                     ? QStringLiteral("text-decoration: underline;")
+                                     : QString());
+        }
+        if (zobrazit) {
+            const sumardph::Riadok& r = riadky[i];
+            stitky[i][0]->setText(r.sadzba);
+            stitky[i][1]->setText(r.zaklad.toText());
+            stitky[i][2]->setText(r.dph.toText());
+            stitky[i][3]->setText(r.spolu.toText());
+        }
+    }
+    const int spolu = static_cast<int>(riadky.size()) + 1;
+    umiestnit(lblSpoluZaklad, spolu, 1);
+    umiestnit(lblSpoluDPH, spolu, 2);
+    umiestnit(lblSpoluUplne, spolu, 3);
+    lblSpoluZaklad->setText(sumar_.zaklad.toText());
+    lblSpoluDPH->setText(sumar_.dph.toText());
+    lblSpoluUplne->setText(sumar_.spolu.toText());
 }
 
 void TfrmDoklad2::NastavitTlacidla() {
@@ -497,6 +521,7 @@ void TfrmDoklad2::btnPridatClick() {
                       ->Otvorit(0, cislo_, dateToText(dtpDatum->date()), edtPopis->text());
     if (r == -1)
         return;
+    oznacitZmenu();
     NastavitZoznam();
     DBGrid->vybrat(kontext.store().qryDokladyPolozky.recordCount());
 }
@@ -511,6 +536,7 @@ void TfrmDoklad2::btnUpravitClick() {
                                 dateToText(dtpDatum->date()), edtPopis->text());
     if (r == -1)
         return;
+    oznacitZmenu();
     NastavitZoznam();
     DBGrid->vybrat(pozicia);
 }
@@ -519,22 +545,8 @@ void TfrmDoklad2::btnOdstranitClick() {
     DataSet& q = kontext.store().qryDokladyPolozky;
     if (prazdny_)
         return;
-    const qint64 cislo = q.integer(QStringLiteral("Cislo"));
-    kontext.SQL(QStringLiteral("SELECT * FROM DokladyPolozkyPomocne WHERE Cislo = %1;").arg(cislo));
-    const QString riadok = kontext.ADOQuery().text(QStringLiteral("Riadok"));
-    const QString riadokDPH = kontext.ADOQuery().text(QStringLiteral("RiadokDPH"));
-    {
-        Transaction t(kontext.store().connection());
-        if (!riadok.isEmpty())
-            kontext.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;")
-                            .arg(riadok.toLongLong()));
-        if (!riadokDPH.isEmpty())
-            kontext.SQL(QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;")
-                            .arg(riadokDPH.toLongLong()));
-        kontext.SQL(
-            QStringLiteral("DELETE FROM DokladyPolozkyPomocne WHERE Cislo = %1;").arg(cislo));
-        t.commit();
-    }
+    upravy::odstranitPolozkuFaktury(kontext.store(), q.integer(QStringLiteral("Cislo")));
+    oznacitZmenu();
     const int pozicia = DBGrid->pozicia();
     NastavitZoznam();
     DBGrid->vybrat(pozicia);
@@ -554,9 +566,9 @@ void TfrmDoklad2::doplnitHlavicku(RelaciaDokladu::Hlavicka& h) const {
     h.pridat(QStringLiteral("Datum3"), dateToText(dtpDatum3->date()));
     h.pridat(QStringLiteral("SposobPlatby"), cbSposobPlatby->currentText());
     h.pridat(QStringLiteral("SposobDopravy"), cbSposobDopravy->currentText());
-    h.pridat(QStringLiteral("Zaklad"), lblSpoluZaklad->text());
-    h.pridat(QStringLiteral("DPH"), lblSpoluDPH->text());
-    h.pridat(QStringLiteral("Spolu"), lblSpoluUplne->text());
+    h.pridat(QStringLiteral("Zaklad"), sumar_.zaklad.toText());
+    h.pridat(QStringLiteral("DPH"), sumar_.dph.toText());
+    h.pridat(QStringLiteral("Spolu"), sumar_.spolu.toText());
 }
 
 } // namespace saldovia

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "EditorDokladu.h"
+#include "edits/SumarDPH.h"
+
+#include <array>
 
 class QComboBox;
+class QGridLayout;
 class QTabWidget;
 class QWidget;
 
@@ -15,7 +19,7 @@ namespace saldovia {
 class TfrmDoklad2 : public TEditorDokladu {
     Q_OBJECT
 public:
-    explicit TfrmDoklad2(Kontext& kontext);
+    TfrmDoklad2(Kontext& kontext, const QString& kod);
 
     void NastavitZoznam() override;
     void NastavitTlacidla();
@@ -72,6 +76,12 @@ public:
     QLabel* lblSpoluZaklad;
     QLabel* lblSpoluDPH;
     QLabel* lblSpoluUplne;
+    // The rows of the summary after the first two (a third rate and on): rate, base, VAT,
+    // total, named lblSadzbaDPH3, lblZaklad3, lblDPH3, lblSpolu3 and on.
+    QList<std::array<QLabel*, 4>> dalsieSadzby;
+    // The summary of the lines as last computed: the tab shows it, the saved header keeps
+    // its totals.
+    const sumardph::Sumar& sumar() const { return sumar_; }
 
 protected:
     void nacitatDoklad(const GeneralQuery& q) override;
@@ -79,6 +89,10 @@ protected:
     void predZobrazenim() override { plnim_ = false; }
 
 private:
+    void zobrazitSumar();
+
+    QGridLayout* sumarLayout_ = nullptr;
+    sumardph::Sumar sumar_;
     bool plnim_ = true; // the dates are being filled, not changed by the user
 };
 

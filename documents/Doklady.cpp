@@ -2,6 +2,7 @@
 
 #include "Doklad.h"
 #include "Doklad2.h"
+#include "edits/DruhyDokladov.h"
 #include "edits/Upravy.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
@@ -17,27 +18,21 @@ namespace saldovia {
 
 using namespace ovladace;
 
-bool jeDoklad2(const QString& kod) {
-    return kod == QLatin1String("FV") || kod == QLatin1String("FP") || kod == QLatin1String("PP") ||
-           kod == QLatin1String("PV");
+QString otvoritDoklad(Kontext& kontext, const QString& kod, const QString& cislo) {
+    const DruhDokladu* d = druhDokladu(kod);
+    if (d && d->editor == Formular::Faktura)
+        return (new TfrmDoklad2(kontext, kod))->Otvorit(cislo);
+    return (new TfrmDoklad(kontext, kod))->Otvorit(cislo);
 }
 
-QString otvoritDoklad(Kontext& kontext, const QString& cislo) {
-    const QString kod = kontext.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
-    if (jeDoklad2(kod))
-        return (new TfrmDoklad2(kontext))->Otvorit(cislo);
-    return (new TfrmDoklad(kontext))->Otvorit(cislo);
-}
-
-TfrmDoklady::TfrmDoklady(Kontext& k)
-    : TfrmCeleOkno(k, QStringLiteral("TfrmDoklady"),
-                   k.store().qryAgendaPrisposobenie.text(QStringLiteral("Zoznam")), 4) {
-    kod_ = kontext.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
+TfrmDoklady::TfrmDoklady(Kontext& k, const QString& kod)
+    : TfrmCeleOkno(k, QStringLiteral("TfrmDoklady"), upravy::textyDruhu(k.store(), kod).zoznam, 4),
+      kod_(kod) {
 
     DBGrid = new TMriezka(kontext.store().qryDoklady, this);
     btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"), 88);
-    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("U&praviť"), 88);
-    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"), 88);
+    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("Upra&viť"), 88);
+    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("&Odstrániť"), 88);
     btnTlacit = tlacidlo(QStringLiteral("btnTlacit"), QStringLiteral("T&lačiť"), 88);
     btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"), 88);
 
@@ -50,6 +45,9 @@ TfrmDoklady::TfrmDoklady(Kontext& k)
     pmItmTlacit = akcia(PopupMenu, QStringLiteral("pmItmTlacit"), QStringLiteral("T&lačiť"));
     DBGrid->popupMenu = PopupMenu;
     DBGrid->dvojklik = chranene(this, [this] { DBGridDblClick(); });
+    pripojitKlavesy(DBGrid, {.upravit = DBGrid->dvojklik,
+                             .pridat = chranene(this, [this] { btnPridatClick(); }),
+                             .odstranit = chranene(this, [this] { btnOdstranitClick(); })});
 
     pripojit(btnPridat, &QPushButton::clicked, [this] { btnPridatClick(); });
     pripojit(btnUpravit, &QPushButton::clicked, [this] { btnUpravitClick(); });
@@ -70,7 +68,7 @@ TfrmDoklady::TfrmDoklady(Kontext& k)
     setTabOrder(btnOdstranit, btnTlacit);
 
     // FormCreate
-    skuskaSkoncena_ = !kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty();
+    skuskaSkoncena_ = upravy::skuskaSkoncena(kontext.store());
     NastavitZoznam();
     btnZavriet->setFocus();
 }
@@ -111,7 +109,7 @@ void TfrmDoklady::DBGridDblClick() {
 }
 
 void TfrmDoklady::btnPridatClick() {
-    const QString cislo = otvoritDoklad(kontext, QString());
+    const QString cislo = otvoritDoklad(kontext, kod_, QString());
     if (!cislo.isEmpty()) {
         NastavitZoznam();
         DBGrid->vybrat(kontext.store().qryDoklady.recordCount());
@@ -124,7 +122,7 @@ void TfrmDoklady::btnUpravitClick() {
     if (prazdny_)
         return;
     const int pozicia = DBGrid->pozicia();
-    const QString cislo = otvoritDoklad(kontext, q.text(QStringLiteral("Cislo")));
+    const QString cislo = otvoritDoklad(kontext, kod_, q.text(QStringLiteral("Cislo")));
     if (!cislo.isEmpty()) {
         NastavitZoznam();
         DBGrid->vybrat(pozicia);
@@ -137,7 +135,7 @@ void TfrmDoklady::btnOdstranitClick() {
     if (prazdny_ || skuskaSkoncena_)
         return;
     const QString cislo = q.text(QStringLiteral("Cislo"));
-    if (!askYesNo(this, QStringLiteral("Potvdenie odstránenia dokladu"),
+    if (!askYesNo(this, QStringLiteral("Potvrdenie odstránenia dokladu"),
                   QStringLiteral("Naozaj chcete označený doklad %1 odstrániť?").arg(cislo)))
         return;
     upravy::odstranitDoklad(kontext.store(), cislo);

@@ -10,20 +10,15 @@ namespace saldovia {
 
 class TMriezka;
 
-// Whether documents of kind `kod` are edited by the invoice and cash document editor
-// (FV, FP, PP, PV) rather than by the simple document editor.
-bool jeDoklad2(const QString& kod);
+// Opens document `cislo` ("" for a new one) of kind `kod` in the editor of that kind;
+// returns the number of the saved document or "".
+QString otvoritDoklad(Kontext& kontext, const QString& kod, const QString& cislo);
 
-// Opens document `cislo` ("" for a new one) of the kind on which qryAgendaPrisposobenie
-// stands, in the editor of that kind; returns the number of the saved document or "".
-QString otvoritDoklad(Kontext& kontext, const QString& cislo);
-
-// The register of the documents of one kind: the kind is the row on which the main
-// window's qryAgendaPrisposobenie stands when the window is created.
+// The register of the documents of kind `kod`.
 class TfrmDoklady : public TfrmCeleOkno {
     Q_OBJECT
 public:
-    explicit TfrmDoklady(Kontext& kontext);
+    TfrmDoklady(Kontext& kontext, const QString& kod);
 
     void NastavitZoznam();
     void btnPridatClick();

@@ -5,6 +5,7 @@
 #include "settings/Agendanastavenie.h"
 #include "settings/Logo.h"
 #include "store/Values.h"
+#include "ui/DatumovePole.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
 #include "ui/Mriezka.h"
@@ -22,9 +23,7 @@ namespace saldovia {
 
 using namespace ovladace;
 
-QString cisloNovehoDokladu(Kontext& kontext, QWidget* parent) {
-    const DataSet& druh = kontext.store().qryAgendaPrisposobenie;
-    const QString kod = druh.text(QStringLiteral("Kod"));
+QString cisloNovehoDokladu(Kontext& kontext, const QString& kod, QWidget* parent) {
     kontext.SQL(QStringLiteral("SELECT Cislo FROM Doklady WHERE Druh = %1 ORDER BY Cislo;")
                     .arg(sqlText(kod)));
     QStringList existujuce;
@@ -32,7 +31,7 @@ QString cisloNovehoDokladu(Kontext& kontext, QWidget* parent) {
     for (int i = 0; i < r.rowCount(); ++i)
         existujuce << r.text(i, r.requireColumn(QStringLiteral("Cislo")));
     const auto cislo = dalsieCisloDokladu(
-        druh.text(QStringLiteral("Prefix")), kontext.uctovnyRok(), existujuce,
+        upravy::textyDruhu(kontext.store(), kod).prefix, kontext.uctovnyRok(), existujuce,
         [&kontext](const QString& c) {
             return kontext.SQL(QStringLiteral("SELECT Cislo FROM Doklady WHERE Cislo = %1;")
                                    .arg(sqlText(c))) > 0;
@@ -58,15 +57,14 @@ void zobrazitLogo(Kontext& kontext, QLabel* obrazok, const QString& cislo) {
     obrazok->setPixmap(p);
 }
 
-TEditorDokladu::TEditorDokladu(Kontext& k, const QString& meno, bool sPolozkami)
-    : TfrmCeleOkno(k, meno, k.store().qryAgendaPrisposobenie.text(QStringLiteral("Doklad")), 9),
+TEditorDokladu::TEditorDokladu(Kontext& k, const QString& meno, const QString& kod, bool sPolozkami)
+    : TfrmCeleOkno(k, meno, upravy::textyDruhu(k.store(), kod).doklad, 9), kod_(kod),
       sPolozkami_(sPolozkami) {
-    kod_ = kontext.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod"));
 
     edtCisloDokladu = pole(QStringLiteral("edtCisloDokladu"), 50);
     edtCisloDokladu->setEnabled(false);
     edtCisloDokladu->setFixedWidth(80);
-    dtpDatum = new QDateEdit;
+    dtpDatum = new TDatumovePole;
     dtpDatum->setObjectName(QStringLiteral("dtpDatum"));
     dtpDatum->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     dtpDatum->setCalendarPopup(true);
@@ -90,8 +88,8 @@ TEditorDokladu::TEditorDokladu(Kontext& k, const QString& meno, bool sPolozkami)
 
     DBGrid = new TMriezka(kontext.store().qryDokladyPolozky, this);
     btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"));
-    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("U&praviť"));
-    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"));
+    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("Upra&viť"));
+    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("&Odstrániť"));
     btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"));
     btnZrusit = tlacidlo(QStringLiteral("btnZrusit"), QStringLiteral("&Zrušiť"));
 
@@ -103,6 +101,15 @@ TEditorDokladu::TEditorDokladu(Kontext& k, const QString& meno, bool sPolozkami)
         akcia(PopupMenu, QStringLiteral("pmItmOdstranit"), QStringLiteral("O&dstrániť"));
     DBGrid->popupMenu = PopupMenu;
     DBGrid->dvojklik = chranene(this, [this] { DBGridDblClick(); });
+    auto stlacit = [](QPushButton* b) {
+        return [b] {
+            if (b->isEnabled())
+                b->click();
+        };
+    };
+    pripojitKlavesy(DBGrid, {.upravit = DBGrid->dvojklik,
+                             .pridat = stlacit(btnPridat),
+                             .odstranit = stlacit(btnOdstranit)});
 
     pripojit(btnNastavit, &QPushButton::clicked, [this] { btnNastavitClick(); });
     pripojit(btnPridat, &QPushButton::clicked, [this] { btnPridatClick(); });
@@ -113,6 +120,7 @@ TEditorDokladu::TEditorDokladu(Kontext& k, const QString& meno, bool sPolozkami)
     pripojit(pmItmPridat, &QAction::triggered, [this] { btnPridatClick(); });
     pripojit(pmItmUpravit, &QAction::triggered, [this] { btnUpravitClick(); });
     pripojit(pmItmOdstranit, &QAction::triggered, [this] { btnOdstranitClick(); });
+    chranitZmeny(btnUlozit);
 }
 
 void TEditorDokladu::FormCreate(const QList<QDateEdit*>& datumy) {
@@ -124,7 +132,7 @@ void TEditorDokladu::FormCreate(const QList<QDateEdit*>& datumy) {
         for (QDateEdit* d : datumy)
             d->setDate(*dnes);
     edtVystavil->setText(kontext.tblAgendaNastavenie().text(QStringLiteral("MenoUzivatela")));
-    if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    if (upravy::skuskaSkoncena(kontext.store()))
         btnUlozit->setEnabled(false);
     btnZrusit->setFocus();
 }
@@ -145,7 +153,7 @@ QString TEditorDokladu::Otvorit(const QString& cislo) {
     const std::unique_ptr<TEditorDokladu> uvolnit(this);
     cislo_ = cislo;
     if (cislo.isEmpty()) {
-        cislo_ = cisloNovehoDokladu(kontext, this);
+        cislo_ = cisloNovehoDokladu(kontext, kod_, this);
         if (cislo_.isEmpty())
             return {};
     } else {

@@ -20,18 +20,17 @@ namespace saldovia {
 class GeneralQuery;
 class TMriezka;
 
-// The number of a new document of the kind on which qryAgendaPrisposobenie stands, or ""
-// after telling the user that the kind has its 99 documents already.
-QString cisloNovehoDokladu(Kontext& kontext, QWidget* parent);
+// The number of a new document of kind `kod`, or "" after telling the user that the kind
+// has its 99 documents already.
+QString cisloNovehoDokladu(Kontext& kontext, const QString& kod, QWidget* parent);
 
 // Shows logo number `cislo` ("" or "0": none) in `obrazok`, scaled down to fit.
 void zobrazitLogo(Kontext& kontext, QLabel* obrazok, const QString& cislo);
 
-// What the two document editors share: the document of the kind on which
-// qryAgendaPrisposobenie stands, its number, date, description and issuer, the company
-// identity taken when the document is written, the editing session over the scratch
-// tables, the grid of its lines with their commands and pop-up menu, and saving. Each
-// editor builds its own layout around these controls and adds the rest.
+// What the two document editors share: the document of the kind given, its number, date,
+// description and issuer, the company identity taken when the document is written, the editing
+// session over the scratch tables, the grid of its lines with their commands and pop-up menu, and
+// saving. Each editor builds its own layout around these controls and adds the rest.
 class TEditorDokladu : public TfrmCeleOkno {
     Q_OBJECT
 public:
@@ -78,9 +77,9 @@ public:
     QAction* pmItmOdstranit;
 
 protected:
-    // meno: the window's name; sPolozkami: the document has lines of its own besides its
-    // journal lines (DokladyPolozkyPomocne).
-    TEditorDokladu(Kontext& kontext, const QString& meno, bool sPolozkami);
+    // meno: the window's name; kod: the document kind; sPolozkami: the document has lines
+    // of its own besides its journal lines (DokladyPolozkyPomocne).
+    TEditorDokladu(Kontext& kontext, const QString& meno, const QString& kod, bool sPolozkami);
 
     // The shared part of FormCreate, once the editor's controls stand: the identity, the
     // dates limited to the accounting year and set to the working date, the issuer, and

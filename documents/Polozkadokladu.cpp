@@ -1,11 +1,13 @@
 #include "Polozkadokladu.h"
 
+#include "edits/SumarDPH.h"
 #include "edits/Upravy.h"
 #include "journal/CiselnePole.h"
 #include "journal/Polozkauctovnehodennika.h"
 #include "journal/UctovyVyber.h"
 #include "store/Values.h"
 #include "ui/CelyText.h"
+#include "ui/DatumovePole.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
 #include "ui/Ovladace.h"
@@ -50,7 +52,7 @@ TfrmPolozkaDokladu::TfrmPolozkaDokladu(Kontext& k)
     edtCislo = pole(QStringLiteral("edtCislo"));
     edtCislo->setEnabled(false);
     edtCislo->setFixedWidth(50);
-    dtpDatum = new QDateEdit;
+    dtpDatum = new TDatumovePole;
     dtpDatum->setObjectName(QStringLiteral("dtpDatum"));
     dtpDatum->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     dtpDatum->setEnabled(false);
@@ -119,6 +121,7 @@ TfrmPolozkaDokladu::TfrmPolozkaDokladu(Kontext& k)
         b->setMinimumWidth(90);
     }
     connect(btnUlozit, &QPushButton::clicked, this, chranene(this, [this] { btnUlozitClick(); }));
+    chranitZmeny(btnUlozit);
     connect(btnZrusit, &QPushButton::clicked, this, [this] { reject(); });
     connect(cbSadzbaDPH, &QComboBox::currentIndexChanged, this,
             chranene(this, [this] { cbSadzbaDPHChange(); }));
@@ -206,13 +209,18 @@ TfrmPolozkaDokladu::TfrmPolozkaDokladu(Kontext& k)
     {
         const QSignalBlocker ticho(cbSadzbaDPH);
         cbSadzbaDPH->addItem(Nulova);
-        // A new agenda has no rate yet; "0" is offered once.
-        const QString sadzba = kontext.tblAgendaNastavenie().text(QStringLiteral("SadzbaDPH"));
-        if (!sadzba.isEmpty() && sadzba != Nulova)
-            cbSadzbaDPH->addItem(sadzba);
+        // A new agenda has no rate yet; "0" is offered once. The reduced rates of the
+        // settings follow the agenda's rate, each offered once.
+        const auto znizene = upravy::znizeneSadzbyDPH(kontext.store());
+        for (const QString& sadzba :
+             {kontext.tblAgendaNastavenie().text(QStringLiteral("SadzbaDPH")), znizene[0],
+              znizene[1]})
+            if (!sadzba.isEmpty() &&
+                cbSadzbaDPH->findText(sadzba, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+                cbSadzbaDPH->addItem(sadzba);
         cbSadzbaDPH->setCurrentIndex(-1);
     }
-    if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    if (upravy::skuskaSkoncena(kontext.store()))
         btnUlozit->setEnabled(false);
     btnZrusit->setFocus();
 }
@@ -354,38 +362,28 @@ void TfrmPolozkaDokladu::btnUlozitClick() {
     const qint64 riadokDPH = edtRiadokDPH->text().toLongLong(&ok3);
     if (!ok1 || !ok2 || !ok3)
         throw DbError(QStringLiteral("Čísla položky a riadkov nie sú platné."));
-    const QString doklad = sqlText(edtDoklad->text());
+    const QString doklad = edtDoklad->text();
     const QString datum = dateToText(dtpDatum->date());
-    auto riadokDennika = [&](qint64 r, const QString& ciastka, const QString& mena,
-                             const QString& kurz, const QString& suma, const QString& popis,
-                             const QString& maDat, const QString& dal) {
-        upravy::zapisatRiadokDennika(
-            kontext.store(), QStringLiteral("UctovnyDennikPomocny"),
-            {r, datum, edtDoklad->text(), ciastka, mena, kurz, suma, popis, maDat, dal});
-    };
-    {
-        Transaction t(kontext.store().connection());
-        kontext.SQL(QStringLiteral("DELETE FROM DokladyPolozkyPomocne WHERE Doklad = %1 AND "
-                                   "Cislo = %2;")
-                        .arg(doklad, QString::number(cislo)));
-        kontext.SQL(
-            QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;").arg(riadok));
-        kontext.SQL(
-            QStringLiteral("DELETE FROM UctovnyDennikPomocny WHERE Riadok = %1;").arg(riadokDPH));
-        kontext.SQL(QStringLiteral("INSERT INTO DokladyPolozkyPomocne (Cislo,Doklad,Riadok,"
-                                   "RiadokDPH,SadzbaDPH,Popis,Cena) VALUES (%1,%2,%3,%4,%5,%6,%7);")
-                        .arg(QString::number(cislo), doklad, QString::number(riadok),
-                             nulova ? QStringLiteral("NULL") : QString::number(riadokDPH),
-                             sqlText(sadzba), sqlText(edtPopisNaDoklade->text()),
-                             sqlText(mmSumaSDPH->text())));
-        riadokDennika(riadok, mmCiastka->text(), edtMena->text(), mmKurz->text(), mmSuma->text(),
-                      edtPopisVDenniku->text(), cbMaDat->ucet(), cbDal->ucet());
-        if (!nulova)
-            riadokDennika(riadokDPH, mmDPH->text(), QStringLiteral("SKK"), QStringLiteral("1,000"),
-                          mmDPH->text(), QStringLiteral("DPH - ") + edtPopisVDenniku->text(),
-                          cbMaDatDPH->ucet(), cbDalDPH->ucet());
-        t.commit();
-    }
+    const upravy::RiadokDennika zaklad{
+        riadok,          datum,          doklad,         mmCiastka->text(),
+        edtMena->text(), mmKurz->text(), mmSuma->text(), edtPopisVDenniku->text(),
+        cbMaDat->ucet(), cbDal->ucet()};
+    std::optional<upravy::RiadokDennika> dph;
+    if (!nulova)
+        dph = upravy::RiadokDennika{riadokDPH,
+                                    datum,
+                                    doklad,
+                                    mmDPH->text(),
+                                    QStringLiteral("SKK"),
+                                    QStringLiteral("1,000"),
+                                    mmDPH->text(),
+                                    QStringLiteral("DPH - ") + edtPopisVDenniku->text(),
+                                    cbMaDatDPH->ucet(),
+                                    cbDalDPH->ucet()};
+    upravy::nahraditPolozkuFaktury(
+        kontext.store(),
+        {cislo, doklad, riadok, riadokDPH, sadzba, edtPopisNaDoklade->text(), mmSumaSDPH->text()},
+        zaklad, dph);
     Result = static_cast<int>(cislo);
     accept();
 }

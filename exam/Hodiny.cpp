@@ -4,7 +4,11 @@
 #include "store/DataSet.h"
 #include "store/Values.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
+
+#include <algorithm>
+#include <memory>
 
 namespace saldovia {
 
@@ -12,13 +16,20 @@ namespace {
 const QString Nula = QStringLiteral("0:00:00");
 }
 
-SkuskaHodiny::SkuskaHodiny(SettingsRow& nastavenie, Teraz teraz, QObject* parent)
+SkuskaHodiny::SkuskaHodiny(SettingsRow& nastavenie, Teraz teraz, QObject* parent,
+                           Monotonne monotonne)
     : QObject(parent), nastavenie_(nastavenie),
       teraz_(teraz ? std::move(teraz) : Teraz(&QDateTime::currentDateTime)),
-      timer_(new QTimer(this)) {
+      monotonne_(std::move(monotonne)), timer_(new QTimer(this)) {
+    if (!monotonne_) {
+        auto hodiny = std::make_shared<QElapsedTimer>();
+        hodiny->start();
+        monotonne_ = [hodiny] { return hodiny->elapsed(); };
+    }
     setObjectName(QStringLiteral("SkuskaHodiny"));
     timer_->setObjectName(QStringLiteral("Timer"));
     timer_->setInterval(1000);
+    timer_->setTimerType(Qt::PreciseTimer); // never early: each tick counts a second
 }
 
 bool SkuskaHodiny::bezi() const {
@@ -51,9 +62,19 @@ bool SkuskaHodiny::spustit() {
         s.setText(QStringLiteral("SkuskaZaciatok"), timestampToText(teraz_()));
         s.post();
     }
-    zobrazit(s.text(QStringLiteral("SkuskaZostatok")));
+    const QString zostatok = s.text(QStringLiteral("SkuskaZostatok"));
+    zobrazit(zostatok);
+    zaciatokBehu_ = monotonne_();
+    zostatokPriSpusteni_ = durationFromText(zostatok).value_or(0);
+    pouzitePredtym_ =
+        std::max<qint64>(0, durationFromText(s.text(QStringLiteral("SkuskaDlzka"))).value_or(0) -
+                                zostatokPriSpusteni_);
     timer_->start();
     return zacina;
+}
+
+qint64 SkuskaHodiny::pouzite() const {
+    return pouzitePredtym_ + std::max<qint64>(0, (monotonne_() - zaciatokBehu_) / 1000);
 }
 
 void SkuskaHodiny::zastavit() {
@@ -93,7 +114,11 @@ void SkuskaHodiny::tik() {
             timer_->stop();
             throw DbError(QStringLiteral("'%1' nie je platný čas.").arg(z));
         }
-        const QString novy = durationToText(*sekundy - 1);
+        // Each tick counts a second, and a late tick the whole time that passed by the
+        // monotonic clock: the count never runs slower than the time, nor below zero.
+        const qint64 beh = std::max<qint64>(0, (monotonne_() - zaciatokBehu_) / 1000);
+        const QString novy = durationToText(std::max<std::int64_t>(
+            0, std::min<std::int64_t>(*sekundy - 1, zostatokPriSpusteni_ - beh)));
         zobrazit(novy);
         zapisat(QStringLiteral("SkuskaZostatok"), novy);
         return;
@@ -102,7 +127,16 @@ void SkuskaHodiny::tik() {
     if (okolie_.vyprsal)
         okolie_.vyprsal();
     if (nastavenie_.text(QStringLiteral("SkuskaKoniec")).isEmpty()) {
-        zapisat(QStringLiteral("SkuskaKoniec"), timestampToText(teraz_()));
+        // Never before the start and the time used: a clock set back during the exam moves
+        // the end no earlier than that.
+        QDateTime koniec = teraz_();
+        if (const auto zaciatok =
+                timestampFromText(nastavenie_.text(QStringLiteral("SkuskaZaciatok")))) {
+            const QDateTime najskor = zaciatok->addSecs(pouzite());
+            if (koniec < najskor)
+                koniec = najskor;
+        }
+        zapisat(QStringLiteral("SkuskaKoniec"), timestampToText(koniec));
         if (okolie_.skoncila)
             okolie_.skoncila();
     }

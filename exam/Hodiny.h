@@ -14,17 +14,21 @@ class SettingsRow;
 
 // The exam clock: one tick a second counts the remaining time down and stores it in the
 // settings row; the first tick that finds no time left records the end. The remaining time
-// lives where it is shown (the main window's status panel 3), the clock reads and writes it
-// through its surroundings; the moments it records come from the given time source, so that
-// tests can drive the clock without waiting.
+// is the owner's value (the agenda session's, which the main window shows); the clock reads
+// and writes it through its surroundings. The time used while the program runs is measured
+// on a monotonic clock, which a clock set back or forward does not move; the moments it
+// records come from the wall clock, but the end never before the start plus the time used.
+// Both sources can be given, so that tests can drive the clock without waiting.
 class SkuskaHodiny : public QObject {
     Q_OBJECT
 public:
     using Teraz = std::function<QDateTime()>;
+    // Milliseconds on a monotonic clock from any fixed origin.
+    using Monotonne = std::function<qint64()>;
 
     // What the clock reaches outside itself. Every member may stay empty.
     struct Okolie {
-        // The remaining time as shown, and showing a new one.
+        // The remaining time as the owner keeps it, and keeping (and showing) a new one.
         std::function<QString()> zostatok;
         std::function<void(const QString&)> zobrazit;
         // Called before each of the clock's posts, with the row in edit state: adds what
@@ -39,8 +43,9 @@ public:
         std::function<void()> vyhodnotit;
     };
 
-    // teraz empty means the system clock.
-    explicit SkuskaHodiny(SettingsRow& nastavenie, Teraz teraz = {}, QObject* parent = nullptr);
+    // teraz empty means the system clock, monotonne empty a QElapsedTimer.
+    explicit SkuskaHodiny(SettingsRow& nastavenie, Teraz teraz = {}, QObject* parent = nullptr,
+                          Monotonne monotonne = {});
 
     void nastavitOkolie(Okolie okolie) { okolie_ = std::move(okolie); }
     // The timer whose timeout the owner connects to tik(), one tick every 1000 ms.
@@ -72,8 +77,15 @@ private:
     void zobrazit(const QString& text);
     void zapisat(const QString& pole, const QString& hodnota);
 
+    // The seconds used so far: those counted before this run, and this run's.
+    qint64 pouzite() const;
+
     SettingsRow& nastavenie_;
     Teraz teraz_;
+    Monotonne monotonne_;
+    qint64 zaciatokBehu_ = 0;        // monotonic milliseconds when the clock was started
+    qint64 zostatokPriSpusteni_ = 0; // the remaining seconds then
+    qint64 pouzitePredtym_ = 0;      // seconds used in earlier runs (duration − remaining)
     Okolie okolie_;
     QTimer* timer_;
 };

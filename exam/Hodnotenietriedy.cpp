@@ -4,15 +4,18 @@
 
 #include "store/Agenda.h"
 #include "store/Store.h"
+#include "store/Subory.h"
 #include "store/Values.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QThread>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -36,6 +39,9 @@ QString prvyRiadok(const QString& text) {
 // and technical.
 QString poskodeny(const QStringList& zistenia) {
     const QString prvy = zistenia.value(0);
+    // The store's own texts are already Slovak.
+    if (prvy.startsWith(QLatin1String("Súbor je poškodený")))
+        return prvy;
     QString co;
     if (prvy.contains(QLatin1String("*** in database")) ||
         prvy.startsWith(QLatin1String("Page ")) || prvy.startsWith(QLatin1String("row ")) ||
@@ -59,6 +65,9 @@ QString poskodeny(const QStringList& zistenia) {
     } else if (prvy.contains(QLatin1String("no such table")) ||
                prvy.contains(QLatin1String("no such column"))) {
         co = QStringLiteral("chýba v ňom časť tabuliek agendy.");
+    } else if (std::any_of(prvy.begin(), prvy.end(),
+                           [](QChar ch) { return ch.unicode() > 0x7f; })) {
+        co = prvy;
     } else {
         co = QStringLiteral("jeho údaje sa nedajú prečítať.");
     }
@@ -164,6 +173,8 @@ QString textStavu(Stav stav) {
         return QStringLiteral("cvičenie");
     case Stav::ZnovuOtvorena:
         return QStringLiteral("znovu otvorená");
+    case Stav::NedaSaCitat:
+        return QStringLiteral("nedá sa čítať");
     case Stav::PoskodenySubor:
         break;
     }
@@ -208,8 +219,12 @@ Otvorenie otvorit(Store& store, const QString& cesta, const Vzor& vzor) {
         o.dovod = QStringLiteral("Súbor neexistuje.");
         return o;
     }
-    if (!fi.isReadable()) {
-        o.dovod = QStringLiteral("Súbor sa nedá prečítať.");
+    if (QFile f(cesta); !f.open(QIODevice::ReadOnly)) {
+        o.stav = Stav::NedaSaCitat;
+        const int e = poslednaChybaSystemu();
+        o.dovod = QStringLiteral("Súbor sa nedá prečítať: ") +
+                  (e == EACCES || e == EPERM ? QStringLiteral("k súboru nie je prístup.")
+                                             : popisChybySystemu(e));
         return o;
     }
     Connection& c = store.connection();
@@ -301,6 +316,8 @@ Vysledok vyhodnotitSubor(const QString& cesta, const Vzor& vzor) {
     const auto kon = timestampFromText(v.koniec);
     if (zac && kon)
         v.trvanie = zac->secsTo(*kon);
+    v.casyNesedia = (v.trvanie && *v.trvanie < 0) || (!v.zaciatok.isEmpty() && !zac) ||
+                    (!v.koniec.isEmpty() && !kon);
     const qint64 limit = sekundy(vzor.dlzka);
     v.dlhsie = v.trvanie && limit >= 0 && *v.trvanie > limit;
     v.inaDlzka = v.dlzka != vzor.dlzka;
@@ -406,8 +423,8 @@ void oznacitRovnakyZaciatok(QList<Vysledok>& vysledky) {
 QStringList suboryPriecinka(const QString& priecinok) {
     QDir d(priecinok);
     QStringList cesty;
-    const QStringList mena = d.entryList(
-        {QStringLiteral("*.mdb")}, QDir::Files | QDir::Readable | QDir::NoDotAndDotDot, QDir::Name);
+    const QStringList mena =
+        d.entryList({QStringLiteral("*.mdb")}, QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& m : mena)
         if (m.endsWith(QLatin1String(".mdb"), Qt::CaseInsensitive))
             cesty << d.filePath(m);
@@ -424,6 +441,8 @@ QString Vysledok::upozornenia(const QString& dlzkaVzoru) const {
         t << QStringLiteral("rovnaký začiatok ako ") + rovnakyZaciatok.join(QStringLiteral(", "));
     if (bezMena)
         t << QStringLiteral("chýba meno");
+    if (casyNesedia)
+        t << QStringLiteral("časy nesedia: koniec pred začiatkom alebo neplatný čas");
     return t.join(QStringLiteral("; "));
 }
 
@@ -520,7 +539,7 @@ bool oznacene(const Vysledok& v, int stlpec) {
     case sZaciatok:
         return !v.rovnakyZaciatok.isEmpty();
     case sTrvanie:
-        return v.dlhsie || v.inaDlzka;
+        return v.dlhsie || v.inaDlzka || v.casyNesedia;
     case sStav:
         return v.stav != Stav::Dokoncena;
     case sUpozornenia:
@@ -532,13 +551,21 @@ bool oznacene(const Vysledok& v, int stlpec) {
 
 namespace {
 
+// A text or decimal field, always quoted: spreadsheet programs that split at commas as
+// well as at semicolons (Calc's import dialog as it comes) keep "97,97" whole. A field that
+// a spreadsheet would take for a formula (=, +, -, @, or a tab or CR first) gets an
+// apostrophe before it and stays text.
 QString csvPole(const QString& text) {
-    if (!text.contains(u';') && !text.contains(u'"') && !text.contains(u'\n') &&
-        !text.contains(u'\r'))
-        return text;
     QString t = text;
+    if (!t.isEmpty() && QStringLiteral("=+-@\t\r").contains(t.front()))
+        t.prepend(u'\'');
     t.replace(QStringLiteral("\""), QStringLiteral("\"\""));
     return u'"' + t + u'"';
+}
+
+// A count: digits only, never quoted, so that it is a number in every spreadsheet.
+QString csvCislo(int n) {
+    return QString::number(n);
 }
 
 } // namespace
@@ -554,35 +581,33 @@ QByteArray csv(const QList<Vysledok>& vysledky, const QString& dlzkaVzoru) {
              << trojica(QStringLiteral("Hlavná kniha")) << nazovStlpca(sStav)
              << nazovStlpca(sUpozornenia);
     QStringList riadky;
-    auto riadok = [](const QStringList& polia) {
-        QStringList p;
-        for (const QString& f : polia)
-            p << csvPole(f);
-        return p.join(u';');
-    };
-    riadky << riadok(hlavicka);
+    QStringList p;
+    for (const QString& f : hlavicka)
+        p << csvPole(f);
+    riadky << p.join(u';');
     for (const Vysledok& v : vysledky) {
-        QStringList p{text(v, sSubor, dlzkaVzoru), text(v, sMeno, dlzkaVzoru),
-                      text(v, sZaciatok, dlzkaVzoru), text(v, sKoniec, dlzkaVzoru),
-                      text(v, sTrvanie, dlzkaVzoru)};
+        p = QStringList{csvPole(text(v, sSubor, dlzkaVzoru)), csvPole(text(v, sMeno, dlzkaVzoru)),
+                        csvPole(text(v, sZaciatok, dlzkaVzoru)),
+                        csvPole(text(v, sKoniec, dlzkaVzoru)),
+                        csvPole(text(v, sTrvanie, dlzkaVzoru))};
         auto skore = [&](const skuska::Skore& s) {
-            p << QString::number(s.spravne) << QString::number(s.celkom)
-              << skuska::percento(s.spravne, s.celkom);
+            p << csvCislo(s.spravne) << csvCislo(s.celkom)
+              << csvPole(skuska::percento(s.spravne, s.celkom));
         };
         if (v.hodnotena) {
             skore(v.hodnotenie.predkontacie);
             skore(v.hodnotenie.vypocty);
             if (const auto& k = v.hodnotenie.hlavnaKniha)
-                p << QString::number(k->spravne) << QString::number(k->posudzovane)
-                  << skuska::percento(k->percento);
+                p << csvCislo(k->spravne) << csvCislo(k->posudzovane)
+                  << csvPole(skuska::percento(k->percento));
             else
-                p << QString() << QString() << NedaSaZostavit;
+                p << QString() << QString() << csvPole(NedaSaZostavit);
         } else {
             for (int i = 0; i < 9; ++i)
                 p << QString();
         }
-        p << text(v, sStav, dlzkaVzoru) << text(v, sUpozornenia, dlzkaVzoru);
-        riadky << riadok(p);
+        p << csvPole(text(v, sStav, dlzkaVzoru)) << csvPole(text(v, sUpozornenia, dlzkaVzoru));
+        riadky << p.join(u';');
     }
     return QByteArray("\xEF\xBB\xBF") + riadky.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
 }

@@ -28,13 +28,14 @@ enum class Stav {
     InaSkuska,
     NieJeSkuska,
     PoskodenySubor,
+    NedaSaCitat,
     UpravenySubor, // the seal does not match the file
     Cvicenie,      // a practice file, never an exam result
     ZnovuOtvorena  // a copy of an exam that had already ended was loaded again
 };
 
-// "dokončená", "nedokončená", "iná skúška", "nie je skúška", "poškodený súbor", "upravený
-// súbor", "cvičenie", "znovu otvorená".
+// "dokončená", "nedokončená", "iná skúška", "nie je skúška", "poškodený súbor", "nedá sa
+// čítať", "upravený súbor", "cvičenie", "znovu otvorená".
 QString textStavu(Stav stav);
 
 // The reference: the samples of the generated exam file and its duration.
@@ -57,7 +58,7 @@ Vzor nacitatVzor(const QString& cesta);
 // When the file cannot be scored, says why and leaves `store` disconnected.
 struct Otvorenie {
     bool ok = false;
-    Stav stav = Stav::PoskodenySubor; // when not ok: NieJeSkuska or PoskodenySubor
+    Stav stav = Stav::PoskodenySubor; // when not ok: NieJeSkuska, PoskodenySubor, NedaSaCitat
     QString dovod;                    // when not ok: why, in Slovak
     bool rovnakyVzor = false;         // when ok: the file's own samples are the reference's
 };
@@ -83,11 +84,12 @@ struct Vysledok {
     bool inaDlzka = false;       // the file's duration is not the reference's
     bool bezMena = false;        // a scored file without the student's name
     QStringList rovnakyZaciatok; // other files with the same start moment
+    bool casyNesedia = false;    // the end before the start, or a moment that is no time
 
     // The marks as one text ("čas dlhší ako 1:01:00; chýba meno"), empty without any.
     QString upozornenia(const QString& dlzkaVzoru) const;
     bool maUpozornenie() const {
-        return dlhsie || inaDlzka || bezMena || !rovnakyZaciatok.isEmpty();
+        return dlhsie || inaDlzka || bezMena || casyNesedia || !rovnakyZaciatok.isEmpty();
     }
 };
 

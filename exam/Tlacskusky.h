@@ -1,7 +1,6 @@
 #pragma once
 
 #include "exam/Hodnotenietriedy.h"
-#include "reports/Logo.h"
 #include "reports/ReportFrame.h"
 #include "reports/ReportPreview.h"
 
@@ -36,10 +35,9 @@ struct TfrmUctovnyDennikSkuska : PrikazTlace<TfrmUctovnyDennikSkuska> {
     static inline const QString Caption = QStringLiteral("Účtovný denník - Skúška");
 
     // qryUctovnyDennik gets the comparison statement and is opened; the report keeps its
-    // rows. The frame comes from the settings row; `uctovnyRok` is the year of the main
-    // window's status panel 0. Without a loader the logo comes from table Logo.
-    static BandedReport zostava(Store& store, const QString& uctovnyRok,
-                                LogoLoader nacitatLogo = {});
+    // rows. The frame comes from the settings row; `uctovnyRok` is the
+    // agenda's accounting year. The logo comes from table Logo.
+    static BandedReport zostava(Store& store, const QString& uctovnyRok);
 };
 
 } // namespace saldovia

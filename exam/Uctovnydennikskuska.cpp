@@ -95,8 +95,7 @@ void qrBndPolozkyFill(BandWriter& w, const Riadky& r, int row) {
 
 } // namespace
 
-BandedReport TfrmUctovnyDennikSkuska::zostava(Store& store, const QString& uctovnyRok,
-                                              LogoLoader nacitatLogo) {
+BandedReport TfrmUctovnyDennikSkuska::zostava(Store& store, const QString& uctovnyRok) {
 
     // The journal printout's columns: the comparison reads like the journal.
     const QList<ReportColumn> columns = TfrmUctovnyDennikTlac::columns();
@@ -107,10 +106,10 @@ BandedReport TfrmUctovnyDennikSkuska::zostava(Store& store, const QString& uctov
         r->student << r->vzor.column(r->skuska[i].field);
     }
 
-    BandedReport report = frame::framedReport(
-        Caption, ReportFrame::fromSettings(store, Caption, uctovnyRok, std::move(nacitatLogo)),
-        QStringLiteral("Položky účtovného denníka:"),
-        QStringLiteral("qrLblPolozkyUctovnehoDennika"));
+    BandedReport report =
+        frame::framedReport(Caption, ReportFrame::fromSettings(store, Caption, uctovnyRok),
+                            QStringLiteral("Položky účtovného denníka:"),
+                            QStringLiteral("qrLblPolozkyUctovnehoDennika"));
     frame::applyTable(report, r->vzor);
     report.detail.fill = [r](BandWriter& w, int row) { qrBndPolozkyFill(w, *r, row); };
     return report;

@@ -109,12 +109,14 @@ QString menoOdovzdania(const QString& menoStudenta) {
 QString percento(qint64 spravne, qint64 celkom) {
     if (celkom <= 0)
         return stotiny(10000);
-    const qint64 n = spravne * 10000;
-    qint64 q = n / celkom;
-    const qint64 r = n % celkom;
+    // In 128 bits: the hundredths of a per cent of any count fit, none wraps round.
+    __extension__ typedef __int128 Siroke;
+    const Siroke n = static_cast<Siroke>(spravne) * 10000;
+    Siroke q = n / celkom;
+    const Siroke r = n % celkom;
     if (2 * (r < 0 ? -r : r) >= celkom)
         q += n < 0 ? -1 : 1;
-    return stotiny(q);
+    return stotiny(static_cast<qint64>(q));
 }
 
 QString percento(float hodnota) {

@@ -73,7 +73,7 @@ TpnlVysledky::TpnlVysledky(Kontext& kontext, QWidget* parent) : QFrame(parent), 
     pnl->hide();
 }
 
-void TpnlVysledky::Vyhodnotit(const std::function<void()>& ukazat) {
+void TpnlVysledky::Vyhodnotit(const std::function<void()>& ukazat, bool ohlasitChyby) {
     Store& store = kontext_.store();
     SettingsRow& s = store.tblAgendaNastavenie;
     txtZaciatok->setText(s.text(QStringLiteral("SkuskaZaciatok")));
@@ -88,7 +88,7 @@ void TpnlVysledky::Vyhodnotit(const std::function<void()>& ukazat) {
     prekreslit();
     txtVypocty->setText(skuska::textSkore(skuska::vypocty(store)));
     prekreslit();
-    const float zhoda = TfrmHlavnaKniha(kontext_).Porovnat();
+    const float zhoda = TfrmHlavnaKniha(kontext_).Porovnat(ohlasitChyby);
     txtHlavnaKniha->setText(skuska::textHlavnejKnihy(zhoda));
     btnPodrobnosti->show();
 }

@@ -23,7 +23,7 @@ public:
 
     // Scores the finished exam into the panel. `ukazat` shows the panel once its start and
     // end are filled in, before the lengthy scoring steps.
-    void Vyhodnotit(const std::function<void()>& ukazat);
+    void Vyhodnotit(const std::function<void()>& ukazat, bool ohlasitChyby = true);
     void btnPodrobnostiClick();
 
     QLabel* txtZaciatok;

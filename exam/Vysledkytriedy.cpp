@@ -6,6 +6,8 @@
 #include "store/Values.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
+#include "ui/Mriezka.h"
+#include "ui/Ovladace.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,11 +19,14 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
 namespace saldovia {
+
+using ovladace::tlacidlo;
 
 namespace {
 
@@ -68,13 +73,6 @@ QVariant kluc(const trieda::Vysledok& v, int stlpec) {
     default:
         return {};
     }
-}
-
-QPushButton* tlacidlo(const QString& meno, const QString& text) {
-    auto* b = new QPushButton(text);
-    b->setObjectName(meno);
-    b->setAutoDefault(false);
-    return b;
 }
 
 } // namespace
@@ -137,7 +135,7 @@ QVariant ModelVysledkovTriedy::headerData(int section, Qt::Orientation orientati
 }
 
 TfrmVysledkyTriedy::TfrmVysledkyTriedy(Kontext& k)
-    : TfrmOkno(k, QStringLiteral("TfrmVysledkyTriedy"), 14) {
+    : TfrmOkno(k, QStringLiteral("TfrmVysledkyTriedy"), 17) {
     setWindowTitle(Caption);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMaximizeButtonHint);
@@ -151,16 +149,16 @@ TfrmVysledkyTriedy::TfrmVysledkyTriedy(Kontext& k)
     edtVzor->setPlaceholderText(
         QStringLiteral("súbor skúšky tak, ako bol vygenerovaný (s pravými vzorovými údajmi)"));
     lblVzor->setBuddy(edtVzor);
-    btnVzor = tlacidlo(QStringLiteral("btnVzor"), QStringLiteral("&Vzor..."));
+    btnVzor = tlacidlo(QStringLiteral("btnVzor"), QStringLiteral("&Vzor..."), 0);
     btnPridatSubory =
-        tlacidlo(QStringLiteral("btnPridatSubory"), QStringLiteral("Pridať &súbory..."));
+        tlacidlo(QStringLiteral("btnPridatSubory"), QStringLiteral("Pridať &súbory..."), 0);
     btnPridatPriecinok =
-        tlacidlo(QStringLiteral("btnPridatPriecinok"), QStringLiteral("Pridať &priečinok..."));
-    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("&Odstrániť"));
-    btnPodrobnosti = tlacidlo(QStringLiteral("btnPodrobnosti"), QStringLiteral("Po&drobnosti"));
-    btnExport = tlacidlo(QStringLiteral("btnExport"), QStringLiteral("&Export do CSV..."));
-    btnTlacit = tlacidlo(QStringLiteral("btnTlacit"), QStringLiteral("&Tlačiť"));
-    btnZatvorit = tlacidlo(QStringLiteral("btnZatvorit"), QStringLiteral("&Zatvoriť"));
+        tlacidlo(QStringLiteral("btnPridatPriecinok"), QStringLiteral("Pridať &priečinok..."), 0);
+    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("&Odstrániť"), 0);
+    btnPodrobnosti = tlacidlo(QStringLiteral("btnPodrobnosti"), QStringLiteral("Po&drobnosti"), 0);
+    btnExport = tlacidlo(QStringLiteral("btnExport"), QStringLiteral("&Export do CSV..."), 0);
+    btnTlacit = tlacidlo(QStringLiteral("btnTlacit"), QStringLiteral("&Tlačiť"), 0);
+    btnZatvorit = tlacidlo(QStringLiteral("btnZatvorit"), QStringLiteral("&Zatvoriť"), 0);
 
     model_ = new ModelVysledkovTriedy(this);
     model_->setObjectName(QStringLiteral("ModelVysledkov"));
@@ -221,15 +219,38 @@ TfrmVysledkyTriedy::TfrmVysledkyTriedy(Kontext& k)
     on(btnZatvorit, &TfrmVysledkyTriedy::btnZatvoritClick);
     connect(DBGrid, &QTableView::doubleClicked, this,
             chranene(this, [this] { btnPodrobnostiClick(); }));
+    auto stlacit = [](QPushButton* b) {
+        return [b] {
+            if (b->isEnabled())
+                b->click();
+        };
+    };
+    pripojitKlavesy(DBGrid, {.upravit = stlacit(btnPodrobnosti),
+                             .pridat = stlacit(btnPridatSubory),
+                             .odstranit = stlacit(btnOdstranit)});
     connect(DBGrid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { NastavitTlacidla(); });
-    resize(1120, 600);
+    // Fits a 1024 × 768 classroom screen with its frame; the columns scroll.
+    resize(1000, 600);
     NastavitTlacidla();
 }
 
 void TfrmVysledkyTriedy::showEvent(QShowEvent* e) {
     const QRect main = kontext.hlavneOkno()->frameGeometry();
-    move(main.center() - QPoint(width() / 2, height() / 2));
+    const QRect obrazovka =
+        (kontext.hlavneOkno()->screen() ? kontext.hlavneOkno()->screen() : screen())
+            ->availableGeometry();
+    const QSize okraj = frameGeometry().size() - size();
+    resize(std::min(width(), obrazovka.width() - okraj.width()),
+           std::min(height(), obrazovka.height() - okraj.height()));
+    QPoint roh = main.center() - QPoint(width() / 2, height() / 2);
+    roh.setX(
+        std::clamp(roh.x(), obrazovka.left(),
+                   std::max(obrazovka.left(), obrazovka.right() + 1 - width() - okraj.width())));
+    roh.setY(
+        std::clamp(roh.y(), obrazovka.top(),
+                   std::max(obrazovka.top(), obrazovka.bottom() + 1 - height() - okraj.height())));
+    move(roh);
     TfrmOkno::showEvent(e);
 }
 
@@ -428,9 +449,9 @@ BandedReport TfrmVysledkyTriedy::zostava() const {
         Store store;
         store.connection().open(vzor_->cesta, Connection::Mode::ReadOnly);
         store.tblAgendaNastavenie.open();
-        frame = ReportFrame::fromSettings(
-            store, TfrmVysledkyTriedyTlac::Caption,
-            store.tblAgendaNastavenie.text(QStringLiteral("UctovnyRok")), {});
+        frame =
+            ReportFrame::fromSettings(store, TfrmVysledkyTriedyTlac::Caption,
+                                      store.tblAgendaNastavenie.text(QStringLiteral("UctovnyRok")));
     }
     // The one who prints: the user of the loaded agenda, if any.
     frame.MenoUzivatela = kontext.store().isConnected()

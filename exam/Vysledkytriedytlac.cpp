@@ -30,9 +30,7 @@ void qrBndNadpisyFill(BandWriter& w, const QList<ReportColumn>& columns) {
     const QFont font = reportFont(velkost, false, true);
     double vyska = lineHeight(font);
     for (const ReportColumn& c : columns)
-        vyska =
-            std::max(vyska, lineHeight(font) *
-                                wrapText(c.caption, font, c.width - 2 * frame::cellPadding).size());
+        vyska = std::max(vyska, wrappedHeight(c.caption, font, c.width - 2 * frame::cellPadding));
     const double height = vyska + 2.0;
     frame::fillColumnHeaderRules(w, height);
     for (const ReportColumn& c : columns)
@@ -78,7 +76,7 @@ QList<ReportColumn> TfrmVysledkyTriedyTlac::columns() {
         QStringLiteral("Subor Meno Zaciatok Koniec Trvanie Predkontacie PredkontaciePercento "
                        "Vypocty VypoctyPercento HlavnaKniha HlavnaKnihaPercento Stav")
             .split(u' ');
-    const double sirky[] = {38, 38, 27, 27, 14, 18, 13, 16, 13, 16, 18.4, 21};
+    const double sirky[] = {33, 38, 27, 27, 14, 18, 18, 16, 13, 16, 18.4, 21};
     const char zarovnanie[] = "llcccrrrrrrl";
     QList<ReportColumn> cols;
     double left = 0;

@@ -70,12 +70,48 @@ StavPola odstranitVyber(const StavPola& povodny) {
     return s;
 }
 
+std::optional<QString> cisloZoSchranky(const QString& schranka) {
+    const QString t = schranka.trimmed();
+    QString cislo;
+    cislo.reserve(t.size());
+    // Digits since the last thousands separator (-1: none met yet), and whether the comma
+    // was met.
+    int skupina = -1;
+    int cislic = 0;
+    bool ciarka = false;
+    for (QChar c : t) {
+        if (jeCislica(c)) {
+            ++cislic;
+            cislo += c;
+        } else if (c == u',' && !ciarka) {
+            if (skupina >= 0 && cislic != 3)
+                return std::nullopt;
+            ciarka = true;
+            cislo += c;
+        } else if ((c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F)) && !ciarka) {
+            // A separator follows one to three digits, then groups of exactly three.
+            if (cislic == 0 || cislic > 3 || (skupina >= 0 && cislic != 3))
+                return std::nullopt;
+            skupina = 0;
+            cislic = 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (skupina >= 0 && !ciarka && cislic != 3)
+        return std::nullopt;
+    return cislo;
+}
+
 std::optional<StavPola> vlozit(const StavPola& povodny, const QString& schranka, int desatinne) {
     const StavPola s = ohranicit(povodny);
-    const QString t = s.text.left(s.zaciatok) + schranka + s.text.mid(s.zaciatok + s.dlzka);
+    const std::optional<QString> cislo = cisloZoSchranky(schranka);
+    if (!cislo)
+        return std::nullopt;
+    const QString t = s.text.left(s.zaciatok) + *cislo + s.text.mid(s.zaciatok + s.dlzka);
     if (!jeCislo(t, desatinne))
         return std::nullopt;
-    return StavPola{t, s.zaciatok + static_cast<int>(schranka.size()), 0};
+    return StavPola{t, s.zaciatok + static_cast<int>(cislo->size()), 0};
 }
 
 std::optional<Amount> citatSumu(const QString& text) {

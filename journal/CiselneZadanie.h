@@ -32,9 +32,17 @@ StavPola stlacitZnak(const StavPola& s, QChar znak, int desatinne);
 // Removes the selection (the menu's "Odstrániť"); without a selection nothing changes.
 StavPola odstranitVyber(const StavPola& s);
 
-// The field after pasting `schranka` over the selection, with the caret behind the
-// pasted part; nullopt when the resulting text would be no number. The limit on
-// decimals does not apply here: leaving the field rounds the value.
+// A number as a spreadsheet cell copies it, in the characters the field may be typed:
+// blanks and the line end around it go, thousands separators (a space, a no-break space or
+// a narrow no-break space between groups of three digits) are dropped: "1 234,50\n" gives
+// "1234,50". nullopt for a character typing refuses (a sign, a dot, a letter) or a blank
+// that separates no thousands.
+std::optional<QString> cisloZoSchranky(const QString& schranka);
+
+// The field after pasting `schranka` (read by cisloZoSchranky) over the selection, with
+// the caret behind the pasted part; nullopt when the clipboard holds no such number or the
+// resulting text would be no number. The limit on decimals does not apply here: leaving
+// the field rounds the value.
 std::optional<StavPola> vlozit(const StavPola& s, const QString& schranka, int desatinne);
 
 // Reads a field's text as the number-entry fields write numbers: an optional sign,

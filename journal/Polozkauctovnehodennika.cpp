@@ -5,6 +5,7 @@
 #include "edits/Upravy.h"
 #include "store/Values.h"
 #include "ui/CelyText.h"
+#include "ui/DatumovePole.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
 #include "ui/Ovladace.h"
@@ -61,7 +62,7 @@ TfrmPolozkaUctovnehoDennika::TfrmPolozkaUctovnehoDennika(Kontext& k)
     edtRiadok->setEnabled(false);
     edtRiadok->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edtRiadok->setFixedWidth(64);
-    dtpDatum = new QDateEdit;
+    dtpDatum = new TDatumovePole;
     dtpDatum->setObjectName(QStringLiteral("dtpDatum"));
     dtpDatum->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     dtpDatum->setCalendarPopup(true);
@@ -113,6 +114,7 @@ TfrmPolozkaUctovnehoDennika::TfrmPolozkaUctovnehoDennika(Kontext& k)
     btnUlozit->setAutoDefault(false);
     btnUlozit->setMinimumWidth(90);
     connect(btnUlozit, &QPushButton::clicked, this, chranene(this, [this] { btnUlozitClick(); }));
+    chranitZmeny(btnUlozit);
 
     auto* hore = new QGridLayout;
     hore->setHorizontalSpacing(8);
@@ -180,7 +182,7 @@ TfrmPolozkaUctovnehoDennika::TfrmPolozkaUctovnehoDennika(Kontext& k)
     cbDal->nastavitPolozky(ucty);
     if (const auto datum = dateFromText(kontext.pracovnyDatum()))
         dtpDatum->setDate(*datum);
-    if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    if (upravy::skuskaSkoncena(kontext.store()))
         btnUlozit->setEnabled(false);
 }
 

@@ -3,6 +3,7 @@
 #include "CiselneZadanie.h"
 #include "Polozkauctovnehodennika.h"
 #include "UctovyVyber.h"
+#include "edits/DruhyDokladov.h"
 #include "edits/Upravy.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
@@ -24,29 +25,7 @@ namespace {
 
 const QString Dennik = QStringLiteral("UctovnyDennik");
 
-// The items of the add menus: the name after the prefix (the grid's pop-up spells one of
-// them differently), the caption, the kind of document (none for a free line) and the
-// submenu the item stands in.
-struct PolozkaPridat {
-    const char* meno;
-    const char* menoPm;
-    const char* caption;
-    const char* druh;
-    int skupina; // 0 the menu itself, 1 Faktúru, 2 Skladový doklad, 3 Pokladničný doklad
-};
-const PolozkaPridat PolozkyPridat[] = {
-    {"PridatPolozku", nullptr, "P&oložku", "", 0},
-    {"PridatInternyDoklad", nullptr, "&Interný doklad", "ID", 0},
-    {"PridatFakturuPrijata", nullptr, "&Prijatá", "FP", 1},
-    {"PridatFakturuVystavena", nullptr, "&Vystavená", "FV", 1},
-    {"PridatPrijemka", "PridatPrjemka", "&Príjemka", "SP", 2},
-    {"PridatVydajka", nullptr, "&Výdajka", "SV", 2},
-    {"PridatPrevodka", nullptr, "P&revodka", "SR", 2},
-    {"PridatPokladnicnyPrijmovy", nullptr, "&Príjmový", "PP", 3},
-    {"PridatPokladnicnyVydajovy", nullptr, "&Výdajový", "PV", 3},
-    {"PridatVypisZBankovehoUctu", nullptr, "&Výpis z bankového účtu", "BV", 0},
-};
-
+// The submenus of the add menus, by the kinds' groups: name after the prefix, caption.
 const char* const Skupiny[][2] = {{nullptr, nullptr},
                                   {"PridatFakturu", "&Faktúru"},
                                   {"PridatSkladovyDoklad", "&Skladový doklad"},
@@ -60,13 +39,7 @@ QMenu* podmenu(QMenu* parent, const QString& meno, const QString& caption) {
 }
 
 using ovladace::akcia;
-
-QPushButton* tlacidlo(const QString& meno, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(meno);
-    b->setMinimumWidth(88);
-    return b;
-}
+using ovladace::tlacidlo;
 
 const QString StlpceDennika = QStringLiteral(
     "SELECT UctovnyDennik.Riadok, UctovnyDennik.Datum, UctovnyDennik.Doklad, UctovnyDennik.Popis, "
@@ -95,12 +68,16 @@ TfrmUctovnyDennik::TfrmUctovnyDennik(Kontext& k)
     DBGrid->setModel(kontext.store().qryUctovnyDennik.model());
     pripravitMriezku(DBGrid);
     DBGrid->viewport()->installEventFilter(this);
+    pripojitKlavesy(DBGrid,
+                    {.upravit = chranene(this, [this] { DBGridDblClick(); }),
+                     .pridat = chranene(this, [this] { pmItmPridatPolozkuClick(); }),
+                     .odstranit = chranene(this, [this] { pmItmOdstranitPolozkuClick(); })});
 
-    btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"));
-    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("U&praviť"));
-    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("O&dstrániť"));
-    btnTlacit = tlacidlo(QStringLiteral("btnTlacit"), QStringLiteral("T&lačiť"));
-    btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"));
+    btnPridat = tlacidlo(QStringLiteral("btnPridat"), QStringLiteral("P&ridať"), 88);
+    btnUpravit = tlacidlo(QStringLiteral("btnUpravit"), QStringLiteral("Upra&viť"), 88);
+    btnOdstranit = tlacidlo(QStringLiteral("btnOdstranit"), QStringLiteral("&Odstrániť"), 88);
+    btnTlacit = tlacidlo(QStringLiteral("btnTlacit"), QStringLiteral("T&lačiť"), 88);
+    btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"), 88);
 
     // The grid's pop-up menu.
     pmHlavne = new QMenu(this);
@@ -187,7 +164,7 @@ TfrmUctovnyDennik::TfrmUctovnyDennik(Kontext& k)
                 if (!zosuladujem_ && i.isValid())
                     kontext.store().qryUctovnyDennik.setRecNo(i.row() + 1);
             });
-    skuskaSkoncena_ = !kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty();
+    skuskaSkoncena_ = upravy::skuskaSkoncena(kontext.store());
     NastavitZoznam();
     btnZavriet->setFocus();
 }
@@ -200,25 +177,25 @@ TfrmUctovnyDennik::~TfrmUctovnyDennik() {
 void TfrmUctovnyDennik::vytvoritPridavanie(QMenu* menu, const QString& prefix) {
     QMenu* skupiny[4] = {menu, nullptr, nullptr, nullptr};
     const bool pm = prefix == QLatin1String("pmItm");
-    for (const PolozkaPridat& p : PolozkyPridat) {
-        if (!skupiny[p.skupina]) {
-            skupiny[p.skupina] = podmenu(menu, prefix + QLatin1String(Skupiny[p.skupina][0]),
-                                         QString::fromUtf8(Skupiny[p.skupina][1]));
-            pridatDoklad_ << skupiny[p.skupina]->menuAction();
+    // first a free line, then a document of each kind
+    QAction* polozka =
+        akcia(menu, prefix + QStringLiteral("PridatPolozku"), QStringLiteral("P&oložku"));
+    connect(polozka, &QAction::triggered, this,
+            chranene(this, [this] { pmItmPridatPolozkuClick(); }));
+    for (const DruhDokladu& d : druhyDokladov()) {
+        const auto g = static_cast<std::size_t>(d.skupina);
+        if (!skupiny[g]) {
+            skupiny[g] = podmenu(menu, prefix + QLatin1String(Skupiny[g][0]),
+                                 QString::fromUtf8(Skupiny[g][1]));
+            pridatDoklad_ << skupiny[g]->menuAction();
         }
-        const char* meno = pm && p.menoPm ? p.menoPm : p.meno;
-        QAction* a =
-            akcia(skupiny[p.skupina], prefix + QLatin1String(meno), QString::fromUtf8(p.caption));
-        const QString druh = QString::fromLatin1(p.druh);
-        if (druh.isEmpty()) {
-            connect(a, &QAction::triggered, this,
-                    chranene(this, [this] { pmItmPridatPolozkuClick(); }));
-        } else {
-            a->setData(druh);
-            pridatDoklad_ << a;
-            connect(a, &QAction::triggered, this,
-                    chranene(this, [this, druh] { pmItmPridatDokladClick(druh); }));
-        }
+        const char* meno = pm && d.menoPridatPm ? d.menoPridatPm : d.menoPridat;
+        QAction* a = akcia(skupiny[g], prefix + QLatin1String(meno), QString::fromUtf8(d.pridat));
+        const QString druh = d.kodText();
+        a->setData(druh);
+        pridatDoklad_ << a;
+        connect(a, &QAction::triggered, this,
+                chranene(this, [this, druh] { pmItmPridatDokladClick(druh); }));
     }
 }
 
@@ -248,7 +225,7 @@ void TfrmUctovnyDennik::NastavitZoznam() {
     const Qt::Alignment vpravo = Qt::AlignRight | Qt::AlignVCenter;
     const Qt::Alignment vlavo = Qt::AlignLeft | Qt::AlignVCenter;
     const Qt::Alignment stred = Qt::AlignHCenter | Qt::AlignVCenter;
-    const QList<GridColumn> stlpce = {
+    QList<GridColumn> stlpce = {
         {QStringLiteral("Riadok"), QStringLiteral("Riadok"), vpravo, 39, stred},
         {QStringLiteral("Datum"), QStringLiteral("Dátum"), vpravo, 59, stred},
         {QStringLiteral("Doklad"), QStringLiteral("Doklad"), vlavo, 43, stred},
@@ -258,19 +235,22 @@ void TfrmUctovnyDennik::NastavitZoznam() {
         {QStringLiteral("Dal"), QStringLiteral("Dal"), stred, 45, stred},
     };
     s.qryUctovnyDennik.model()->setColumns(stlpce);
-    // Riadok widens for the longest row number (a journal of a million lines), Popis gives
-    // the room: a number is never cut.
+    // Riadok widens for the longest row number (a journal of a million lines) and Suma for
+    // the longest amount, Popis gives the room: a number is never cut.
     const qint64 posledny = s.connection()
                                 .query(QStringLiteral("SELECT MAX(Riadok) FROM UctovnyDennik;"))
                                 .integer(0, 0);
     const int riadok = std::max(
         stlpce[0].width,
         DBGrid->fontMetrics().horizontalAdvance(QString::number(posledny).fill(u'8')) + 12);
+    stlpce[3].width = std::max(80, stlpce[3].width - (riadok - stlpce[0].width));
+    stlpce[0].width = riadok;
+    const ResultSet najdlhsia = s.connection().query(
+        QStringLiteral("SELECT Suma FROM UctovnyDennik ORDER BY LENGTH(Suma) DESC LIMIT 1;"));
+    if (najdlhsia.rowCount() > 0)
+        rozsiritStlpceSum(DBGrid, stlpce, {{4, najdlhsia.text(0, 0).fill(u'8')}});
     for (int i = 0; i < stlpce.size(); ++i)
-        DBGrid->setColumnWidth(i, i == 0 ? riadok
-                                  : i == 3
-                                      ? std::max(80, stlpce[i].width - (riadok - stlpce[0].width))
-                                      : stlpce[i].width);
+        DBGrid->setColumnWidth(i, stlpce[i].width);
 
     prazdny_ = s.qryUctovnyDennik.text(QStringLiteral("Riadok")).isEmpty();
     pmHlavne->setDefaultAction(prazdny_ ? nullptr : pmItmUpravit);
@@ -372,16 +352,10 @@ void TfrmUctovnyDennik::pmItmPridatPolozkuClick() {
     vybrat(kontext.store().qryUctovnyDennik.recordCount());
 }
 
-void TfrmUctovnyDennik::nastavitDruh(const QString& druh) {
-    upravy::nastavitDruhDokladu(kontext.store(), druh);
-}
-
 void TfrmUctovnyDennik::pmItmPridatDokladClick(const QString& druh) {
     if (!kontext.sluzbyDennika().otvoritDoklad)
         return;
-    nastavitDruh(druh);
-    const QString cislo = kontext.sluzbyDennika().otvoritDoklad(
-        kontext.store().qryAgendaPrisposobenie.text(QStringLiteral("Kod")), QString());
+    const QString cislo = kontext.sluzbyDennika().otvoritDoklad(druh, QString());
     if (!cislo.isEmpty()) {
         NastavitZoznam();
         vybrat(kontext.store().qryUctovnyDennik.recordCount());
@@ -414,7 +388,6 @@ void TfrmUctovnyDennik::upravitDoklad() {
         return;
     const QString druh = s.qryDoklady.text(QStringLiteral("Druh"));
     const QString doklad = s.qryUctovnyDennik.text(QStringLiteral("Doklad"));
-    nastavitDruh(druh);
     const int pozicia = vybranaPozicia();
     const QString cislo = kontext.sluzbyDennika().otvoritDoklad(druh, doklad);
     if (!cislo.isEmpty()) {
@@ -439,7 +412,7 @@ void TfrmUctovnyDennik::pmItmOdstranitPolozkuClick() {
         return;
     }
     const qint64 riadok = s.qryUctovnyDennik.integer(QStringLiteral("Riadok"));
-    if (!askYesNo(this, QStringLiteral("Potvdenie odstránenia riadku"),
+    if (!askYesNo(this, QStringLiteral("Potvrdenie odstránenia riadku"),
                   QStringLiteral("Naozaj chcete označený riadok č. %1 odstrániť?").arg(riadok)))
         return;
     kontext.SQL(QStringLiteral("DELETE FROM UctovnyDennik WHERE Riadok = %1;").arg(riadok));
@@ -457,7 +430,7 @@ void TfrmUctovnyDennik::pmItmOdstranitDokladClick() {
         return;
     const QString doklad = s.qryUctovnyDennik.text(QStringLiteral("Doklad"));
     const qint64 riadok = s.qryUctovnyDennik.integer(QStringLiteral("Riadok"));
-    if (!askYesNo(this, QStringLiteral("Potvdenie odstránenia dokladu"),
+    if (!askYesNo(this, QStringLiteral("Potvrdenie odstránenia dokladu"),
                   QStringLiteral("Naozaj chcete doklad %1 k označenému riadku č. %2 aj spolu s "
                                  "ostatnými riadkami odstrániť?")
                       .arg(doklad, QString::number(riadok))))
@@ -481,7 +454,6 @@ void TfrmUctovnyDennik::pmItmTlacitDokladClick() {
     const QString druh = s.qryDoklady.text(QStringLiteral("Druh"));
     if (druh.isEmpty())
         return;
-    nastavitDruh(druh);
     kontext.sluzbyDennika().tlacitDoklad(druh, s.qryUctovnyDennik.text(QStringLiteral("Doklad")));
     kontext.nastavitTitulok(windowTitle());
 }

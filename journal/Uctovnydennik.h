@@ -81,8 +81,6 @@ private:
     // Fills an add menu (pmPridat or the grid's "Pridať") with its items and submenus;
     // prefix is "mmItm" or "pmItm".
     void vytvoritPridavanie(QMenu* menu, const QString& prefix);
-    // Puts qryAgendaPrisposobenie on the kind's row.
-    void nastavitDruh(const QString& druh);
     // The edit of a document line through its document editor.
     void upravitDoklad();
     // Enables the commands for the list and its selected line.

@@ -69,9 +69,10 @@ void qrBndPolozkyFill(BandWriter& w, const ReportTable& t, int skupina, int row)
         // The shading goes under the texts, so it is placed first, as high as the row will be.
         const QList<ReportColumn> fitted = fitColumns(t.columns(), w.width());
         const double nameWidth = fitted[nazovColumn].width - 2 * frame::cellPadding;
-        const double lines =
-            std::max<qsizetype>(1, wrapText(values[nazovColumn], font, nameWidth).size());
-        const double height = std::max(frame::rowHeight, 0.6 + lines * lineHeight(font) + 0.4);
+        const double height = std::max(
+            frame::rowHeight,
+            0.6 + std::max(lineHeight(font), wrappedHeight(values[nazovColumn], font, nameWidth)) +
+                0.4);
         w.rectangle(QRectF(0, 0, w.width(), height), 0, {}, tienTriedy,
                     QStringLiteral("qrShpTrieda"));
     }
@@ -112,14 +113,13 @@ QList<ReportColumn> TfrmHlavnaKniha::columns() {
     };
 }
 
-BandedReport TfrmHlavnaKniha::zostava(Store& store, const QString& uctovnyRok,
-                                      LogoLoader nacitatLogo) {
+BandedReport TfrmHlavnaKniha::zostava(Store& store, const QString& uctovnyRok) {
     store.SQL(hlavnakniha::dotazTlace());
     const ReportTable table(columns(), store.ADOQuery.rows());
     const int skupina = table.column(QStringLiteral("Skupina"));
 
-    BandedReport report = frame::framedReport(
-        Caption, ReportFrame::fromSettings(store, Caption, uctovnyRok, std::move(nacitatLogo)));
+    BandedReport report =
+        frame::framedReport(Caption, ReportFrame::fromSettings(store, Caption, uctovnyRok));
     frame::applyTable(report, table);
     report.detail.fill = [table, skupina](BandWriter& w, int row) {
         qrBndPolozkyFill(w, table, skupina, row);
@@ -173,8 +173,10 @@ void TfrmHlavnaKniha::Ulozit() {
     vyprazdnenie.vyprazdnit();
 }
 
-float TfrmHlavnaKniha::Porovnat() {
+float TfrmHlavnaKniha::Porovnat(bool ohlasit) {
     Store& store = kontext.store();
+    if (!ohlasit && !hlavnakniha::riadkyBezPredkontacie(store).isEmpty())
+        return -1.f;
     Vyprazdnenie vyprazdnenie(store);
     float percento = -1.f;
     if (Vytvorit())

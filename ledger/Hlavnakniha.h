@@ -1,6 +1,5 @@
 #pragma once
 
-#include "reports/Logo.h"
 #include "reports/Report.h"
 #include "reports/ReportFrame.h"
 
@@ -34,14 +33,14 @@ public:
     // failed build keeps the old sample.
     void Ulozit();
     // Builds the ledger and scores it against the sample: the percentage of agreement, or -1
-    // when the build failed. Shows nothing itself.
-    float Porovnat();
+    // when the build failed. Shows nothing itself; without `ohlasit` neither does the build
+    // when a line lacks an account (the caller has told it already).
+    float Porovnat(bool ohlasit = true);
 
     // The ledger printout of what HlavnaKniha holds, in the shared frame, titled
     // "Hlavná kniha" with the accounting year as its number; its rows are read through the
-    // general query ADOQuery. Without a loader the logo comes from table Logo.
-    static BandedReport zostava(Store& store, const QString& uctovnyRok,
-                                LogoLoader nacitatLogo = {});
+    // general query ADOQuery. The logo comes from table Logo.
+    static BandedReport zostava(Store& store, const QString& uctovnyRok);
     // The columns of the printout, left to right, with the alignment of their values; the
     // captions of the two amount columns are centred.
     static QList<ReportColumn> columns();

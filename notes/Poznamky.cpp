@@ -2,6 +2,7 @@
 
 #include "Nahradit.h"
 #include "Rtf.h"
+#include "edits/Upravy.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
 
@@ -378,7 +379,7 @@ void TfrmPoznamky::FormCreate() {
     zobrazitDokument(doc);
     // In an exam agenda the notes are the assignment: they are not saved back.
     const bool skuska = !s.text(QStringLiteral("SkuskaDlzka")).isEmpty();
-    if (skuska || !s.text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    if (skuska || upravy::skuskaSkoncena(kontext.store()))
         btnUlozit->setEnabled(false);
     if (skuska)
         kontext.nastavitTitulok(QStringLiteral("Zadanie"));
@@ -883,6 +884,7 @@ bool TfrmPoznamky::nacitatSubor(const QString& cesta) {
         return false;
     }
     QTextDocument* doc = novyDokument();
+    rtf::Vynechane vynechane;
     if (info.suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0) {
         const std::optional<QString> text = rtf::textSuboru(data);
         if (!text) {
@@ -893,7 +895,7 @@ bool TfrmPoznamky::nacitatSubor(const QString& cesta) {
         }
         doc->setPlainText(*text);
     } else {
-        const rtf::Chyba chyba = rtf::citat(data, *doc);
+        const rtf::Chyba chyba = rtf::citat(data, *doc, false, &vynechane);
         if (chyba != rtf::Chyba::Ziadna) {
             delete doc;
             showError(this, QStringLiteral("Chyba"),
@@ -906,6 +908,13 @@ bool TfrmPoznamky::nacitatSubor(const QString& cesta) {
         }
     }
     zobrazitDokument(doc);
+    // Told before anything is saved: saving keeps only what the notes show.
+    if (!vynechane.prazdne())
+        showWarning(this, QStringLiteral("Upozornenie"),
+                    QStringLiteral("Súbor %1 obsahuje aj to, čo poznámky nedokážu zobraziť, a pri "
+                                   "načítaní bolo vynechané:\n%2.\n\nUložením poznámok sa to "
+                                   "stratí natrvalo.")
+                        .arg(meno, vynechane.text()));
     return true;
 }
 

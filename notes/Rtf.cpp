@@ -1,8 +1,12 @@
 #include "Rtf.h"
 
 #include <QColor>
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QHash>
 #include <QList>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -10,7 +14,9 @@
 #include <QTextList>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <utility>
 
 namespace saldovia::rtf {
 
@@ -161,6 +167,19 @@ enum class Slovo {
     Listoverridetable,
     Listoverride,
     Ls,
+    Page,
+    Pagebb,
+    Intbl,
+    Trowd,
+    Trleft,
+    Cellx,
+    Tx,
+    Fldinst,
+    Obrazok,   // a picture: skipped, and counted
+    Objekt,    // an embedded object: skipped, and counted
+    Hlavicka,  // a header or footer: skipped, and counted
+    Poznamka,  // a footnote or endnote: skipped, and counted
+    Komentar,  // a comment: skipped, and counted
     Preskocit, // a destination whose content is not shown
 };
 
@@ -199,7 +218,27 @@ const QHash<QByteArray, ZnameSlovo>& slova() {
             {"pard", {Slovo::Pard}},
             {"par", {Slovo::Par}},
             {"sect", {Slovo::Par}},
-            {"page", {Slovo::Par}},
+            {"page", {Slovo::Page}},
+            {"pagebb", {Slovo::Pagebb}},
+            {"intbl", {Slovo::Intbl}},
+            {"trowd", {Slovo::Trowd}},
+            {"trleft", {Slovo::Trleft}},
+            {"cellx", {Slovo::Cellx}},
+            {"tx", {Slovo::Tx}},
+            {"fldinst", {Slovo::Fldinst}},
+            {"pict", {Slovo::Obrazok}},
+            {"shppict", {Slovo::Obrazok}},
+            {"object", {Slovo::Objekt}},
+            {"header", {Slovo::Hlavicka}},
+            {"headerl", {Slovo::Hlavicka}},
+            {"headerr", {Slovo::Hlavicka}},
+            {"headerf", {Slovo::Hlavicka}},
+            {"footer", {Slovo::Hlavicka}},
+            {"footerl", {Slovo::Hlavicka}},
+            {"footerr", {Slovo::Hlavicka}},
+            {"footerf", {Slovo::Hlavicka}},
+            {"footnote", {Slovo::Poznamka}},
+            {"annotation", {Slovo::Komentar}},
             {"line", {Slovo::Line}},
             {"tab", {Slovo::Tab}},
             {"cell", {Slovo::Cell}},
@@ -245,18 +284,16 @@ const QHash<QByteArray, ZnameSlovo>& slova() {
             h.insert(ul, {Slovo::Ul});
         // Destinations that are not marked with \* but hold nothing to show.
         for (const char* d :
-             {"stylesheet", "info",         "pict",      "object",   "header",     "headerl",
-              "headerr",    "headerf",      "footer",    "footerl",  "footerr",    "footerf",
-              "footnote",   "fldinst",      "pntext",    "listtext", "nonshppict", "shp",
-              "shpinst",    "shprslt",      "xe",        "tc",       "txe",        "rxe",
-              "annotation", "atnid",        "atnauthor", "atndate",  "atnicn",     "atnref",
-              "atntime",    "atrfend",      "atrfstart", "ftnsep",   "ftnsepc",    "ftncn",
-              "aftnsep",    "aftnsepc",     "aftncn",    "fontemb",  "fontfile",   "filetbl",
-              "revtbl",     "private",      "userprops", "docvar",   "pntxta",     "pntxtb",
-              "leveltext",  "levelnumbers", "listname",  "falt",     "panose",     "bkmkstart",
-              "bkmkend",    "comment",      "template",  "objdata",  "do",         "author",
-              "operator",   "title",        "subject",   "keywords", "doccomm",    "buptim",
-              "creatim",    "printim",      "revtim"})
+             {"stylesheet",   "info",      "pntext",   "listtext", "nonshppict", "shp",
+              "shpinst",      "shprslt",   "xe",       "tc",       "txe",        "rxe",
+              "atnid",        "atnauthor", "atndate",  "atnicn",   "atnref",     "atntime",
+              "atrfend",      "atrfstart", "ftnsep",   "ftnsepc",  "ftncn",      "aftnsep",
+              "aftnsepc",     "aftncn",    "fontemb",  "fontfile", "filetbl",    "revtbl",
+              "private",      "userprops", "docvar",   "pntxta",   "pntxtb",     "leveltext",
+              "levelnumbers", "listname",  "falt",     "panose",   "bkmkstart",  "bkmkend",
+              "comment",      "template",  "objdata",  "do",       "author",     "operator",
+              "title",        "subject",   "keywords", "doccomm",  "buptim",     "creatim",
+              "printim",      "revtim"})
             h.insert(d, {Slovo::Preskocit});
         return h;
     }();
@@ -273,7 +310,8 @@ enum class Ciel : unsigned char {
     Zoznam,
     UrovenZoznamu,
     Prepisy,
-    Prepis
+    Prepis,
+    PoleInst // a field's instruction: read for a link's address
 };
 
 enum class DruhZoznamu : unsigned char { Ziadny, Odrazky, Cisla };
@@ -293,6 +331,10 @@ struct Stav {
     Qt::Alignment zarovnanie = Qt::AlignLeft;
     DruhZoznamu zoznam = DruhZoznamu::Ziadny; // from \pn
     int ls = 0;                               // from \ls; 0 = none
+    bool vTabulke = false;                    // \intbl
+    bool zlomPred = false;                    // \pagebb
+    QList<int> tabulatory;                    // \tx, twips
+    QString odkaz;                            // the address of a link's text
 };
 
 // The character properties of a state, to tell when its format is the one made last.
@@ -301,11 +343,13 @@ struct Pismo {
     int velkost;
     bool tucne, kurziva, podciarknute, preciarknute;
     int farba;
+    QString odkaz;
     bool operator==(const Pismo&) const = default;
 };
 
 Pismo pismo(const Stav& s) {
-    return {s.font, s.velkost, s.tucne, s.kurziva, s.podciarknute, s.preciarknute, s.farba};
+    return {s.font,         s.velkost,      s.tucne, s.kurziva,
+            s.podciarknute, s.preciarknute, s.farba, s.odkaz};
 }
 
 struct Beh {
@@ -320,6 +364,10 @@ struct Odsek {
     int ls = 0;        // the \ls of the paragraph; 0 for none or \pn
     int idZoznamu = 0; // paragraphs of one list share it
     QTextCharFormat znacka;
+    bool zlomPred = false; // a page break before it
+    QList<int> tabulatory; // its own tab stops (\tx), twips
+    bool riadokTabulky = false;
+    QList<int> bunky; // a table row's cell edges (\cellx) from the row's left, twips
 };
 
 struct Font {
@@ -335,6 +383,7 @@ public:
 
     Chyba citat();
     QList<Odsek> odseky;
+    Vynechane vynechane;
 
 private:
     bool koniec() const { return pos_ >= d_.size(); }
@@ -386,6 +435,10 @@ private:
     QHash<int, int> nfcZoznamu_; // \listid -> format of its first level's numbers
     int prepisListId_ = 0, prepisLs_ = 0;
     QHash<int, int> lsNaList_; // \ls -> \listid
+    QByteArray poleInst_;      // the instruction of the field being read
+    QList<int> cellx_;         // the cell edges of the table row being read
+    int trleft_ = 0;
+    bool zlomDalsieho_ = false; // \page: the next paragraph starts a page
 
     // The format made last and what it was made from.
     mutable std::optional<Pismo> poslednePismo_;
@@ -468,6 +521,15 @@ void Citac::koniecSkupiny() {
         return;
     }
     const Ciel rodic = stav().ciel;
+    if (zatvoreny.ciel == Ciel::PoleInst && rodic != Ciel::PoleInst) {
+        // HYPERLINK "address": the field's result (the next group) is the link's text.
+        static const QRegularExpression odkaz(QStringLiteral("^\\s*HYPERLINK\\s+\"([^\"]+)\""));
+        const QRegularExpressionMatch m = odkaz.match(QString::fromLatin1(poleInst_));
+        if (m.hasMatch())
+            stav().odkaz = m.captured(1);
+        poleInst_.clear();
+        return;
+    }
     if (zatvoreny.ciel == rodic)
         return;
     poslednePismo_.reset(); // the tables may have changed what a state looks like
@@ -617,6 +679,39 @@ void Citac::slovo(const QByteArray& meno, bool maCislo, int cislo) {
     }
     const Slovo w = it->slovo;
     const bool zapnute = !maCislo || cislo != 0;
+    if (s.ciel == Ciel::Text || s.ciel == Ciel::PoleInst) {
+        // What the notes cannot hold is skipped with its group, and told.
+        int* pocet = nullptr;
+        switch (w) {
+        case Slovo::Obrazok:
+            pocet = &vynechane.obrazky;
+            break;
+        case Slovo::Objekt:
+            pocet = &vynechane.objekty;
+            break;
+        case Slovo::Hlavicka:
+            pocet = &vynechane.hlavicky;
+            break;
+        case Slovo::Poznamka:
+            pocet = &vynechane.poznamky;
+            break;
+        case Slovo::Komentar:
+            pocet = &vynechane.komentare;
+            break;
+        default:
+            break;
+        }
+        if (pocet) {
+            ++*pocet;
+            s.ciel = Ciel::Preskocit;
+            return;
+        }
+        if (w == Slovo::Fldinst) {
+            s.ciel = Ciel::PoleInst;
+            poleInst_.clear();
+            return;
+        }
+    }
     if (hviezdicka && w != Slovo::Pn && w != Slovo::Listtable && w != Slovo::Listoverridetable) {
         s.ciel = Ciel::Preskocit;
         return;
@@ -703,6 +798,8 @@ void Citac::slovo(const QByteArray& meno, bool maCislo, int cislo) {
             prepisListId_ = cislo;
         else if (w == Slovo::Ls)
             prepisLs_ = cislo;
+        return;
+    case Ciel::PoleInst:
         return;
     case Ciel::Text:
     case Ciel::Preskocit:
@@ -792,6 +889,36 @@ void Citac::slovo(const QByteArray& meno, bool maCislo, int cislo) {
         s.zarovnanie = Qt::AlignLeft;
         s.zoznam = DruhZoznamu::Ziadny;
         s.ls = 0;
+        s.vTabulke = false;
+        s.zlomPred = false;
+        s.tabulatory.clear();
+        break;
+    case Slovo::Intbl:
+        s.vTabulke = true;
+        break;
+    case Slovo::Pagebb:
+        s.zlomPred = zapnute;
+        break;
+    case Slovo::Tx:
+        if (cislo > 0 && s.tabulatory.size() < 64)
+            s.tabulatory.append(cislo);
+        break;
+    case Slovo::Trowd:
+        cellx_.clear();
+        trleft_ = 0;
+        break;
+    case Slovo::Trleft:
+        trleft_ = cislo;
+        break;
+    case Slovo::Cellx:
+        if (cellx_.size() < 64)
+            cellx_.append(cislo);
+        break;
+    case Slovo::Page:
+        if (s.ciel == Ciel::Text) {
+            ukoncitOdsek(s);
+            zlomDalsieho_ = true;
+        }
         break;
     case Slovo::Ql:
         s.zarovnanie = Qt::AlignLeft;
@@ -810,9 +937,27 @@ void Citac::slovo(const QByteArray& meno, bool maCislo, int cislo) {
         s.zoznam = DruhZoznamu::Ziadny;
         break;
     case Slovo::Par:
-    case Slovo::Row:
-        if (s.ciel == Ciel::Text)
+        // A paragraph inside a cell stays on the row's line.
+        if (s.ciel == Ciel::Text && s.vTabulke)
+            znaky(QStringLiteral(" "));
+        else if (s.ciel == Ciel::Text)
             ukoncitOdsek(s);
+        break;
+    case Slovo::Row:
+        if (s.ciel == Ciel::Text) {
+            vyprazdnit();
+            // the tab that ended the last cell
+            if (!odsek_.behy.isEmpty() && odsek_.behy.last().text.endsWith(u'\t')) {
+                odsek_.behy.last().text.chop(1);
+                if (odsek_.behy.last().text.isEmpty())
+                    odsek_.behy.removeLast();
+            }
+            odsek_.riadokTabulky = true;
+            for (int x : std::as_const(cellx_))
+                odsek_.bunky << x - trleft_;
+            ukoncitOdsek(s);
+            s.vTabulke = false; // the next row marks its cells again
+        }
         break;
     case Slovo::Line:
         znaky(QString(QChar::LineSeparator));
@@ -865,6 +1010,10 @@ void Citac::bajt(char c) {
     case Ciel::Farby:
         if (c == ';')
             ulozitFarbu();
+        break;
+    case Ciel::PoleInst:
+        if (poleInst_.size() < 4096)
+            poleInst_ += c;
         break;
     default:
         break;
@@ -920,6 +1069,10 @@ QTextCharFormat Citac::format(const Stav& s) const {
         f.setFontStrikeOut(true);
     if (s.farba > 0 && s.farba < farby_.size() && farby_[s.farba].isValid())
         f.setForeground(farby_[s.farba]);
+    if (!s.odkaz.isEmpty()) {
+        f.setAnchor(true);
+        f.setAnchorHref(s.odkaz);
+    }
     poslednePismo_ = pismo(s);
     poslednyFormat_ = f;
     return f;
@@ -929,6 +1082,8 @@ void Citac::ukoncitOdsek(const Stav& s) {
     vyprazdnit();
     odsek_.zarovnanie = s.zarovnanie;
     odsek_.znacka = format(s);
+    odsek_.zlomPred = s.zlomPred || std::exchange(zlomDalsieho_, false);
+    odsek_.tabulatory = s.tabulatory;
     DruhZoznamu druh = s.zoznam;
     int id = 0;
     if (s.ls != 0) {
@@ -1060,11 +1215,105 @@ bool jeRtf(const QByteArray& data) {
     return data.mid(i, 5) == "{\\rtf";
 }
 
-Chyba citat(const QByteArray& data, QTextDocument& doc, bool zachranit) {
+QString Vynechane::text() const {
+    QStringList t;
+    auto pridat = [&t](int pocet, const char* co) {
+        if (pocet > 0)
+            t << QString::fromUtf8(co) + QStringLiteral(": ") + QString::number(pocet);
+    };
+    pridat(obrazky, "obrázky");
+    pridat(objekty, "vložené objekty");
+    pridat(hlavicky, "hlavičky a päty");
+    pridat(poznamky, "poznámky pod čiarou");
+    pridat(komentare, "komentáre");
+    return t.join(QStringLiteral(", "));
+}
+
+namespace {
+
+// Twips to the document's pixels: the screen's resolution, 96 dpi without a screen.
+double pixely(int twipy) {
+    const QScreen* obrazovka = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
+                                   ? QGuiApplication::primaryScreen()
+                                   : nullptr;
+    const double dpi = obrazovka ? obrazovka->logicalDotsPerInchX() : 96.0;
+    return twipy / 1440.0 * dpi;
+}
+
+int twipy(double pixely) {
+    const QScreen* obrazovka = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
+                                   ? QGuiApplication::primaryScreen()
+                                   : nullptr;
+    const double dpi = obrazovka ? obrazovka->logicalDotsPerInchX() : 96.0;
+    return static_cast<int>(std::lround(pixely * 1440.0 / dpi));
+}
+
+// The tab stops of the rows of each table: a column starts where its cell starts in the
+// word processor, or further right when a cell of the column before is wider.
+void zarovnatTabulky(QList<Odsek>& odseky, const QFont& pismo, QList<QList<double>>& tabulatory) {
+    tabulatory.resize(odseky.size());
+    const bool pisma = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    constexpr double medzera = 12.0; // pixels between the widest text and the next column
+    for (qsizetype i = 0; i < odseky.size();) {
+        if (!odseky[i].riadokTabulky) {
+            ++i;
+            continue;
+        }
+        qsizetype koniec = i;
+        while (koniec < odseky.size() && odseky[koniec].riadokTabulky)
+            ++koniec;
+        QList<double> sirky; // the widest text of each column
+        QList<double> zaciatky{0.0};
+        for (qsizetype r = i; r < koniec; ++r) {
+            const Odsek& o = odseky[r];
+            qsizetype stlpec = 0;
+            double sirka = 0;
+            auto ukoncitBunku = [&] {
+                if (sirky.size() <= stlpec)
+                    sirky.resize(stlpec + 1, 0.0);
+                sirky[stlpec] = std::max(sirky[stlpec], sirka);
+                sirka = 0;
+            };
+            for (const Beh& b : o.behy) {
+                const QStringList casti = b.text.split(u'\t');
+                for (qsizetype k = 0; k < casti.size(); ++k) {
+                    if (k > 0) {
+                        ukoncitBunku();
+                        ++stlpec;
+                    }
+                    if (pisma)
+                        sirka += QFontMetricsF(b.format.font().resolve(pismo))
+                                     .horizontalAdvance(casti[k]);
+                }
+            }
+            ukoncitBunku();
+            for (qsizetype k = 0; k + 1 < o.bunky.size(); ++k) {
+                if (zaciatky.size() <= k + 1)
+                    zaciatky.resize(k + 2, 0.0);
+                zaciatky[k + 1] = std::max(zaciatky[k + 1], pixely(o.bunky[k]));
+            }
+        }
+        if (zaciatky.size() < sirky.size())
+            zaciatky.resize(sirky.size(), 0.0);
+        for (qsizetype k = 1; k < zaciatky.size(); ++k)
+            zaciatky[k] = std::max(zaciatky[k], zaciatky[k - 1] + sirky.value(k - 1) + medzera);
+        for (qsizetype r = i; r < koniec; ++r)
+            tabulatory[r] = zaciatky.mid(1);
+        i = koniec;
+    }
+}
+
+} // namespace
+
+Chyba citat(const QByteArray& data, QTextDocument& doc, bool zachranit, Vynechane* vynechane) {
     Citac c(data, zachranit);
     const Chyba chyba = c.citat();
     if (chyba == Chyba::NieJeRtf || (chyba == Chyba::Poskodene && !zachranit))
         return chyba;
+    if (vynechane)
+        *vynechane = c.vynechane;
+    QList<QList<double>> tabulatory;
+    zarovnatTabulky(c.odseky, doc.defaultFont(), tabulatory);
 
     doc.clear();
     QTextCursor kurzor(&doc);
@@ -1072,9 +1321,19 @@ Chyba citat(const QByteArray& data, QTextDocument& doc, bool zachranit) {
     QTextList* zoznam = nullptr;
     int idZoznamu = -1;
     bool prvy = true;
-    for (const Odsek& o : std::as_const(c.odseky)) {
+    for (qsizetype i = 0; i < c.odseky.size(); ++i) {
+        const Odsek& o = c.odseky[i];
         QTextBlockFormat blok;
         blok.setAlignment(o.zarovnanie);
+        if (o.zlomPred)
+            blok.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QList<QTextOption::Tab> taby;
+        for (int t : o.tabulatory)
+            taby << QTextOption::Tab(pixely(t), QTextOption::LeftTab);
+        for (double t : std::as_const(tabulatory[i]))
+            taby << QTextOption::Tab(t, QTextOption::LeftTab);
+        if (!taby.isEmpty())
+            blok.setTabPositions(taby);
         if (prvy) {
             kurzor.setBlockFormat(blok);
             kurzor.setBlockCharFormat(o.znacka);
@@ -1170,6 +1429,10 @@ QByteArray zapisat(const QTextDocument& doc) {
             }
             out += "\\fi-360\\li360";
         }
+        if (b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+            out += "\\pagebb";
+        for (const QTextOption::Tab& t : b.blockFormat().tabPositions())
+            out += "\\tx" + QByteArray::number(std::max(1, twipy(t.position)));
         const Qt::Alignment a = b.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
         if (a & Qt::AlignJustify)
             out += "\\qj";
@@ -1182,9 +1445,17 @@ QByteArray zapisat(const QTextDocument& doc) {
         bool prazdny = true;
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment fr = it.fragment();
+            const QString odkaz = fr.charFormat().anchorHref();
+            if (!odkaz.isEmpty()) {
+                out += "{\\field{\\*\\fldinst HYPERLINK \"";
+                text(out, QString(odkaz).replace(u'"', QStringLiteral("%22")));
+                out += "\"}{\\fldrslt";
+            }
             out += '{' + vlastnosti(fr.charFormat()) + ' ';
             text(out, fr.text());
             out += '}';
+            if (!odkaz.isEmpty())
+                out += "}}";
             prazdny = false;
         }
         // An empty paragraph keeps the look of its mark (an empty line in large type).

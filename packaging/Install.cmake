@@ -13,19 +13,38 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/${SALDOVIA_ID}.metainfo.xml
 install(FILES ${CMAKE_SOURCE_DIR}/app/icons/saldovia.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${SALDOVIA_ID}.svg)
-install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/saldovia)
+install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/saldovia)
+
+# The manual page and the package's change log, compressed as Debian wants them (gzip -9n:
+# no name or time stamp, so the files are the same from build to build).
+set(SALDOVIA_GZ_DIR ${CMAKE_BINARY_DIR}/packaging)
+foreach(name saldovia.1 changelog)
+    add_custom_command(
+        OUTPUT ${SALDOVIA_GZ_DIR}/${name}.gz
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${SALDOVIA_GZ_DIR}
+        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/${name}
+                ${SALDOVIA_GZ_DIR}/${name}
+        COMMAND gzip -9nf ${SALDOVIA_GZ_DIR}/${name}
+        DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${name}
+        VERBATIM)
+endforeach()
+add_custom_target(package_docs ALL
+    DEPENDS ${SALDOVIA_GZ_DIR}/saldovia.1.gz ${SALDOVIA_GZ_DIR}/changelog.gz)
+install(FILES ${SALDOVIA_GZ_DIR}/saldovia.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${SALDOVIA_GZ_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/saldovia)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME saldovia)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Saldovia")
-set(CPACK_PACKAGE_CONTACT "Saldovia <saldovia@localhost>")
+set(CPACK_PACKAGE_CONTACT "Saldovia <saldovia@saldovia.sk>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "teaching double-entry bookkeeping in schools")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "A student keeps the books of one fictitious company for one accounting year: the\n"
-    "journal, documents with VAT, the general ledger, printouts, and exams scored\n"
-    "against a teacher's sample. The user interface is in Slovak. Ships with a demo\n"
-    "agenda of a small trading company and its exam file.")
+    "A student keeps the books of one fictitious company for one accounting\n"
+    "year: the journal, documents with VAT, the general ledger, printouts, and\n"
+    "exams scored against a teacher's sample. The user interface is in Slovak.\n"
+    "Ships with a demo agenda of a small trading company and its exam file.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY /usr)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

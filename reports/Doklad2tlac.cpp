@@ -1,5 +1,7 @@
 #include "Doklad2tlac.h"
 
+#include "edits/DruhyDokladov.h"
+#include "edits/Upravy.h"
 #include "store/Store.h"
 
 #include <algorithm>
@@ -221,10 +223,6 @@ QString spojenie(const QString& cislo) {
            sqlText(cislo);
 }
 
-Amount suma(const QString& text) {
-    return Amount::parse(text).value_or(Amount());
-}
-
 } // namespace
 
 QList<ReportColumn> TfrmDoklad2Tlac::columns() {
@@ -257,57 +255,21 @@ QList<ReportColumn> TfrmDoklad2Tlac::columns() {
 }
 
 TfrmDoklad2Tlac::Sumar TfrmDoklad2Tlac::sumar(Store& store, const QString& cislo) {
-    // One row per rate of the lines. A document may carry lines at more than one non-zero
-    // rate (the agenda's rate changed, or the lines were entered so): each rate gets a row
-    // of its own, labelled with its own rate, and the grand total adds them all.
-    store.SQL(QStringLiteral("SELECT DokladyPolozky.SadzbaDPH, SUCET(UctovnyDennik.Suma) AS "
-                             "SumOfZaklad, SUCET(%1) AS SumOfDPH, SUCET(DokladyPolozky.Cena) AS "
-                             "SumOfSpolu %2 GROUP BY SadzbaDPH;")
-                  .arg(sucetDph(), spojenie(cislo)));
-    const ResultSet sadzby = store.ADOQuery.rows();
-    RiadokSumaru nulova{QStringLiteral("0%"), {}, {}, {}};
-    QList<std::pair<int, RiadokSumaru>> ostatne;
-    for (int r = 0; r < sadzby.rowCount(); ++r) {
-        const QString sadzba = sadzby.text(r, 0);
-        bool cele = false;
-        const int percent = sadzba.trimmed().toInt(&cele);
-        RiadokSumaru riadok{sadzba + u'%', suma(sadzby.text(r, 1)), suma(sadzby.text(r, 2)),
-                            suma(sadzby.text(r, 3))};
-        if (cele && percent == 0) {
-            nulova.zaklad += riadok.zaklad;
-            nulova.dph += riadok.dph;
-            nulova.spolu += riadok.spolu;
-        } else {
-            ostatne.append({cele ? percent : 1000, riadok});
-        }
-    }
-    std::stable_sort(ostatne.begin(), ostatne.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    Sumar s;
-    s.riadky << nulova;
-    for (const auto& r : ostatne)
-        s.riadky << r.second;
-    if (ostatne.isEmpty())
-        s.riadky << RiadokSumaru{
-            store.tblAgendaNastavenie.text(QStringLiteral("SadzbaDPH")) + u'%', {}, {}, {}};
-    for (const RiadokSumaru& r : s.riadky)
-        s.spolu += r.spolu;
-    return s;
+    return sumardph::ulozeneho(store, cislo);
 }
 
-BandedReport TfrmDoklad2Tlac::zostava(Store& store, const QString& cislo, LogoLoader nacitatLogo) {
+BandedReport TfrmDoklad2Tlac::zostava(Store& store, const QString& cislo) {
     auto h = std::make_shared<Hlavicka>();
     store.SQL(QStringLiteral("SELECT * FROM Doklady WHERE Cislo = %1;").arg(sqlText(cislo)));
     h->doklad = store.ADOQuery.rows();
-    const DataSet& druh = store.qryAgendaPrisposobenie;
-    const QString kod = druh.text(QStringLiteral("Kod"));
-    if (kod == QLatin1String("FP") || kod == QLatin1String("PV")) {
+    const QString kod = ReportFrame::field(h->doklad, "Druh");
+    if (const DruhDokladu* d = druhDokladu(kod); d && d->prijaty) {
         // The agenda company buys: it stands in the left box as the customer.
         h->dodavatel = QStringLiteral("Odberateľ");
         h->odberatel = QStringLiteral("Dodávateľ");
     }
-    h->frame = ReportFrame::fromDocument(h->doklad, store, druh.text(QStringLiteral("Doklad")),
-                                         cislo, std::move(nacitatLogo));
+    h->frame =
+        ReportFrame::fromDocument(h->doklad, store, upravy::textyDruhu(store, kod).doklad, cislo);
     auto s = std::make_shared<const Sumar>(sumar(store, cislo));
 
     store.SQL(

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/Logo.h"
+#include "edits/SumarDPH.h"
 #include "reports/ReportFrame.h"
 #include "reports/ReportPreview.h"
 #include "store/Values.h"
@@ -10,8 +10,8 @@ namespace saldovia {
 // The printout of one stored invoice or cash document (kinds FV, FP, PP, PV): both parties as
 // stored with the document, its dates, names, payment and delivery, one two-line entry per
 // line (amounts, then the base and VAT postings) and the VAT summary. It reads the saved
-// tables only. Kind and title are Kod and Doklad of the current row of
-// qryAgendaPrisposobenie, which the caller positions on the document's kind. Its print
+// tables only. The title is the agenda's title (AgendaPrisposobenie.Doklad) of the
+// document's kind; a received kind swaps the parties' captions. Its print
 // command, that of the register and the journal window, is Tlacit (PrikazTlace): the
 // preview, or the message "Doklad nemá žiadne položky!" when no line of the document has
 // its base posting.
@@ -19,23 +19,13 @@ struct TfrmDoklad2Tlac : PrikazTlace<TfrmDoklad2Tlac> {
     static inline const QString Caption = QStringLiteral("Tlač dokladu");
     static inline const QString ZiadnePolozky = QStringLiteral("Doklad nemá žiadne položky!");
 
-    // One row of the VAT summary: the rate's label ("0%", "19%") and its sums.
-    struct RiadokSumaru {
-        QString sadzba;
-        Amount zaklad;
-        Amount dph;
-        Amount spolu;
-    };
-    // The summary: "0%" first, then each non-zero rate of the lines in rising order (the
-    // agenda's rate with zero sums when no line has one); and the grand total of all rows.
-    struct Sumar {
-        QList<RiadokSumaru> riadky;
-        Amount spolu;
-    };
+    // The VAT summary, the same as the editor's: a row per rate and the totals.
+    using RiadokSumaru = sumardph::Riadok;
+    using Sumar = sumardph::Sumar;
 
     // The document's row, its VAT summary and its lines (read through the general query) as
-    // a report that keeps them. Without a loader the logo comes from table Logo.
-    static BandedReport zostava(Store& store, const QString& cislo, LogoLoader nacitatLogo = {});
+    // a report that keeps them. The logo comes from table Logo.
+    static BandedReport zostava(Store& store, const QString& cislo);
     // The VAT summary of the document's lines that have their base posting.
     static Sumar sumar(Store& store, const QString& cislo);
 

@@ -1,5 +1,6 @@
 #include "Dokladtlac.h"
 
+#include "edits/Upravy.h"
 #include "reports/Uctovnydenniktlac.h"
 #include "store/Store.h"
 
@@ -15,12 +16,11 @@ QList<ReportColumn> TfrmDokladTlac::columns() {
     return c;
 }
 
-BandedReport TfrmDokladTlac::zostava(Store& store, const QString& cislo, LogoLoader nacitatLogo) {
+BandedReport TfrmDokladTlac::zostava(Store& store, const QString& cislo) {
     store.SQL(QStringLiteral("SELECT * FROM Doklady WHERE Cislo = %1;").arg(sqlText(cislo)));
     const ResultSet doklad = store.ADOQuery.rows();
     const ReportFrame f = ReportFrame::fromDocument(
-        doklad, store, store.qryAgendaPrisposobenie.text(QStringLiteral("Doklad")), cislo,
-        std::move(nacitatLogo));
+        doklad, store, upravy::textyDruhu(store, ReportFrame::field(doklad, "Druh")).doklad, cislo);
     auto pole = [&doklad](const char* name) { return ReportFrame::field(doklad, name); };
     const QList<FrameRow> hlavicka{
         {QStringLiteral("Vystavil (a):"), pole("Vystavil"), QStringLiteral("Vystavil")},

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "reports/Logo.h"
 #include "reports/ReportFrame.h"
 #include "reports/ReportPreview.h"
 
@@ -8,8 +7,8 @@ namespace saldovia {
 
 // The printout of one stored simple document (kinds ID, SP, SV, SR, BV): the identity and logo
 // stored with the document, its issuer, date and description, and its journal lines, in the
-// shared report frame. The title is the document title (Doklad) of the current row of
-// qryAgendaPrisposobenie, which the caller positions on the document's kind. Its print
+// shared report frame. The title is the agenda's title (AgendaPrisposobenie.Doklad) of the
+// document's kind. Its print
 // command, that of the register and the journal window, is Tlacit (PrikazTlace): the
 // preview, or the message "Doklad nemá žiadne položky!" when the document has no journal
 // line.
@@ -19,8 +18,8 @@ struct TfrmDokladTlac : PrikazTlace<TfrmDokladTlac> {
 
     // The document's row and its journal lines (read through the general query) as a report
     // that keeps them. A number that does not exist gives empty header values and no lines.
-    // Without a loader the logo comes from table Logo.
-    static BandedReport zostava(Store& store, const QString& cislo, LogoLoader nacitatLogo = {});
+    // The logo comes from table Logo.
+    static BandedReport zostava(Store& store, const QString& cislo);
 
     // The columns of the lines, left to right.
     static QList<ReportColumn> columns();

@@ -33,10 +33,9 @@ const QString TfrmKnihaFakturTlac::Dotaz = QStringLiteral(
     "Doklady.Zaklad, Doklady.DPH, Doklady.Spolu FROM Doklady WHERE Doklady.Druh='FV' OR "
     "Doklady.Druh='FP' ORDER BY Doklady.Cislo;");
 
-BandedReport TfrmKnihaFakturTlac::zostava(Store& store, const QString& uctovnyRok,
-                                          LogoLoader nacitatLogo) {
-    BandedReport report = frame::framedReport(
-        Caption, ReportFrame::fromSettings(store, Nazov, uctovnyRok, std::move(nacitatLogo)));
+BandedReport TfrmKnihaFakturTlac::zostava(Store& store, const QString& uctovnyRok) {
+    BandedReport report =
+        frame::framedReport(Caption, ReportFrame::fromSettings(store, Nazov, uctovnyRok));
     frame::applyTable(report, ReportTable::run(columns(), store.qryDoklady, Dotaz));
     return report;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "reports/Logo.h"
 #include "reports/ReportFrame.h"
 #include "reports/ReportPreview.h"
 
@@ -16,10 +15,9 @@ struct TfrmKnihaFakturTlac : PrikazTlace<TfrmKnihaFakturTlac> {
     static inline const QString Nazov = QStringLiteral("Kniha faktúr");
 
     // Sets the statement of qryDoklady to the invoices, opens it and returns the report,
-    // which keeps the invoices. `uctovnyRok` is the year of the main window's status panel 0.
-    // Without a loader the logo comes from table Logo.
-    static BandedReport zostava(Store& store, const QString& uctovnyRok,
-                                LogoLoader nacitatLogo = {});
+    // which keeps the invoices. `uctovnyRok` is the agenda's accounting year.
+    // The logo comes from table Logo.
+    static BandedReport zostava(Store& store, const QString& uctovnyRok);
 
     // The columns of the two lines.
     static QList<ReportColumn> columns();

@@ -124,7 +124,9 @@ QStringList wrapText(const QString& text, const QFont& font, double width) {
     prepared.replace(u'\n', QChar::LineSeparator);
     QTextLayout layout(prepared, unitFont(font));
     QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // Lines break between words only: a word longer than the width overruns it (wrapFont
+    // gives the size at which none does).
+    option.setWrapMode(QTextOption::WordWrap);
     option.setUseDesignMetrics(true);
     layout.setTextOption(option);
     QStringList lines;
@@ -163,6 +165,16 @@ QFont fittedFont(const QString& text, const QFont& font, double width) {
     return fitted;
 }
 
+QFont wrapFont(const QString& text, const QFont& font, double width) {
+    // fittedFont measures line by line: a line per word finds the widest word.
+    return fittedFont(text.simplified().replace(u' ', u'\n'), font, width);
+}
+
+double wrappedHeight(const QString& text, const QFont& font, double width) {
+    const QFont fitted = wrapFont(text, font, width);
+    return wrapText(text, fitted, width).size() * lineHeight(fitted);
+}
+
 BandWriter::BandWriter(double width, int pageNumber, int pageCount, Mode mode)
     : width_(width), pageNumber_(pageNumber), pageCount_(pageCount), mode_(mode) {}
 
@@ -179,8 +191,7 @@ double BandWriter::text(const QRectF& box, const QString& text, const TextStyle&
     if (mode_ == Mode::Measure) {
         double height = box.height();
         if (style.wordWrap)
-            height = std::max(height, wrapText(text, style.font, box.width()).size() *
-                                          lineHeight(style.font));
+            height = std::max(height, wrappedHeight(text, style.font, box.width()));
         extend(box.top() + height);
         return height;
     }
@@ -192,9 +203,10 @@ double BandWriter::text(const QRectF& box, const QString& text, const TextStyle&
     item.alignment = style.alignment;
     item.color = style.color;
     if (style.wordWrap) {
-        const QStringList lines = wrapText(text, style.font, box.width());
+        item.font = wrapFont(text, style.font, box.width());
+        const QStringList lines = wrapText(text, item.font, box.width());
         item.text = lines.join(u'\n');
-        item.rect.setHeight(std::max(box.height(), lines.size() * lineHeight(style.font)));
+        item.rect.setHeight(std::max(box.height(), lines.size() * lineHeight(item.font)));
     } else {
         item.text = text;
         item.font = fittedFont(text, style.font, box.width());

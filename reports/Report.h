@@ -78,8 +78,14 @@ struct TextStyle {
 // Text measuring in millimetres, the same on every device.
 double textWidth(const QString& text, const QFont& font);
 double lineHeight(const QFont& font);
-// The text broken into lines that fit the width (existing line breaks are kept).
+// The text broken into lines that fit the width, between words only (existing line breaks
+// are kept); a word wider than the width keeps a line of its own.
 QStringList wrapText(const QString& text, const QFont& font, double width);
+// The font, or the same font made smaller, in which the text's widest word fits the width:
+// the font a wrapping text is set in, so that no word is ever cut.
+QFont wrapFont(const QString& text, const QFont& font, double width);
+// The height of the text wrapped in its wrapFont.
+double wrappedHeight(const QString& text, const QFont& font, double width);
 // The font, or the same font made smaller, in which every line of the text fits the width.
 QFont fittedFont(const QString& text, const QFont& font, double width);
 

@@ -1,5 +1,6 @@
 #include "ReportFrame.h"
 
+#include "settings/Logo.h"
 #include "store/DataSet.h"
 #include "store/Store.h"
 #include "store/Values.h"
@@ -9,23 +10,22 @@ namespace saldovia {
 namespace {
 
 ReportFrame withIdentity(IdentitaFirmy firma, Store& store, const QString& title,
-                         const QString& number, const LogoLoader& nacitatLogo) {
+                         const QString& number) {
     ReportFrame f;
     f.NazovDokladu = title;
     f.CisloDokladu = number;
     f.Firma = std::move(firma);
     f.MenoUzivatela = store.tblAgendaNastavenie.text(QStringLiteral("MenoUzivatela"));
     if (f.Firma.Logo != QLatin1String("0"))
-        f.Logo = nacitatLogo ? nacitatLogo(f.Firma.Logo) : NacitatLogo(store, f.Firma.Logo);
+        f.Logo = NacitatLogo(store, f.Firma.Logo);
     return f;
 }
 
 } // namespace
 
-ReportFrame ReportFrame::fromSettings(Store& store, const QString& title, const QString& number,
-                                      LogoLoader nacitatLogo) {
-    return withIdentity(IdentitaFirmy::zNastavenia(store.tblAgendaNastavenie), store, title, number,
-                        nacitatLogo);
+ReportFrame ReportFrame::fromSettings(Store& store, const QString& title, const QString& number) {
+    return withIdentity(IdentitaFirmy::zNastavenia(store.tblAgendaNastavenie), store, title,
+                        number);
 }
 
 QString ReportFrame::field(const ResultSet& rows, const char* name) {
@@ -34,8 +34,8 @@ QString ReportFrame::field(const ResultSet& rows, const char* name) {
 }
 
 ReportFrame ReportFrame::fromDocument(const ResultSet& doklad, Store& store, const QString& title,
-                                      const QString& number, LogoLoader nacitatLogo) {
-    return withIdentity(IdentitaFirmy::zDokladu(doklad), store, title, number, nacitatLogo);
+                                      const QString& number) {
+    return withIdentity(IdentitaFirmy::zDokladu(doklad), store, title, number);
 }
 
 QString ReportFrame::menoDatum() const {

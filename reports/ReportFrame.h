@@ -1,7 +1,6 @@
 #pragma once
 
 #include "edits/IdentitaFirmy.h"
-#include "reports/Logo.h"
 #include "reports/Report.h"
 #include "store/Connection.h"
 
@@ -35,15 +34,14 @@ struct ReportFrame {
     QDate DatumTlace = QDate::currentDate();
 
     // Identity, user name and logo (by the row's Logo number) of the store's settings row.
-    // Without a loader the logo comes from the store's table Logo.
-    static ReportFrame fromSettings(Store& store, const QString& title, const QString& number,
-                                    LogoLoader nacitatLogo);
+    // The logo comes from the store's table Logo.
+    static ReportFrame fromSettings(Store& store, const QString& title, const QString& number);
 
     // Identity and logo (by the document's Logo number) as stored with a document, the first
     // row of `doklad` (a row of Doklady; no row gives empty values); the user name is the
-    // settings row's. Without a loader the logo comes from the store's table Logo.
+    // settings row's. The logo comes from the store's table Logo.
     static ReportFrame fromDocument(const ResultSet& doklad, Store& store, const QString& title,
-                                    const QString& number, LogoLoader nacitatLogo);
+                                    const QString& number);
     // A column of the first row as text; "" without a row or such a column.
     static QString field(const ResultSet& rows, const char* name);
 

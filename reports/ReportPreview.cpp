@@ -211,6 +211,9 @@ private:
 ReportPreview::ReportPreview(BandedReport& report, QPrinter& printer, QWidget* parent)
     : QDialog(parent), report_(report), printer_(printer) {
     setObjectName(QStringLiteral("ReportPreview"));
+    // Modal to the windows it was opened from only: the help and the calculator, windows of
+    // their own, stay usable beside it.
+    setWindowModality(Qt::WindowModal);
     setWindowTitle(report.caption.isEmpty() ? QStringLiteral("Ukážka pred tlačou")
                                             : report.caption);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
@@ -505,7 +508,8 @@ void ReportPreview::btnZmensitClick() {
 void ReportPreview::btnTlacitClick() {
     if (!hasPages())
         return;
-    printer_.setDocName(report_.caption);
+    printer_.setDocName(nazovDokumentu());
+    printer_.setCreator(QStringLiteral("Saldovia"));
     printer_.setFullPage(true);
     printer_.setPageOrientation(report_.pageLayout.orientation());
     printer_.setPageSize(report_.pageLayout.pageSize());
@@ -538,6 +542,10 @@ void ReportPreview::btnNastavenieStranyClick() {
     relayout();
 }
 
+QString ReportPreview::nazovDokumentu() const {
+    return report_.fileName.isEmpty() ? report_.caption : report_.fileName;
+}
+
 void ReportPreview::btnUlozitPdfClick() {
     if (!hasPages())
         return;
@@ -554,7 +562,7 @@ void ReportPreview::btnUlozitPdfClick() {
     if (path.isEmpty())
         return;
     QString why;
-    if (!writePdf(path, *pages_, report_.caption, &why)) {
+    if (!writePdf(path, *pages_, nazovDokumentu(), &why)) {
         showError(this, QStringLiteral("Chyba"),
                   QStringLiteral("Súbor PDF sa nepodarilo uložiť:\n%1\n\n%2")
                       .arg(QDir::toNativeSeparators(path), why));

@@ -69,6 +69,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The title of the PDF and of the print job: the printout's name and number.
+    QString nazovDokumentu() const;
     QAction* addTool(const QString& name, const QString& text, const QIcon& icon,
                      const QList<QKeySequence>& keys, void (ReportPreview::*handler)(),
                      bool textBeside = false);
@@ -110,7 +112,7 @@ private:
 template <class Tlac> struct PrikazTlace {
     static void Tlacit(Store& store, QPrinter& printer, const QString& cislo,
                        QWidget* parent = nullptr) {
-        BandedReport report = Tlac::zostava(store, cislo, {});
+        BandedReport report = Tlac::zostava(store, cislo);
         if constexpr (requires { Tlac::ZiadnePolozky; }) {
             if (report.detail.rowCount == 0) {
                 showError(parent, Tlac::Caption, Tlac::ZiadnePolozky);

@@ -28,17 +28,14 @@ QList<ReportColumn> TfrmUctovnyDennikTlac::columns() {
     };
 }
 
-BandedReport TfrmUctovnyDennikTlac::zostava(Store& store, const QString& uctovnyRok,
-                                            LogoLoader nacitatLogo) {
+BandedReport TfrmUctovnyDennikTlac::zostava(Store& store, const QString& uctovnyRok) {
     DataSet& qry = store.qryUctovnyDennik;
     if (!qry.isOpen())
         qry.open();
-    BandedReport report =
-        frame::framedReport(Caption,
-                            ReportFrame::fromSettings(store, QStringLiteral("Účtovný denník"),
-                                                      uctovnyRok, std::move(nacitatLogo)),
-                            QStringLiteral("Položky účtovného denníka:"),
-                            QStringLiteral("qrLblPolozkyUctovnehoDennika"));
+    BandedReport report = frame::framedReport(
+        Caption, ReportFrame::fromSettings(store, QStringLiteral("Účtovný denník"), uctovnyRok),
+        QStringLiteral("Položky účtovného denníka:"),
+        QStringLiteral("qrLblPolozkyUctovnehoDennika"));
     frame::applyTable(report, ReportTable(columns(), qry));
     return report;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "reports/Logo.h"
 #include "reports/ReportFrame.h"
 #include "reports/ReportPreview.h"
 
@@ -15,11 +14,9 @@ struct TfrmUctovnyDennikTlac : PrikazTlace<TfrmUctovnyDennikTlac> {
 
     // The report of qryUctovnyDennik as it stands (opened with its statement if closed; the
     // statement is never changed), read row by row as the pages are laid out: the data set
-    // must outlive the report. The frame comes from the settings row; `uctovnyRok` is the
-    // year of the main window's status panel 0. Without a loader the logo comes from table
-    // Logo.
-    static BandedReport zostava(Store& store, const QString& uctovnyRok,
-                                LogoLoader nacitatLogo = {});
+    // must outlive the report. The frame comes from the settings row; `uctovnyRok` is the agenda's
+    // accounting year. The logo comes from table Logo.
+    static BandedReport zostava(Store& store, const QString& uctovnyRok);
 
     // The columns, left to right.
     static QList<ReportColumn> columns();

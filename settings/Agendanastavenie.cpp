@@ -2,9 +2,11 @@
 
 #include "Logo.h"
 #include "UpDown.h"
+#include "edits/Upravy.h"
 #include "ui/CelyText.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
+#include "ui/Ovladace.h"
 
 #include <QCursor>
 #include <QDir>
@@ -22,6 +24,8 @@
 
 namespace saldovia {
 
+using ovladace::tlacidlo;
+
 namespace {
 
 const QString Titulok = QStringLiteral("Nastavenie agendy");
@@ -34,14 +38,6 @@ QLabel* popis(const QString& meno, const QString& text) {
     auto* l = new QLabel(text);
     l->setObjectName(meno);
     return l;
-}
-
-QPushButton* tlacidlo(const QString& meno, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(meno);
-    b->setAutoDefault(false);
-    b->setMinimumWidth(88);
-    return b;
 }
 
 // A year taken from the last four characters of a date text, kept within the limits.
@@ -59,7 +55,8 @@ struct Napisane {
     bool zmenene;
 };
 
-Napisane napisat(bool rok, QString t, int zaciatok, int dlzka, int cursor, QKeyEvent* e) {
+Napisane napisat(bool rok, QString t, int zaciatok, int dlzka, int cursor, QKeyEvent* e,
+                 bool mozePrazdne = false) {
     const QString povodny = t;
     const int povodnyCursor = cursor;
     const QString znak = e->text();
@@ -88,10 +85,13 @@ Napisane napisat(bool rok, QString t, int zaciatok, int dlzka, int cursor, QKeyE
 
     bool ok = false;
     const qint64 hodnota = t.toLongLong(&ok);
-    if (!rok && t.isEmpty()) {
+    if (!rok && t.isEmpty() && mozePrazdne) {
+        cursor = 0;
+    } else if (!rok && t.isEmpty()) {
         t = QStringLiteral("0");
         cursor = 1;
-    } else if (rok && (!ok || hodnota < NajmensiRok)) {
+    } else if (rok && t.size() >= 4 && (!ok || hodnota < NajmensiRok)) {
+        // Fewer digits are a year still being typed: dokoncitRok completes it.
         t = QString::number(NajmensiRok);
         cursor = 4;
     } else if (hodnota > NajvacsiRok) {
@@ -101,12 +101,23 @@ Napisane napisat(bool rok, QString t, int zaciatok, int dlzka, int cursor, QKeyE
         t = QString::number(NajvacsiaSadzba);
         cursor = 3;
     }
-    const QString cislo = QString::number(t.toLongLong());
+    const QString cislo = t.isEmpty() ? t : QString::number(t.toLongLong());
     if (t != cislo) {
         t = cislo;
         cursor = static_cast<int>(t.size());
     }
     return {t, cursor, t != povodny || cursor != povodnyCursor};
+}
+
+// A year being typed is whole when the edit is left, Enter is pressed or the settings are
+// saved: empty or below the first year it becomes that year.
+void dokoncitRok(QLineEdit* e) {
+    bool ok = false;
+    const int rok = e->text().toInt(&ok);
+    if (ok && rok >= NajmensiRok && rok <= NajvacsiRok)
+        return;
+    e->setText(QString::number(ok && rok > NajvacsiRok ? NajvacsiRok : NajmensiRok));
+    e->setCursorPosition(4);
 }
 
 // Keys that only move the cursor or leave the edit keep their usual meaning.
@@ -133,6 +144,7 @@ TfrmAgendaNastavenie::TfrmAgendaNastavenie(Kontext& k)
     : TfrmCeleOkno(k, QStringLiteral("TfrmAgendaNastavenie"), Titulok, 6) {
     vytvoritOvladace();
     FormCreate();
+    chranitZmeny(btnUlozit);
 }
 
 void TfrmAgendaNastavenie::vytvoritOvladace() {
@@ -200,10 +212,16 @@ void TfrmAgendaNastavenie::vytvoritOvladace() {
     edtSadzbaDPH = cislo(QStringLiteral("edtSadzbaDPH"), 3);
     udSadzbaDPH = new TUpDown(edtSadzbaDPH, 0, NajvacsiaSadzba);
     udSadzbaDPH->setObjectName(QStringLiteral("udSadzbaDPH"));
+    edtZnizenaSadzbaDPH1 = cislo(QStringLiteral("edtZnizenaSadzbaDPH1"), 3);
+    udZnizenaSadzbaDPH1 = new TUpDown(edtZnizenaSadzbaDPH1, 0, NajvacsiaSadzba);
+    udZnizenaSadzbaDPH1->setObjectName(QStringLiteral("udZnizenaSadzbaDPH1"));
+    edtZnizenaSadzbaDPH2 = cislo(QStringLiteral("edtZnizenaSadzbaDPH2"), 3);
+    udZnizenaSadzbaDPH2 = new TUpDown(edtZnizenaSadzbaDPH2, 0, NajvacsiaSadzba);
+    udZnizenaSadzbaDPH2->setObjectName(QStringLiteral("udZnizenaSadzbaDPH2"));
 
-    btnZrusit = tlacidlo(QStringLiteral("btnZrusit"), QStringLiteral("&Zrušiť"));
-    btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"));
-    btnLogo = tlacidlo(QStringLiteral("btnLogo"), QStringLiteral("&Logo"));
+    btnZrusit = tlacidlo(QStringLiteral("btnZrusit"), QStringLiteral("&Zrušiť"), 88);
+    btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"), 88);
+    btnLogo = tlacidlo(QStringLiteral("btnLogo"), QStringLiteral("&Logo"), 88);
     connect(btnZrusit, &QPushButton::clicked, this, chranene(this, [this] { btnZrusitClick(); }));
     connect(btnUlozit, &QPushButton::clicked, this, chranene(this, [this] { btnUlozitClick(); }));
     connect(btnLogo, &QPushButton::clicked, this,
@@ -319,6 +337,12 @@ void TfrmAgendaNastavenie::vytvoritOvladace() {
     rok->addLayout(cisloSoSipkami(edtUctovnyRok, udUctovnyRok), 0, 1);
     rok->addWidget(popis(QStringLiteral("lblSadzbaDPH"), QStringLiteral("Sadzba DPH:")), 1, 0);
     rok->addLayout(cisloSoSipkami(edtSadzbaDPH, udSadzbaDPH), 1, 1);
+    rok->addWidget(popis(QStringLiteral("lblZnizenaSadzbaDPH1"), QStringLiteral("Znížená sadzba:")),
+                   2, 0);
+    rok->addLayout(cisloSoSipkami(edtZnizenaSadzbaDPH1, udZnizenaSadzbaDPH1), 2, 1);
+    rok->addWidget(
+        popis(QStringLiteral("lblZnizenaSadzbaDPH2"), QStringLiteral("2. znížená sadzba:")), 3, 0);
+    rok->addLayout(cisloSoSipkami(edtZnizenaSadzbaDPH2, udZnizenaSadzbaDPH2), 3, 1);
     rok->setColumnStretch(1, 1);
 
     auto* vpravo = new QVBoxLayout;
@@ -352,12 +376,30 @@ void TfrmAgendaNastavenie::vytvoritOvladace() {
     // Tab order as the window reads, top to bottom and each row left to right: the left
     // part (company, contacts, bank, user), then the year, VAT and "Logo" down the right
     // part, and the buttons under it.
-    const QList<QWidget*> poradie{
-        dbEdtNazovFirmy, dbEdtSidloUlica,    dbEdtSidloPSC, dbEdtSidloMesto, dbEdtSidloStat,
-        dbEdtICO,        dbEdtTelefon,       dbEdtDIC,      dbEdtFax,        dbEdtICDPH,
-        dbEdtMobil,      dbEdtEmail,         dbEdtWeb,      dbEdtUcet,       dbEdtSWIFT,
-        dbEdtIBAN,       dbEdtMenoUzivatela, edtUctovnyRok, edtSadzbaDPH,    btnLogo,
-        btnUlozit,       btnZrusit};
+    const QList<QWidget*> poradie{dbEdtNazovFirmy,
+                                  dbEdtSidloUlica,
+                                  dbEdtSidloPSC,
+                                  dbEdtSidloMesto,
+                                  dbEdtSidloStat,
+                                  dbEdtICO,
+                                  dbEdtTelefon,
+                                  dbEdtDIC,
+                                  dbEdtFax,
+                                  dbEdtICDPH,
+                                  dbEdtMobil,
+                                  dbEdtEmail,
+                                  dbEdtWeb,
+                                  dbEdtUcet,
+                                  dbEdtSWIFT,
+                                  dbEdtIBAN,
+                                  dbEdtMenoUzivatela,
+                                  edtUctovnyRok,
+                                  edtSadzbaDPH,
+                                  edtZnizenaSadzbaDPH1,
+                                  edtZnizenaSadzbaDPH2,
+                                  btnLogo,
+                                  btnUlozit,
+                                  btnZrusit};
     for (int i = 1; i < poradie.size(); ++i)
         setTabOrder(poradie[i - 1], poradie[i]);
 }
@@ -365,7 +407,7 @@ void TfrmAgendaNastavenie::vytvoritOvladace() {
 void TfrmAgendaNastavenie::FormCreate() {
     SettingsRow& s = kontext.tblAgendaNastavenie();
     logoZmenene_ = false;
-    if (!s.text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    if (upravy::skuskaSkoncena(kontext.store()))
         btnUlozit->setEnabled(false);
 
     const QString cisloLoga = s.text(QStringLiteral("Logo"));
@@ -388,6 +430,11 @@ void TfrmAgendaNastavenie::FormCreate() {
     const QString sadzba = s.text(QStringLiteral("SadzbaDPH"));
     edtSadzbaDPH->setText(sadzba.isEmpty() ? QStringLiteral("19") : sadzba);
     udSadzbaDPH->setPosition(edtSadzbaDPH->text().toInt());
+    const auto znizene = upravy::znizeneSadzbyDPH(kontext.store());
+    edtZnizenaSadzbaDPH1->setText(znizene[0]);
+    udZnizenaSadzbaDPH1->setPosition(znizene[0].toInt());
+    edtZnizenaSadzbaDPH2->setText(znizene[1]);
+    udZnizenaSadzbaDPH2->setPosition(znizene[1].toInt());
 
     kontext.SQL(QStringLiteral("SELECT MAX(Riadok) AS Riadok FROM UctovnyDennik;"));
     if (kontext.ADOQuery().integer(QStringLiteral("Riadok")) != 0) {
@@ -411,14 +458,18 @@ void TfrmAgendaNastavenie::zobrazitLogo() {
 }
 
 bool TfrmAgendaNastavenie::eventFilter(QObject* o, QEvent* e) {
-    if ((o == edtUctovnyRok || o == edtSadzbaDPH) && e->type() == QEvent::KeyPress) {
+    const bool cislo = o == edtUctovnyRok || o == edtSadzbaDPH || o == edtZnizenaSadzbaDPH1 ||
+                       o == edtZnizenaSadzbaDPH2;
+    if (o == edtUctovnyRok && e->type() == QEvent::FocusOut)
+        dokoncitRok(edtUctovnyRok);
+    if (cislo && e->type() == QEvent::KeyPress) {
         bool prevzate = false;
         chranene(kontext.hlavneOkno(), [&] {
             prevzate = edtKeyPress(static_cast<QLineEdit*>(o), static_cast<QKeyEvent*>(e));
         })();
         return prevzate;
     }
-    if ((o == edtUctovnyRok || o == edtSadzbaDPH) && e->type() == QEvent::MouseButtonRelease &&
+    if (cislo && e->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(e)->button() == Qt::MiddleButton)
         return true; // no pasting of the selection past the typing rules
     if (o == pnlLogo && e->type() == QEvent::Resize)
@@ -436,7 +487,11 @@ bool TfrmAgendaNastavenie::edtKeyPress(QLineEdit* edit, QKeyEvent* e) {
     if (presun(e))
         return false;
     if (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down) {
-        (edit == edtUctovnyRok ? udUctovnyRok : udSadzbaDPH)->krok(e->key() == Qt::Key_Up ? 1 : -1);
+        (edit == edtUctovnyRok          ? udUctovnyRok
+         : edit == edtZnizenaSadzbaDPH1 ? udZnizenaSadzbaDPH1
+         : edit == edtZnizenaSadzbaDPH2 ? udZnizenaSadzbaDPH2
+                                        : udSadzbaDPH)
+            ->krok(e->key() == Qt::Key_Up ? 1 : -1);
         return true;
     }
     if (!edit->isEnabled() || edit->isReadOnly())
@@ -445,23 +500,25 @@ bool TfrmAgendaNastavenie::edtKeyPress(QLineEdit* edit, QKeyEvent* e) {
     const int zaciatok = vyber ? edit->selectionStart() : edit->cursorPosition();
     const int dlzka = vyber ? static_cast<int>(edit->selectedText().size()) : 0;
     const Napisane n =
-        napisat(edit == edtUctovnyRok, edit->text(), zaciatok, dlzka, edit->cursorPosition(), e);
+        napisat(edit == edtUctovnyRok, edit->text(), zaciatok, dlzka, edit->cursorPosition(), e,
+                edit == edtZnizenaSadzbaDPH1 || edit == edtZnizenaSadzbaDPH2);
     if (n.zmenene) {
         edit->setText(n.text);
         edit->setCursorPosition(n.cursor);
     }
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (edit == edtUctovnyRok)
+            dokoncitRok(edit);
         edit->selectAll();
+    }
     return true;
 }
 
 void TfrmAgendaNastavenie::keyPressEvent(QKeyEvent* e) {
-    // Escape leaves like "Zrušiť", and only when that is allowed.
-    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
-        if (btnZrusit->isEnabled())
-            btnZrusitClick();
+    // Escape leaves like "Zrušiť" (asking first about unsaved edits), and only when that
+    // is allowed.
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier && !btnZrusit->isEnabled())
         return;
-    }
     TfrmCeleOkno::keyPressEvent(e);
 }
 
@@ -509,9 +566,12 @@ void TfrmAgendaNastavenie::btnUlozitClick() {
     SettingsRow& s = kontext.tblAgendaNastavenie();
     // The settings row and the logo are saved together or not at all.
     Transaction t(kontext.store().connection());
+    dokoncitRok(edtUctovnyRok);
     s.edit();
     s.setText(QStringLiteral("UctovnyRok"), edtUctovnyRok->text());
     s.setText(QStringLiteral("SadzbaDPH"), edtSadzbaDPH->text());
+    upravy::ulozitZnizeneSadzbyDPH(kontext.store(),
+                                   {edtZnizenaSadzbaDPH1->text(), edtZnizenaSadzbaDPH2->text()});
     if (logoZmenene_) {
         if (!lblLogoNeexistuje->isHidden()) {
             s.setText(QStringLiteral("Logo"), QStringLiteral("0"));

@@ -17,7 +17,7 @@ namespace saldovia {
 class TUpDown;
 
 // "Nastavenie agendy": the company identity, the user's name, the accounting year, the
-// VAT rate and the logo of the agenda's settings row.
+// VAT rate with up to two reduced rates, and the logo of the agenda's settings row.
 class TfrmAgendaNastavenie : public TfrmCeleOkno {
     Q_OBJECT
 public:
@@ -29,13 +29,15 @@ public:
     void pmZrusitLogoClick();
     void btnUlozitClick();
     void btnZrusitClick();
-    // The typing rules shared by edtUctovnyRok and edtSadzbaDPH: every key that types
-    // or deletes is taken over here. True when the key was consumed.
+    // The typing rules shared by edtUctovnyRok and the rate edits: every key that types
+    // or deletes is taken over here (a reduced rate may be left empty). True when the key was
+    // consumed.
     bool edtKeyPress(QLineEdit* edit, QKeyEvent* e);
     // Stores the window's picture as logo number `cislo`.
     void UlozitLogo(int cislo);
 
     bool logoZmenene() const { return logoZmenene_; }
+    bool maZmeny() const override { return TfrmCeleOkno::maZmeny() || logoZmenene_; }
     const QImage& logo() const { return logo_; }
 
     // The bound edits in the order of the settings table, with their columns.
@@ -62,6 +64,11 @@ public:
     TUpDown* udUctovnyRok;
     QLineEdit* edtSadzbaDPH;
     TUpDown* udSadzbaDPH;
+    // Up to two reduced rates beside the agenda's rate, each may stay empty.
+    QLineEdit* edtZnizenaSadzbaDPH1;
+    TUpDown* udZnizenaSadzbaDPH1;
+    QLineEdit* edtZnizenaSadzbaDPH2;
+    TUpDown* udZnizenaSadzbaDPH2;
     QFrame* pnlLogo;
     QLabel* imgLogo;
     QLabel* lblLogoNeexistuje;

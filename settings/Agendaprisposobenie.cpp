@@ -1,7 +1,9 @@
 #include "Agendaprisposobenie.h"
 
+#include "edits/Upravy.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
+#include "ui/Ovladace.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -15,23 +17,13 @@
 
 namespace saldovia {
 
-namespace {
-
-QPushButton* tlacidlo(const QString& meno, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(meno);
-    b->setAutoDefault(false);
-    b->setMinimumWidth(88);
-    return b;
-}
-
-} // namespace
+using ovladace::tlacidlo;
 
 TfrmAgendaPrisposobenie::TfrmAgendaPrisposobenie(Kontext& k)
     : TfrmMaleOkno(k, QStringLiteral("TfrmAgendaPrisposobenie"),
                    QStringLiteral("Prispôsobenie agendy"), 7) {
-    btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"));
-    btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"));
+    btnZavriet = tlacidlo(QStringLiteral("btnZavriet"), QStringLiteral("&Zavrieť"), 88);
+    btnUlozit = tlacidlo(QStringLiteral("btnUlozit"), QStringLiteral("&Uložiť"), 88);
     cbKod = new QComboBox;
     cbKod->setObjectName(QStringLiteral("cbKod"));
     cbKod->setEditable(false);
@@ -93,6 +85,7 @@ TfrmAgendaPrisposobenie::TfrmAgendaPrisposobenie(Kontext& k)
     FormCreate();
     connect(cbKod, &QComboBox::currentIndexChanged, this,
             chranene(this, [this] { cbKodChange(); }));
+    chranitZmeny(btnUlozit);
     btnZavriet->setFocus();
 }
 
@@ -106,7 +99,7 @@ void TfrmAgendaPrisposobenie::FormCreate() {
     }
     cbKod->setCurrentIndex(-1);
     // A finished exam is frozen: kinds can be looked at, not saved.
-    if (!kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty())
+    if (upravy::skuskaSkoncena(kontext.store()))
         btnUlozit->setEnabled(false);
 }
 
@@ -124,6 +117,8 @@ void TfrmAgendaPrisposobenie::cbKodChange() {
     const bool upravitelne = doklady == 0 && !kod.isEmpty();
     for (QLineEdit* e : {lblEdtPrefix, lblEdtDoklad, lblEdtZoznam})
         e->setEnabled(upravitelne);
+    // The texts of the chosen kind as stored.
+    zapamatatStav();
 }
 
 void TfrmAgendaPrisposobenie::btnUlozitClick() {

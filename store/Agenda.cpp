@@ -7,17 +7,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
+#include <sqlite3.h>
 
 namespace saldovia {
 
 QString agendaSchemaSql() {
     return QString::fromUtf8(kSchemaSql);
+}
+
+QString tabulkaZnizenychSadziebSql() {
+    return QStringLiteral("CREATE TABLE AgendaSadzbyDPH (\n    Poradie INTEGER PRIMARY KEY,\n    "
+                          "Sadzba TEXT DEFAULT ''\n);");
 }
 
 QString normalizedSql(const QString& sql) {
@@ -80,14 +82,18 @@ QStringList describeSchema(Connection& c) {
 
 namespace {
 
-const QStringList& referenceSchema() {
-    static const QStringList reference = [] {
+// The schema of the agenda, without and with the table of reduced VAT rates.
+const QStringList& referenceSchema(bool sadzby) {
+    auto popis = [](bool s) {
         Connection memory;
         memory.open(QStringLiteral(":memory:"), Connection::Mode::Create);
         memory.exec(agendaSchemaSql());
+        if (s)
+            memory.exec(tabulkaZnizenychSadziebSql());
         return describeSchema(memory);
-    }();
-    return reference;
+    };
+    static const QStringList bez = popis(false), so = popis(true);
+    return sadzby ? so : bez;
 }
 
 std::vector<std::pair<QString, qint64>> tableCounts(Connection& c) {
@@ -115,7 +121,8 @@ QString menoKopie(const QString& agenda) {
 } // namespace
 
 bool maSchemuAgendy(Connection& c) {
-    return describeSchema(c) == referenceSchema();
+    const QStringList schema = describeSchema(c);
+    return schema == referenceSchema(false) || schema == referenceSchema(true);
 }
 
 bool jeAgenda(Connection& c, std::vector<qint64>* riadkyDennika) {
@@ -160,20 +167,54 @@ bool kontrolaDatabazy(const QString& path) {
 }
 
 FileResult renameOver(const QString& source, const QString& target) {
-    const QByteArray from = QFile::encodeName(source);
-    const QByteArray to = QFile::encodeName(target);
-    if (std::rename(from.constData(), to.constData()) != 0)
+    const QString ciel = cielOdkazov(target);
+    if (!premenovatNaMiesto(source, ciel))
         return {false, QStringLiteral("Súbor sa nedá premenovať na %1: %2")
-                           .arg(cesta(target), popisChybySystemu(errno))};
-    zapisatNaDisk(QFileInfo(target).absolutePath(), true);
+                           .arg(cesta(ciel), popisChybySystemu(poslednaChybaSystemu()))};
+    zapisatPriecinokNaDisk(QFileInfo(ciel).absolutePath());
     return {true, {}};
 }
 
-FileResult compactDatabase(const QString& source, const QString& destination) {
+QString prilisDlhaCesta(const QString& path) {
+    const QString plna = QFileInfo(path).absoluteFilePath();
+    if (QFile::encodeName(plna).size() <= NajdlhsiaCesta)
+        return {};
+    return QStringLiteral("Cesta k súboru %1 je príliš dlhá (najviac %2 bajtov). Súbor "
+                          "presuňte do priečinka s kratšou cestou.")
+        .arg(cesta(plna), QString::number(NajdlhsiaCesta));
+}
+
+namespace {
+
+// The cause of a failed export of `source` into a new file beside `ciel`. The engine's text
+// names no file (the source is read, the copy is new), and a failure deep inside the export
+// may come back as a mere "SQL logic error": then the source is checked and the free space
+// measured.
+QString chybaExportu(const DbError& e, const QString& source, const QString& ciel) {
+    const QString poskodeny =
+        QStringLiteral("Súbor agendy je poškodený, údaje sa z neho nedajú prečítať.");
+    if (e.code() == SQLITE_CORRUPT || e.code() == SQLITE_NOTADB)
+        return poskodeny;
+    if (e.code() != SQLITE_ERROR)
+        return e.text();
+    if (!kontrolaDatabazy(source))
+        return poskodeny;
+    const QStorageInfo disk(QFileInfo(ciel).absolutePath());
+    if (disk.isValid() && disk.bytesAvailable() < QFileInfo(source).size())
+        return popisChybyStroja(SQLITE_FULL, 0, e.text());
+    return QStringLiteral("Kópiu agendy sa nepodarilo zapísať: ") + e.text();
+}
+
+FileResult kompaktnaKopia(const QString& source, const QString& destination,
+                          QFile::Permissions prava) {
     if (!QFileInfo(source).isFile())
         return {false, QStringLiteral("Súbor %1 neexistuje.").arg(cesta(source))};
-    odstranitStareKopie(destination);
-    DocasnySubor temp(destination);
+    const QString ciel = cielOdkazov(destination);
+    for (const QString& p : {source, ciel})
+        if (const QString dlha = prilisDlhaCesta(p); !dlha.isEmpty())
+            return {false, dlha};
+    odstranitStareKopie(ciel);
+    DocasnySubor temp(ciel, prava);
     if (!temp.ok())
         return {false, temp.chyba()};
     auto fail = [&](const QString& text) {
@@ -192,10 +233,12 @@ FileResult compactDatabase(const QString& source, const QString& destination) {
             // The copy is new and is thrown away if anything fails: it needs no journal
             // file, and one transaction writes it with one flush instead of one per table.
             src.exec(QStringLiteral("PRAGMA kopia.journal_mode = MEMORY;"));
-            {
+            try {
                 Transaction t(src);
                 src.exec(QStringLiteral("SELECT sqlcipher_export('kopia');"));
                 t.commit();
+            } catch (const DbError& e) {
+                return fail(chybaExportu(e, source, ciel));
             }
             src.exec(QStringLiteral("DETACH DATABASE kopia;"));
         }
@@ -207,87 +250,141 @@ FileResult compactDatabase(const QString& source, const QString& destination) {
             if (tableCounts(copy) != counts)
                 return fail(QStringLiteral("Kópia databázy neobsahuje všetky údaje."));
         }
-        if (::fsync(temp.fd()) != 0)
+        if (!zapisatSuborNaDisk(temp.subor()))
             return fail(QStringLiteral("Súbor %1 sa nedá zapísať na disk: %2")
-                            .arg(cesta(destination), popisChybySystemu(errno)));
+                            .arg(cesta(ciel), popisChybySystemu(poslednaChybaSystemu())));
     } catch (const DbError& e) {
         return fail(e.text());
     }
-    const FileResult moved = renameOver(temp.cesta(), destination);
+    const FileResult moved = renameOver(temp.cesta(), ciel);
     if (moved)
         temp.prevzaty();
     return moved;
 }
 
+} // namespace
+
+FileResult compactDatabase(const QString& source, const QString& destination) {
+    return kompaktnaKopia(source, destination, pravaNahrady(cielOdkazov(destination)));
+}
+
 FileResult replaceFileWith(const QString& source, const QString& target) {
-    const QByteArray from = QFile::encodeName(source);
-    const int in = ::open(from.constData(), O_RDONLY | O_CLOEXEC);
-    if (in < 0)
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
         return {false, QStringLiteral("Súbor %1 sa nedá otvoriť: %2")
-                           .arg(cesta(source), popisChybySystemu(errno))};
-    struct Zavriet {
-        int fd;
-        ~Zavriet() { ::close(fd); }
-    } zavriet{in};
-    odstranitStareKopie(target);
-    DocasnySubor temp(target);
+                           .arg(cesta(source), popisChybySystemu(poslednaChybaSystemu()))};
+    const QString ciel = cielOdkazov(target);
+    odstranitStareKopie(ciel);
+    DocasnySubor temp(ciel, pravaNahrady(ciel));
     if (!temp.ok())
         return {false, temp.chyba()};
     // The cause is taken from errno at once, before anything else can change it.
     auto cantWrite = [&](int cislo) {
         temp.odstranit();
         return FileResult{false, QStringLiteral("Súbor %1 sa nedá zapísať: %2")
-                                     .arg(cesta(target), popisChybySystemu(cislo))};
+                                     .arg(cesta(ciel), popisChybySystemu(cislo))};
     };
     std::vector<char> buffer(1 << 16);
     for (;;) {
-        const ssize_t n = ::read(in, buffer.data(), buffer.size());
+        const qint64 n = in.read(buffer.data(), static_cast<qint64>(buffer.size()));
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int cislo = errno;
+            const int cislo = poslednaChybaSystemu();
             temp.odstranit();
             return {false, QStringLiteral("Súbor %1 sa nedá prečítať: %2")
                                .arg(cesta(source), popisChybySystemu(cislo))};
         }
         if (n == 0)
             break;
-        for (ssize_t done = 0; done < n;) {
-            const ssize_t w = ::write(temp.fd(), buffer.data() + done, n - done);
-            if (w < 0) {
-                if (errno == EINTR)
-                    continue;
-                return cantWrite(errno);
-            }
-            done += w;
-        }
+        if (temp.subor().write(buffer.data(), n) != n || !temp.subor().flush())
+            return cantWrite(poslednaChybaSystemu());
     }
-    if (::fsync(temp.fd()) != 0)
-        return cantWrite(errno);
-    const FileResult moved = renameOver(temp.cesta(), target);
+    if (!zapisatSuborNaDisk(temp.subor()))
+        return cantWrite(poslednaChybaSystemu());
+    const FileResult moved = renameOver(temp.cesta(), ciel);
     if (moved)
         temp.prevzaty();
     return moved;
 }
 
 FileResult zhutnitAgendu(const QString& agenda) {
-    const QString kopia = menoKopie(agenda);
-    FileResult r = compactDatabase(agenda, kopia);
+    const QString subor = cielOdkazov(agenda);
+    if (!QFileInfo(subor).isFile())
+        return {false, QStringLiteral("Súbor agendy %1 už neexistuje: počas práce bol zmazaný "
+                                      "alebo premiestnený.")
+                           .arg(cesta(subor))};
+    const QString kopia = menoKopie(subor);
+    FileResult r = kompaktnaKopia(subor, kopia, pravaNahrady(subor));
     if (r)
-        r = renameOver(kopia, agenda);
+        r = renameOver(kopia, subor);
     if (!r)
         QFile::remove(kopia);
     return r;
 }
 
+namespace {
+
+// Where the path of a copy being written outside the agenda's folder (a backup, a hand-in)
+// is noted, so that the next start can clean up after a killed one.
+QString zaznamKopie(const QString& agenda) {
+    const QFileInfo fi(agenda);
+    return fi.absolutePath() + QStringLiteral("/.") + fi.fileName() + QStringLiteral(".kopia");
+}
+
+} // namespace
+
+FileResult ulozitKopiuAgendy(const QString& agenda, const QString& ciel) {
+    const QString zaznam = zaznamKopie(agenda);
+    const QString subor = cielOdkazov(ciel);
+    {
+        // Without the note (a read-only folder) the copy is made all the same.
+        DocasnySubor temp(zaznam);
+        if (temp.ok() && temp.subor().write(subor.toUtf8()) > 0 &&
+            zapisatSuborNaDisk(temp.subor()) && renameOver(temp.cesta(), zaznam))
+            temp.prevzaty();
+    }
+    const FileResult r = compactDatabase(agenda, subor);
+    QFile::remove(zaznam);
+    return r;
+}
+
 void upratatPriecinokAgendy(const QString& agenda) {
-    const QString kopia = menoKopie(agenda);
-    odstranitStareKopie(kopia);
-    odstranitStareKopie(agenda);
-    // A copy that an interrupted close finished but did not move: the agenda beside it is
-    // whole (it is replaced only by a rename), so the copy is not needed.
-    if (QFileInfo::exists(agenda))
-        QFile::remove(kopia);
+    const QString zaznam = zaznamKopie(agenda);
+    odstranitStareKopie(zaznam);
+    if (QFile f(zaznam); f.open(QIODevice::ReadOnly)) {
+        const QString kopia = QString::fromUtf8(f.readAll());
+        if (!kopia.isEmpty())
+            odstranitStareKopie(kopia);
+    }
+    QFile::remove(zaznam);
+    // Beside the agenda's name and, for a linked agenda, beside the file it names.
+    QStringList mena{agenda};
+    if (const QString subor = cielOdkazov(agenda); subor != QFileInfo(agenda).absoluteFilePath())
+        mena << subor;
+    for (const QString& meno : mena) {
+        const QString kopia = menoKopie(meno);
+        odstranitStareKopie(kopia);
+        odstranitStareKopie(meno);
+        // A copy that an interrupted close finished but did not move: the agenda beside it
+        // is whole (it is replaced only by a rename), so the copy is not needed.
+        if (QFileInfo::exists(meno))
+            QFile::remove(kopia);
+    }
+}
+
+QString prekazkaZapisu(const QString& agenda) {
+    const QString subor = cielOdkazov(agenda);
+    const QString priecinok = QFileInfo(subor).absolutePath();
+    {
+        DocasnySubor skuska(subor);
+        if (!skuska.ok())
+            return QStringLiteral("Priečinok %1 sa nedá zapisovať: %2")
+                .arg(cesta(priecinok), popisChybySystemu(skuska.chybaSystemu()));
+    }
+    QFile f(subor);
+    if (f.exists() && !f.open(QIODevice::ReadWrite))
+        return QStringLiteral("Súbor %1 sa nedá zapisovať: %2")
+            .arg(cesta(subor), popisChybySystemu(poslednaChybaSystemu()));
+    return {};
 }
 
 } // namespace saldovia

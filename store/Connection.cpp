@@ -32,10 +32,14 @@ QString engineText(sqlite3* db) {
     return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("Databáza nie je otvorená.");
 }
 
-// SUCET(x): exact sum of amount texts; NULL over no values, like SUM().
+// SUCET(x): exact sum of amount texts; NULL over no values, like SUM(). A sum outside the
+// range of an amount is the engine's own overflow error, as SUM() reports it.
+const char* const Pretecenie = "integer overflow";
+
 struct SumState {
     std::int64_t units;
     bool any;
+    bool overflow;
 };
 
 void sumStep(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -50,7 +54,8 @@ void sumStep(sqlite3_context* ctx, int, sqlite3_value** argv) {
         sqlite3_result_error(ctx, msg.constData(), msg.size());
         return;
     }
-    st->units += amount->units();
+    if (__builtin_add_overflow(st->units, amount->units(), &st->units))
+        st->overflow = true;
     st->any = true;
 }
 
@@ -58,6 +63,10 @@ void sumFinal(sqlite3_context* ctx) {
     auto* st = static_cast<SumState*>(sqlite3_aggregate_context(ctx, 0));
     if (!st || !st->any) {
         sqlite3_result_null(ctx);
+        return;
+    }
+    if (st->overflow) {
+        sqlite3_result_error(ctx, Pretecenie, -1);
         return;
     }
     const QByteArray text = Amount::fromUnits(st->units).toText().toUtf8();
@@ -150,7 +159,23 @@ QString sqlAccountsEqual(const QString& columnA, const QString& columnB) {
     return QStringLiteral("RTRIM(%1) = RTRIM(%2)").arg(columnA, columnB);
 }
 
+int kodChybyStroja(int code, const QString& engineText) {
+    if ((code & 0xff) != SQLITE_ERROR)
+        return code;
+    // A failure inside a function (the export) comes back as a plain error carrying the
+    // text of the real one.
+    for (const int c : {SQLITE_FULL, SQLITE_CORRUPT, SQLITE_NOTADB, SQLITE_IOERR, SQLITE_READONLY,
+                        SQLITE_CANTOPEN, SQLITE_NOMEM, SQLITE_BUSY, SQLITE_LOCKED, SQLITE_PERM})
+        if (engineText.contains(QLatin1String(sqlite3_errstr(c))))
+            return c;
+    return code;
+}
+
 QString popisChybyStroja(int code, int systemError, const QString& engineText) {
+    code = kodChybyStroja(code, engineText);
+    if (code == SQLITE_READONLY_DBMOVED)
+        return QStringLiteral("Súbor agendy bol počas práce zmazaný, premiestnený alebo "
+                              "nahradený iným: zmeny sa doň nedajú zapísať.");
     switch (code & 0xff) {
     case SQLITE_FULL:
         return QStringLiteral("Na disku nie je dosť miesta, údaje sa nedali zapísať.");
@@ -179,6 +204,8 @@ QString popisChybyStroja(int code, int systemError, const QString& engineText) {
     case SQLITE_NOMEM:
         return QStringLiteral("Programu nestačí pamäť.");
     default:
+        if (engineText == QLatin1String(Pretecenie))
+            return textPretecenia();
         return engineText;
     }
 }
@@ -188,7 +215,8 @@ Connection::~Connection() {
 }
 
 void Connection::fail(const QString& context) const {
-    const int code = db_ ? sqlite3_extended_errcode(db_) : SQLITE_MISUSE;
+    const int code =
+        db_ ? kodChybyStroja(sqlite3_extended_errcode(db_), engineText(db_)) : SQLITE_MISUSE;
     const QString engine =
         db_ ? popisChybyStroja(code, sqlite3_system_errno(db_), engineText(db_)) : engineText(db_);
     throw DbError(context.isEmpty() ? engine : context + QStringLiteral(": ") + engine,

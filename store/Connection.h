@@ -35,6 +35,9 @@ private:
 // locked by another program); the engine's own text for the rest. `systemError` is the
 // errno behind an I/O failure, 0 if unknown.
 QString popisChybyStroja(int code, int systemError, const QString& engineText);
+// The code of an engine error: for a plain SQLITE_ERROR whose text is that of another
+// condition (a failure inside a function, such as the export), that condition's code.
+int kodChybyStroja(int code, const QString& engineText);
 
 // Rows of a query, fully read. Values are QString (text), qint64 (integer), QByteArray
 // (blob) or a null QVariant.

@@ -41,10 +41,7 @@ Store::Store(QObject* parent)
                                      "ORDER BY Cislo;"),
                       this),
       qryDokladyPolozky(connection_, QStringLiteral("qryDokladyPolozky"),
-                        QStringLiteral("SELECT * FROM DokladyPolozky ORDER BY Cislo;"), this),
-      qryAgendaPrisposobenie(connection_, QStringLiteral("qryAgendaPrisposobenie"),
-                             QStringLiteral("SELECT * FROM AgendaPrisposobenie ORDER BY Kod;"),
-                             this) {}
+                        QStringLiteral("SELECT * FROM DokladyPolozky ORDER BY Cislo;"), this) {}
 
 Store::~Store() {
     disconnectAgenda();
@@ -84,8 +81,7 @@ bool Store::connectCheckedAgenda(const QString& path) {
 
 void Store::disconnectAgenda() {
     ADOQuery.close();
-    for (DataSet* ds : {&qryDoklady, &qryUctovnyDennik, &qryUctovaOsnova, &qryDokladyPolozky,
-                        &qryAgendaPrisposobenie})
+    for (DataSet* ds : {&qryDoklady, &qryUctovnyDennik, &qryUctovaOsnova, &qryDokladyPolozky})
         if (ds->isOpen())
             ds->close();
     if (tblAgendaNastavenie.isOpen())

@@ -40,16 +40,17 @@ public:
 
     // Closes any open agenda, then opens the file and its settings row.
     void connectAgenda(const QString& path);
-    // Opens the file, checks it on the same connection (kontrolaDatabazy) and, when it is
-    // accepted, keeps that connection and opens the settings row: the key is derived once.
-    // A file that is not accepted leaves nothing open and gives false.
+    // Opens the file, checks it on the same connection (jeAgenda: the checks of
+    // kontrolaDatabazy) and, when it is accepted, keeps that connection and opens the settings row:
+    // the key is derived once. A file that is not accepted leaves nothing open and gives false.
     bool connectCheckedAgenda(const QString& path);
     // Closes the connection and every data set on it.
     void disconnectAgenda();
     bool isConnected() const { return connection_.isOpen(); }
     const QString& path() const { return connection_.path(); }
 
-    // The one statement entry. A text whose first six characters are exactly "SELECT"
+    // The general statement entry (a statement with bound values goes to connection()
+    // instead). A text whose first six characters are exactly "SELECT"
     // is run as a query: its row count is returned and ADOQuery stays open on its first
     // row. Anything else is executed and gives -1. Each call discards the previous
     // result. Engine errors are thrown as DbError.
@@ -63,7 +64,6 @@ public:
     DataSet qryUctovnyDennik;
     DataSet qryUctovaOsnova;
     DataSet qryDokladyPolozky;
-    DataSet qryAgendaPrisposobenie;
 };
 
 } // namespace saldovia

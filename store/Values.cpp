@@ -8,15 +8,27 @@ namespace {
 
 __extension__ typedef __int128 Wide; // products of two 64-bit fixed-point values
 
-// Divides n by d (d > 0) rounding halves away from zero.
+// Divides n by d (d > 0) rounding halves away from zero; a quotient outside 64 bits is
+// PretecenieSumy.
 std::int64_t divideRounded(Wide n, std::int64_t d) {
     const bool negative = n < 0;
     const Wide magnitude = negative ? -n : n;
     const Wide q = (magnitude + d / 2) / d;
-    return static_cast<std::int64_t>(negative ? -q : q);
+    const Wide r = negative ? -q : q;
+    if (r > std::numeric_limits<std::int64_t>::max() ||
+        r < std::numeric_limits<std::int64_t>::min())
+        throw PretecenieSumy();
+    return static_cast<std::int64_t>(r);
 }
 
 } // namespace
+
+QString textPretecenia() {
+    return QStringLiteral("Suma je príliš veľká: najväčšia suma, ktorú program uchová, je %1.")
+        .arg(Amount::fromUnits(std::numeric_limits<std::int64_t>::max()).toText());
+}
+
+PretecenieSumy::PretecenieSumy() : std::overflow_error(textPretecenia().toStdString()) {}
 
 template <int Decimals> std::optional<Fixed<Decimals>> Fixed<Decimals>::parse(const QString& text) {
     const QString t = text.trimmed();

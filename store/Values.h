@@ -6,8 +6,19 @@
 
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 
 namespace saldovia {
+
+// The text shown when a sum or product of amounts leaves the range an amount holds.
+QString textPretecenia();
+
+// A sum or product of amounts that does not fit into an amount: the result is never
+// wrapped round; the message (what()) is the Slovak textPretecenia().
+class PretecenieSumy : public std::overflow_error {
+public:
+    PretecenieSumy();
+};
 
 // An exact decimal with a fixed number of decimals, kept as an integer count of the
 // smallest unit. Amounts have two decimals ("#0.00"), exchange rates three ("#0.000").
@@ -39,20 +50,33 @@ public:
     constexpr std::int64_t units() const { return units_; }
     constexpr bool isZero() const { return units_ == 0; }
 
-    friend constexpr Fixed operator+(Fixed a, Fixed b) { return fromUnits(a.units_ + b.units_); }
-    friend constexpr Fixed operator-(Fixed a, Fixed b) { return fromUnits(a.units_ - b.units_); }
-    Fixed& operator+=(Fixed b) {
-        units_ += b.units_;
-        return *this;
+    // Sums and differences are checked: one that does not fit is PretecenieSumy, never a
+    // wrapped value. sucet/rozdiel give nullopt instead.
+    static constexpr std::optional<Fixed> sucet(Fixed a, Fixed b) {
+        std::int64_t r = 0;
+        if (__builtin_add_overflow(a.units_, b.units_, &r))
+            return std::nullopt;
+        return fromUnits(r);
     }
-    Fixed& operator-=(Fixed b) {
-        units_ -= b.units_;
-        return *this;
+    static constexpr std::optional<Fixed> rozdiel(Fixed a, Fixed b) {
+        std::int64_t r = 0;
+        if (__builtin_sub_overflow(a.units_, b.units_, &r))
+            return std::nullopt;
+        return fromUnits(r);
     }
+    friend Fixed operator+(Fixed a, Fixed b) { return overene(sucet(a, b)); }
+    friend Fixed operator-(Fixed a, Fixed b) { return overene(rozdiel(a, b)); }
+    Fixed& operator+=(Fixed b) { return *this = *this + b; }
+    Fixed& operator-=(Fixed b) { return *this = *this - b; }
     friend constexpr bool operator==(Fixed a, Fixed b) { return a.units_ == b.units_; }
     friend constexpr auto operator<=>(Fixed a, Fixed b) { return a.units_ <=> b.units_; }
 
 private:
+    static Fixed overene(std::optional<Fixed> f) {
+        if (!f)
+            throw PretecenieSumy();
+        return *f;
+    }
     std::int64_t units_ = 0;
 };
 
@@ -60,8 +84,10 @@ using Amount = Fixed<2>;
 using Rate = Fixed<3>;
 
 // Booked amount: amount in the currency times the exchange rate, rounded to hundredths.
+// A product that does not fit is PretecenieSumy.
 Amount multiply(Amount amount, Rate rate);
-// The given whole percent of an amount, rounded to hundredths (VAT of a base).
+// The given whole percent of an amount, rounded to hundredths (VAT of a base); one that
+// does not fit is PretecenieSumy.
 Amount percentOf(Amount amount, int percent);
 
 // Reformats an amount or rate text into its canonical form; nullopt if it is no number.

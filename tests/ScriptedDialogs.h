@@ -33,6 +33,8 @@ public:
     QStringList proposedPaths;                  // every save dialog's proposed path
     QList<QStringList> fileLists;               // for dialogs choosing several files
     QStringList folders;                        // for folder dialogs, in order
+    QStringList openDirectories;                // every open dialog's start folder, when known
+    QList<QStringList> openPlaces;              // and the places it offered besides
 
     // Colour and font dialogs: each answer is taken in order; nullopt or no answer cancels.
     // What each dialog was preset with is recorded.
@@ -63,6 +65,13 @@ public:
                      const QString&) override {
         fileCaptions << caption;
         return files.isEmpty() ? QString() : files.takeFirst();
+    }
+    QString openFileWithPlaces(QWidget* parent, const QString& caption, const QString& directory,
+                               const QStringList& places, const QString& filter,
+                               const QString& suffix) override {
+        openDirectories << directory;
+        openPlaces << places;
+        return openFile(parent, caption, directory, filter, suffix);
     }
     QString saveFile(QWidget*, const QString& caption, const QString& proposedPath, const QString&,
                      const QString&) override {

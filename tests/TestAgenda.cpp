@@ -4,6 +4,10 @@
 
 #include <stdexcept>
 
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 TestAgenda::TestAgenda() {
     if (!dir_.isValid() || !QFile::copy(QStringLiteral(PREPARED_AGENDA), path()))
         throw std::runtime_error("cannot copy the prepared agenda");
@@ -15,6 +19,34 @@ QByteArray readFileBytes(const QString& path) {
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
+}
+
+QStringList akoPouzivatel(const std::function<QStringList()>& f) {
+    int rura[2];
+    if (::pipe(rura) != 0)
+        return {QStringLiteral("SKIP")};
+    const pid_t dieta = ::fork();
+    if (dieta == 0) {
+        ::close(rura[0]);
+        QStringList out;
+        constexpr uid_t Nikto = 65534;
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(Nikto) != 0 || ::setuid(Nikto) != 0))
+            out << QStringLiteral("SKIP");
+        else
+            out = f();
+        const QByteArray b = out.join(u'\n').toUtf8();
+        (void)!::write(rura[1], b.constData(), b.size());
+        ::_exit(0);
+    }
+    ::close(rura[1]);
+    QByteArray odpoved;
+    char buf[4096];
+    for (ssize_t n; (n = ::read(rura[0], buf, sizeof buf)) > 0;)
+        odpoved.append(buf, n);
+    ::close(rura[0]);
+    ::waitpid(dieta, nullptr, 0);
+    return QString::fromUtf8(odpoved).split(u'\n');
 }
 
 void writeFileBytes(const QString& path, const QByteArray& bytes) {

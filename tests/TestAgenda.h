@@ -5,8 +5,10 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 // A fresh copy of the prepared agenda in its own temporary folder.
@@ -23,6 +25,10 @@ private:
 };
 
 QByteArray readFileBytes(const QString& path);
+// Runs `f` in a child process as an ordinary user, so that permissions apply (root becomes
+// "nobody" there: the files it needs must be open to others), and returns the lines it
+// gave; {"SKIP"} where that cannot be done.
+QStringList akoPouzivatel(const std::function<QStringList()>& f);
 void writeFileBytes(const QString& path, const QByteArray& bytes);
 
 // The fixture of the tests without windows: every test gets a fresh agenda connected in a

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTest>
 
+#include <cstring>
 #include <functional>
 #include <sched.h>
 #include <sqlite3.h>
@@ -72,6 +73,99 @@ void fillEveryTable(const QString& path, int journalLines) {
         picture[i] = static_cast<char>(i * 7);
     s.connection().execBound(QStringLiteral("INSERT INTO Logo VALUES (1, ?);"), {picture});
     t.commit();
+}
+
+// The engine's own file layer with a small disk below every folder named "plny": a write
+// that would make a file there longer than `miesto` bytes fails as on a full disk.
+class PlnyDisk {
+public:
+    explicit PlnyDisk(sqlite3_int64 miesto) {
+        miesto_ = miesto;
+        zaklad_ = sqlite3_vfs_find(nullptr);
+        vfs_ = *zaklad_;
+        vfs_.zName = "plny";
+        vfs_.szOsFile = static_cast<int>(sizeof(Subor)) + zaklad_->szOsFile;
+        vfs_.xOpen = otvorit;
+        metody_ = {};
+        metody_.iVersion = 1;
+        metody_.xClose = [](sqlite3_file* f) { return pod(f)->pMethods->xClose(pod(f)); };
+        metody_.xRead = [](sqlite3_file* f, void* b, int n, sqlite3_int64 o) {
+            return pod(f)->pMethods->xRead(pod(f), b, n, o);
+        };
+        metody_.xWrite = [](sqlite3_file* f, const void* b, int n, sqlite3_int64 o) {
+            if (reinterpret_cast<Subor*>(f)->obmedzeny && o + n > miesto_)
+                return SQLITE_FULL;
+            return pod(f)->pMethods->xWrite(pod(f), b, n, o);
+        };
+        metody_.xTruncate = [](sqlite3_file* f, sqlite3_int64 n) {
+            return pod(f)->pMethods->xTruncate(pod(f), n);
+        };
+        metody_.xSync = [](sqlite3_file* f, int x) { return pod(f)->pMethods->xSync(pod(f), x); };
+        metody_.xFileSize = [](sqlite3_file* f, sqlite3_int64* n) {
+            return pod(f)->pMethods->xFileSize(pod(f), n);
+        };
+        metody_.xLock = [](sqlite3_file* f, int x) { return pod(f)->pMethods->xLock(pod(f), x); };
+        metody_.xUnlock = [](sqlite3_file* f, int x) {
+            return pod(f)->pMethods->xUnlock(pod(f), x);
+        };
+        metody_.xCheckReservedLock = [](sqlite3_file* f, int* x) {
+            return pod(f)->pMethods->xCheckReservedLock(pod(f), x);
+        };
+        metody_.xFileControl = [](sqlite3_file* f, int op, void* arg) {
+            return pod(f)->pMethods->xFileControl(pod(f), op, arg);
+        };
+        metody_.xSectorSize = [](sqlite3_file* f) { return pod(f)->pMethods->xSectorSize(pod(f)); };
+        metody_.xDeviceCharacteristics = [](sqlite3_file* f) {
+            return pod(f)->pMethods->xDeviceCharacteristics(pod(f));
+        };
+        sqlite3_vfs_register(&vfs_, 1);
+    }
+    ~PlnyDisk() {
+        sqlite3_vfs_register(zaklad_, 1);
+        sqlite3_vfs_unregister(&vfs_);
+    }
+
+private:
+    struct Subor {
+        sqlite3_file base;
+        bool obmedzeny;
+    };
+    static sqlite3_file* pod(sqlite3_file* f) {
+        return reinterpret_cast<sqlite3_file*>(reinterpret_cast<Subor*>(f) + 1);
+    }
+    static int otvorit(sqlite3_vfs*, const char* meno, sqlite3_file* f, int flags, int* out) {
+        auto* s = reinterpret_cast<Subor*>(f);
+        s->base.pMethods = nullptr;
+        s->obmedzeny = meno && std::strstr(meno, "/plny/");
+        const int rc = zaklad_->xOpen(zaklad_, meno, pod(f), flags, out);
+        if (pod(f)->pMethods)
+            s->base.pMethods = &metody_;
+        return rc;
+    }
+    static inline sqlite3_vfs* zaklad_ = nullptr;
+    static inline sqlite3_vfs vfs_{};
+    static inline sqlite3_io_methods metody_{};
+    static inline sqlite3_int64 miesto_ = 0;
+};
+
+QStringList vsetkySubory(const QString& dir) {
+    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+QString nazovFirmy(const QString& path) {
+    Connection c;
+    c.open(path, Connection::Mode::ReadOnly);
+    return c.query(QStringLiteral("SELECT NazovFirmy FROM AgendaNastavenie;")).text(0, 0);
+}
+
+void nastavitNazov(const QString& path, const QString& nazov) {
+    Connection c;
+    c.open(path);
+    c.execBound(QStringLiteral("UPDATE AgendaNastavenie SET NazovFirmy = ?;"), {nazov});
+}
+
+QFile::Permissions prava(const QString& path) {
+    return QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
 }
 
 QStringList leftovers(const QString& dir) {
@@ -665,6 +759,162 @@ private slots:
         QVERIFY2(!v[1].contains(QStringLiteral("cancel"), Qt::CaseInsensitive), qPrintable(v[1]));
         QCOMPARE(v[2], QStringLiteral("nezmeneny"));
         QCOMPARE(v[3], QStringLiteral("Data.mdb")); // no copy, no journal beside it
+    }
+
+    // A linked agenda, backup or restored agenda: the file the link names is replaced, the
+    // link stays, nothing is left beside either.
+    void linksAreFollowed() {
+        TestAgenda a;
+        const QString spolocny = a.file(QStringLiteral("spolocny"));
+        QVERIFY(QDir().mkpath(spolocny));
+        const QString subor = spolocny + QStringLiteral("/Data.mdb");
+        QVERIFY(QFile::rename(a.path(), subor));
+        QVERIFY(QFile::link(subor, a.path()));
+        nastavitNazov(a.path(), QStringLiteral("Zdieľaná"));
+        QVERIFY(zhutnitAgendu(a.path()).ok);
+        QCOMPARE(QFileInfo(a.path()).symLinkTarget(), subor);
+        QCOMPARE(nazovFirmy(subor), QStringLiteral("Zdieľaná"));
+        // a backup onto a link whose file is not there yet
+        const QString zaloha = a.file(QStringLiteral("Zaloha.mdb"));
+        QVERIFY(QFile::link(spolocny + QStringLiteral("/Zaloha.mdb"), zaloha));
+        QVERIFY(compactDatabase(a.path(), zaloha).ok);
+        QVERIFY(QFileInfo(zaloha).isSymLink());
+        QCOMPARE(nazovFirmy(spolocny + QStringLiteral("/Zaloha.mdb")), QStringLiteral("Zdieľaná"));
+        // a restore onto the linked agenda
+        QVERIFY(replaceFileWith(QStringLiteral(PREPARED_AGENDA), a.path()).ok);
+        QVERIFY(QFileInfo(a.path()).isSymLink());
+        QCOMPARE(readFileBytes(subor), readFileBytes(QStringLiteral(PREPARED_AGENDA)));
+        QCOMPARE(vsetkySubory(spolocny), QStringList({"Data.mdb", "Zaloha.mdb"}));
+        QCOMPARE(vsetkySubory(a.dir()), QStringList({"Data.mdb", "Zaloha.mdb"}));
+    }
+
+    // A replaced file keeps its permissions; a new backup, hand-in or restored file is the
+    // owner's only.
+    void permissionsAreKept() {
+        TestAgenda a;
+        const auto rwr = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+        const auto rw = QFile::ReadOwner | QFile::WriteOwner;
+        QVERIFY(QFile::setPermissions(a.path(), rwr));
+        QVERIFY(zhutnitAgendu(a.path()).ok);
+        QCOMPARE(prava(a.path()), rwr);
+        const QString nova = a.file(QStringLiteral("Nova.mdb"));
+        QVERIFY(compactDatabase(a.path(), nova).ok);
+        QCOMPARE(prava(nova), rw);
+        const QString stara = a.file(QStringLiteral("Stara.mdb"));
+        writeFileBytes(stara, "stara");
+        const auto rwrr = rwr | QFile::ReadOther;
+        QVERIFY(QFile::setPermissions(stara, rwrr));
+        QVERIFY(compactDatabase(a.path(), stara).ok);
+        QCOMPARE(prava(stara), rwrr);
+        QVERIFY(replaceFileWith(nova, a.path()).ok);
+        QCOMPARE(prava(a.path()), rwr);
+        QVERIFY(replaceFileWith(stara, a.file(QStringLiteral("Obnovena.mdb"))).ok);
+        QCOMPARE(prava(a.file(QStringLiteral("Obnovena.mdb"))), rw);
+    }
+
+    // The disk fills or the agenda proves damaged while a larger agenda is copied (backup,
+    // hand-in, close): the engine's failure inside the export is told in Slovak.
+    void exportFailuresInSlovak() {
+        TestAgenda a;
+        fillEveryTable(a.path(), 40000); // more than the copy's cache holds
+        const QString plny = a.file(QStringLiteral("plny"));
+        QVERIFY(QDir().mkpath(plny));
+        const QString agenda = plny + QStringLiteral("/Data.mdb");
+        QVERIFY(replaceFileWith(a.path(), agenda).ok);
+        const QByteArray pred = readFileBytes(agenda);
+        QStringList chyby;
+        {
+            PlnyDisk disk(pred.size() / 4);
+            chyby << compactDatabase(a.path(), plny + QStringLiteral("/Zaloha.mdb")).error
+                  << zhutnitAgendu(agenda).error;
+        }
+        for (const QString& e : chyby)
+            QVERIFY2(e == QStringLiteral("Na disku nie je dosť miesta, údaje sa nedali zapísať."),
+                     qPrintable(e));
+        QCOMPARE(readFileBytes(agenda), pred);
+        QCOMPARE(vsetkySubory(plny), QStringList{QStringLiteral("Data.mdb")});
+
+        // one page after another of the end of the file (the picture's pages among them)
+        // damaged: what the count of rows does not read, the export does
+        TestAgenda b;
+        fillEveryTable(b.path(), 100);
+        const QByteArray dobry = readFileBytes(b.path());
+        int vExporte = 0;
+        for (int strana = 1; strana <= 8; ++strana) {
+            QByteArray zly = dobry;
+            const qsizetype at = dobry.size() - strana * 1024 + 512;
+            zly[at] = static_cast<char>(zly[at] ^ 0x20);
+            writeFileBytes(b.path(), zly);
+            const FileResult r = compactDatabase(b.path(), b.file(QStringLiteral("Zaloha.mdb")));
+            QVERIFY(!r.ok);
+            QVERIFY2(r.error.startsWith(QStringLiteral("Súbor")), qPrintable(r.error));
+            QVERIFY2(!r.error.contains(QStringLiteral("database")), qPrintable(r.error));
+            if (r.error == QStringLiteral("Súbor agendy je poškodený, údaje sa z neho nedajú "
+                                          "prečítať."))
+                ++vExporte;
+        }
+        QVERIFY(vExporte > 0);
+        QCOMPARE(leftovers(b.dir()), QStringList());
+    }
+
+    // The causes named: an agenda deleted under the running program, a path too long for
+    // the engine, a folder that cannot be written.
+    void causesOfFailures() {
+        TestAgenda a;
+        {
+            Connection c;
+            c.open(a.path());
+            c.query(QStringLiteral("SELECT COUNT(*) FROM UctovnyDennik;"));
+            QVERIFY(QFile::remove(a.path()));
+            try {
+                c.exec(QStringLiteral("DELETE FROM UctovnyDennik;"));
+                QFAIL("written into a deleted file");
+            } catch (const DbError& e) {
+                QCOMPARE(e.text(), QStringLiteral("Súbor agendy bol počas práce zmazaný, "
+                                                  "premiestnený alebo nahradený iným: zmeny sa doň "
+                                                  "nedajú zapísať."));
+            }
+        }
+        QCOMPARE(zhutnitAgendu(a.path()).error,
+                 QStringLiteral("Súbor agendy %1 už neexistuje: počas práce bol zmazaný alebo "
+                                "premiestnený.")
+                     .arg(a.path()));
+
+        QString dlha = a.dir();
+        while (QFile::encodeName(dlha).size() < 600)
+            dlha += QStringLiteral("/priečinok-s-dlhým-menom");
+        QVERIFY(QDir().mkpath(dlha));
+        QVERIFY(prilisDlhaCesta(QStringLiteral(PREPARED_AGENDA)).isEmpty());
+        const FileResult r =
+            compactDatabase(QStringLiteral(PREPARED_AGENDA), dlha + QStringLiteral("/Zaloha.mdb"));
+        QVERIFY2(r.error.contains(QStringLiteral("je príliš dlhá (najviac 480 bajtov)")),
+                 qPrintable(r.error));
+
+        // as an ordinary user: a read-only folder with its agenda
+        const QString citanie = a.file(QStringLiteral("citanie"));
+        QVERIFY(QDir().mkpath(citanie));
+        const QString agenda = citanie + QStringLiteral("/Data.mdb");
+        QVERIFY(QFile::copy(QStringLiteral(PREPARED_AGENDA), agenda));
+        const auto rx = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(agenda, QFile::ReadOwner | QFile::ReadOther));
+        QVERIFY(QFile::setPermissions(citanie, rx));
+        QVERIFY(QFile::setPermissions(a.dir(), rx));
+        const QStringList v = akoPouzivatel([&] {
+            return QStringList{prekazkaZapisu(agenda), zhutnitAgendu(agenda).error,
+                               compactDatabase(agenda, citanie + QStringLiteral("/Z.mdb")).error};
+        });
+        QFile::setPermissions(a.dir(), rx | QFile::WriteOwner);
+        QFile::setPermissions(citanie, rx | QFile::WriteOwner);
+        if (v.value(0) == QLatin1String("SKIP"))
+            QSKIP("no ordinary user here");
+        const QString nedaSa = QStringLiteral("Súbor alebo priečinok je len na čítanie alebo k "
+                                              "nemu nie je prístup.");
+        QCOMPARE(v.value(0),
+                 QStringLiteral("Priečinok %1 sa nedá zapisovať: %2").arg(citanie, nedaSa));
+        for (const QString& e : v.mid(1))
+            QCOMPARE(
+                e,
+                QStringLiteral("V priečinku %1 sa nedá vytvoriť súbor: %2").arg(citanie, nedaSa));
     }
 
     void replacingAFile() {

@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 
 using namespace saldovia;
@@ -123,14 +124,6 @@ class TestDokladyTlac : public TestHlavnehoOkna {
         store().tblAgendaNastavenie.setText(field, value);
         store().tblAgendaNastavenie.post();
     }
-    // Positions qryAgendaPrisposobenie on the kind, as the callers of the printouts do.
-    void druh(const QString& kod) {
-        DataSet& q = store().qryAgendaPrisposobenie;
-        q.close();
-        q.setSQL(
-            QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = %1;").arg(sqlText(kod)));
-        q.open();
-    }
     // A document row with the identity snapshot "Alfa" and the given logo number.
     void doklad(const QString& kod, const QString& cislo, int logo,
                 const QString& popis = QStringLiteral("Nákup materiálu")) {
@@ -206,7 +199,6 @@ private slots:
         zmenitNastavenia();
         sql(QStringLiteral(
             "UPDATE AgendaPrisposobenie SET Doklad = 'Doklad d''Arc' WHERE Kod = 'ID';"));
-        druh(QStringLiteral("ID"));
 
         BandedReport tlac = TfrmDokladTlac::zostava(store(), QStringLiteral("ID0601"));
         const QList<ReportPage> pages = tlac.layout();
@@ -268,7 +260,6 @@ private slots:
 
     void documentWithoutLinesIsNotPrinted() {
         doklad(QStringLiteral("SP"), QStringLiteral("SP0601"), 1);
-        druh(QStringLiteral("SP"));
         QPrinter printer;
         Zatvarac zatvarac; // would close a preview
         for (const QString& cislo : {QStringLiteral("SP0601"), QStringLiteral("SP0699")}) {
@@ -297,7 +288,6 @@ private slots:
             riadok(i, QStringLiteral("BV0601"), QStringLiteral("%1,00").arg(i),
                    QStringLiteral("Platba faktúry č. %1 odberateľa podľa výpisu z účtu").arg(i),
                    QStringLiteral("221  "), QStringLiteral("311  "));
-        druh(QStringLiteral("BV"));
         BandedReport tlac = TfrmDokladTlac::zostava(store(), QStringLiteral("BV0601"));
         const QList<ReportPage> pages = tlac.layout();
         QVERIFY(pages.size() >= 3);
@@ -327,7 +317,6 @@ private slots:
         polozka(QStringLiteral("FV0602"), 1, 20, QStringLiteral("19"), QStringLiteral("5,00"),
                 QStringLiteral("0,95"), QStringLiteral("iná faktúra"));
         zmenitNastavenia();
-        druh(QStringLiteral("FV"));
 
         BandedReport tlac = TfrmDoklad2Tlac::zostava(store(), QStringLiteral("FV0601"));
         const QList<ReportPage> pages = tlac.layout();
@@ -418,7 +407,6 @@ private slots:
         doklad(QStringLiteral("FP"), QStringLiteral("FP0601"), 0);
         polozka(QStringLiteral("FP0601"), 1, 1, QStringLiteral("0"), QStringLiteral("30,00"),
                 QStringLiteral("0,00"), QStringLiteral("Kniha"));
-        druh(QStringLiteral("FP"));
         BandedReport fp = TfrmDoklad2Tlac::zostava(store(), QStringLiteral("FP0601"));
         ReportPage p = fp.layout()[0];
         QCOMPARE(text(p, QStringLiteral("qrLblNazovDokladu")), QStringLiteral("Prijatá faktúra"));
@@ -439,7 +427,6 @@ private slots:
         polozka(QStringLiteral("PV0601"), 2, 7, QStringLiteral("10"), QStringLiteral("10,00"),
                 QStringLiteral("1,00"), QStringLiteral("Lieky"));
         nastavit(QStringLiteral("SadzbaDPH"), QStringLiteral("20"));
-        druh(QStringLiteral("PV"));
         BandedReport pv = TfrmDoklad2Tlac::zostava(store(), QStringLiteral("PV0601"));
         p = pv.layout()[0];
         QCOMPARE(text(p, QStringLiteral("qrLblDodavatel")), QStringLiteral("Odberateľ"));
@@ -461,7 +448,6 @@ private slots:
         polozka(QStringLiteral("PP0601"), 2, 3, QStringLiteral("19"), QStringLiteral("40,00"),
                 QStringLiteral("7,60"), QStringLiteral("Tržba 2"));
         sql(QStringLiteral("DELETE FROM UctovnyDennik WHERE Riadok = 3;"));
-        druh(QStringLiteral("PP"));
         BandedReport pp = TfrmDoklad2Tlac::zostava(store(), QStringLiteral("PP0601"));
         QCOMPARE(stlpec(pp.layout(), QStringLiteral("qrDbTxtCislo")), QStringList{"1"});
         QCOMPARE(TfrmDoklad2Tlac::sumar(store(), QStringLiteral("PP0601")).riadky.last().spolu,
@@ -489,7 +475,7 @@ private slots:
         sql(QStringLiteral("UPDATE Doklady SET Zaklad = '110,05', DPH = '20,91', Spolu = '130,96', "
                            "NazovFirmy2 = 'Delta O''Reilly' WHERE Cislo = 'FV0601';"));
         zmenitNastavenia(); // the book shows today's settings: Gama with logo 2
-        h->StatusBar->setPanel(0, QStringLiteral("2007"));
+        h->relacia().uctovnyRok = QStringLiteral("2007");
 
         BandedReport kniha = TfrmKnihaFakturTlac::zostava(store(), h->uctovnyRok());
         QCOMPARE(store().qryDoklady.sql(), TfrmKnihaFakturTlac::Dotaz);
@@ -566,11 +552,9 @@ private slots:
                QStringLiteral("221  "), QStringLiteral("461  "));
         const QString rok = QStringLiteral("2006");
 
-        druh(QStringLiteral("FV"));
         const QStringList faktura = celeSumy(TfrmDoklad2Tlac::zostava(store(), "FV0601").layout());
         for (const QString& v : {z, d, s})
             QVERIFY2(faktura.contains(v), qPrintable(v));
-        druh(QStringLiteral("ID"));
         QVERIFY(celeSumy(TfrmDokladTlac::zostava(store(), "ID0601").layout()).contains(m));
         QCOMPARE(celeSumy(TfrmKnihaFakturTlac::zostava(store(), rok).layout()),
                  (QStringList{z, d, s}));
@@ -644,7 +628,6 @@ private slots:
         store().qryUctovnyDennik.open();
         overit(TfrmUctovnyDennikTlac::zostava(store(), QStringLiteral("2006")).layout()[0], {},
                QStringLiteral("qrShpAdresa"));
-        druh(QStringLiteral("FV"));
         const ReportPage faktura =
             TfrmDoklad2Tlac::zostava(store(), QStringLiteral("FV0601")).layout()[0];
         overit(faktura, {}, QStringLiteral("qrShpDodavatel"));
@@ -660,23 +643,37 @@ private slots:
         doklad(QStringLiteral("FV"), QStringLiteral("FV0601"), 1);
         polozka(QStringLiteral("FV0601"), 1, 2, QStringLiteral("19"), QStringLiteral("10,05"),
                 QStringLiteral("1,91"), QStringLiteral("Tovar"));
-        // the kind query stands elsewhere: the service positions it on the document's kind
-        druh(QStringLiteral("SR"));
-        QStringList tituly;
-        Zatvarac zatvarac([&tituly](QDialog* d) {
+        // each document prints with the printout and the title of its own kind
+        QStringList tituly, pdf;
+        Zatvarac zatvarac([&](QDialog* d) {
             if (auto* preview = qobject_cast<ReportPreview*>(d)) {
                 const ReportPage p = preview->pages().first();
                 tituly << p.find(QStringLiteral("qrLblNazovDokladu"))->text + u' ' +
                               (p.find(QStringLiteral("qrLblSpoluUplne")) ? "2" : "1");
+                // the PDF is titled as the printout and its number, made by the program
+                const QString cesta = agenda->file(QStringLiteral("tlac.pdf"));
+                dialogs->files = {cesta};
+                preview->btnUlozitPdfClick();
+                QProcess pdfinfo;
+                pdfinfo.start(QStringLiteral("pdfinfo"), {cesta});
+                QVERIFY2(pdfinfo.waitForFinished(), "pdfinfo (poppler-utils) is missing");
+                for (const QString& r :
+                     QString::fromUtf8(pdfinfo.readAllStandardOutput()).split(u'\n'))
+                    if (r.startsWith(QLatin1String("Title:")) ||
+                        r.startsWith(QLatin1String("Creator:")))
+                        pdf << r.simplified();
+                dialogs->messages.clear();
             }
         });
         h->sluzbyDennika().tlacitDoklad(QStringLiteral("ID"), QStringLiteral("ID0601"));
         h->sluzbyDennika().tlacitDoklad(QStringLiteral("FV"), QStringLiteral("FV0601"));
-        QCOMPARE(store().qryAgendaPrisposobenie.text(QStringLiteral("Kod")), QStringLiteral("FV"));
         // the invoice book from the menu
         h->mmItmKnihaFaktur->trigger();
         QCOMPARE(tituly,
                  (QStringList{"Interný doklad 1", "Vystavená faktúra 2", "Kniha faktúr 1"}));
+        QCOMPARE(pdf, (QStringList{"Title: Interný doklad ID0601", "Creator: Saldovia",
+                                   "Title: Vystavená faktúra FV0601", "Creator: Saldovia",
+                                   "Title: Kniha faktúr 2006", "Creator: Saldovia"}));
         QVERIFY(dialogs->messages.isEmpty());
     }
 };

@@ -9,10 +9,12 @@
 #include "store/Agenda.h"
 #include "store/Values.h"
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +23,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
 
 using namespace saldovia;
 
@@ -204,6 +207,28 @@ private slots:
         QVERIFY(dialogs->messages.isEmpty());
         QCOMPARE(h->uctovnyRok(), rok);
         QCOMPARE(h->pracovnyDatum(), datum);
+        // the status bar shows the session's values
+        QCOMPARE(h->StatusBar->panel(0), rok);
+        QCOMPARE(h->StatusBar->panel(2), datum);
+        QVERIFY(h->relacia().nacitana);
+        QVERIFY(!h->relacia().skuska);
+    }
+
+    // With the demo installed, the welcome says where it is and how to open it.
+    void newAgendaWithoutYearNamesTheDemo() {
+        QVERIFY(
+            QFile::copy(QStringLiteral(UKAZKA_AGENDA), agenda->file(QStringLiteral("Ukazka.mdb"))));
+        QString okno;
+        ulozitPrveNastavenia(&okno);
+        auto h = spustit();
+        const QString text = dialogs->messages.value(0).text;
+        QVERIFY2(text.startsWith(Vitajte + QStringLiteral("\n\n")), qPrintable(text));
+        for (const QString& cast :
+             {QStringLiteral("Ukazka.mdb"), QStringLiteral("UkazkaSkuska.mdb"),
+              QDir::toNativeSeparators(QDir(agenda->dir()).absolutePath()),
+              QStringLiteral("Agenda → Obnoviť...")})
+            QVERIFY2(text.contains(cast), qPrintable(text));
+        QCOMPARE(okno, QStringLiteral("TfrmAgendaNastavenie"));
     }
 
     void newAgendaWithoutYearGreets() {
@@ -558,8 +583,13 @@ private slots:
     void shippedHelpHasEveryWindowTopic() {
         const auto help = HelpFile::load(QStringLiteral(HELP_FILE));
         QVERIFY(help);
-        for (int context : {1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15})
+        for (int context : {1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 17, 18})
             QVERIFY2(help->contains(context), qPrintable(QString::number(context)));
+        // the start and the agenda topics say where the demo and its exam are
+        for (int context : {1, 104})
+            for (const char* subor : {"Ukazka.mdb", "UkazkaSkuska.mdb"})
+                QVERIFY2(help->topics()[context].html.contains(QString::fromLatin1(subor)), subor);
+        QVERIFY(help->topics()[104].html.contains(QStringLiteral("/usr/share/saldovia/")));
         // every link leads to a topic
         static const QRegularExpression link(QStringLiteral("kontext:(\\d+)"));
         for (const auto& topic : help->topics())
@@ -607,6 +637,8 @@ private slots:
         QVERIFY(h->lblNaSkuske->isVisibleTo(h.get()));
         QCOMPARE(h->lblVitajte->text(), QStringLiteral("Vitajte"));
         QCOMPARE(h->StatusBar->panel(3), QStringLiteral("0:00:02"));
+        QCOMPARE(h->relacia().zostatok, QStringLiteral("0:00:02"));
+        QVERIFY(h->relacia().skuska);
         QVERIFY(h->Timer->isActive());
         QVERIFY(!h->mmItmNova->menuAction()->isEnabled());
         QVERIFY(h->pmItmUkoncitSkusku->isEnabled());
@@ -857,6 +889,32 @@ private slots:
                  qPrintable(chyba));
     }
 
+    // "--version" and "--help" answer on the terminal and end without a display; any other
+    // command line still starts the program (which here finds no display).
+    void versionAndHelpAnswerOnTheTerminal() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":64999"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        const auto spustit = [&](const QStringList& args) {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.setWorkingDirectory(agenda->dir());
+            p.start(QStringLiteral(SALDOVIA_EXE), args);
+            [&] { QVERIFY(p.waitForFinished(60000)); }();
+            return std::pair{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
+        };
+        QCOMPARE(spustit({QStringLiteral("--version")}),
+                 std::pair(0, QStringLiteral("saldovia " SALDOVIA_VERSION "\n")));
+        const auto [kod, text] = spustit({QStringLiteral("--help")});
+        QCOMPARE(kod, 0);
+        QVERIFY2(text.startsWith(QStringLiteral("Použitie: saldovia [--version | --help]\n")),
+                 qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Ukazka.mdb")));
+        QCOMPARE(spustit({QStringLiteral("--version"), QStringLiteral("navyse")}).first, 2);
+        QCOMPARE(spustit({QStringLiteral("--verzia")}).first, 2);
+    }
+
     void helpMenuItemNamesF1Once() {
         zapisatPomocnika(*agenda);
         TfrmHlavny h(agenda->dir());
@@ -903,6 +961,98 @@ private slots:
         QCOMPARE(viditelneOkno(pripravovane), static_cast<QWidget*>(&h));
         pripravovane->show();
         QCOMPARE(viditelneOkno(pripravovane), static_cast<QWidget*>(pripravovane));
+    }
+
+    // Every Qt dialog the program opens, in Slovak: no text a dialog asks for stays without
+    // its translation (the catalogue's or the program's own), and none shown is English.
+    void qtDialogsInSlovak() {
+        // Asked first, it asks every translator and notes what none of them translates.
+        class Zapisovac : public QTranslator {
+        public:
+            bool isEmpty() const override { return false; }
+            QString translate(const char* context, const char* source, const char* disambiguation,
+                              int n) const override {
+                // the dialogs' own contexts; texts Slovak writes alike
+                static const QByteArrayList dialogy{"QColorDialog",     "QFontDialog",
+                                                    "QFileDialog",      "QFileSystemModel",
+                                                    "QPrintDialog",     "QPageSetupWidget",
+                                                    "QUnixPrintWidget", "QPrintPropertiesWidget",
+                                                    "QMessageBox",      "QDialogButtonBox",
+                                                    "QPlatformTheme"};
+                static const QRegularExpression rovnake(
+                    QStringLiteral("^(OK|&OK|&HTML:|Alt\\+\\w+|[^A-Za-z]*[A-Za-z]{0,2}[^A-Za-z]*|("
+                                   "Pica|Didot|Cicero) \\(.*\\))$"));
+                if (vnutri_ || !source || !*source || !dialogy.contains(QByteArray(context)) ||
+                    rovnake.match(QString::fromUtf8(source)).hasMatch())
+                    return {};
+                vnutri_ = true;
+                const QString t = QCoreApplication::translate(context, source, disambiguation, n);
+                vnutri_ = false;
+                if (t == QString::fromUtf8(source))
+                    chybajuce << QString::fromUtf8(context) + u'|' + t;
+                return {};
+            }
+            mutable QStringList chybajuce;
+
+        private:
+            mutable bool vnutri_ = false;
+        };
+        Zapisovac zapisovac;
+        QCoreApplication::installTranslator(&zapisovac);
+        QtDialogService qt;
+        TfrmHlavny h(agenda->dir());
+        h.PrvaAktivacia = false;
+        h.show();
+        QStringList texty;
+        auto zbierat = [&texty](QDialog* d) {
+            QTest::qWait(20);
+            texty << d->windowTitle();
+            for (QWidget* w : d->findChildren<QWidget*>()) {
+                if (!w->isVisible())
+                    continue;
+                if (auto* l = qobject_cast<QLabel*>(w))
+                    texty << l->text();
+                else if (auto* b = qobject_cast<QAbstractButton*>(w))
+                    texty << b->text() << b->toolTip();
+                else if (auto* g = qobject_cast<QGroupBox*>(w))
+                    texty << g->title();
+                else if (auto* c = qobject_cast<QComboBox*>(w))
+                    for (int i = 0; i < c->count(); ++i)
+                        texty << c->itemText(i);
+            }
+            d->reject();
+        };
+        QColor farba(Qt::red);
+        QFont pismo;
+        QString nazov;
+        const QList<std::function<void()>> dialogy{
+            [&] { qt.color(&h, farba); },
+            [&] { qt.font(&h, pismo, farba); },
+            [&] { qt.openFile(&h, nazov, QDir::homePath(), QStringLiteral("Súbor (*.rtf)"), {}); },
+            [&] { qt.saveFile(&h, nazov, QDir::home().filePath(nazov), {}, {}); },
+            [&] { qt.openFolder(&h, nazov, QDir::homePath()); },
+            [&] { qt.print(&h, h.tlaciaren()); },
+            [&] { qt.printerSetup(&h, h.tlaciaren()); },
+            [&] { qt.pageSetup(&h, h.tlaciaren()); },
+            [&] {
+                qt.message(&h, nazov, nazov, DialogService::Icon::Question,
+                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                           QMessageBox::Yes);
+            },
+        };
+        for (const auto& dialog : dialogy) {
+            naDalsieOkno(zbierat);
+            dialog();
+        }
+        QCoreApplication::removeTranslator(&zapisovac);
+        zapisovac.chybajuce.removeDuplicates();
+        QVERIFY2(zapisovac.chybajuce.isEmpty(), qPrintable(zapisovac.chybajuce.join(u'\n')));
+        static const QRegularExpression anglicky(
+            QStringLiteral("\\b(Pick|Screen|Color|Colors|Font|Style|Size|Print|Printer|Page|"
+                           "Cancel|Open|Save|Look in|File|Files|Folder|Name|Properties|Options|"
+                           "Copies|Paper|Orientation|Portrait|Landscape|Margins|Custom|Basic)\\b"));
+        for (const QString& t : std::as_const(texty))
+            QVERIFY2(!anglicky.match(t).hasMatch(), qPrintable(t));
     }
 
     void printerSetupDoesNotPrint() {

@@ -15,6 +15,7 @@ class TestHodiny : public TestUlozenia {
     Q_OBJECT
     std::unique_ptr<SkuskaHodiny> hodiny;
     QDateTime teraz;
+    qint64 monotonne = 0; // milliseconds on the clock's monotonic source
     QString panel;        // what the clock shows
     QStringList udalosti; // what the clock called, in order
 
@@ -30,6 +31,7 @@ class TestHodiny : public TestUlozenia {
     void tiky(int n) {
         for (int i = 0; i < n; ++i) {
             teraz = teraz.addSecs(1);
+            monotonne += 1000;
             hodiny->tik();
         }
     }
@@ -38,8 +40,10 @@ class TestHodiny : public TestUlozenia {
         teraz = QDateTime(QDate(2006, 3, 15), QTime(8, 0, 0));
         panel.clear();
         udalosti.clear();
-        hodiny =
-            std::make_unique<SkuskaHodiny>(store->tblAgendaNastavenie, [this] { return teraz; });
+        monotonne = 123456;
+        hodiny = std::make_unique<SkuskaHodiny>(
+            store->tblAgendaNastavenie, [this] { return teraz; }, nullptr,
+            [this] { return monotonne; });
         hodiny->nastavitOkolie({
             .zostatok = [this] { return panel; },
             .zobrazit = [this](const QString& t) { panel = t; },
@@ -67,6 +71,7 @@ private slots:
         QVERIFY(hodiny->spustit());
         QVERIFY(hodiny->bezi());
         QCOMPARE(hodiny->timer()->interval(), 1000);
+        QCOMPARE(hodiny->timer()->timerType(), Qt::PreciseTimer);
         QCOMPARE(panel, QStringLiteral("0:00:03"));
         QCOMPARE(ulozene(QStringLiteral("SkuskaZostatok")), QStringLiteral("0:00:03"));
         QCOMPARE(ulozene(QStringLiteral("SkuskaZaciatok")), QStringLiteral("15.03.2006 08:00:00"));
@@ -108,8 +113,9 @@ private slots:
         QCOMPARE(ulozene(QStringLiteral("SkuskaKoniec")), QStringLiteral("15.03.2006 08:00:01"));
     }
 
-    // A restart resumes from the stored time and keeps the start; the time source is read
-    // for the two moments only, so a clock set back changes neither the count nor the start.
+    // A restart resumes from the stored time and keeps the start; the time used is measured
+    // on the monotonic clock, so a clock set back changes neither the count nor the start,
+    // and the end is never stamped before the start and the time used.
     void restartAndAClockSetBack() {
         nastavit(QStringLiteral("SkuskaDlzka = '2:00:00';"));
         QVERIFY(hodiny->spustit());
@@ -120,17 +126,24 @@ private slots:
 
         panel.clear();
         teraz = teraz.addSecs(-3 * 3600);
+        monotonne += 3600 * 1000; // the program was closed meanwhile: not counted
         QVERIFY(!hodiny->spustit());
         QVERIFY(hodiny->bezi());
         QCOMPARE(panel, QStringLiteral("1:59:58"));
         QCOMPARE(ulozene(QStringLiteral("SkuskaZaciatok")), QStringLiteral("15.03.2006 08:00:00"));
         tiky(61);
         QCOMPARE(panel, QStringLiteral("1:58:57"));
+        // A late tick counts the whole time that passed.
+        monotonne += 4000;
+        tiky(1);
+        QCOMPARE(panel, QStringLiteral("1:58:52"));
+        QCOMPARE(ulozene(QStringLiteral("SkuskaZostatok")), QStringLiteral("1:58:52"));
 
-        // the end is the moment the source gives, even one before the start
+        // The wall clock says 05:01:05, before the start: the end is the start and the 69
+        // seconds used, never earlier than the start.
         hodiny->ukoncit();
         tiky(1);
-        QCOMPARE(ulozene(QStringLiteral("SkuskaKoniec")), QStringLiteral("15.03.2006 05:01:04"));
+        QCOMPARE(ulozene(QStringLiteral("SkuskaKoniec")), QStringLiteral("15.03.2006 08:01:09"));
     }
 
     void endingEarly() {

@@ -84,14 +84,27 @@ private slots:
     void pasteChecksTheWholeText() {
         QCOMPARE(vlozit({QStringLiteral("1,5"), 2, 0}, QStringLiteral("7"), 2),
                  (StavPola{QStringLiteral("1,75"), 3, 0}));
-        QCOMPARE(vlozit({QStringLiteral("1,5"), 0, 3}, QStringLiteral("-5"), 2),
-                 (StavPola{QStringLiteral("-5"), 2, 0}));
         // the limit on decimals does not apply to pasting
         QCOMPARE(vlozit({}, QStringLiteral("1,23456"), 2),
                  (StavPola{QStringLiteral("1,23456"), 7, 0}));
-        for (const char* zle : {"abc", "1.5", "1,2,3", " 5", "5 ", "", "--5", "5-", ","}) {
-            QVERIFY2(!vlozit({}, QString::fromLatin1(zle), 2), zle);
+        // a spreadsheet cell: its line end and thousands separators go
+        QCOMPARE(vlozit({QStringLiteral("9"), 0, 1}, QStringLiteral("1234,50\r\n"), 2),
+                 (StavPola{QStringLiteral("1234,50"), 7, 0}));
+        QCOMPARE(vlozit({QStringLiteral("1,5"), 0, 1}, QStringLiteral(" 12 345\n"), 2),
+                 (StavPola{QStringLiteral("12345,5"), 5, 0}));
+        for (const char* dobre :
+             {"1 234,50", "1\u00a0234,50\n", "1\u202f234\u202f567,5\t", "\t5 ", "123 456", ",5"})
+            QVERIFY2(vlozit({}, QString::fromUtf8(dobre), 2), dobre);
+        QCOMPARE(cisloZoSchranky(QStringLiteral("12\u00a0345\u00a0678,9\n")),
+                 QStringLiteral("12345678,9"));
+        // what typing refuses: a sign, a dot, letters, blanks that separate no thousands
+        for (const char* zle :
+             {"abc",  "1.5",      "1,2,3",    "",           "--5",    "5-",        ",",      "-5",
+              "-50",  "+5",       "1 23",     "1234 567",   "1  234", "1 234 5,0", "5,12 3", "1 ,5",
+              "1\t2", "1 234.50", "1.234,50", "1 234,50 €", "1\n2",   "\u0663"}) {
+            QVERIFY2(!vlozit({}, QString::fromUtf8(zle), 2), zle);
         }
+        QVERIFY(!vlozit({QStringLiteral("1,5"), 0, 3}, QStringLiteral("-5"), 2));
         // a comma pasted beside the one already there makes no number
         QVERIFY(!vlozit({QStringLiteral("1,5"), 1, 0}, QStringLiteral(","), 2));
         // a number too large to hold is no number either

@@ -2,6 +2,7 @@
 #include "TestOkna.h"
 
 #include "app/Hlavny.h"
+#include "edits/Upravy.h"
 #include "settings/Agendanastavenie.h"
 #include "settings/Logo.h"
 #include "settings/UpDown.h"
@@ -131,8 +132,16 @@ private slots:
         QTest::keyClicks(e, QStringLiteral("1")); // five digits
         QCOMPARE(e->text(), QStringLiteral("9999"));
         QCOMPARE(e->cursorPosition(), 4);
-        QTest::keyClick(e, Qt::Key_Backspace); // 999 is no year
+        // a year typed key by key over the selected one stands as typed
+        e->selectAll();
+        QTest::keyClicks(e, QStringLiteral("2025"));
+        QCOMPARE(e->text(), QStringLiteral("2025"));
+        QCOMPARE(e->cursorPosition(), 4);
+        QTest::keyClick(e, Qt::Key_Backspace); // 202 is a year being typed...
+        QCOMPARE(e->text(), QStringLiteral("202"));
+        QTest::keyClick(e, Qt::Key_Return); // ...Enter completes it: no year below 2005
         QCOMPARE(e->text(), QStringLiteral("2005"));
+        QCOMPARE(e->selectedText(), QStringLiteral("2005"));
         e->setSelection(3, 1); // overtyping one digit
         QTest::keyClicks(e, QStringLiteral("8"));
         QCOMPARE(e->text(), QStringLiteral("2008"));
@@ -144,15 +153,17 @@ private slots:
         e->selectAll(); // a zero over the whole year is ignored too
         QTest::keyClicks(e, QStringLiteral("0"));
         QCOMPARE(e->text(), QStringLiteral("2008"));
-        e->selectAll();
-        QTest::keyClicks(e, QStringLiteral("3"));
+        e->selectAll(); // four digits below 2005 are no year
+        QTest::keyClicks(e, QStringLiteral("1999"));
         QCOMPARE(e->text(), QStringLiteral("2005"));
         e->setCursorPosition(0);
-        QTest::keyClick(e, Qt::Key_Delete); // "005" is no year either
+        QTest::keyClick(e, Qt::Key_Delete); // "005": the leading zeros go
+        QCOMPARE(e->text(), QStringLiteral("5"));
+        // leaving the edit completes the year
+        QApplication::setActiveWindow(w);
+        e->setFocus();
+        w->edtSadzbaDPH->setFocus();
         QCOMPARE(e->text(), QStringLiteral("2005"));
-        e->setCursorPosition(2);
-        QTest::keyClick(e, Qt::Key_Return);
-        QCOMPARE(e->selectedText(), QStringLiteral("2005"));
         // pasting cannot bring in a bad number
         QApplication::clipboard()->setText(QStringLiteral("12"));
         e->selectAll();
@@ -170,6 +181,14 @@ private slots:
         w->udUctovnyRok->hore()->click();
         QCOMPARE(e->text(), QStringLiteral("9999"));
 
+        // saving completes a year still being typed
+        e->selectAll();
+        QTest::keyClicks(e, QStringLiteral("20"));
+        w->btnUlozit->click();
+        QCOMPARE(hodnota(*h, QStringLiteral("SELECT UctovnyRok FROM AgendaNastavenie;")),
+                 QStringLiteral("2005"));
+        w = okno(*h);
+        e = w->edtUctovnyRok;
         e->setText(QStringLiteral("2007"));
         w->btnUlozit->click();
         QCOMPARE(hodnota(*h, QStringLiteral("SELECT UctovnyRok FROM AgendaNastavenie;")),
@@ -215,6 +234,42 @@ private slots:
         w->btnUlozit->click();
         QCOMPARE(hodnota(*h, QStringLiteral("SELECT SadzbaDPH FROM AgendaNastavenie;")),
                  QStringLiteral("99"));
+    }
+
+    // The two reduced rates: empty in an agenda without them, typed by the rate's rules but
+    // may be emptied, saved with "Uložiť" only, shown again on the next opening.
+    void reducedRates() {
+        auto h = spustit();
+        QPointer<TfrmAgendaNastavenie> w = okno(*h);
+        QLineEdit* prva = w->edtZnizenaSadzbaDPH1;
+        QLineEdit* druha = w->edtZnizenaSadzbaDPH2;
+        QVERIFY(prva->text().isEmpty() && druha->text().isEmpty());
+        QTest::keyClicks(prva, QStringLiteral("0195")); // no leading zero, at most 100
+        QCOMPARE(prva->text(), QStringLiteral("100"));
+        prva->selectAll();
+        QTest::keyClicks(prva, QStringLiteral("19"));
+        QCOMPARE(prva->text(), QStringLiteral("19"));
+        QTest::keyClicks(druha, QStringLiteral("7"));
+        QTest::keyClick(druha, Qt::Key_Down);
+        QTest::keyClick(druha, Qt::Key_Down);
+        QCOMPARE(druha->text(), QStringLiteral("5"));
+        w->btnZrusit->click();
+        QCOMPARE(upravy::znizeneSadzbyDPH(h->store()), (std::array<QString, 2>{}));
+
+        w = okno(*h);
+        QTest::keyClicks(w->edtZnizenaSadzbaDPH1, QStringLiteral("19"));
+        QTest::keyClicks(w->edtZnizenaSadzbaDPH2, QStringLiteral("5"));
+        w->btnUlozit->click();
+        QCOMPARE(upravy::znizeneSadzbyDPH(h->store()), (std::array<QString, 2>{"19", "5"}));
+        QCOMPARE(hodnota(*h, QStringLiteral("SELECT SadzbaDPH FROM AgendaNastavenie;")),
+                 QStringLiteral("19"));
+        w = okno(*h);
+        QCOMPARE(w->edtZnizenaSadzbaDPH1->text(), QStringLiteral("19"));
+        w->edtZnizenaSadzbaDPH1->selectAll();
+        QTest::keyClick(w->edtZnizenaSadzbaDPH1, Qt::Key_Backspace); // emptied, not "0"
+        QVERIFY(w->edtZnizenaSadzbaDPH1->text().isEmpty());
+        w->btnUlozit->click();
+        QCOMPARE(upravy::znizeneSadzbyDPH(h->store()), (std::array<QString, 2>{"", "5"}));
     }
 
     void yearLockedOnceTheJournalHasLines() {
@@ -313,14 +368,30 @@ private slots:
         QStringList mena;
         for (QWidget* p : poradie)
             mena << p->objectName();
-        QCOMPARE(mena,
-                 (QStringList{
-                     "dbEdtNazovFirmy",    "dbEdtSidloUlica", "dbEdtSidloPSC", "dbEdtSidloMesto",
-                     "dbEdtSidloStat",     "dbEdtICO",        "dbEdtTelefon",  "dbEdtDIC",
-                     "dbEdtFax",           "dbEdtICDPH",      "dbEdtMobil",    "dbEdtEmail",
-                     "dbEdtWeb",           "dbEdtUcet",       "dbEdtSWIFT",    "dbEdtIBAN",
-                     "dbEdtMenoUzivatela", "edtUctovnyRok",   "edtSadzbaDPH",  "btnLogo",
-                     "btnUlozit",          "btnZrusit"}));
+        QCOMPARE(mena, (QStringList{"dbEdtNazovFirmy",
+                                    "dbEdtSidloUlica",
+                                    "dbEdtSidloPSC",
+                                    "dbEdtSidloMesto",
+                                    "dbEdtSidloStat",
+                                    "dbEdtICO",
+                                    "dbEdtTelefon",
+                                    "dbEdtDIC",
+                                    "dbEdtFax",
+                                    "dbEdtICDPH",
+                                    "dbEdtMobil",
+                                    "dbEdtEmail",
+                                    "dbEdtWeb",
+                                    "dbEdtUcet",
+                                    "dbEdtSWIFT",
+                                    "dbEdtIBAN",
+                                    "dbEdtMenoUzivatela",
+                                    "edtUctovnyRok",
+                                    "edtSadzbaDPH",
+                                    "edtZnizenaSadzbaDPH1",
+                                    "edtZnizenaSadzbaDPH2",
+                                    "btnLogo",
+                                    "btnUlozit",
+                                    "btnZrusit"}));
         // In the left part each step goes right along its row or down to the next row, and
         // skips no field; then the right part, top to bottom, and the buttons left to right.
         const int vlavo = static_cast<int>(mena.indexOf(QStringLiteral("edtUctovnyRok")));

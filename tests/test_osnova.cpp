@@ -3,6 +3,7 @@
 
 #include "accounts/Uctovaosnova.h"
 #include "app/Hlavny.h"
+#include "store/Connection.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -220,7 +221,7 @@ private slots:
         dialogs->answers = {QMessageBox::No};
         w->btnUlozit->click();
         QCOMPARE(dialogs->texts(), QStringList{Prepisat});
-        QCOMPARE(dialogs->last().caption, QStringLiteral("Potvdenie prepísania údajov"));
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Potvrdenie prepísania údajov"));
         QCOMPARE(dialogs->last().icon, DialogService::Icon::Question);
         QCOMPARE(dialogs->last().defaultButton, QMessageBox::No);
         QCOMPARE(dialogs->last().buttons, QMessageBox::Yes | QMessageBox::No);
@@ -282,7 +283,7 @@ private slots:
         dialogs->answers = {QMessageBox::No};
         w->btnOdstranit->click();
         QCOMPARE(dialogs->texts(), QStringList{Odstranit});
-        QCOMPARE(dialogs->last().caption, QStringLiteral("Potvdenie odstránenia položky"));
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Potvrdenie odstránenia položky"));
         QCOMPARE(dialogs->last().defaultButton, QMessageBox::No);
         QCOMPARE(dialogs->last().icon, DialogService::Icon::Question);
         QVERIFY(!ucet(*h, QStringLiteral("2991")).isEmpty());
@@ -335,6 +336,47 @@ private slots:
         w->btnOdstranit->click();
         QVERIFY(dialogs->messages.isEmpty());
         QCOMPARE(w->lblEdtCislo->text(), QStringLiteral("211"));
+    }
+
+    // The prepared chart names its entries as the framework chart of accounts for
+    // entrepreneurs does, and has every closing account of class 7.
+    void preparedChartFollowsTheFrameworkChart() {
+        Connection c;
+        c.open(QStringLiteral(PREPARED_AGENDA), Connection::Mode::ReadOnly);
+        const QList<std::pair<const char*, const char*>> ramcova = {
+            {"062", "Podielové cenné papiere a podiely v spoločnosti alebo družstve s podielovou "
+                    "účasťou"},
+            {"066", "Pôžičky prepojeným účtovným jednotkám a účtovným jednotkám v rámci "
+                    "podielovej účasti"},
+            {"082", "Oprávky k samostatným hnuteľným veciam a k súboru hnuteľných vecí"},
+            {"34", "Zúčtovanie daní a dotácií"},
+            {"35", "Pohľadávky voči spoločníkom a združeniu"},
+            {"351", "Pohľadávky voči prepojeným účtovným jednotkám a účtovným jednotkám v rámci "
+                    "podielovej účasti"},
+            {"36", "Záväzky voči spoločníkom a združeniu"},
+            {"361", "Záväzky voči prepojeným účtovným jednotkám a účtovným jednotkám v rámci "
+                    "podielovej účasti"},
+            {"37", "Iné pohľadávky a iné záväzky"},
+            {"38", "Časové rozlíšenie nákladov a výnosov"},
+            {"471", "Dlhodobé záväzky voči prepojeným účtovným jednotkám a účtovným jednotkám v "
+                    "rámci podielovej účasti"},
+            {"49", "Fyzická osoba – podnikateľ"},
+            {"546", "Odpis pohľadávky"},
+            {"55", "Odpisy a opravné položky k dlhodobému majetku"},
+            {"7", "Uzávierkové účty a podsúvahové účty"},
+            {"710", "Účet ziskov a strát"},
+            {"711", "Začiatočný účet nákladov a výnosov"}};
+        for (const auto& [cislo, nazov] : ramcova) {
+            const ResultSet rs =
+                c.query(QStringLiteral("SELECT Nazov, Povod FROM UctovaOsnova WHERE Cislo = ?;"),
+                        {QString::fromLatin1(cislo)});
+            QVERIFY2(rs.rowCount() == 1, cislo);
+            QCOMPARE(rs.text(0, 0), QString::fromUtf8(nazov));
+            QCOMPARE(rs.text(0, 1), QStringLiteral("P"));
+        }
+        QCOMPARE(c.query(QStringLiteral("SELECT Druh FROM UctovaOsnova WHERE Cislo = '711';"))
+                     .text(0, 0),
+                 QStringLiteral("Z"));
     }
 
     void failedInsertKeepsTheAccount() {

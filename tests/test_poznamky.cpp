@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -774,6 +775,77 @@ private slots:
         w->btnOpen->click();
         QCOMPARE(w->RichEdit->toPlainText(), QStringLiteral("Príklad č. 1\n{\\rtf1 nie}"));
         QCOMPARE(ulozenePoznamky(*h), QString()); // nothing reaches the agenda
+    }
+
+    // A word processor's file (tests/data/zadanie-writer.rtf, LibreOffice Writer's RTF of
+    // zadanie-writer.html): the table as a grid at aligned tab stops, the link and the page
+    // break kept, also through saving; the picture named before anything is saved.
+    void wordProcessorFile() {
+        auto h = spustit();
+        QPointer<TfrmPoznamky> w = oknoSTextom(*h, QStringLiteral("Napísaný text"));
+        dialogs->messages.clear();
+        dialogs->files = {QStringLiteral(TEST_DATA "/zadanie-writer.rtf")};
+        w->btnOpen->click();
+        QCOMPARE(dialogs->texts().size(), 1);
+        QVERIFY2(dialogs->last().text.contains(QStringLiteral("vynechané:\nobrázky: 1.")),
+                 qPrintable(dialogs->last().text));
+        QCOMPARE(dialogs->last().caption, QStringLiteral("Upozornenie"));
+
+        for (const QTextDocument* doc : {static_cast<const QTextDocument*>(w->RichEdit->document()),
+                                         static_cast<const QTextDocument*>(nullptr)}) {
+            QTextDocument znova;
+            if (!doc) { // saved and read again
+                QCOMPARE(rtf::citat(rtf::zapisat(*w->RichEdit->document()), znova),
+                         rtf::Chyba::Ziadna);
+                doc = &znova;
+            }
+            QStringList riadky;
+            for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+                riadky << b.text();
+            QCOMPARE(riadky.mid(0, 4), (QStringList{"Zadanie: Účtovanie zásob", "Účet\tNázov\tSuma",
+                                                    "112\tMateriál na sklade\t1 250,00",
+                                                    "321\tDodávatelia\t1 537,50"}));
+            // every row at the same stops, each cell ending before the next column
+            const QTextBlock hlavicka = doc->findBlockByNumber(1);
+            const QList<QTextOption::Tab> taby = hlavicka.blockFormat().tabPositions();
+            QCOMPARE(taby.size(), 2);
+            for (int r = 1; r <= 3; ++r) {
+                const QTextBlock b = doc->findBlockByNumber(r);
+                const QList<QTextOption::Tab> t = b.blockFormat().tabPositions();
+                QCOMPARE(t.size(), 2);
+                const QFontMetricsF m(
+                    b.begin().fragment().charFormat().font().resolve(doc->defaultFont()));
+                const QStringList bunky = b.text().split(u'\t');
+                double zaciatok = 0;
+                for (int k = 0; k < 2; ++k) {
+                    QVERIFY(std::abs(t[k].position - taby[k].position) < 1.0);
+                    QVERIFY2(zaciatok + m.horizontalAdvance(bunky[k]) < t[k].position,
+                             qPrintable(bunky[k]));
+                    zaciatok = t[k].position;
+                }
+            }
+            // the link's text links to its address
+            QString odkaz, textOdkazu;
+            for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+                for (auto it = b.begin(); !it.atEnd(); ++it)
+                    if (!it.fragment().charFormat().anchorHref().isEmpty()) {
+                        odkaz = it.fragment().charFormat().anchorHref();
+                        textOdkazu += it.fragment().text();
+                    }
+            QCOMPARE(odkaz, QStringLiteral("https://www.financnasprava.sk/"));
+            QCOMPARE(textOdkazu, QStringLiteral("stránke finančnej správy"));
+            const QTextBlock posledny =
+                doc->lastBlock().text().isEmpty() ? doc->lastBlock().previous() : doc->lastBlock();
+            QCOMPARE(posledny.text(), QStringLiteral("Druhá strana: koniec zadania."));
+            QVERIFY(posledny.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore);
+            QVERIFY(!(posledny.previous().blockFormat().pageBreakPolicy() &
+                      QTextFormat::PageBreak_AlwaysBefore));
+        }
+        if (const QByteArray snimky = qgetenv("SALDOVIA_SNIMKY"); !snimky.isEmpty()) {
+            w->show();
+            QTest::qWait(200);
+            w->grab().save(QString::fromLocal8Bit(snimky) + QStringLiteral("/poznamky-writer.png"));
+        }
     }
 
     void badFilesChangeNothing_data() {

@@ -2,6 +2,7 @@
 #include "TestOkna.h"
 
 #include "app/Hlavny.h"
+#include "edits/DruhyDokladov.h"
 #include "settings/Agendaprisposobenie.h"
 
 #include <QComboBox>
@@ -138,7 +139,8 @@ private slots:
         QVERIFY(dialogs->messages.isEmpty());
         QCOMPARE(druh(*h, QStringLiteral("ID")),
                  QStringLiteral("I|Doklad firmy O'Brien|Doklady 'vnútorné'"));
-        QCOMPARE(h->SQL(QStringLiteral("SELECT Kod FROM AgendaPrisposobenie;")), 9);
+        QCOMPARE(h->SQL(QStringLiteral("SELECT Kod FROM AgendaPrisposobenie;")),
+                 static_cast<int>(druhyDokladov().size()));
         // the selection and the edits are cleared
         QCOMPARE(w->cbKod->currentIndex(), -1);
         for (QLineEdit* e : {w->lblEdtPrefix, w->lblEdtDoklad, w->lblEdtZoznam}) {

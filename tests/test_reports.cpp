@@ -2,9 +2,9 @@
 #include "TestAgenda.h"
 #include "TestTlac.h"
 
-#include "reports/Logo.h"
 #include "reports/ReportPreview.h"
 #include "reports/Uctovnydenniktlac.h"
+#include "settings/Logo.h"
 #include "store/Store.h"
 #include "store/Values.h"
 
@@ -433,15 +433,6 @@ private slots:
                 QCOMPARE(picture->rect.size(), QSizeF(26, 20));
             }
         }
-        // A loader passed in is asked for the settings' number.
-        QString asked;
-        BandedReport tlac = TfrmUctovnyDennikTlac::zostava(
-            *store, QStringLiteral("2006"), [&asked](const QString& n) {
-                asked = n;
-                return QImage(10, 10, QImage::Format_RGB32);
-            });
-        QCOMPARE(asked, QStringLiteral("2"));
-        QVERIFY(tlac.layout()[0].find(QStringLiteral("qrImgLogo")));
     }
 
     // --- the preview ---

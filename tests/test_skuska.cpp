@@ -23,6 +23,8 @@
 #include <QSlider>
 #include <QTest>
 
+#include <limits>
+
 using namespace saldovia;
 
 namespace {
@@ -159,9 +161,9 @@ private slots:
         QCOMPARE(h->store().path(), agenda->path());
         QCOMPARE(h->uctovnyRok(), QStringLiteral("2006"));
         QVERIFY(h->mmItmVygenerovatSkusku->isVisible());
-        // nothing else is left in the folder
+        // nothing else is left in the folder but the running program's lock
         QCOMPARE(QDir(agenda->dir()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-                 QStringList({"Data.mdb", "Skuska.mdb"}));
+                 QStringList({".Saldovia.lock", "Data.mdb", "Skuska.mdb"})); // and the lock
 
         QVERIFY(kontrolaDatabazy(skuska()));
         Connection c;
@@ -277,7 +279,7 @@ private slots:
         QCOMPARE(h->StatusBar->panel(3), QStringLiteral("1:00:59"));
 
         // a remaining time that is no time stops the clock with the error
-        h->StatusBar->setPanel(3, QStringLiteral("1:6O:00"));
+        h->relacia().zostatok = QStringLiteral("1:6O:00");
         QVERIFY_THROWS_EXCEPTION(DbError, h->TimerTimer());
         QVERIFY(!h->Timer->isActive());
     }
@@ -353,7 +355,7 @@ private slots:
         QCOMPARE(readFileBytes(skuska()), QByteArray("the previous exam"));
         QCOMPARE(readFileBytes(agenda->path()), agendaPotom);
         QCOMPARE(QDir(agenda->dir()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-                 QStringList({"Data.mdb", "Skuska.mdb"}));
+                 QStringList({".Saldovia.lock", "Data.mdb", "Skuska.mdb"})); // and the lock
         QCOMPARE(h->store().path(), agenda->path());
         QVERIFY(h->isEnabled());
         QVERIFY(!h->store().connection().inTransaction());
@@ -408,6 +410,10 @@ private slots:
         QCOMPARE(skuska::percento(1, 3), QStringLiteral("33,33"));
         QCOMPARE(skuska::percento(2, 3), QStringLiteral("66,67"));
         QCOMPARE(skuska::percento(1, 32), QStringLiteral("3,13")); // 3,125 rounds up
+        // counts whose hundredths of a per cent do not fit into 64 bits do not wrap round
+        const qint64 velke = std::numeric_limits<qint64>::max() / 1000;
+        QCOMPARE(skuska::percento(velke, velke), QStringLiteral("100,00"));
+        QCOMPARE(skuska::percento(velke / 2, velke), QStringLiteral("50,00"));
         QCOMPARE(skuska::percento(800.f / 11.f), QStringLiteral("72,73"));
         QCOMPARE(skuska::textHlavnejKnihy(100.f), QStringLiteral("zodpovedá na 100,00%"));
         QCOMPARE(skuska::textHlavnejKnihy(0.f), QStringLiteral("zodpovedá na 0,00%"));
@@ -531,7 +537,18 @@ private slots:
         dialogs->messages.clear();
         dialogs->files = {odovzdana};
         h->mmItmOdovzdatSkusku->trigger();
-        QCOMPARE(dialogs->texts(), QStringList{"Odovzdanie skúšky prebehlo úspešne!"});
+        // the lines left without accounts in the same message, and the scoring that follows
+        // the reconnection tells nothing more
+        QTest::qWait(1300); // past the clock's next tick, which scores again
+        QCOMPARE(h->pnlVysledky->txtHlavnaKniha->text(),
+                 QStringLiteral("nebolo možné vygenerovať"));
+        QCOMPARE(dialogs->texts(),
+                 QStringList{QStringLiteral("Odovzdanie skúšky prebehlo úspešne!\nSúbor: ") +
+                             QDir::toNativeSeparators(odovzdana) +
+                             QStringLiteral("\n\nNeboli vyplnené predkontácie v riadkoch: 1, 2, "
+                                            "7, 123, 1234.\nHlavnú knihu preto nebolo možné "
+                                            "vygenerovať.")});
+        QCOMPARE(dialogs->last().icon, DialogService::Icon::Information);
         QCOMPARE(dialogs->last().caption, QStringLiteral("Odovzdanie skúšky"));
         QVERIFY(dialogs->proposedPaths.constLast().endsWith(
             QStringLiteral("/Skuska - Jana Nováková_3.A.mdb")));
@@ -545,6 +562,17 @@ private slots:
         }
         QCOMPARE(h->store().path(), agenda->path());
         QVERIFY(h->mmItmOdovzdatSkusku->isEnabled());
+        // with every line's accounts filled in, the outcome alone
+        h->SQL(QStringLiteral("UPDATE UctovnyDennik SET MaDat = (SELECT v.MaDat FROM "
+                              "UctovnyDennikVzor v WHERE v.Riadok = UctovnyDennik.Riadok), Dal = "
+                              "(SELECT v.Dal FROM UctovnyDennikVzor v WHERE v.Riadok = "
+                              "UctovnyDennik.Riadok);"));
+        dialogs->messages.clear();
+        dialogs->files = {odovzdana};
+        h->mmItmOdovzdatSkusku->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(h->pnlVysledky->txtHlavnaKniha->text().startsWith(u"zodpovedá"),
+                                 3000);
+        QCOMPARE(dialogs->texts(), QStringList{"Odovzdanie skúšky prebehlo úspešne!"});
         // cancelled, and the backup still proposes its own name
         dialogs->messages.clear();
         h->mmItmOdovzdatSkusku->trigger();

@@ -129,6 +129,18 @@ private slots:
         store->SQL(QStringLiteral("SELECT CASE WHEN SUCET(Suma) IS NULL THEN '0,00' ELSE "
                                   "SUCET(Suma) END AS Spolu FROM UctovnyDennik WHERE Riadok < 0;"));
         QCOMPARE(store->ADOQuery.text(QStringLiteral("Spolu")), QStringLiteral("0,00"));
+        // a sum outside the range of an amount is an error with the Slovak text, not a
+        // wrapped value
+        store->SQL(QStringLiteral("UPDATE UctovnyDennik SET Suma = '92233720368547750,00' WHERE "
+                                  "Riadok = 1;"));
+        try {
+            store->SQL(QStringLiteral("SELECT SUCET(Suma) AS S FROM UctovnyDennik;"));
+            QFAIL("the sum overflowed without an error");
+        } catch (const DbError& e) {
+            QCOMPARE(e.text(), textPretecenia());
+        }
+        store->SQL(QStringLiteral("SELECT SUCET(Suma) AS S FROM UctovnyDennik WHERE Riadok < 3;"));
+        QCOMPARE(store->ADOQuery.text(QStringLiteral("S")), QStringLiteral("92233720368547750,07"));
         store->SQL(QStringLiteral("UPDATE UctovnyDennik SET Suma = 'x' WHERE Riadok = 5;"));
         QVERIFY_THROWS_EXCEPTION(
             DbError, store->SQL(QStringLiteral("SELECT SUCET(Suma) AS S FROM UctovnyDennik;")));

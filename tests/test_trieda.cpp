@@ -6,6 +6,7 @@
 #include "app/Hlavny.h"
 #include "exam/Hodnotenietriedy.h"
 #include "exam/Skuska.h"
+#include "exam/Tlacskusky.h"
 #include "exam/Vysledkytriedy.h"
 #include "reports/ReportPreview.h"
 #include "store/Store.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -371,7 +373,61 @@ private slots:
         QCOMPARE(readFileBytes(skuska()), skuskaPred);
     }
 
+    // A file whose end is before its start (a clock set back) or whose moment is no time is
+    // marked in the duration column and among the marks; times that add up are not.
+    void timesThatDoNotAddUpAreMarked() {
+        const trieda::Vzor vzor = trieda::nacitatVzor(skuska());
+        QTemporaryDir priecinok;
+        const QString spatne = priecinok.filePath(QStringLiteral("Eva.mdb"));
+        const QString necitatelne = priecinok.filePath(QStringLiteral("Fero.mdb"));
+        odovzdat(skuska(), spatne, vzorovaPraca(), QStringLiteral("Eva"),
+                 QStringLiteral("09.12.2026 09:00:00"), QStringLiteral("09.12.2026 08:50:00"));
+        odovzdat(skuska(), necitatelne, vzorovaPraca(), QStringLiteral("Fero"),
+                 QStringLiteral("09.12.2026 09:00:01"), QStringLiteral("09.12.2026 25:00:00"));
+        const QList<trieda::Vysledok> v =
+            trieda::vyhodnotit({spatne, necitatelne, subor(QStringLiteral("Adam.mdb"))}, vzor,
+                               [](int, int) { return true; });
+        QCOMPARE(v.size(), 3);
+        QCOMPARE(trieda::text(v[0], trieda::sTrvanie, vzor.dlzka), QStringLiteral("-0:10:00"));
+        for (const trieda::Vysledok& r : {v[0], v[1]}) {
+            QVERIFY2(r.casyNesedia, qPrintable(r.subor));
+            QVERIFY(trieda::oznacene(r, trieda::sTrvanie));
+            QCOMPARE(r.upozornenia(vzor.dlzka),
+                     QStringLiteral("časy nesedia: koniec pred začiatkom alebo neplatný čas"));
+        }
+        QVERIFY(!v[2].casyNesedia && !trieda::oznacene(v[2], trieda::sTrvanie));
+    }
+
     // Only the exam file as it was generated serves as the reference.
+    // A file the teacher may not read gets its row and says so, in the folder as one by one.
+    void unreadableFileGetsItsRow() {
+        const trieda::Vzor vzor = trieda::nacitatVzor(skuska());
+        QTemporaryDir dir;
+        const QString zamknuty = dir.filePath(QStringLiteral("Zamknuty.mdb"));
+        for (const QString& m : {QStringLiteral("Adam.mdb"), QStringLiteral("Zamknuty.mdb")}) {
+            QVERIFY(QFile::copy(subor(QStringLiteral("Adam.mdb")), dir.filePath(m)));
+            QFile::setPermissions(dir.filePath(m), QFile::ReadOwner | QFile::ReadOther);
+        }
+        QFile::setPermissions(zamknuty, QFile::Permissions());
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ReadOther | QFile::ExeOther);
+        const QStringList riadky = akoPouzivatel([&] {
+            QStringList out;
+            for (const trieda::Vysledok& v :
+                 trieda::vyhodnotit(trieda::suboryPriecinka(dir.path()), vzor, {}))
+                out << v.subor + u'|' + trieda::textStavu(v.stav) + u'|' + v.dovod;
+            const trieda::Vysledok sam = trieda::vyhodnotitSubor(zamknuty, vzor);
+            out << sam.subor + u'|' + trieda::textStavu(sam.stav) + u'|' + sam.dovod;
+            return out;
+        });
+        if (riadky.value(0) == QLatin1String("SKIP"))
+            QSKIP("no ordinary user here");
+        const QString nedaSa =
+            QStringLiteral("Zamknuty.mdb|nedá sa čítať|Súbor sa nedá prečítať: k súboru nie je "
+                           "prístup.");
+        QCOMPARE(riadky, QStringList({"Adam.mdb|dokončená|", nedaSa, nedaSa}));
+    }
+
     void referenceRefused() {
         for (const char* meno : {"Adam.mdb", "Text.MDB", "Zaloha.mdb", "Poskodeny.mdb", "nie.mdb"})
             QVERIFY_THROWS_EXCEPTION(DbError, trieda::nacitatVzor(subor(QLatin1String(meno))));
@@ -391,6 +447,12 @@ private slots:
         const QByteArray agendaPred = readFileBytes(agenda->path());
         TfrmVysledkyTriedy okno(*h);
         QCOMPARE(okno.windowTitle(), QStringLiteral("Výsledky triedy"));
+        // fits a 1024 × 768 screen, and whatever screen it is shown on
+        QVERIFY(okno.width() <= 1000 && okno.height() <= 700);
+        QVERIFY(okno.minimumSizeHint().width() <= 1000);
+        okno.show();
+        QVERIFY(okno.screen()->availableGeometry().contains(okno.frameGeometry()));
+        okno.hide();
         // without the reference nothing is scored
         okno.btnPridatPriecinok->click();
         QCOMPARE(dialogs->last().text,
@@ -492,6 +554,13 @@ private slots:
         QVERIFY(!p.findAll(QStringLiteral("qrDbTxtMeno"))[0]->font.bold());
         for (const ReportItem& i : p.items)
             QVERIFY2(i.rect.right() <= p.size.width() - 10 + 0.01, qPrintable(i.name));
+        // every caption whole: broken between words only, each line within its column
+        for (const ReportColumn& c : TfrmVysledkyTriedyTlac::columns()) {
+            const ReportItem* i = p.find(QStringLiteral("qrLbl") + c.field);
+            QCOMPARE(QString(i->text).replace(u'\n', u' '), c.caption);
+            for (const QString& riadok : i->text.split(u'\n'))
+                QVERIFY2(textWidth(riadok, i->font) <= i->rect.width() + 0.01, qPrintable(riadok));
+        }
 
         // a student's comparison, scored against the true samples
         okno.DBGrid->selectRow(3); // Dusan.mdb

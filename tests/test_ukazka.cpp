@@ -3,6 +3,8 @@
 #include "TestAgenda.h"
 
 #include "app/Hlavny.h"
+#include "app/Umiestnenie.h"
+#include "edits/DruhyDokladov.h"
 #include "exam/Vyhodnotenie.h"
 #include "ledger/Obraty.h"
 #include "notes/Rtf.h"
@@ -10,12 +12,17 @@
 #include "store/Store.h"
 #include "store/Values.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+
+#include <algorithm>
 
 using namespace saldovia;
 
@@ -53,6 +60,42 @@ std::pair<Amount, Amount> obratyTried(Connection& c) {
         d += suma(rs.text(i, 1));
     }
     return {md, d};
+}
+
+// The Slovak identifiers' own checks: the IČO's weighted check digit, the DIČ divisible
+// by 11 (third digit 2, 3, 4, 7, 8 or 9), the IBAN's mod-97 remainder 1.
+bool platneIco(const QString& ico) {
+    if (ico.size() != 8 ||
+        !std::all_of(ico.begin(), ico.end(), [](QChar c) { return c.isDigit(); }))
+        return false;
+    int sucet = 0;
+    for (int i = 0; i < 7; ++i)
+        sucet += ico[i].digitValue() * (8 - i);
+    return ico[7].digitValue() == (11 - sucet % 11) % 10;
+}
+
+bool platneDic(const QString& dic) {
+    bool ok = false;
+    const qint64 n = dic.toLongLong(&ok);
+    return ok && dic.size() == 10 && dic[0] != u'0' && QStringLiteral("234789").contains(dic[2]) &&
+           n % 11 == 0;
+}
+
+bool platnyIban(const QString& iban) {
+    if (iban.size() < 5)
+        return false;
+    int zvysok = 0;
+    for (const QChar c : iban.mid(4) + iban.left(4)) {
+        const QString cislice =
+            c.isDigit() ? QString(c) : QString::number(c.toUpper().unicode() - u'A' + 10);
+        for (const QChar d : cislice)
+            zvysok = (zvysok * 10 + d.digitValue()) % 97;
+    }
+    return zvysok == 1;
+}
+
+Amount centy(qint64 c) {
+    return Amount::fromUnits(c);
 }
 
 } // namespace
@@ -94,7 +137,11 @@ private slots:
         const ResultSet d = c.query(QStringLiteral("SELECT DISTINCT Druh FROM Doklady;"));
         for (int i = 0; i < d.rowCount(); ++i)
             druhy.insert(d.text(i, 0));
-        QCOMPARE(druhy, (QSet<QString>{"ID", "SP", "SV", "SR", "FV", "FP", "PP", "PV", "BV"}));
+        // a document of every kind the program knows
+        QSet<QString> vsetky;
+        for (const DruhDokladu& k : druhyDokladov())
+            vsetky.insert(k.kodText());
+        QCOMPARE(druhy, vsetky);
         // Invoices at each of the three rates.
         const ResultSet sadzby = c.query(QStringLiteral(
             "SELECT DISTINCT SadzbaDPH FROM DokladyPolozky JOIN Doklady ON Doklady.Cislo = "
@@ -159,7 +206,7 @@ private slots:
                             "SELECT Cislo, Riadok, RiadokDPH, SadzbaDPH, Cena FROM DokladyPolozky "
                             "WHERE Doklad = ? ORDER BY Cislo;"),
                         {cislo});
-            const bool faktura = QStringList{"FV", "FP", "PP", "PV"}.contains(druh);
+            const bool faktura = druhDokladu(druh)->editor == Formular::Faktura;
             if (!faktura) {
                 QCOMPARE(polozky.rowCount(), 0);
                 continue;
@@ -196,6 +243,92 @@ private slots:
             pouzite += postingy;
         }
         QVERIFY(!pouzite.isEmpty());
+    }
+
+    // The company's and the partners' identifiers pass their checks; the IBAN is the one of
+    // the account number; a partner who charges VAT has a VAT number.
+    void identifikatory_suPlatne() {
+        Connection c;
+        c.open(QStringLiteral(UKAZKA_AGENDA), Connection::Mode::ReadOnly);
+        const ResultSet f =
+            c.query(QStringLiteral("SELECT ICO, DIC, ICDPH, IBAN, Ucet FROM AgendaNastavenie;"));
+        QVERIFY(platneIco(f.text(0, 0)));
+        QVERIFY(platneDic(f.text(0, 1)));
+        QCOMPARE(f.text(0, 2), QStringLiteral("SK") + f.text(0, 1));
+        QVERIFY(platnyIban(f.text(0, 3)));
+        // "prefix-number/bank": SKkk, the bank, the prefix in six and the number in ten digits
+        const QRegularExpressionMatch u =
+            QRegularExpression(QStringLiteral("^(?:(\\d{1,6})-)?(\\d{1,10})/(\\d{4})$"))
+                .match(f.text(0, 4));
+        QVERIFY(u.hasMatch());
+        QCOMPARE(f.text(0, 3).mid(4), u.captured(3) + u.captured(1).rightJustified(6, u'0') +
+                                          u.captured(2).rightJustified(10, u'0'));
+        QVERIFY(!platnyIban(QStringLiteral("SK3111000000002612874563")));
+        QVERIFY(!platneIco(QStringLiteral("36512874")));
+        QVERIFY(!platneDic(QStringLiteral("2021874563")));
+
+        const ResultSet p = c.query(QStringLiteral(
+            "SELECT NazovFirmy2, ICO2, DIC2, ICDPH2, Max(DPH <> '0,00' AND Druh IN ('FP', 'PV')) "
+            "FROM Doklady WHERE ICO2 <> '' GROUP BY NazovFirmy2, ICO2, DIC2, ICDPH2;"));
+        QCOMPARE(p.rowCount(), 13);
+        for (int i = 0; i < p.rowCount(); ++i) {
+            const QString kto = p.text(i, 0);
+            QVERIFY2(platneIco(p.text(i, 1)), qPrintable(kto));
+            QVERIFY2(platneDic(p.text(i, 2)), qPrintable(kto));
+            if (!p.text(i, 3).isEmpty() || p.integer(i, 4) == 1)
+                QCOMPARE(p.text(i, 3), QStringLiteral("SK") + p.text(i, 2));
+        }
+    }
+
+    // The books follow 2025 law: the VAT of representation is no input VAT but part of the
+    // cost; the wages carry the employer's insurance of 36,2 % (health 11 %, social 25,2 %),
+    // the employee's of 14,4 % (health 5 %, social 9,4 %) and a tax advance of 19 % of the
+    // gross less the employee's insurance and the monthly allowance 479,48, rounded down;
+    // the bank pays the net wage and both insurances.
+    void dennik_podlaPredpisov2025() {
+        Connection c;
+        c.open(QStringLiteral(UKAZKA_AGENDA), Connection::Mode::ReadOnly);
+        const ResultSet repre = c.query(QStringLiteral(
+            "SELECT d.MaDat FROM DokladyPolozky p JOIN UctovnyDennik z ON z.Riadok = p.Riadok "
+            "JOIN UctovnyDennik d ON d.Riadok = p.RiadokDPH WHERE z.MaDat = '513  ';"));
+        QVERIFY(repre.rowCount() > 0);
+        for (int i = 0; i < repre.rowCount(); ++i)
+            QCOMPARE(repre.text(i, 0), QStringLiteral("513  "));
+
+        const auto posting = [&c](const QString& doklad, const char* md, const char* d) {
+            const ResultSet r = c.query(QStringLiteral("SELECT Suma FROM UctovnyDennik WHERE "
+                                                       "Doklad = ? AND MaDat = ? AND Dal = ?;"),
+                                        {doklad, QString::fromLatin1(md), QString::fromLatin1(d)});
+            return r.rowCount() == 1 ? suma(r.text(0, 0)) : Amount::fromUnits(-1);
+        };
+        const ResultSet mzdy = c.query(QStringLiteral(
+            "SELECT Cislo, substr(Popis, 9) FROM Doklady WHERE Druh = 'ID' AND Popis LIKE 'Mzdy "
+            "za %' ORDER BY Datum;"));
+        QCOMPARE(mzdy.rowCount(), 3);
+        int vyplatene = 0;
+        for (int i = 0; i < mzdy.rowCount(); ++i) {
+            const QString doklad = mzdy.text(i, 0), mesiac = mzdy.text(i, 1);
+            const qint64 hruba = posting(doklad, "521  ", "331  ").units();
+            QVERIFY(hruba > 0);
+            const qint64 zamestnanec = (hruba * 144 + 500) / 1000;
+            const qint64 dan = (hruba - zamestnanec - 47948) * 19 / 100;
+            QCOMPARE(posting(doklad, "524  ", "336  "), centy((hruba * 362 + 500) / 1000));
+            QCOMPARE(posting(doklad, "331  ", "336  "), centy(zamestnanec));
+            QCOMPARE(posting(doklad, "331  ", "342  "), centy(dan));
+            const ResultSet banka = c.query(
+                QStringLiteral("SELECT MaDat, Suma FROM UctovnyDennik WHERE Dal = '221  ' AND "
+                               "Popis IN (?, ?) ORDER BY MaDat;"),
+                {QStringLiteral("Výplata miezd za ") + mesiac,
+                 QStringLiteral("Poistné za ") + mesiac});
+            if (banka.rowCount() == 0)
+                continue; // paid after the quarter
+            QCOMPARE(banka.rowCount(), 2);
+            QCOMPARE(suma(banka.text(0, 1)), centy(hruba - zamestnanec - dan));
+            QCOMPARE(suma(banka.text(1, 1)),
+                     posting(doklad, "524  ", "336  ") + centy(zamestnanec));
+            ++vyplatene;
+        }
+        QCOMPARE(vyplatene, 2);
     }
 
     // The general ledger of the demo builds without refusal, and its debit and credit sides
@@ -306,6 +439,33 @@ private slots:
                  c_pocet(QStringLiteral(UKAZKA_AGENDA)));
         // The installed file itself stays as it was.
         QVERIFY(kontrolaDatabazy(QStringLiteral(UKAZKA_AGENDA)));
+        h.OdpojitDatabazu();
+    }
+
+    // The restore dialog offers the installed demo's folder beside the others, and starts
+    // there while the agenda is not set up yet; the build's demo folder is found too.
+    void obnovit_ponukaPriecinokUkazky() {
+        QTemporaryDir share;
+        QVERIFY(QFile::copy(QStringLiteral(UKAZKA_AGENDA),
+                            share.filePath(QStringLiteral("Ukazka.mdb"))));
+        QCOMPARE(priecinokUkazky(share.path()), share.path());
+        QVERIFY(priecinokUkazky(QTemporaryDir().path()).isEmpty());
+        const QString build = QFileInfo(QStringLiteral(UKAZKA_AGENDA)).absolutePath();
+        QCOMPARE(priecinokUkazky(build + QStringLiteral("/../bin")), build);
+
+        TestAgenda agenda;
+        ScriptedDialogs dialogs;
+        TfrmHlavny h(Umiestnenie{agenda.dir(), share.path(), {}});
+        dialogs.files << share.filePath(QStringLiteral("Ukazka.mdb"));
+        dialogs.answers << QMessageBox::Yes;
+        h.mmItmObnovitClick(h.mmItmObnovit);
+        QCOMPARE(dialogs.openDirectories, QStringList{share.path()});
+        QCOMPARE(dialogs.openPlaces.value(0), QStringList{share.path()});
+        QCOMPARE(h.uctovnyRok(), QStringLiteral("2025"));
+        // An agenda set up starts in the home folder and still offers the demo.
+        h.mmItmObnovitClick(h.mmItmObnovit);
+        QCOMPARE(dialogs.openDirectories.value(1), QDir::homePath());
+        QCOMPARE(dialogs.openPlaces.value(1), QStringList{share.path()});
         h.OdpojitDatabazu();
     }
 

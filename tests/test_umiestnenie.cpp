@@ -50,8 +50,16 @@ private slots:
             QVERIFY(kontrolaDatabazy(agenda));
             QCOMPARE(readFileBytes(agenda), readFileBytes(s.data() + QStringLiteral("/Data.mdb")));
             QVERIFY(!QFile::exists(s.bin() + QStringLiteral("/Data.mdb")));
-            // The copy is the user's own: it can be written.
+            // The copy is the user's own: it can be written, and read by nobody else; so are
+            // the folders made for it.
             QVERIFY(QFile(agenda).open(QIODevice::ReadWrite));
+            const auto vlastnik = QFile::ReadOwner | QFile::WriteOwner;
+            const auto ostatni = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                 QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+            QCOMPARE(QFile::permissions(agenda) & (vlastnik | ostatni), vlastnik);
+            for (const QString& p : {s.uzivatel(), s.domov.filePath(QStringLiteral(".local"))})
+                QCOMPARE(QFile::permissions(p) & (vlastnik | QFile::ExeOwner | ostatni),
+                         vlastnik | QFile::ExeOwner);
         }
     }
 

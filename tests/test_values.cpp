@@ -83,6 +83,31 @@ private slots:
                  QStringLiteral("-92233720368547758,08"));
     }
 
+    // A sum, difference or product outside the range is refused, never wrapped round.
+    void overflowIsRefused() {
+        const Amount max = Amount::fromUnits(std::numeric_limits<std::int64_t>::max());
+        const Amount min = Amount::fromUnits(std::numeric_limits<std::int64_t>::min());
+        const Amount cent = Amount::fromUnits(1);
+        QCOMPARE(Amount::sucet(max, cent), std::nullopt);
+        QCOMPARE(Amount::rozdiel(min, cent), std::nullopt);
+        QCOMPARE(Amount::sucet(max, Amount::fromUnits(-1))->units(), max.units() - 1);
+        QVERIFY_THROWS_EXCEPTION(PretecenieSumy, max + cent);
+        QVERIFY_THROWS_EXCEPTION(PretecenieSumy, min - cent);
+        Amount a = *Amount::parse(QStringLiteral("70000000000000000"));
+        QVERIFY_THROWS_EXCEPTION(PretecenieSumy, a += a);
+        QCOMPARE(a.toText(), QStringLiteral("70000000000000000,00")); // left as it was
+        QVERIFY_THROWS_EXCEPTION(PretecenieSumy, multiply(max, *Rate::parse(QStringLiteral("2"))));
+        QVERIFY_THROWS_EXCEPTION(PretecenieSumy, percentOf(max, 101));
+        QCOMPARE(percentOf(max, 100), max);
+        try {
+            (void)(max + cent);
+        } catch (const PretecenieSumy& e) {
+            QCOMPARE(QString::fromUtf8(e.what()),
+                     QStringLiteral("Suma je príliš veľká: najväčšia suma, ktorú program uchová, "
+                                    "je 92233720368547758,07."));
+        }
+    }
+
     void exactSums() {
         // 0,10 and 0,07 have no exact binary form: a double drifts over 100 000 of them.
         Amount sum;

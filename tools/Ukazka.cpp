@@ -3,6 +3,7 @@
 #include "Zdroje.h"
 #include "closing/Zavierka.h"
 #include "documents/Cislovanie.h"
+#include "edits/DruhyDokladov.h"
 #include "exam/Generovanie.h"
 #include "ledger/Obraty.h"
 #include "store/Agenda.h"
@@ -45,10 +46,11 @@ const QStringList Kontakt = {QStringLiteral("Telefon"), QStringLiteral("Fax"),
                              QStringLiteral("Web"),     QStringLiteral("Ucet"),
                              QStringLiteral("IBAN"),    QStringLiteral("SWIFT")};
 
-const QSet<QString> Faktury = {QStringLiteral("FV"), QStringLiteral("FP"), QStringLiteral("PP"),
-                               QStringLiteral("PV")};
-const QSet<QString> Jednoduche = {QStringLiteral("ID"), QStringLiteral("SP"), QStringLiteral("SV"),
-                                  QStringLiteral("SR"), QStringLiteral("BV")};
+// Whether documents of kind `kod` have lines with VAT (invoices and cash documents).
+bool faktura(const QString& kod) {
+    const DruhDokladu* d = druhDokladu(kod);
+    return d && d->editor == Formular::Faktura;
+}
 
 const QString Mena = QStringLiteral("EUR");
 const QString Kurz = QStringLiteral("1,000");
@@ -229,16 +231,16 @@ void Tvorba::zacatDoklad(const Riadok& r) {
         die(QStringLiteral("%1: D;kind;date;description;issued by ...").arg(r.kde));
     Doklad d;
     d.druh = p[1];
-    const bool faktura = Faktury.contains(d.druh);
-    if (!faktura && !Jednoduche.contains(d.druh))
+    if (!druhDokladu(d.druh))
         die(QStringLiteral("%1: unknown document kind %2").arg(r.kde, d.druh));
-    if (p.size() != (faktura ? 12 : 5))
+    const bool sPolozkami = faktura(d.druh);
+    if (p.size() != (sPolozkami ? 12 : 5))
         die(QStringLiteral("%1: a %2 document has %3 fields")
-                .arg(r.kde, d.druh, QString::number(faktura ? 12 : 5)));
+                .arg(r.kde, d.druh, QString::number(sPolozkami ? 12 : 5)));
     d.datum = datum(r, p[2]);
     d.popis = popis(r, p[3], 50);
     d.hlavicka = p.mid(4);
-    if (faktura) {
+    if (sPolozkami) {
         if (!partneri_.contains(p[7]))
             die(QStringLiteral("%1: unknown partner %2").arg(r.kde, p[7]));
         datum(r, p[8]);
@@ -267,7 +269,7 @@ void Tvorba::ukoncitDoklad() {
     for (const QString& s : Identita)
         hodnoty << nastavenie(s);
     const qint64 logo = nastavenie(QStringLiteral("Logo")).toLongLong();
-    if (!Faktury.contains(d.druh)) {
+    if (!faktura(d.druh)) {
         hodnoty << d.hlavicka[0] << logo;
         c_.execBound(QStringLiteral("INSERT INTO Doklady (Druh,Cislo,Datum,Popis,NazovFirmy,"
                                     "SidloUlica,SidloPSC,SidloMesto,SidloStat,ICO,DIC,ICDPH,"
@@ -312,7 +314,7 @@ void Tvorba::dennik() {
             zapisatPosting(datum(r, p[1]), QString(), suma(r, p[3]), popis(r, p[2], 50),
                            ucet(r, p[4]), ucet(r, p[5]), p.size() == 7 && p[6] == u'V', ++riadok_);
         } else if (zaznam == QLatin1String("P")) {
-            if (!doklad_ || Faktury.contains(doklad_->druh))
+            if (!doklad_ || faktura(doklad_->druh))
                 die(QStringLiteral("%1: a posting belongs to a simple document").arg(r.kde));
             if (p.size() != 5 && p.size() != 6)
                 die(QStringLiteral("%1: P;description;amount;debit;credit[;V]").arg(r.kde));
@@ -322,7 +324,7 @@ void Tvorba::dennik() {
         } else if (zaznam == QLatin1String("L")) {
             // A line with VAT, as the line editor writes it: the base posting, the VAT of the
             // base rounded to cents on its own posting, the price as their sum.
-            if (!doklad_ || !Faktury.contains(doklad_->druh))
+            if (!doklad_ || !faktura(doklad_->druh))
                 die(QStringLiteral("%1: a line belongs to an invoice or cash document").arg(r.kde));
             if (p.size() != 8 && p.size() != 9)
                 die(QStringLiteral("%1: L;description;base;rate;debit;credit;VAT debit;VAT "
@@ -363,8 +365,9 @@ void Tvorba::dennik() {
         }
     }
     ukoncitDoklad();
-    if (druhy_ != Faktury + Jednoduche)
-        die(QStringLiteral("dennik.csv: every one of the nine document kinds is required"));
+    for (const DruhDokladu& k : druhyDokladov())
+        if (!druhy_.contains(k.kodText()))
+            die(QStringLiteral("dennik.csv: a document of kind %1 is required").arg(k.kodText()));
 }
 
 void Tvorba::zadanie() {

@@ -9,6 +9,8 @@ packages=(
     libgl-dev
     fonts-liberation
     xvfb xdotool imagemagick poppler-utils clang-format
+    openbox x11-utils
+    libreoffice-calc
     appstream desktop-file-utils file dpkg-dev
     clang libclang-rt-14-dev
 )

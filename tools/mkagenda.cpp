@@ -8,6 +8,7 @@
 
 #include "Ukazka.h"
 #include "Zdroje.h"
+#include "edits/DruhyDokladov.h"
 #include "store/Agenda.h"
 #include "store/Connection.h"
 
@@ -74,15 +75,17 @@ int main(int argc, char** argv) {
     const auto kinds = readCsv(args[5], 4);
     requireUnique(kinds, 0, QStringLiteral("document kind"));
     requireUnique(kinds, 1, QStringLiteral("document prefix"));
-    const QSet<QString> nine{"ID", "SP", "SV", "SR", "FV", "FP", "PP", "PV", "BV"};
+    QSet<QString> known;
+    for (const DruhDokladu& d : druhyDokladov())
+        known.insert(d.kodText());
     QSet<QString> present;
     for (const auto& k : kinds) {
         present.insert(k[0]);
         if (k[1].size() != 2)
             die(QStringLiteral("prefix %1 is not two characters").arg(k[1]));
     }
-    if (present != nine)
-        die(QStringLiteral("the nine document kinds are required"));
+    if (present != known)
+        die(QStringLiteral("every document kind of the program, and no other, is required"));
 
     const QString temp = output + QStringLiteral(".tmp");
     QFile::remove(temp);

@@ -3,7 +3,9 @@
 # program as a new user would, with an empty home folder, on a virtual X display of its
 # own. Passes when
 #   - the installed tree holds the program, help, prepared and demo agendas, desktop entry,
-#     icon and AppStream metadata, and the metadata and desktop entry validate;
+#     icon, AppStream metadata and manual page, and the metadata and desktop entry validate
+#     without a remark (the entry names one main category);
+#   - the installed program answers --version and --help on the terminal without a display;
 #   - the program created its agenda in the user's data folder (not beside itself) from the
 #     installed prepared agenda, and that agenda opens with the program's key;
 #   - its main window "Saldovia" is shown, with the first-start welcome over it, and the
@@ -29,11 +31,25 @@ for f in bin/saldovia share/saldovia/Pomocnik.hlp share/saldovia/Data.mdb \
          share/saldovia/Ukazka.mdb share/saldovia/UkazkaSkuska.mdb \
          share/saldovia/UkazkaZavierka.mdb \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-         share/icons/hicolor/scalable/apps/$id.svg; do
+         share/icons/hicolor/scalable/apps/$id.svg share/man/man1/saldovia.1.gz; do
     [ -f "$prefix/$f" ] || fail "$f was not installed"
 done
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
-desktop-file-validate "$prefix/share/applications/$id.desktop"
+poznamky=$(desktop-file-validate "$prefix/share/applications/$id.desktop" 2>&1) ||
+    fail "the desktop entry does not validate: $poznamky"
+[ -z "$poznamky" ] || fail "the desktop entry has remarks: $poznamky"
+kategorie=$(sed -n 's/^Categories=//p' "$prefix/share/applications/$id.desktop" | tr ';' '\n' |
+    grep -cxE 'AudioVideo|Audio|Video|Development|Education|Game|Graphics|Network|Office|Science|Settings|System|Utility' || true)
+[ "$kategorie" = 1 ] || fail "the desktop entry names $kategorie main categories"
+gzip -t "$prefix/share/man/man1/saldovia.1.gz" || fail "the manual page is no gzip file"
+
+verzia=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/saldovia" --version) ||
+    fail "--version ended with an error"
+[ "$verzia" = "saldovia $(sed -n 's/^project(Saldovia VERSION \([0-9.]*\).*/\1/p' \
+    "$(dirname "$0")/../CMakeLists.txt")" ] || fail "--version printed: $verzia"
+pouzitie=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/saldovia" --help) ||
+    fail "--help ended with an error"
+[[ "$pouzitie" == "Použitie: saldovia"* ]] || fail "--help printed no usage: $pouzitie"
 
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &

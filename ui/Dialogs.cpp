@@ -17,12 +17,17 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QUrl>
+#include <QShortcut>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace saldovia {
 
 namespace {
 DialogService* installed = nullptr;
+std::function<void(QWidget*)> pomocnikDialogov;
 
 bool naObrazovke(const QWidget* w) {
     return w && w->isVisible() && !w->isMinimized();
@@ -75,6 +80,12 @@ void DialogService::install(DialogService* service) {
     installed = service;
 }
 
+QString DialogService::openFileWithPlaces(QWidget* parent, const QString& caption,
+                                          const QString& directory, const QStringList&,
+                                          const QString& filter, const QString& defaultSuffix) {
+    return openFile(parent, caption, directory, filter, defaultSuffix);
+}
+
 QStringList DialogService::openFiles(QWidget* parent, const QString& caption,
                                      const QString& directory, const QString& filter) {
     const QString path = openFile(parent, caption, directory, filter, QString());
@@ -91,6 +102,23 @@ bool DialogService::color(QWidget*, QColor&) {
 
 bool DialogService::font(QWidget*, QFont&, QColor&) {
     return false;
+}
+
+PomocnikDialogov::PomocnikDialogov(std::function<void(QWidget*)> otvorit)
+    : predosly_(std::exchange(pomocnikDialogov, std::move(otvorit))) {}
+
+PomocnikDialogov::~PomocnikDialogov() {
+    pomocnikDialogov = std::move(predosly_);
+}
+
+void PomocnikDialogov::pripojit(QDialog* dialog) {
+    if (!pomocnikDialogov)
+        return;
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), dialog);
+    f1->setObjectName(QStringLiteral("scPomocnik"));
+    f1->setContext(Qt::WindowShortcut);
+    QObject::connect(f1, &QShortcut::activated, dialog,
+                     [dialog, otvorit = pomocnikDialogov] { otvorit(dialog); });
 }
 
 void showError(QWidget* parent, const QString& caption, const QString& text) {
@@ -142,16 +170,31 @@ QMessageBox::StandardButton QtDialogService::message(QWidget* parent, const QStr
         box.setEscapeButton(QMessageBox::Cancel);
     else if (buttons.testFlag(QMessageBox::No))
         box.setEscapeButton(QMessageBox::No);
+    PomocnikDialogov::pripojit(&box);
     const int answer = box.exec();
     return static_cast<QMessageBox::StandardButton>(answer);
 }
 
 QString QtDialogService::openFile(QWidget* parent, const QString& caption, const QString& directory,
                                   const QString& filter, const QString& defaultSuffix) {
+    return openFileWithPlaces(parent, caption, directory, {}, filter, defaultSuffix);
+}
+
+QString QtDialogService::openFileWithPlaces(QWidget* parent, const QString& caption,
+                                            const QString& directory, const QStringList& places,
+                                            const QString& filter, const QString& defaultSuffix) {
     QFileDialog d(viditelneOkno(parent), caption, directory, filter);
+    if (!places.isEmpty()) {
+        QList<QUrl> urls = d.sidebarUrls();
+        for (const QString& p : places)
+            if (!urls.contains(QUrl::fromLocalFile(p)))
+                urls << QUrl::fromLocalFile(p);
+        d.setSidebarUrls(urls);
+    }
     d.setAcceptMode(QFileDialog::AcceptOpen);
     d.setFileMode(QFileDialog::ExistingFile);
     d.setDefaultSuffix(defaultSuffix);
+    PomocnikDialogov::pripojit(&d);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return {};
     return d.selectedFiles().constFirst();
@@ -165,6 +208,7 @@ QString QtDialogService::saveFile(QWidget* parent, const QString& caption,
     d.setFileMode(QFileDialog::AnyFile);
     d.setDefaultSuffix(defaultSuffix);
     d.selectFile(proposedPath);
+    PomocnikDialogov::pripojit(&d);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return {};
     return d.selectedFiles().constFirst();

@@ -4,7 +4,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QColor;
+class QDialog;
 class QFont;
 class QPrinter;
 class QWidget;
@@ -26,6 +29,11 @@ public:
     // Path of an existing file, or "" when cancelled.
     virtual QString openFile(QWidget* parent, const QString& caption, const QString& directory,
                              const QString& filter, const QString& defaultSuffix) = 0;
+    // openFile that offers the folders `places` beside the usual ones (the dialog's side
+    // bar). A service without it offers the plain dialog.
+    virtual QString openFileWithPlaces(QWidget* parent, const QString& caption,
+                                       const QString& directory, const QStringList& places,
+                                       const QString& filter, const QString& defaultSuffix);
     // Path to write (replacing an existing file was confirmed), or "" when cancelled.
     virtual QString saveFile(QWidget* parent, const QString& caption, const QString& proposedPath,
                              const QString& filter, const QString& defaultSuffix) = 0;
@@ -62,6 +70,22 @@ public:
 // or the shown main window.
 QWidget* viditelneOkno(QWidget* parent);
 
+// While one is alive, F1 in the program's standard dialogs (message boxes and file dialogs)
+// opens the help of the work they belong to, such as the hand-in's topic while a finished
+// exam is handed in. The newest one counts.
+class PomocnikDialogov {
+public:
+    explicit PomocnikDialogov(std::function<void(QWidget*)> otvorit);
+    ~PomocnikDialogov();
+    PomocnikDialogov(const PomocnikDialogov&) = delete;
+    PomocnikDialogov& operator=(const PomocnikDialogov&) = delete;
+    // Gives a standard dialog its F1 while a help is set.
+    static void pripojit(QDialog* dialog);
+
+private:
+    std::function<void(QWidget*)> predosly_;
+};
+
 // Shorthands for the three kinds of message of the program.
 void showError(QWidget* parent, const QString& caption, const QString& text);       // "Chyba"
 void showWarning(QWidget* parent, const QString& caption, const QString& text);     // exclamation
@@ -80,6 +104,9 @@ public:
                                         QMessageBox::StandardButton defaultButton) override;
     QString openFile(QWidget* parent, const QString& caption, const QString& directory,
                      const QString& filter, const QString& defaultSuffix) override;
+    QString openFileWithPlaces(QWidget* parent, const QString& caption, const QString& directory,
+                               const QStringList& places, const QString& filter,
+                               const QString& defaultSuffix) override;
     QString saveFile(QWidget* parent, const QString& caption, const QString& proposedPath,
                      const QString& filter, const QString& defaultSuffix) override;
     QStringList openFiles(QWidget* parent, const QString& caption, const QString& directory,

@@ -12,6 +12,16 @@ class QWidget;
 
 namespace saldovia {
 
+// The state of the agenda being worked on, kept as values by the main window: its status
+// bar and menus only show it, windows read it through Kontext.
+struct RelaciaAgendy {
+    QString uctovnyRok;    // the settings' accounting year ("" until one is set)
+    QString pracovnyDatum; // the working date, dd.MM.yyyy, kept within the year
+    bool nacitana = false; // an agenda is connected and its commands are available
+    bool skuska = false;   // the agenda is an exam (it has a duration)
+    QString zostatok;      // the exam's remaining time, H:MM:SS ("" outside an exam)
+};
+
 // What a window needs of the program around it: the agenda store, the accounting year and
 // the working date, the printer, the journal's services, opening and registering windows,
 // the caption, help and the agenda file. The main window implements it; windows hold a
@@ -30,9 +40,10 @@ public:
     GeneralQuery& ADOQuery() { return store().ADOQuery; }
     SettingsRow& tblAgendaNastavenie() { return store().tblAgendaNastavenie; }
 
-    // The accounting year and the working date as the status bar shows them.
-    virtual QString uctovnyRok() const = 0;
-    virtual QString pracovnyDatum() const = 0;
+    // The agenda session: the accounting year, the working date, the exam's state.
+    virtual const RelaciaAgendy& relacia() const = 0;
+    QString uctovnyRok() const { return relacia().uctovnyRok; }
+    QString pracovnyDatum() const { return relacia().pracovnyDatum; }
     virtual void setPracovnyDatum(const QString& datum) = 0;
     // Shows the settings row's year and company again and keeps the working date in the year.
     virtual void NacitatStatusBar() = 0;

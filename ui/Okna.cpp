@@ -3,9 +3,20 @@
 #include "Dialogs.h"
 #include "Kontext.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QStyleOptionFrame>
+#include <QTextEdit>
+#include <QTimer>
+#include <QWindow>
 
 namespace saldovia {
 
@@ -19,17 +30,135 @@ TfrmOkno::TfrmOkno(Kontext& k, const QString& meno, int pomocnik)
     // Modal to the main window's family only: a window with no parent (the help, the
     // calculator) is not blocked.
     setWindowModality(Qt::WindowModal);
+    // Windows are made just before they are shown: the window in front opened this one.
+    QWidget* vpredu = QApplication::activeModalWidget();
+    otvoril_ = vpredu ? vpredu : k.hlavneOkno();
     kontext.registrovatOkno(this);
 }
 
 TfrmOkno::~TfrmOkno() = default;
+
+bool TfrmOkno::event(QEvent* e) {
+    if (e->type() == QEvent::Show && !zobrazene_ && otvoril_ && otvoril_ != parentWidget()) {
+        // The window manager gives the focus back to the window this one stands over.
+        create();
+        if (QWindow* okno = windowHandle(); okno && otvoril_->window()->windowHandle())
+            okno->setTransientParent(otvoril_->window()->windowHandle());
+    }
+    const bool vysledok = QDialog::event(e);
+    switch (e->type()) {
+    case QEvent::Show:
+        if (!zobrazene_) {
+            // Everything the window fills in before it is shown is what it opened with.
+            zobrazene_ = true;
+            zapamatatStav();
+            prevziatFokus();
+        }
+        break;
+    case QEvent::Hide:
+        // The window that opened this one takes the focus back, not the main window that
+        // it may block.
+        if (!e->spontaneous() && otvoril_ && otvoril_->isVisible() && otvoril_ != this) {
+            QWidget* okno = otvoril_->window();
+            okno->activateWindow();
+            if (QWindow* w = okno->windowHandle())
+                w->requestActivate();
+        }
+        break;
+    default:
+        break;
+    }
+    return vysledok;
+}
+
+void TfrmOkno::prevziatFokus() {
+    // The control the form put the focus on, else the first one in the tab order.
+    if (!focusWidget())
+        focusNextChild();
+    raise();
+    activateWindow();
+}
 
 void TfrmOkno::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier) {
         kontext.otvoritPomocnika(this, pomocnik_);
         return;
     }
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+        (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // Enter presses the focused button, as the space bar does.
+        if (auto* b = qobject_cast<QAbstractButton*>(focusWidget());
+            b && b->isEnabled() && !qobject_cast<QCheckBox*>(b) &&
+            !qobject_cast<QRadioButton*>(b)) {
+            b->animateClick();
+            return;
+        }
+    }
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        if (mozeZatvorit() && isVisible())
+            reject();
+        return;
+    }
     QDialog::keyPressEvent(e);
+}
+
+void TfrmOkno::closeEvent(QCloseEvent* e) {
+    if (!mozeZatvorit()) {
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+}
+
+QString TfrmOkno::stav() const {
+    QStringList hodnoty;
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (w->property("mimoZmien").toBool())
+            continue;
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            hodnoty << e->text();
+        else if (auto* c = qobject_cast<QComboBox*>(w))
+            hodnoty << QString::number(c->currentIndex()) + c->currentText();
+        else if (auto* s = qobject_cast<QAbstractSpinBox*>(w))
+            hodnoty << s->text();
+        else if (auto* t = qobject_cast<QTextEdit*>(w))
+            hodnoty << t->toHtml();
+        else if (auto* p = qobject_cast<QPlainTextEdit*>(w))
+            hodnoty << p->toPlainText();
+        else if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isCheckable())
+            hodnoty << QString::number(b->isChecked());
+    }
+    return hodnoty.join(QChar(0x1f));
+}
+
+void TfrmOkno::chranitZmeny(QAbstractButton* ulozit) {
+    ulozit_ = ulozit;
+}
+
+void TfrmOkno::zapamatatStav() {
+    stav_ = stav();
+    zmena_ = false;
+}
+
+bool TfrmOkno::maZmeny() const {
+    return zobrazene_ && (zmena_ || stav() != stav_);
+}
+
+bool TfrmOkno::mozeZatvorit() {
+    if (!ulozit_ || !ulozit_->isEnabled() || !isVisible() || !maZmeny())
+        return true;
+    const auto odpoved = DialogService::instance().message(
+        this, QStringLiteral("Upozornenie"), QStringLiteral("Uložiť zmeny?"),
+        DialogService::Icon::Question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+        QMessageBox::Yes);
+    // The window may have been closed meanwhile (the end of an exam).
+    if (!isVisible() || odpoved == QMessageBox::No)
+        return true;
+    if (odpoved != QMessageBox::Yes)
+        return false;
+    // Saving runs the window's own checks: a refusal keeps the window open on its field.
+    ulozit_->click();
+    return isVisible() && !maZmeny();
 }
 
 TfrmCeleOkno::TfrmCeleOkno(Kontext& k, const QString& meno, const QString& caption, int pomocnik)
@@ -42,12 +171,31 @@ TfrmCeleOkno::TfrmCeleOkno(Kontext& k, const QString& meno, const QString& capti
 }
 
 void TfrmCeleOkno::naPlochu() {
-    move(kontext.pracovnaPlocha().topLeft());
+    const QPoint miesto = kontext.pracovnaPlocha().topLeft();
+    // The window system reports the moves later, one by one, while the main window may
+    // already be elsewhere: each reported place that was once asked for is this window's.
+    miesta_.removeAll(miesto);
+    miesta_.append(miesto);
+    if (miesta_.size() > 16)
+        miesta_.removeFirst();
+    move(miesto);
 }
 
 void TfrmCeleOkno::showEvent(QShowEvent* e) {
     naPlochu();
     QDialog::showEvent(e);
+}
+
+void TfrmCeleOkno::moveEvent(QMoveEvent* e) {
+    QDialog::moveEvent(e);
+    // The window manager moved the window itself (a drag with Alt, which looks like a drag of
+    // the main window): the main window comes along, and the window stays over its work area.
+    if (!isVisible() || isMinimized() || miesta_.contains(pos()))
+        return;
+    QWidget* hlavne = parentWidget();
+    const QPoint posun = pos() - kontext.pracovnaPlocha().topLeft();
+    if (!posun.isNull() && !hlavne->isMinimized())
+        hlavne->move(hlavne->pos() + posun);
 }
 
 bool TfrmCeleOkno::eventFilter(QObject* o, QEvent* e) {
@@ -97,6 +245,25 @@ TfrmMaleOkno::TfrmMaleOkno(Kontext& k, const QString& meno, const QString& capti
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(caption);
+}
+
+void TfrmMaleOkno::changeEvent(QEvent* e) {
+    TfrmOkno::changeEvent(e);
+    // A fixed dialog is neither minimised nor maximised, whatever buttons the window manager
+    // puts on its title bar; it is minimised only together with the main window.
+    constexpr Qt::WindowStates zakazane =
+        Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (e->type() != QEvent::WindowStateChange || !(windowState() & zakazane))
+        return;
+    QTimer::singleShot(0, this, [this, zakazane] {
+        QWidget* hlavne = kontext.hlavneOkno();
+        if (!(windowState() & zakazane) || (hlavne && hlavne->isMinimized()))
+            return;
+        setWindowState(windowState() & ~zakazane);
+        show();
+        raise();
+        activateWindow();
+    });
 }
 
 void TfrmMaleOkno::showEvent(QShowEvent* e) {
