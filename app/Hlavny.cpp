@@ -744,8 +744,7 @@ bool TfrmHlavny::odmietnutZnovuOtvorenu() {
         t.commit();
     }
     showError(this, QStringLiteral("Chyba"),
-              QStringLiteral("Táto skúška už na tomto počítači skončila (začiatok %1).
-                             Znova "
+              QStringLiteral("Táto skúška už na tomto počítači skončila (začiatok %1).\nZnova "
                              "ju otvoriť nemožno: skúška sa teraz ukončí a pri odovzdaní aj vo "
                              "výsledkoch triedy bude označená ako znovu otvorená.")
                   .arg(zaciatok));

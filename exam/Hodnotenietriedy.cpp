@@ -433,6 +433,8 @@ QStringList suboryPriecinka(const QString& priecinok) {
 
 QString Vysledok::upozornenia(const QString& dlzkaVzoru) const {
     QStringList t;
+    if (cvicenie)
+        t << QStringLiteral("cvičenie, použité kontroly: %1").arg(kontroly);
     if (dlhsie)
         t << QStringLiteral("čas dlhší ako ") + dlzkaVzoru;
     if (inaDlzka)

@@ -1,5 +1,6 @@
 #include "Pecat.h"
 
+#include "Vyhodnotenie.h"
 #include "store/Connection.h"
 
 #include <QCryptographicHash>
@@ -164,5 +165,40 @@ void zapisat(const QString& odtlacok, const QString& zaciatok) {
 }
 
 } // namespace ukoncene
+
+} // namespace saldovia::skuska
+
+namespace saldovia::skuska {
+
+Kontrola skontrolovat(Connection& c) {
+    Kontrola k;
+    Transaction t(c);
+    {
+        const ResultSet r = c.query(QStringLiteral(
+            "SELECT UctovnyDennikVzor.Riadok, UctovnyDennikVzor.MaDat, UctovnyDennikVzor.Dal, "
+            "UctovnyDennikVzor.Suma, UctovnyDennikVzor.Vypocty, UctovnyDennik.Riadok, "
+            "UctovnyDennik.MaDat, UctovnyDennik.Dal, UctovnyDennik.Suma FROM "
+            "main.UctovnyDennikVzor "
+            "LEFT JOIN main.UctovnyDennik ON UctovnyDennikVzor.Riadok = UctovnyDennik.Riadok "
+            "ORDER BY UctovnyDennikVzor.Riadok;"));
+        k.celkom = r.rowCount();
+        for (int i = 0; i < r.rowCount(); ++i) {
+            const bool chyba = r.value(i, 5).isNull();
+            const bool zle = chyba || r.text(i, 6) != r.text(i, 1) ||
+                             r.text(i, 7) != r.text(i, 2) ||
+                             (r.integer(i, 4) == 1 && !rovnakaSuma(r.text(i, 8), r.text(i, 3)));
+            if (!zle)
+                continue;
+            ++k.pocetNespravnych;
+            if (!chyba)
+                k.nespravne << r.integer(i, 0);
+        }
+    }
+    Zaznam z = nacitatZaznam(c);
+    ++z.kontroly;
+    zapisatZaznam(c, z);
+    t.commit();
+    return k;
+}
 
 } // namespace saldovia::skuska

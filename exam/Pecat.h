@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace saldovia {
@@ -52,3 +53,17 @@ void zapisat(const QString& odtlacok, const QString& zaciatok);
 } // namespace skuska
 
 } // namespace saldovia
+
+namespace saldovia::skuska {
+
+// A practice check: the journal rows whose accounts, or whose amount on a computation row,
+// differ from the sample. Only row numbers leave it, never a sample value. Counts the check
+// in the record.
+struct Kontrola {
+    QList<qint64> nespravne;  // rows present in the journal and wrong
+    int pocetNespravnych = 0; // also counting sample rows the journal no longer has
+    int celkom = 0;           // sample rows
+};
+Kontrola skontrolovat(Connection& c);
+
+} // namespace saldovia::skuska
