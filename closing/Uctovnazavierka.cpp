@@ -218,7 +218,7 @@ vykazy::Vykazy TfrmUctovnaZavierka::vykazy() {
 }
 
 ReportFrame TfrmUctovnaZavierka::ramec(const QString& nazov) {
-    return ReportFrame::fromSettings(kontext.store(), nazov, dateToText(dtpKuDnu->date()), {});
+    return ReportFrame::fromSettings(kontext.store(), nazov, dateToText(dtpKuDnu->date()));
 }
 
 BandedReport TfrmUctovnaZavierka::zostavaSuvahy() {

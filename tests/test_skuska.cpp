@@ -29,6 +29,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
+#include <QTableView>
 #include <QTest>
 
 #include <limits>
@@ -759,7 +760,7 @@ private slots:
                     for (int k = 0; k < v->model()->columnCount(); ++k)
                         for (int role :
                              {int(Qt::DisplayRole), int(Qt::EditRole), int(Qt::ToolTipRole),
-                              int(Qt::StatusTipRole), Qt::UserRole})
+                              int(Qt::StatusTipRole), int(Qt::UserRole)})
                             texty << v->model()->index(r, k).data(role).toString();
         }
         QVERIFY(texty.size() > 50);
@@ -767,7 +768,7 @@ private slots:
             QVERIFY2(!t.contains(QStringLiteral("10,00")), qPrintable(t));
         QStringList riadok1234;
         for (int k = 0; k < m->columnCount(); ++k)
-            for (int role : {int(Qt::DisplayRole), int(Qt::ToolTipRole), Qt::UserRole})
+            for (int role : {int(Qt::DisplayRole), int(Qt::ToolTipRole), int(Qt::UserRole)})
                 riadok1234 << m->index(4, k).data(role).toString();
         QVERIFY(!riadok1234.join(u'|').contains(QStringLiteral("568")));
 
