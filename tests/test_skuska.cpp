@@ -620,7 +620,8 @@ private slots:
         QVERIFY(QFileInfo::exists(skuska::ukoncene::subor()));
         dialogs->files = {odovzdana};
         h->mmItmOdovzdatSkusku->trigger();
-        QCOMPARE(dialogs->last().text, QStringLiteral("Odovzdanie skúšky prebehlo úspešne!"));
+        QVERIFY(
+            dialogs->last().text.startsWith(QStringLiteral("Odovzdanie skúšky prebehlo úspešne!")));
 
         // the backup taken mid-exam, and the exam file never started: each refused
         const QString odmietnutie = QStringLiteral("Táto skúška už na tomto počítači skončila");
@@ -630,9 +631,10 @@ private slots:
             dialogs->files = {kopia};
             dialogs->answers = {QMessageBox::Yes};
             h->mmItmObnovit->trigger();
-            QVERIFY2(dialogs->texts().value(0).startsWith(odmietnutie),
+            // after the restore's own question, the refusal
+            QVERIFY2(dialogs->texts().value(1).startsWith(odmietnutie),
                      qPrintable(dialogs->texts().join(u'|')));
-            QCOMPARE(dialogs->messages.value(0).caption, QStringLiteral("Chyba"));
+            QCOMPARE(dialogs->messages.value(1).caption, QStringLiteral("Chyba"));
             QVERIFY(!h->tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty());
             QCOMPARE(h->StatusBar->panel(3), QStringLiteral("0:00:00"));
             h->TimerTimer();
@@ -642,7 +644,8 @@ private slots:
             znovu << agenda->file(QStringLiteral("Znovu%1.mdb").arg(znovu.size()));
             dialogs->files = {znovu.constLast()};
             h->mmItmOdovzdatSkusku->trigger();
-            QCOMPARE(dialogs->last().text, QStringLiteral("Odovzdanie skúšky prebehlo úspešne!"));
+            QVERIFY(dialogs->last().text.startsWith(
+                QStringLiteral("Odovzdanie skúšky prebehlo úspešne!")));
         }
         {
             Connection c;
