@@ -11,6 +11,7 @@
 #include "edits/DruhyDokladov.h"
 #include "edits/Upravy.h"
 #include "exam/Hodiny.h"
+#include "exam/Pecat.h"
 #include "exam/Skuska.h"
 #include "exam/Vysledky.h"
 #include "exam/Vysledkytriedy.h"
@@ -113,7 +114,11 @@ TfrmHlavny::TfrmHlavny(const Umiestnenie& umiestnenie)
             },
         .doplnit = [this](SettingsRow& s) { rozpisaneMeno(s); },
         .vyprsal = [this] { pmItmUkoncitSkusku->setEnabled(false); },
-        .skoncila = [this] { ohlasitKoniecSkusky(); },
+        .skoncila =
+            [this] {
+                zaznamenatKoniec();
+                ohlasitKoniecSkusky();
+            },
         .vyhodnotit =
             [this] {
                 nastavitPolozkySkusky();
@@ -610,6 +615,18 @@ void TfrmHlavny::NacitatStatusBar() {
 void TfrmHlavny::NastavitSkusku() {
     SettingsRow& s = store_.tblAgendaNastavenie;
     const bool skuska = !s.text(QStringLiteral("SkuskaDlzka")).isEmpty();
+    if (skuska && s.text(QStringLiteral("SkuskaKoniec")).isEmpty())
+        odmietnutZnovuOtvorenu();
+    else if (skuska) {
+        // An exam finished before the program remembered ended exams, or whose end was stored
+        // just before the program stopped. Remembering it is best effort here: the exam itself
+        // is over either way.
+        try {
+            skuska::ukoncene::zapisat(skuska::odtlacokVzoru(store_.connection()),
+                                      s.text(QStringLiteral("SkuskaZaciatok")));
+        } catch (const DbError&) {
+        }
+    }
     if (skuska) {
         if (s.text(QStringLiteral("SkuskaZaciatok")).isEmpty()) {
             lblVitajte->setText(QStringLiteral("Vitajte"));
@@ -693,6 +710,46 @@ void TfrmHlavny::ohlasitKoniecSkusky() {
                   QStringLiteral("TfrmPolozkaDokladu"), QStringLiteral("TfrmDoklad"),
                   QStringLiteral("TfrmDoklad2"), QStringLiteral("TfrmDoklady"),
                   QStringLiteral("TfrmUctovnyDennik")});
+}
+
+void TfrmHlavny::zaznamenatKoniec() {
+    Connection& c = store_.connection();
+    {
+        Transaction t(c);
+        skuska::zapecatit(c);
+        t.commit();
+    }
+    skuska::ukoncene::zapisat(skuska::odtlacokVzoru(c),
+                              store_.tblAgendaNastavenie.text(QStringLiteral("SkuskaZaciatok")));
+}
+
+bool TfrmHlavny::odmietnutZnovuOtvorenu() {
+    Connection& c = store_.connection();
+    QString zaciatok;
+    if (!skuska::ukoncene::obsahuje(skuska::odtlacokVzoru(c), &zaciatok))
+        return false;
+    SettingsRow& s = store_.tblAgendaNastavenie;
+    const QString teraz = timestampToText(QDateTime::currentDateTime());
+    {
+        Transaction t(c);
+        s.edit();
+        if (s.text(QStringLiteral("SkuskaZaciatok")).isEmpty())
+            s.setText(QStringLiteral("SkuskaZaciatok"), teraz);
+        s.setText(QStringLiteral("SkuskaZostatok"), QStringLiteral("0:00:00"));
+        s.setText(QStringLiteral("SkuskaKoniec"), teraz);
+        s.post();
+        skuska::Zaznam z = skuska::nacitatZaznam(c);
+        z.znovuOtvorena = teraz;
+        skuska::zapisatZaznam(c, z);
+        skuska::zapecatit(c);
+        t.commit();
+    }
+    showError(this, QStringLiteral("Chyba"),
+              QStringLiteral("Táto skúška už na tomto počítači skončila (začiatok %1).\nZnova "
+                             "ju otvoriť nemožno: skúška sa teraz ukončí a pri odovzdaní aj vo "
+                             "výsledkoch triedy bude označená ako znovu otvorená.")
+                  .arg(zaciatok));
+    return true;
 }
 
 void TfrmHlavny::rozpisaneMeno(SettingsRow& s) {

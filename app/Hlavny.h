@@ -190,6 +190,12 @@ private:
     bool skuskaSkoncena() const;
     // The exam's end, once: the announcement, then the open windows close in their order.
     void ohlasitKoniecSkusky();
+    // The end just stored: the seal over the finished work, and the exam remembered on this
+    // computer as ended.
+    void zaznamenatKoniec();
+    // A copy of an exam that has already ended here: refused with a message and ended at
+    // once, marked as reopened. True when it was refused.
+    bool odmietnutZnovuOtvorenu();
     // The backup's way of writing a compacted copy of the agenda to a path the user chooses,
     // with the texts of the operation: its caption, the proposed name, the message when the
     // dialog is cancelled, the headline of a failure, the failure to write (one %1, the

@@ -1,5 +1,7 @@
 #include "Generovanie.h"
 
+#include "Pecat.h"
+
 #include "store/Store.h"
 
 namespace saldovia::skuska {
@@ -10,7 +12,8 @@ void ulozitVzorDennika(Store& store) {
                              "UctovnyDennik;"));
 }
 
-void zapisatParametre(Store& store, const QString& dlzka, const QList<qint64>& vypocty) {
+void zapisatParametre(Store& store, const QString& dlzka, const QList<qint64>& vypocty,
+                      bool cvicenie) {
     SettingsRow& s = store.tblAgendaNastavenie;
     s.edit();
     s.setText(QStringLiteral("SkuskaDlzka"), dlzka);
@@ -18,6 +21,9 @@ void zapisatParametre(Store& store, const QString& dlzka, const QList<qint64>& v
     for (const char* pole : {"SkuskaZaciatok", "SkuskaZostatok", "SkuskaKoniec"})
         s.setText(QString::fromLatin1(pole), QString());
     s.post();
+    Zaznam z;
+    z.cvicenie = cvicenie;
+    zapisatZaznam(store.connection(), z);
     for (const qint64 n : vypocty) {
         store.SQL(QStringLiteral("UPDATE UctovnyDennik SET Ciastka = '0,00', Suma = '0,00' "
                                  "WHERE Riadok = %1;")

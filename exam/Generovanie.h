@@ -19,8 +19,10 @@ void ulozitVzorDennika(Store& store);
 // The exam's parameters: its duration and an empty user name in the settings row (an exam
 // file starts unstarted, so the start, time left and end are emptied too); the amounts of
 // the given journal rows set to zero and their sample rows marked Vypocty = 1, and then
-// zakrytVypocty.
-void zapisatParametre(Store& store, const QString& dlzka, const QList<qint64>& vypocty);
+// zakrytVypocty. The exam's record (Pecat.h) tells an exam from a practice file and starts
+// without checks, reopening or seal.
+void zapisatParametre(Store& store, const QString& dlzka, const QList<qint64>& vypocty,
+                      bool cvicenie = false);
 
 // Makes the connected exam file hide every answer of its computation rows (Vypocty = 1 in
 // the sample, their amounts already zeroed in the journal): what derives from a zeroed amount

@@ -1,5 +1,7 @@
 #include "Hodnotenietriedy.h"
 
+#include "Pecat.h"
+
 #include "store/Agenda.h"
 #include "store/Store.h"
 #include "store/Subory.h"
@@ -30,6 +32,46 @@ const QString NieJeAgenda = QStringLiteral("Súbor nie je agenda programu.");
 
 QString prvyRiadok(const QString& text) {
     return text.section(u'\n', 0, 0);
+}
+
+// Why a file is damaged, in words a teacher understands: the engine's messages (its integrity
+// check lists what it found, "*** in database main ***" and the pages and rows) are English
+// and technical.
+QString poskodeny(const QStringList& zistenia) {
+    const QString prvy = zistenia.value(0);
+    // The store's own texts are already Slovak.
+    if (prvy.startsWith(QLatin1String("Súbor je poškodený")))
+        return prvy;
+    QString co;
+    if (prvy.contains(QLatin1String("*** in database")) ||
+        prvy.startsWith(QLatin1String("Page ")) || prvy.startsWith(QLatin1String("row ")) ||
+        prvy.contains(QLatin1String("btree")) || prvy.contains(QLatin1String("index"))) {
+        const qsizetype n = std::count_if(zistenia.begin(), zistenia.end(), [](const QString& z) {
+            return !z.startsWith(QLatin1String("***"));
+        });
+        co = QStringLiteral("vnútorná štruktúra databázy je narušená (kontrola celistvosti "
+                            "našla %1 %2); súbor bol zrejme zapísaný neúplne alebo zmenený "
+                            "mimo programu.")
+                 .arg(std::max<qsizetype>(n, 1))
+                 .arg(n == 1 || n == 0 ? QStringLiteral("chybu")
+                      : n < 5          ? QStringLiteral("chyby")
+                                       : QStringLiteral("chýb"));
+    } else if (prvy.contains(QLatin1String("malformed")) ||
+               prvy.contains(QLatin1String("corrupt"))) {
+        co = QStringLiteral("obsah databázy je porušený; súbor bol zrejme zapísaný neúplne alebo "
+                            "zmenený mimo programu.");
+    } else if (prvy.contains(QLatin1String("I/O")) || prvy.contains(QLatin1String("disk"))) {
+        co = QStringLiteral("súbor sa nedá prečítať z disku.");
+    } else if (prvy.contains(QLatin1String("no such table")) ||
+               prvy.contains(QLatin1String("no such column"))) {
+        co = QStringLiteral("chýba v ňom časť tabuliek agendy.");
+    } else if (std::any_of(prvy.begin(), prvy.end(),
+                           [](QChar ch) { return ch.unicode() > 0x7f; })) {
+        co = prvy;
+    } else {
+        co = QStringLiteral("jeho údaje sa nedajú prečítať.");
+    }
+    return QStringLiteral("Súbor je poškodený: ") + co;
 }
 
 // The texts of every cell of a result, row after row, for comparing two tables.
@@ -66,17 +108,18 @@ std::optional<Otvorenie> skontrolovat(Connection& c) {
     } catch (const DbError& e) {
         if ((sqlite3_errcode(c.handle()) & 0xff) == SQLITE_NOTADB)
             return chyba(Stav::NieJeSkuska, NieJeAgenda);
-        return chyba(Stav::PoskodenySubor, prvyRiadok(e.text()));
+        return chyba(Stav::PoskodenySubor, poskodeny({prvyRiadok(e.text())}));
     }
     try {
         const ResultSet check = c.query(QStringLiteral("PRAGMA quick_check;"));
-        if (check.rowCount() != 1 || check.text(0, 0) != QLatin1String("ok"))
-            return chyba(Stav::PoskodenySubor,
-                         QStringLiteral("Súbor je poškodený: ") +
-                             prvyRiadok(check.rowCount() > 0 ? check.text(0, 0) : QString()));
+        if (check.rowCount() != 1 || check.text(0, 0) != QLatin1String("ok")) {
+            QStringList zistenia;
+            for (int i = 0; i < check.rowCount(); ++i)
+                zistenia << check.text(i, 0).split(u'\n', Qt::SkipEmptyParts);
+            return chyba(Stav::PoskodenySubor, poskodeny(zistenia));
+        }
     } catch (const DbError& e) {
-        return chyba(Stav::PoskodenySubor,
-                     QStringLiteral("Súbor je poškodený: ") + prvyRiadok(e.text()));
+        return chyba(Stav::PoskodenySubor, poskodeny({prvyRiadok(e.text())}));
     }
     if (!maSchemuAgendy(c))
         return chyba(Stav::NieJeSkuska, NieJeAgenda);
@@ -124,6 +167,12 @@ QString textStavu(Stav stav) {
         return QStringLiteral("iná skúška");
     case Stav::NieJeSkuska:
         return QStringLiteral("nie je skúška");
+    case Stav::UpravenySubor:
+        return QStringLiteral("upravený súbor");
+    case Stav::Cvicenie:
+        return QStringLiteral("cvičenie");
+    case Stav::ZnovuOtvorena:
+        return QStringLiteral("znovu otvorená");
     case Stav::NedaSaCitat:
         return QStringLiteral("nedá sa čítať");
     case Stav::PoskodenySubor:
@@ -158,6 +207,7 @@ Vzor nacitatVzor(const QString& cesta) {
     v.kniha = c.query(DotazKnihy);
     if (v.dennik.rowCount() == 0)
         throw DbError(nepouzitelny + QStringLiteral("neobsahuje vzorový účtovný denník."));
+    v.sPecatou = skuska::nacitatZaznam(c).existuje;
     return v;
 }
 
@@ -197,7 +247,7 @@ Otvorenie otvorit(Store& store, const QString& cesta, const Vzor& vzor) {
     } catch (const DbError& e) {
         store.disconnectAgenda();
         o = Otvorenie();
-        o.dovod = QStringLiteral("Súbor je poškodený: ") + prvyRiadok(e.text());
+        o.dovod = poskodeny({prvyRiadok(e.text())});
         return o;
     }
     o.ok = true;
@@ -215,12 +265,20 @@ Vysledok vyhodnotitSubor(const QString& cesta, const Vzor& vzor) {
         v.dovod = o.dovod;
         return v;
     }
+    bool upraveny = false, znovuOtvorena = false;
     try {
         const SettingsRow& s = store.tblAgendaNastavenie;
         v.meno = s.text(QStringLiteral("MenoUzivatela"));
         v.zaciatok = s.text(QStringLiteral("SkuskaZaciatok"));
         v.koniec = s.text(QStringLiteral("SkuskaKoniec"));
         v.dlzka = s.text(QStringLiteral("SkuskaDlzka"));
+        const skuska::Zaznam z = skuska::nacitatZaznam(store.connection());
+        v.cvicenie = z.cvicenie;
+        v.kontroly = z.kontroly;
+        // A sealed file must match its seal; a finished one from a sealing exam must have one.
+        upraveny = z.pecat.isEmpty() ? vzor.sPecatou && !v.koniec.isEmpty()
+                                     : z.pecat != skuska::vypocitatPecat(store.connection());
+        znovuOtvorena = !z.znovuOtvorena.isEmpty();
         {
             // Only TEMP tables are written, in a transaction that is never committed.
             Connection& c = store.connection();
@@ -238,11 +296,17 @@ Vysledok vyhodnotitSubor(const QString& cesta, const Vzor& vzor) {
         v = Vysledok();
         v.cesta = cesta;
         v.subor = QFileInfo(cesta).fileName();
-        v.dovod = QStringLiteral("Súbor je poškodený: ") + prvyRiadok(e.text());
+        v.dovod = poskodeny({prvyRiadok(e.text())});
         return v;
     }
 
-    if (!o.rovnakyVzor)
+    if (upraveny)
+        v.stav = Stav::UpravenySubor;
+    else if (v.cvicenie)
+        v.stav = Stav::Cvicenie;
+    else if (znovuOtvorena)
+        v.stav = Stav::ZnovuOtvorena;
+    else if (!o.rovnakyVzor)
         v.stav = Stav::InaSkuska;
     else if (v.koniec.isEmpty())
         v.stav = Stav::Nedokoncena;
@@ -369,6 +433,8 @@ QStringList suboryPriecinka(const QString& priecinok) {
 
 QString Vysledok::upozornenia(const QString& dlzkaVzoru) const {
     QStringList t;
+    if (cvicenie)
+        t << QStringLiteral("cvičenie, použité kontroly: %1").arg(kontroly);
     if (dlhsie)
         t << QStringLiteral("čas dlhší ako ") + dlzkaVzoru;
     if (inaDlzka)

@@ -9,12 +9,14 @@
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QSlider>
 #include <QTemporaryFile>
 #include <QVBoxLayout>
@@ -61,6 +63,32 @@ private:
     QString chyba_;
 };
 
+// The rows whose amounts the students compute, shown to the teacher before the file is
+// written when the VAT lines of a ticked document line joined them without being ticked.
+void ukazatVypocty(Kontext& k, const QSet<qint64>& zaskrtnute) {
+    const ResultSet r = k.store().connection().query(
+        QStringLiteral("SELECT Riadok, Popis FROM UctovnyDennikVzor WHERE Vypocty = 1 ORDER BY "
+                       "Riadok;"));
+    QStringList zoznam;
+    int pridane = 0;
+    for (int i = 0; i < r.rowCount(); ++i) {
+        const qint64 riadok = r.integer(i, 0);
+        const bool dph = !zaskrtnute.contains(riadok);
+        pridane += dph ? 1 : 0;
+        zoznam << skuska::polozkaRiadku(riadok, r.text(i, 1)) +
+                      (dph ? QStringLiteral("  (riadok DPH, pridaný)") : QString());
+    }
+    if (pridane == 0)
+        return;
+    QString text = QStringLiteral("Študenti budú počítať čiastky v týchto riadkoch (%1):\n\n")
+                       .arg(r.rowCount());
+    text += zoznam.join(u'\n');
+    text += QStringLiteral("\n\nRiadky DPH zaškrtnutých riadkov dokladov sa vynulujú s nimi "
+                           "(pridané: %1).")
+                .arg(pridane);
+    showInformation(k.hlavneOkno(), QStringLiteral("Informácia"), text);
+}
+
 // The statements of the generation on the connected copy, in one transaction: the sample
 // journal, the sample ledger, the exam's parameters from the dialog, and the journal without
 // its account assignments. Throws on the first failure; the transaction then rolls back.
@@ -72,12 +100,17 @@ void pripravitSkusku(Kontext& k) {
     k.SQL(QStringLiteral("SELECT Count(*) AS Pocet FROM HlavnaKnihaVzor;"));
     if (k.ADOQuery().integer(QStringLiteral("Pocet")) <= 0)
         throw DbError(QStringLiteral("Vzorovú hlavnú knihu sa nepodarilo zostaviť."));
+    QSet<qint64> zaskrtnute;
     {
         TfrmSkuska okno(k);
         okno.exec();
         if (!okno.chyba().isEmpty())
             throw DbError(okno.chyba());
+        for (int i = 0; i < okno.CheckListBox->count(); ++i)
+            if (okno.CheckListBox->item(i)->checkState() == Qt::Checked)
+                zaskrtnute << okno.CheckListBox->item(i)->data(Qt::UserRole).toLongLong();
     }
+    ukazatVypocty(k, zaskrtnute);
     skuska::vymazatPredkontacie(store);
     t.commit();
 }
@@ -106,6 +139,10 @@ TfrmSkuska::TfrmSkuska(Kontext& k)
     CheckListBox->setObjectName(QStringLiteral("CheckListBox"));
     CheckListBox->setMinimumSize(360, 220);
     CheckListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    chbCvicenie = new QCheckBox(QStringLiteral("&Cvičenie (kontrola priebežne)"));
+    chbCvicenie->setObjectName(QStringLiteral("chbCvicenie"));
+    chbCvicenie->setToolTip(QStringLiteral("Študent si môže prácu kedykoľvek skontrolovať; "
+                                           "výsledok cvičenia sa nepočíta ako skúška."));
     btnOK = new QPushButton(QStringLiteral("&OK"));
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setMinimumWidth(88);
@@ -126,6 +163,7 @@ TfrmSkuska::TfrmSkuska(Kontext& k)
     layout->addSpacing(8);
     layout->addWidget(lblZvolte);
     layout->addWidget(CheckListBox, 1);
+    layout->addWidget(chbCvicenie);
     layout->addSpacing(4);
     layout->addLayout(tlacidla);
 
@@ -175,7 +213,7 @@ void TfrmSkuska::FormClose() {
         if (item->checkState() == Qt::Checked)
             vypocty << item->data(Qt::UserRole).toLongLong();
     }
-    skuska::zapisatParametre(kontext.store(), lblCas->text(), vypocty);
+    skuska::zapisatParametre(kontext.store(), lblCas->text(), vypocty, chbCvicenie->isChecked());
 }
 
 void TfrmSkuska::Vygenerovat(Kontext& k) {

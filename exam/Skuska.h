@@ -2,6 +2,7 @@
 
 #include "ui/Okna.h"
 
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -35,6 +36,7 @@ public:
     QLabel* lblCas;
     QLabel* lblZvolte;
     QListWidget* CheckListBox;
+    QCheckBox* chbCvicenie;
     QPushButton* btnOK;
 
 protected:

@@ -1,5 +1,7 @@
 #include "Vysledky.h"
 
+#include "Pecat.h"
+
 #include "Vyhodnotenie.h"
 #include "exam/Tlacskusky.h"
 #include "ledger/Hlavnakniha.h"
@@ -69,6 +71,8 @@ TpnlVysledky::TpnlVysledky(Kontext& kontext, QWidget* parent) : QFrame(parent), 
     txtPredkontacie = par(QStringLiteral("Predkontacie"), QStringLiteral("Predkontácie:"));
     txtVypocty = par(QStringLiteral("Vypocty"), QStringLiteral("Výpočty:"));
     txtHlavnaKniha = par(QStringLiteral("HlavnaKniha"), QStringLiteral("Hlavná kniha:"));
+    txtKontroly = par(QStringLiteral("Kontroly"), QStringLiteral("Kontroly:"));
+    lblKontroly = pnl->findChild<QLabel*>(QStringLiteral("lblKontroly"));
     mriezka->setColumnStretch(1, 1);
     pnl->hide();
 }
@@ -80,6 +84,10 @@ void TpnlVysledky::Vyhodnotit(const std::function<void()>& ukazat, bool ohlasitC
     txtKoniec->setText(s.text(QStringLiteral("SkuskaKoniec")));
     for (QLabel* t : {txtPredkontacie, txtVypocty, txtHlavnaKniha})
         t->setText(skuska::NeznamyVysledok);
+    const skuska::Zaznam z = skuska::nacitatZaznam(store.connection());
+    txtKontroly->setText(QStringLiteral("cvičenie, použité kontroly: %1").arg(z.kontroly));
+    txtKontroly->setVisible(z.cvicenie);
+    lblKontroly->setVisible(z.cvicenie);
     btnPodrobnosti->hide();
     ukazat();
 

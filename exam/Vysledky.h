@@ -31,6 +31,9 @@ public:
     QLabel* txtPredkontacie;
     QLabel* txtVypocty;
     QLabel* txtHlavnaKniha;
+    // Practice only: the checks the student used.
+    QLabel* lblKontroly;
+    QLabel* txtKontroly;
     QPushButton* btnPodrobnosti;
 
 private:

@@ -5,17 +5,24 @@
 #include "UctovyVyber.h"
 #include "edits/DruhyDokladov.h"
 #include "edits/Upravy.h"
+#include "exam/Pecat.h"
 #include "ui/Dialogs.h"
 #include "ui/Kontext.h"
 #include "ui/Mriezka.h"
 #include "ui/Ovladace.h"
 
+#include <algorithm>
+
+#include <QColor>
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QIdentityProxyModel>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSet>
+#include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -50,6 +57,48 @@ const QString DruhyDennika = QStringLiteral("SELECT UctovnyDennik.Riadok, Doklad
 
 } // namespace
 
+// The journal's rows as the grid shows them, with the marks of a practice check: a wrong row
+// gets a tinted background, an icon before its number and the tool tip "Nesprávny riadok",
+// nothing that tells what the right value is.
+class ZnackyDennika : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    static constexpr int RolaZnacky = Qt::UserRole + 41;
+
+    void nastavit(const QSet<qint64>& riadky) {
+        riadky_ = riadky;
+        if (rowCount() > 0)
+            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    }
+    QVariant data(const QModelIndex& i, int role) const override {
+        const bool znacka =
+            i.isValid() && !riadky_.isEmpty() &&
+            riadky_.contains(sourceModel()->index(mapToSource(i).row(), 0).data().toLongLong());
+        switch (role) {
+        case RolaZnacky:
+            return znacka;
+        case Qt::BackgroundRole:
+            if (znacka)
+                return QColor(255, 214, 214);
+            break;
+        case Qt::DecorationRole:
+            if (znacka && i.column() == 0)
+                return QColor(200, 0, 0);
+            break;
+        case Qt::ToolTipRole:
+            if (znacka)
+                return QStringLiteral("Nesprávny riadok");
+            break;
+        default:
+            break;
+        }
+        return QIdentityProxyModel::data(i, role);
+    }
+
+private:
+    QSet<qint64> riadky_;
+};
+
 TfrmUctovnyDennik::TfrmUctovnyDennik(Kontext& k)
     : TfrmCeleOkno(k, QStringLiteral("TfrmUctovnyDennik"), QStringLiteral("Účtovný denník"), 3) {
     lblFilter = new QLabel(QStringLiteral("Filter:"));
@@ -65,7 +114,9 @@ TfrmUctovnyDennik::TfrmUctovnyDennik(Kontext& k)
 
     DBGrid = new QTableView;
     DBGrid->setObjectName(QStringLiteral("DBGrid"));
-    DBGrid->setModel(kontext.store().qryUctovnyDennik.model());
+    znacky_ = new ZnackyDennika(this);
+    znacky_->setSourceModel(kontext.store().qryUctovnyDennik.model());
+    DBGrid->setModel(znacky_);
     pripravitMriezku(DBGrid);
     DBGrid->viewport()->installEventFilter(this);
     pripojitKlavesy(DBGrid,
@@ -141,8 +192,19 @@ TfrmUctovnyDennik::TfrmUctovnyDennik(Kontext& k)
     filter->addWidget(lblFilter);
     filter->addWidget(cbFilter);
     filter->addStretch();
-    ovladace::rozlozitZoznam(this, DBGrid, {btnPridat, btnUpravit, btnOdstranit, btnTlacit},
+    btnSkontrolovat = tlacidlo(QStringLiteral("btnSkontrolovat"), QStringLiteral("S&kontrolovať"));
+    btnSkontrolovat->setToolTip(QStringLiteral("Označí riadky, ktoré sa nezhodujú so vzorom."));
+    on(btnSkontrolovat, &QPushButton::clicked, [this] { btnSkontrolovatClick(); });
+    ovladace::rozlozitZoznam(this, DBGrid,
+                             {btnPridat, btnUpravit, btnOdstranit, btnTlacit, btnSkontrolovat},
                              btnZavriet, filter);
+    StatusBar = new QStatusBar(this);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setSizeGripEnabled(false);
+    lblNespravne = new QLabel;
+    lblNespravne->setObjectName(QStringLiteral("lblNespravne"));
+    StatusBar->addWidget(lblNespravne);
+    layout()->addWidget(StatusBar);
 
     setTabOrder(btnZavriet, cbFilter);
     setTabOrder(cbFilter, DBGrid);
@@ -165,6 +227,12 @@ TfrmUctovnyDennik::TfrmUctovnyDennik(Kontext& k)
                     kontext.store().qryUctovnyDennik.setRecNo(i.row() + 1);
             });
     skuskaSkoncena_ = upravy::skuskaSkoncena(kontext.store());
+    // Practice: checking is offered while the exercise runs.
+    const bool cvicenie =
+        !kontext.tblAgendaNastavenie().text(QStringLiteral("SkuskaDlzka")).isEmpty() &&
+        !skuskaSkoncena_ && skuska::nacitatZaznam(kontext.store().connection()).cvicenie;
+    btnSkontrolovat->setVisible(cvicenie);
+    StatusBar->setVisible(cvicenie);
     NastavitZoznam();
     btnZavriet->setFocus();
 }
@@ -199,7 +267,56 @@ void TfrmUctovnyDennik::vytvoritPridavanie(QMenu* menu, const QString& prefix) {
     }
 }
 
+void TfrmUctovnyDennik::btnSkontrolovatClick() {
+    Connection& c = kontext.store().connection();
+    const skuska::Kontrola k = skuska::skontrolovat(c);
+    oznacene_.clear();
+    for (const qint64 r : k.nespravne)
+        oznacene_.insert(r, QString());
+    zrusitUpraveneZnacky(); // takes each marked row's values as they are now
+    lblNespravne->setText(
+        QStringLiteral("Nesprávne riadky: %1 z %2").arg(k.pocetNespravnych).arg(k.celkom));
+    znacky_->nastavit(QSet<qint64>(k.nespravne.begin(), k.nespravne.end()));
+}
+
+QList<qint64> TfrmUctovnyDennik::oznaceneRiadky() const {
+    QList<qint64> r = oznacene_.keys();
+    std::sort(r.begin(), r.end());
+    return r;
+}
+
+void TfrmUctovnyDennik::zrusitUpraveneZnacky() {
+    if (oznacene_.isEmpty())
+        return;
+    QStringList cisla;
+    for (auto it = oznacene_.cbegin(); it != oznacene_.cend(); ++it)
+        cisla << QString::number(it.key());
+    const ResultSet r = kontext.store().connection().query(
+        QStringLiteral("SELECT Riadok, Datum, Doklad, Popis, Suma, MaDat, Dal FROM UctovnyDennik "
+                       "WHERE Riadok IN (%1);")
+            .arg(cisla.join(u',')));
+    QHash<qint64, QString> teraz;
+    for (int i = 0; i < r.rowCount(); ++i) {
+        QStringList hodnoty;
+        for (int k = 1; k < r.columnCount(); ++k)
+            hodnoty << r.text(i, k);
+        teraz.insert(r.integer(i, 0), hodnoty.join(QChar(0x1f)));
+    }
+    QHash<qint64, QString> zostava;
+    for (auto it = oznacene_.cbegin(); it != oznacene_.cend(); ++it) {
+        const auto t = teraz.constFind(it.key());
+        // A fresh mark (no values yet) takes the row's values; a mark whose row changed goes.
+        if (t != teraz.cend() && (it.value().isEmpty() || it.value() == *t))
+            zostava.insert(it.key(), *t);
+    }
+    const bool zmena = zostava.size() != oznacene_.size();
+    oznacene_ = zostava;
+    if (zmena)
+        znacky_->nastavit(QSet<qint64>(oznacene_.keyBegin(), oznacene_.keyEnd()));
+}
+
 void TfrmUctovnyDennik::NastavitZoznam() {
+    zrusitUpraveneZnacky();
     Store& s = kontext.store();
     QString where;
     if (cbFilter->currentIndex() >= 1) {

@@ -2,6 +2,7 @@
 
 #include "ui/Okna.h"
 
+#include <QHash>
 #include <QMetaObject>
 
 class QAction;
@@ -9,6 +10,7 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QStatusBar;
 class QTableView;
 
 namespace saldovia {
@@ -40,6 +42,12 @@ public:
     // The grid's double click: adds a line to an empty list, else edits the selected one.
     void DBGridDblClick();
 
+    // Practice: marks every row that differs from the sample and counts them in the status
+    // bar; no sample value is shown.
+    void btnSkontrolovatClick();
+    // The rows marked wrong by the last check and not edited since.
+    QList<qint64> oznaceneRiadky() const;
+
     // The selected row, counted from 1; 0 when the list is empty.
     int vybranaPozicia() const;
     // Selects row `pozicia`, or the last row when the list is shorter.
@@ -53,6 +61,9 @@ public:
     QPushButton* btnOdstranit;
     QPushButton* btnTlacit;
     QPushButton* btnZavriet;
+    QPushButton* btnSkontrolovat;
+    QStatusBar* StatusBar;
+    QLabel* lblNespravne;
 
     QMenu* pmHlavne;
     QMenu* pmItmPridat;
@@ -94,6 +105,10 @@ private:
     bool prazdny_ = true;
     bool skuskaSkoncena_ = false;
     bool zosuladujem_ = false;
+    // Drops the marks of rows edited or removed since the check.
+    void zrusitUpraveneZnacky();
+    class ZnackyDennika* znacky_;
+    QHash<qint64, QString> oznacene_; // marked row -> its values when it was checked
 };
 
 } // namespace saldovia

@@ -35,6 +35,8 @@ void prepisat(QLineEdit* e, const QString& text) {
 
 void TestOkien::init() {
     agenda = std::make_unique<TestAgenda>();
+    // The user's application data (the exams that ended here) live in the test's own folder.
+    qputenv("XDG_DATA_HOME", agenda->file(QStringLiteral("pouzivatel")).toUtf8());
     dialogs = std::make_unique<ScriptedDialogs>();
     pripravit();
 }

@@ -4,23 +4,32 @@
 
 #include "app/Hlavny.h"
 #include "documents/Polozkadokladu.h"
+#include "exam/Hodnotenietriedy.h"
+#include "exam/Pecat.h"
 #include "exam/Skuska.h"
 #include "exam/Tlacskusky.h"
 #include "exam/Vyhodnotenie.h"
 #include "exam/Vysledky.h"
 #include "journal/CiselnePole.h"
+#include "journal/Uctovnydennik.h"
 #include "ledger/Obraty.h"
 #include "reports/ReportPreview.h"
 #include "store/Agenda.h"
 #include "store/Store.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
+#include <QTableView>
 #include <QTest>
 
 #include <limits>
@@ -184,8 +193,10 @@ private slots:
         QCOMPARE(riadky(c, QStringLiteral("SELECT * FROM HlavnaKniha;")), QStringList());
         QCOMPARE(riadky(c, QStringLiteral("SELECT SkuskaDlzka, MenoUzivatela, SkuskaZaciatok, "
                                           "SkuskaZostatok, SkuskaKoniec, NazovFirmy, Poznamky "
-                                          "FROM AgendaNastavenie;")),
+                                          "FROM AgendaNastavenie ORDER BY rowid LIMIT 1;")),
                  QStringList{"1:01:00|||||Obchod O'Brien|Zaúčtujte prípady."});
+        QVERIFY(skuska::nacitatZaznam(c).existuje);
+        QVERIFY(!skuska::nacitatZaznam(c).cvicenie);
         const QStringList vzorKnihy =
             riadky(c, QStringLiteral("SELECT * FROM HlavnaKnihaVzor ORDER BY CisloUctu;"));
         c.close();
@@ -255,8 +266,10 @@ private slots:
         {
             Connection c;
             c.open(skuska());
-            QCOMPARE(riadky(c, QStringLiteral("SELECT SkuskaDlzka FROM AgendaNastavenie;")),
-                     QStringList{"0:00:00"});
+            QCOMPARE(
+                riadky(c, QStringLiteral("SELECT SkuskaDlzka FROM AgendaNastavenie ORDER BY rowid "
+                                         "LIMIT 1;")),
+                QStringList{"0:00:00"});
             c.exec(QStringLiteral("UPDATE AgendaNastavenie SET SkuskaDlzka = '1:01:00';"));
         }
         obnovitSkusku();
@@ -557,7 +570,7 @@ private slots:
             Connection c;
             c.open(odovzdana);
             QCOMPARE(riadky(c, QStringLiteral("SELECT MenoUzivatela, SkuskaKoniec <> '' FROM "
-                                              "AgendaNastavenie;")),
+                                              "AgendaNastavenie ORDER BY rowid LIMIT 1;")),
                      QStringList{"Jana Nováková/3.A|1"});
         }
         QCOMPARE(h->store().path(), agenda->path());
@@ -580,6 +593,206 @@ private slots:
         h->mmItmZalohovat->trigger();
         QVERIFY(dialogs->proposedPaths.constLast().endsWith(QStringLiteral("/Zaloha")));
         QCOMPARE(dialogs->last().text, QStringLiteral("Zálohovanie nebolo vykonané!"));
+    }
+
+    // An exam that ended here cannot be taken again from a copy: neither from a backup taken
+    // while it ran nor from the exam file itself. Each is ended at once and marked; the
+    // hand-in's seal catches every field edited outside the program.
+    void reopenedCopiesAndTheSeal() {
+        const QString zaloha = agenda->file(QStringLiteral("Zaloha.mdb"));
+        const QString odovzdana = agenda->file(QStringLiteral("Odovzdana.mdb"));
+        vygenerovat();
+        obnovitSkusku();
+        h->dbEdtMenoUzivatela->setText(QStringLiteral("Eva"));
+        h->TimerTimer();
+        const QString zaciatok = h->tblAgendaNastavenie().text(QStringLiteral("SkuskaZaciatok"));
+        // a backup of the running exam stays allowed, the hand-in is not offered yet
+        dialogs->files = {zaloha};
+        h->mmItmZalohovat->trigger();
+        QCOMPARE(dialogs->last().text, QStringLiteral("Zálohovanie prebehlo úspešne!"));
+        QVERIFY(!h->mmItmOdovzdatSkusku->isEnabled());
+        QVERIFY(h->Timer->isActive());
+        QVERIFY(!QFileInfo::exists(skuska::ukoncene::subor()));
+        dialogs->answers = {QMessageBox::Yes};
+        h->KoniecSkusky();
+        h->TimerTimer();
+        QVERIFY(skuska::ukoncene::subor().startsWith(agenda->dir()));
+        QVERIFY(QFileInfo::exists(skuska::ukoncene::subor()));
+        dialogs->files = {odovzdana};
+        h->mmItmOdovzdatSkusku->trigger();
+        QVERIFY(
+            dialogs->last().text.startsWith(QStringLiteral("Odovzdanie skúšky prebehlo úspešne!")));
+
+        // the backup taken mid-exam, and the exam file never started: each refused
+        const QString odmietnutie = QStringLiteral("Táto skúška už na tomto počítači skončila");
+        QStringList znovu;
+        for (const QString& kopia : {zaloha, skuska()}) {
+            dialogs->messages.clear();
+            dialogs->files = {kopia};
+            dialogs->answers = {QMessageBox::Yes};
+            h->mmItmObnovit->trigger();
+            // after the restore's own question, the refusal
+            QVERIFY2(dialogs->texts().value(1).startsWith(odmietnutie),
+                     qPrintable(dialogs->texts().join(u'|')));
+            QCOMPARE(dialogs->messages.value(1).caption, QStringLiteral("Chyba"));
+            QVERIFY(!h->tblAgendaNastavenie().text(QStringLiteral("SkuskaKoniec")).isEmpty());
+            QCOMPARE(h->StatusBar->panel(3), QStringLiteral("0:00:00"));
+            h->TimerTimer();
+            QVERIFY(!dialogs->texts().contains(Koniec));
+            QVERIFY(h->pnlVysledky->isVisibleTo(h.get()));
+            QVERIFY(h->mmItmOdovzdatSkusku->isEnabled());
+            znovu << agenda->file(QStringLiteral("Znovu%1.mdb").arg(znovu.size()));
+            dialogs->files = {znovu.constLast()};
+            h->mmItmOdovzdatSkusku->trigger();
+            QVERIFY(dialogs->last().text.startsWith(
+                QStringLiteral("Odovzdanie skúšky prebehlo úspešne!")));
+        }
+        {
+            Connection c;
+            c.open(znovu[0]);
+            QCOMPARE(riadky(c, QStringLiteral("SELECT SkuskaZaciatok FROM AgendaNastavenie ORDER "
+                                              "BY rowid LIMIT 1;")),
+                     QStringList{zaciatok});
+            QVERIFY(!skuska::nacitatZaznam(c).znovuOtvorena.isEmpty());
+        }
+
+        // the class table: the honest hand-in passes, the reopened ones are marked
+        const trieda::Vzor vzor = trieda::nacitatVzor(skuska());
+        QVERIFY(vzor.sPecatou);
+        QCOMPARE(trieda::vyhodnotitSubor(odovzdana, vzor).stav, trieda::Stav::Dokoncena);
+        for (const QString& f : znovu) {
+            const trieda::Vysledok v = trieda::vyhodnotitSubor(f, vzor);
+            QCOMPARE(v.stav, trieda::Stav::ZnovuOtvorena);
+            QCOMPARE(trieda::text(v, trieda::sStav, vzor.dlzka), QStringLiteral("znovu otvorená"));
+        }
+
+        // the seal: every field edited outside the program is caught
+        const QStringList upravy = {
+            QStringLiteral("UPDATE AgendaNastavenie SET SkuskaKoniec = '01.01.2030 10:00:00' "
+                           "WHERE rowid = (SELECT MIN(rowid) FROM AgendaNastavenie);"),
+            QStringLiteral("UPDATE AgendaNastavenie SET SkuskaZaciatok = '01.01.2030 09:00:00' "
+                           "WHERE rowid = (SELECT MIN(rowid) FROM AgendaNastavenie);"),
+            QStringLiteral("UPDATE AgendaNastavenie SET MenoUzivatela = 'Jana' WHERE rowid = "
+                           "(SELECT MIN(rowid) FROM AgendaNastavenie);"),
+            QStringLiteral("UPDATE UctovnyDennik SET Suma = '250,50' WHERE Riadok = 2;"),
+            QStringLiteral("UPDATE UctovnyDennik SET MaDat = '501  ' WHERE Riadok = 2;"),
+            QStringLiteral("DELETE FROM AgendaNastavenie WHERE Verzia = 'Skuska';"),
+        };
+        for (int i = 0; i < upravy.size(); ++i) {
+            const QString f = agenda->file(QStringLiteral("Upravena%1.mdb").arg(i));
+            QVERIFY(QFile::copy(odovzdana, f));
+            vykonat(f, upravy[i]);
+            const trieda::Vysledok v = trieda::vyhodnotitSubor(f, vzor);
+            QVERIFY2(v.stav == trieda::Stav::UpravenySubor, qPrintable(upravy[i]));
+            QCOMPARE(trieda::text(v, trieda::sStav, vzor.dlzka), QStringLiteral("upravený súbor"));
+        }
+        // a practice file is never an exam result, even sealed as the program seals it
+        const QString cvicenie = agenda->file(QStringLiteral("Cvicenie.mdb"));
+        QVERIFY(QFile::copy(odovzdana, cvicenie));
+        {
+            Connection c;
+            c.open(cvicenie);
+            skuska::Zaznam z = skuska::nacitatZaznam(c);
+            z.cvicenie = true;
+            z.kontroly = 4;
+            skuska::zapisatZaznam(c, z);
+            skuska::zapecatit(c);
+        }
+        const trieda::Vysledok v = trieda::vyhodnotitSubor(cvicenie, vzor);
+        QCOMPARE(v.stav, trieda::Stav::Cvicenie);
+        QCOMPARE(v.kontroly, 4);
+        QCOMPARE(trieda::text(v, trieda::sStav, vzor.dlzka), QStringLiteral("cvičenie"));
+        QVERIFY(trieda::text(v, trieda::sUpozornenia, vzor.dlzka)
+                    .contains(QStringLiteral("kontroly: 4")));
+    }
+
+    // Practice: the check marks exactly the wrong rows, shows no sample value anywhere, and a
+    // mark goes when its row is edited; the checks used are counted in the results.
+    void practiceMarks() {
+        dialogs->files = {skuska()};
+        naDalsieOkno([](QDialog* d) {
+            auto* okno = qobject_cast<TfrmSkuska*>(d);
+            QVERIFY(okno);
+            okno->chbCvicenie->setChecked(true);
+            for (int i = 0; i < okno->CheckListBox->count(); ++i) {
+                const qint64 r = okno->CheckListBox->item(i)->data(Qt::UserRole).toLongLong();
+                if (r == 2 || r == 1234)
+                    okno->CheckListBox->item(i)->setCheckState(Qt::Checked);
+            }
+            okno->btnOK->click();
+        });
+        h->mmItmVygenerovatSkusku->trigger();
+        QCOMPARE(dialogs->last().text, Uspech);
+        obnovitSkusku();
+        // right: 1, 2 (computed right), 7; wrong: 123 (one account), 1234 (accounts, amount)
+        for (const char* u : {"MaDat = '112  ', Dal = '321  ' WHERE Riadok = 1",
+                              "MaDat = '501  ', Dal = '112  ', Suma = '250,50' WHERE Riadok = 2",
+                              "MaDat = '211  ', Dal = '221  ' WHERE Riadok = 7",
+                              "MaDat = '311  ', Dal = '221  ' WHERE Riadok = 123",
+                              "MaDat = '518  ', Dal = '518  ', Suma = '99,00' WHERE Riadok = 1234"})
+            sql(QStringLiteral("UPDATE UctovnyDennik SET ") + QString::fromUtf8(u) + u';');
+        auto okno = std::make_unique<TfrmUctovnyDennik>(*h);
+        okno->show();
+        QVERIFY(okno->btnSkontrolovat->isVisible());
+        okno->btnSkontrolovat->click();
+        QCOMPARE(okno->oznaceneRiadky(), (QList<qint64>{123, 1234}));
+        QCOMPARE(okno->lblNespravne->text(), QStringLiteral("Nesprávne riadky: 2 z 5"));
+        QAbstractItemModel* m = okno->DBGrid->model();
+        QStringList znacky;
+        for (int r = 0; r < m->rowCount(); ++r)
+            znacky << QStringLiteral("%1:%2").arg(m->index(r, 0).data().toString(),
+                                                  m->index(r, 3).data(Qt::UserRole + 41).toBool()
+                                                      ? QStringLiteral("x")
+                                                      : QStringLiteral("-"));
+        QCOMPARE(znacky, (QStringList{"1:-", "2:-", "7:-", "123:x", "1234:x"}));
+        if (qEnvironmentVariableIsSet("SALDOVIA_SNIMKA"))
+            okno->grab().save(qEnvironmentVariable("SALDOVIA_SNIMKA"));
+
+        // no sample value of a wrong row anywhere: the computed amount, and the accounts of
+        // row 1234 in the journal's own texts
+        QStringList texty;
+        for (QWidget* w : QApplication::allWidgets()) {
+            for (const char* p : {"text", "toolTip", "statusTip", "whatsThis", "windowTitle",
+                                  "placeholderText", "currentText"})
+                texty << w->property(p).toString();
+            if (auto* cb = qobject_cast<QComboBox*>(w))
+                for (int i = 0; i < cb->count(); ++i)
+                    texty << cb->itemText(i);
+            if (auto* v = qobject_cast<QAbstractItemView*>(w); v && v->model())
+                for (int r = 0; r < v->model()->rowCount(); ++r)
+                    for (int k = 0; k < v->model()->columnCount(); ++k)
+                        for (int role :
+                             {int(Qt::DisplayRole), int(Qt::EditRole), int(Qt::ToolTipRole),
+                              int(Qt::StatusTipRole), int(Qt::UserRole)})
+                            texty << v->model()->index(r, k).data(role).toString();
+        }
+        QVERIFY(texty.size() > 50);
+        for (const QString& t : texty)
+            QVERIFY2(!t.contains(QStringLiteral("10,00")), qPrintable(t));
+        QStringList riadok1234;
+        for (int k = 0; k < m->columnCount(); ++k)
+            for (int role : {int(Qt::DisplayRole), int(Qt::ToolTipRole), int(Qt::UserRole)})
+                riadok1234 << m->index(4, k).data(role).toString();
+        QVERIFY(!riadok1234.join(u'|').contains(QStringLiteral("568")));
+
+        // an edited row loses its mark, the other keeps it
+        sql(QStringLiteral("UPDATE UctovnyDennik SET Suma = '98,00' WHERE Riadok = 1234;"));
+        okno->NastavitZoznam();
+        QCOMPARE(okno->oznaceneRiadky(), QList<qint64>{123});
+        QVERIFY(!m->index(4, 0).data(Qt::UserRole + 41).toBool());
+        QVERIFY(m->index(3, 0).data(Qt::UserRole + 41).toBool());
+        okno->btnSkontrolovat->click();
+        okno.reset();
+
+        dialogs->answers = {QMessageBox::Yes};
+        h->KoniecSkusky();
+        h->TimerTimer();
+        QVERIFY(h->pnlVysledky->txtKontroly->isVisibleTo(h.get()));
+        QCOMPARE(h->pnlVysledky->txtKontroly->text(),
+                 QStringLiteral("cvičenie, použité kontroly: 2"));
+        // after the end there is nothing to check
+        TfrmUctovnyDennik po(*h);
+        QVERIFY(!po.btnSkontrolovat->isVisibleTo(&po));
     }
 
     // The comparison marks each of the student's values that differs from the sample: bold in

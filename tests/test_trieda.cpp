@@ -5,10 +5,12 @@
 
 #include "app/Hlavny.h"
 #include "exam/Hodnotenietriedy.h"
+#include "exam/Pecat.h"
 #include "exam/Skuska.h"
 #include "exam/Tlacskusky.h"
 #include "exam/Vysledkytriedy.h"
 #include "reports/ReportPreview.h"
+#include "store/Connection.h"
 #include "store/Store.h"
 #include "store/Values.h"
 
@@ -122,6 +124,10 @@ void odovzdat(const QString& skuska, const QString& ciel, const Praca& praca, co
                    .arg(sqlText(it->maDat), sqlText(it->dal), sqlText(it->suma))
                    .arg(it.key());
     vykonat(ciel, sql + navyse);
+    // sealed as the program seals a finished exam
+    Connection c;
+    c.open(ciel);
+    skuska::zapecatit(c);
 }
 
 // Fields of CSV text as a spreadsheet reads them: ";" between fields, quoted fields with
