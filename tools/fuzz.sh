@@ -17,6 +17,7 @@ for target in rtf agenda; do
     mkdir -p "build-fuzz/corpus/$target"
     echo "--- fuzz_$target, $seconds s"
     ASAN_OPTIONS=detect_leaks=1 QT_QPA_PLATFORM=offscreen \
+        LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0" \
         "build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=20 \
         -print_final_stats=1 -artifact_prefix="build-fuzz/crashes/$target-" \
         "build-fuzz/corpus/$target" "fuzz/corpus/$target"
