@@ -5,9 +5,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -186,12 +188,34 @@ void BandWriter::extend(double bottom) {
     height_ = std::max(height_, bottom);
 }
 
+namespace {
+
+// Text readers (PDF viewers, pdftotext) take evenly spaced single letters such as "2 z 2" for
+// one letter-spaced word and drop its spaces. Spaces of at least half an em between such
+// letters are read as spaces; other texts keep the font's own spacing.
+QFont spacedForReaders(const QString& text, const QFont& font) {
+    const QStringList words =
+        text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    if (words.size() < 2 ||
+        !std::all_of(words.begin(), words.end(), [](const QString& w) { return w.size() == 1; }))
+        return font;
+    QFont f(font);
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 10.0;
+    const double space = unitMetrics(font).horizontalAdvance(u' ');
+    // in the units the text is measured and painted in (10 per point)
+    f.setWordSpacing(std::max(0.0, points * 10.0 * 0.5 - space));
+    return f;
+}
+
+} // namespace
+
 double BandWriter::text(const QRectF& box, const QString& text, const TextStyle& style,
                         const QString& name) {
+    const QFont font = spacedForReaders(text, style.font);
     if (mode_ == Mode::Measure) {
         double height = box.height();
         if (style.wordWrap)
-            height = std::max(height, wrappedHeight(text, style.font, box.width()));
+            height = std::max(height, wrappedHeight(text, font, box.width()));
         extend(box.top() + height);
         return height;
     }
@@ -199,17 +223,17 @@ double BandWriter::text(const QRectF& box, const QString& text, const TextStyle&
     item.kind = ReportItem::Kind::Text;
     item.name = name;
     item.rect = box;
-    item.font = style.font;
+    item.font = font;
     item.alignment = style.alignment;
     item.color = style.color;
     if (style.wordWrap) {
-        item.font = wrapFont(text, style.font, box.width());
+        item.font = wrapFont(text, font, box.width());
         const QStringList lines = wrapText(text, item.font, box.width());
         item.text = lines.join(u'\n');
         item.rect.setHeight(std::max(box.height(), lines.size() * lineHeight(item.font)));
     } else {
         item.text = text;
-        item.font = fittedFont(text, style.font, box.width());
+        item.font = fittedFont(text, font, box.width());
     }
     extend(item.rect.bottom());
     const double height = item.rect.height();

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMap>
+#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QTableView>
@@ -540,6 +541,23 @@ private slots:
         QCOMPARE(strany.size(), 1);
         QCOMPARE(report.pageLayout.orientation(), QPageLayout::Landscape);
         const ReportPage& p = strany.constFirst();
+        {
+            // a PDF reader reads the scores with their spaces, one-digit ones too
+            const QString pdf = agenda->file(QStringLiteral("trieda.pdf"));
+            QVERIFY(writePdf(pdf, strany, report.caption));
+            QProcess pdftotext;
+            pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+            QVERIFY2(pdftotext.waitForFinished(), "pdftotext (poppler-utils) is missing");
+            const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+            for (const char* skore : {"10 z 10", "2 z 2", "1 z 2", "3 z 7"})
+                QVERIFY2(text.contains(QLatin1String(skore)), skore);
+            // the wider spaces are measured too: the cell holds them
+            const ReportItem* vypocty = p.findAll(QStringLiteral("qrDbTxtVypocty"))[0];
+            QCOMPARE(vypocty->text, QStringLiteral("2 z 2"));
+            QVERIFY(textWidth(vypocty->text, vypocty->font) >
+                    textWidth(vypocty->text, reportFont(vypocty->font.pointSizeF())) + 0.5);
+            QVERIFY(textWidth(vypocty->text, vypocty->font) <= vypocty->rect.width());
+        }
         QCOMPARE(p.find(QStringLiteral("qrLblNazovDokladu"))->text,
                  QStringLiteral("Výsledky triedy"));
         QCOMPARE(p.find(QStringLiteral("qrLblCisloDokladu"))->text, QStringLiteral("2006"));

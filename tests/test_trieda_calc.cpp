@@ -15,8 +15,8 @@ using namespace saldovia;
 namespace {
 
 struct Bunka {
-    QString typ; // office:value-type: "float", "string", …; empty for an empty cell
-    QString hodnota;
+    QString typ;     // office:value-type: "float", "string", …; empty for an empty cell
+    QString hodnota; // office:value, or the date or time value
     QString text;
 };
 
@@ -39,7 +39,9 @@ QList<QList<Bunka>> citatFods(const QByteArray& xml) {
             const QXmlStreamAttributes a = r.attributes();
             Bunka b;
             b.typ = a.value(QLatin1String("office:value-type")).toString();
-            b.hodnota = a.value(QLatin1String("office:value")).toString();
+            for (const char* m : {"office:value", "office:date-value", "office:time-value"})
+                if (a.hasAttribute(QLatin1String(m)))
+                    b.hodnota = a.value(QLatin1String(m)).toString();
             const int opakovanie =
                 std::max(1, a.value(QLatin1String("table:number-columns-repeated")).toInt());
             int hlbka = 0;
@@ -80,6 +82,52 @@ trieda::Vysledok vysledok(const QString& subor, const QString& meno, int spravne
     return v;
 }
 
+// The cells as both imports must give them: every field in its own column, counts and
+// percentages as numbers, names as typed and never a formula.
+void overit(const QList<QList<Bunka>>& bunky, const QList<trieda::Vysledok>& vysledky,
+            bool akoExcel) {
+    QVERIFY(bunky.size() >= 8);
+    auto text = [&bunky](int r, int k) { return bunky[r].value(k).text; };
+    auto cislo = [&bunky](int r, int k) {
+        const Bunka& b = bunky[r].value(k);
+        return b.typ == QLatin1String("float") ? b.hodnota.toDouble() : qQNaN();
+    };
+    QCOMPARE(text(0, 7), QStringLiteral("Predkontácie %"));
+    QCOMPARE(text(0, 15), QStringLiteral("Upozornenia"));
+    for (int r = 1; r <= 6; ++r) {
+        QCOMPARE(text(r, 0), vysledky[r - 1].subor);
+        if (akoExcel) {
+            // read as a date and a time, as Excel reads them
+            QCOMPARE(bunky[r].value(2).typ, QStringLiteral("date"));
+            QVERIFY2(bunky[r].value(2).hodnota.startsWith(u"2026-12-09T08:00:05"),
+                     qPrintable(bunky[r].value(2).hodnota));
+            QCOMPARE(bunky[r].value(4).typ, QStringLiteral("time"));
+        } else {
+            QCOMPARE(text(r, 2), QStringLiteral("09.12.2026 08:00:05"));
+            QCOMPARE(text(r, 4), QStringLiteral("0:58:35"));
+        }
+        // counts and percentages are numbers in their own columns, none split
+        const skuska::Skore& s = vysledky[r - 1].hodnotenie.predkontacie;
+        QCOMPARE(cislo(r, 5), double(s.spravne));
+        QCOMPARE(cislo(r, 6), double(s.celkom));
+        QCOMPARE(cislo(r, 7), skuska::percento(s.spravne, s.celkom).replace(u',', u'.').toDouble());
+        QCOMPARE(cislo(r, 9), 3.0);
+        QCOMPARE(cislo(r, 10), 33.33);
+        QCOMPARE(cislo(r, 13), 71.43);
+        QCOMPARE(text(r, 14), QStringLiteral("dokončená"));
+    }
+    QCOMPARE(text(1, 1), QStringLiteral("Adam Bielik"));
+    QCOMPARE(text(2, 1), QStringLiteral("Beáta \"Bea\"; Čierna, ml."));
+    // a name that reads as a formula stays text, as typed after the apostrophe
+    for (int r = 3; r <= 6; ++r) {
+        QCOMPARE(bunky[r].value(1).typ, QStringLiteral("string"));
+        QCOMPARE(text(r, 1), u'\'' + vysledky[r - 1].meno);
+    }
+    QCOMPARE(text(7, 0), QStringLiteral("Zly, subor.mdb"));
+    QCOMPARE(text(7, 14), QStringLiteral("poškodený súbor"));
+    QCOMPARE(text(7, 15), QStringLiteral("Súbor je poškodený: strana 3, riadok 2"));
+}
+
 } // namespace
 
 class TestTriedaCalc : public QObject {
@@ -114,59 +162,35 @@ private slots:
         if (const QByteArray snimky = qgetenv("SALDOVIA_SNIMKY"); !snimky.isEmpty())
             QFile::copy(csv, QString::fromLocal8Bit(snimky) + QStringLiteral("/vysledky.csv"));
 
-        // tab, comma, semicolon; quotes; UTF-8; from line 1; no column formats; Slovak;
-        // quoted fields not forced to text; no special numbers; no trimming; first sheet;
-        // formulas evaluated
-        const QString importuj =
-            QStringLiteral("Text - txt - csv (StarCalc):9/44/59,34,76,1,,1051,false,false,false,"
-                           "false,false,1,true");
-        QProcess calc;
-        calc.setWorkingDirectory(dir.path());
-        calc.start(soffice,
-                   {QStringLiteral("-env:UserInstallation=file://") +
-                        dir.filePath(QStringLiteral("profil")),
-                    QStringLiteral("--headless"), QStringLiteral("--norestore"),
-                    QStringLiteral("--infilter=") + importuj, QStringLiteral("--convert-to"),
-                    QStringLiteral("fods"), QStringLiteral("--outdir"), dir.path(), csv});
-        QVERIFY(calc.waitForFinished(240000));
-        const QString fods = dir.filePath(QStringLiteral("vysledky.fods"));
-        QFile vystup(fods);
-        QVERIFY2(vystup.open(QIODevice::ReadOnly), calc.readAllStandardError().constData());
-        const QList<QList<Bunka>> bunky = citatFods(vystup.readAll());
-
-        QVERIFY(bunky.size() >= 8);
-        auto text = [&bunky](int r, int k) { return bunky[r].value(k).text; };
-        auto cislo = [&bunky](int r, int k) {
-            const Bunka& b = bunky[r].value(k);
-            return b.typ == QLatin1String("float") ? b.hodnota.toDouble() : qQNaN();
-        };
-        QCOMPARE(text(0, 7), QStringLiteral("Predkontácie %"));
-        QCOMPARE(text(0, 15), QStringLiteral("Upozornenia"));
-        for (int r = 1; r <= 6; ++r) {
-            QCOMPARE(text(r, 0), vysledky[r - 1].subor);
-            QCOMPARE(text(r, 2), QStringLiteral("09.12.2026 08:00:05"));
-            QCOMPARE(text(r, 4), QStringLiteral("0:58:35"));
-            // counts and percentages are numbers in their own columns, none split
-            const skuska::Skore& s = vysledky[r - 1].hodnotenie.predkontacie;
-            QCOMPARE(cislo(r, 5), double(s.spravne));
-            QCOMPARE(cislo(r, 6), double(s.celkom));
-            QCOMPARE(cislo(r, 7),
-                     skuska::percento(s.spravne, s.celkom).replace(u',', u'.').toDouble());
-            QCOMPARE(cislo(r, 9), 3.0);
-            QCOMPARE(cislo(r, 10), 33.33);
-            QCOMPARE(cislo(r, 13), 71.43);
-            QCOMPARE(text(r, 14), QStringLiteral("dokončená"));
+        // Calc's Text Import dialog as it comes: tab, comma, semicolon; quotes; UTF-8; from
+        // line 1; no column formats; Slovak; quoted fields not forced to text; no special
+        // numbers; no trimming; first sheet; formulas evaluated. Excel on a Slovak Windows
+        // opens a CSV with the list separator only (semicolon), takes dates and times for
+        // numbers and evaluates formulas: the second import does the same.
+        for (const bool akoExcel : {false, true}) {
+            const QString importuj =
+                QStringLiteral("Text - txt - csv (StarCalc):%1,34,76,1,,1051,false,%2,false,"
+                               "false,false,1,true")
+                    .arg(akoExcel ? QStringLiteral("59") : QStringLiteral("9/44/59"),
+                         akoExcel ? QStringLiteral("true") : QStringLiteral("false"));
+            QProcess calc;
+            calc.setWorkingDirectory(dir.path());
+            calc.start(soffice,
+                       {QStringLiteral("-env:UserInstallation=file://") +
+                            dir.filePath(QStringLiteral("profil")),
+                        QStringLiteral("--headless"), QStringLiteral("--norestore"),
+                        QStringLiteral("--infilter=") + importuj, QStringLiteral("--convert-to"),
+                        QStringLiteral("fods"), QStringLiteral("--outdir"), dir.path(), csv});
+            QVERIFY(calc.waitForFinished(240000));
+            const QString fods = dir.filePath(QStringLiteral("vysledky.fods"));
+            QFile vystup(fods);
+            QVERIFY2(vystup.open(QIODevice::ReadOnly), calc.readAllStandardError().constData());
+            const QList<QList<Bunka>> bunky = citatFods(vystup.readAll());
+            vystup.close();
+            QVERIFY(vystup.remove());
+            overit(bunky, vysledky, akoExcel);
+            QVERIFY2(!QTest::currentTestFailed(), akoExcel ? "as Excel opens it" : "as Calc does");
         }
-        QCOMPARE(text(1, 1), QStringLiteral("Adam Bielik"));
-        QCOMPARE(text(2, 1), QStringLiteral("Beáta \"Bea\"; Čierna, ml."));
-        // a name that reads as a formula stays text, as typed after the apostrophe
-        for (int r = 3; r <= 6; ++r) {
-            QCOMPARE(bunky[r].value(1).typ, QStringLiteral("string"));
-            QCOMPARE(text(r, 1), u'\'' + vysledky[r - 1].meno);
-        }
-        QCOMPARE(text(7, 0), QStringLiteral("Zly, subor.mdb"));
-        QCOMPARE(text(7, 14), QStringLiteral("poškodený súbor"));
-        QCOMPARE(text(7, 15), QStringLiteral("Súbor je poškodený: strana 3, riadok 2"));
     }
 };
 

@@ -62,10 +62,21 @@ bool TfrmOkno::event(QEvent* e) {
         // The window that opened this one takes the focus back, not the main window that
         // it may block.
         if (!e->spontaneous() && otvoril_ && otvoril_->isVisible() && otvoril_ != this) {
-            QWidget* okno = otvoril_->window();
+            QPointer<QWidget> okno = otvoril_->window();
+            auto aktivovat = [okno] {
+                if (!okno || !okno->isVisible() || QApplication::activeWindow())
+                    return;
+                okno->activateWindow();
+                if (QWindow* w = okno->windowHandle())
+                    w->requestActivate();
+            };
             okno->activateWindow();
             if (QWindow* w = okno->windowHandle())
                 w->requestActivate();
+            // A window manager busy unmapping this window may drop the request and leave no
+            // window of the program active: it is asked again.
+            for (const int ms : {150, 500, 1500})
+                QTimer::singleShot(ms, okno, aktivovat);
         }
         break;
     default:
