@@ -29,6 +29,8 @@ TfrmAgendaPrisposobenie::TfrmAgendaPrisposobenie(Kontext& k)
     cbKod->setEditable(false);
     cbKod->setMaxVisibleItems(9);
     cbKod->setMinimumWidth(72);
+    // The kind chosen is not an edit: its texts are.
+    cbKod->setProperty("mimoZmien", true);
     lblKod = new QLabel(QStringLiteral("Kód:"));
     lblKod->setObjectName(QStringLiteral("lblKod"));
     lblKod->setBuddy(cbKod);
@@ -104,6 +106,20 @@ void TfrmAgendaPrisposobenie::FormCreate() {
 }
 
 void TfrmAgendaPrisposobenie::cbKodChange() {
+    const int novy = cbKod->currentIndex();
+    if (zobrazeny_ >= 0 && novy != zobrazeny_) {
+        // Edits of the kind shown are saved or thrown away first, as on closing; "Zrušiť"
+        // stays on that kind.
+        {
+            const QSignalBlocker ticho(cbKod);
+            cbKod->setCurrentIndex(zobrazeny_);
+        }
+        if (!mozeZatvorit())
+            return;
+        const QSignalBlocker ticho(cbKod);
+        cbKod->setCurrentIndex(novy);
+    }
+    zobrazeny_ = novy;
     const QString kod = cbKod->currentText();
     kontext.SQL(
         QStringLiteral("SELECT * FROM AgendaPrisposobenie WHERE Kod = %1;").arg(sqlText(kod)));
@@ -169,6 +185,7 @@ void TfrmAgendaPrisposobenie::btnUlozitClick() {
         const QSignalBlocker ticho(cbKod);
         cbKod->setCurrentIndex(-1);
     }
+    zobrazeny_ = -1;
     cbKodChange();
 }
 

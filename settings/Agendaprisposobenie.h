@@ -30,6 +30,8 @@ public:
 
 private:
     void FormCreate();
+
+    int zobrazeny_ = -1; // the kind whose texts the fields show
 };
 
 } // namespace saldovia

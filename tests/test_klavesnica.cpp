@@ -15,6 +15,7 @@
 #include "journal/Polozkauctovnehodennika.h"
 #include "journal/Uctovnydennik.h"
 #include "settings/Agendanastavenie.h"
+#include "settings/Agendaprisposobenie.h"
 #include "ui/Dialogs.h"
 #include "ui/Mriezka.h"
 
@@ -383,6 +384,44 @@ private slots:
         });
         h->mmItmUctovaOsnovaClick();
         QCOMPARE(dialogs->last().text, otazka);
+
+        // the document kinds: choosing another kind asks for the texts typed for this one
+        const QString nazovID = QStringLiteral("SELECT Doklad FROM AgendaPrisposobenie WHERE "
+                                               "Kod = 'ID';");
+        naOkno(QStringLiteral("TfrmAgendaPrisposobenie"), [&](QDialog* d) {
+            auto* w = qobject_cast<TfrmAgendaPrisposobenie*>(d);
+            auto zvolit = [w](const char* kod) {
+                w->cbKod->setCurrentIndex(w->cbKod->findText(QLatin1String(kod)));
+            };
+            zvolit("ID");
+            const int otazky = static_cast<int>(dialogs->messages.size());
+            zvolit("PP"); // nothing typed: no question
+            QCOMPARE(dialogs->messages.size(), otazky);
+            zvolit("ID");
+            prepisat(w->lblEdtDoklad, QStringLiteral("Vnútorný doklad"));
+            dialogs->answers = {QMessageBox::Cancel};
+            zvolit("PP");
+            QCOMPARE(dialogs->last().text, otazka);
+            QCOMPARE(w->cbKod->currentText(), QStringLiteral("ID"));
+            QCOMPARE(w->lblEdtDoklad->text(), QStringLiteral("Vnútorný doklad"));
+            dialogs->answers = {QMessageBox::No};
+            zvolit("PP");
+            QCOMPARE(w->lblEdtDoklad->text(), QStringLiteral("Príjmový pokladničný doklad"));
+            QCOMPARE(h->SQL(nazovID), 1);
+            QCOMPARE(h->ADOQuery().text(QStringLiteral("Doklad")),
+                     QStringLiteral("Interný doklad"));
+            zvolit("ID");
+            prepisat(w->lblEdtDoklad, QStringLiteral("Vnútorný doklad"));
+            dialogs->answers = {QMessageBox::Yes};
+            zvolit("SP");
+            QCOMPARE(w->cbKod->currentText(), QStringLiteral("SP"));
+            QVERIFY(!w->maZmeny());
+            QCOMPARE(h->SQL(nazovID), 1);
+            QCOMPARE(h->ADOQuery().text(QStringLiteral("Doklad")),
+                     QStringLiteral("Vnútorný doklad"));
+            w->close();
+        });
+        h->mmItmPrisposobenieClick();
     }
 
     // A window takes the focus when it opens and gives it back to the window it was opened
