@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -203,7 +204,7 @@ TfrmUctovnyDennik::TfrmUctovnyDennik(Kontext& k)
     StatusBar->setSizeGripEnabled(false);
     lblNespravne = new QLabel;
     lblNespravne->setObjectName(QStringLiteral("lblNespravne"));
-    StatusBar->addWidget(lblNespravne);
+    StatusBar->addWidget(lblNespravne, 1);
     layout()->addWidget(StatusBar);
 
     setTabOrder(btnZavriet, cbFilter);
@@ -277,6 +278,25 @@ void TfrmUctovnyDennik::btnSkontrolovatClick() {
     lblNespravne->setText(
         QStringLiteral("Nesprávne riadky: %1 z %2").arg(k.pocetNespravnych).arg(k.celkom));
     znacky_->nastavit(QSet<qint64>(k.nespravne.begin(), k.nespravne.end()));
+    nastavitSirkuRiadku();
+}
+
+void TfrmUctovnyDennik::nastavitSirkuRiadku() {
+    const qint64 posledny = kontext.store()
+                                .connection()
+                                .query(QStringLiteral("SELECT MAX(Riadok) FROM UctovnyDennik;"))
+                                .integer(0, 0);
+    int sirka = std::max(
+        SirkaRiadku,
+        DBGrid->fontMetrics().horizontalAdvance(QString::number(posledny).fill(u'8')) + 12);
+    // A practice mark stands before the number.
+    if (!oznacene_.isEmpty())
+        sirka += DBGrid->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, DBGrid) + 6;
+    const int rozdiel = sirka - DBGrid->columnWidth(0);
+    if (rozdiel == 0)
+        return;
+    DBGrid->setColumnWidth(0, sirka);
+    DBGrid->setColumnWidth(3, std::max(80, DBGrid->columnWidth(3) - rozdiel));
 }
 
 QList<qint64> TfrmUctovnyDennik::oznaceneRiadky() const {
@@ -311,8 +331,10 @@ void TfrmUctovnyDennik::zrusitUpraveneZnacky() {
     }
     const bool zmena = zostava.size() != oznacene_.size();
     oznacene_ = zostava;
-    if (zmena)
+    if (zmena) {
         znacky_->nastavit(QSet<qint64>(oznacene_.keyBegin(), oznacene_.keyEnd()));
+        nastavitSirkuRiadku();
+    }
 }
 
 void TfrmUctovnyDennik::NastavitZoznam() {
@@ -343,7 +365,7 @@ void TfrmUctovnyDennik::NastavitZoznam() {
     const Qt::Alignment vlavo = Qt::AlignLeft | Qt::AlignVCenter;
     const Qt::Alignment stred = Qt::AlignHCenter | Qt::AlignVCenter;
     QList<GridColumn> stlpce = {
-        {QStringLiteral("Riadok"), QStringLiteral("Riadok"), vpravo, 39, stred},
+        {QStringLiteral("Riadok"), QStringLiteral("Riadok"), vpravo, SirkaRiadku, stred},
         {QStringLiteral("Datum"), QStringLiteral("Dátum"), vpravo, 59, stred},
         {QStringLiteral("Doklad"), QStringLiteral("Doklad"), vlavo, 43, stred},
         {QStringLiteral("Popis"), QStringLiteral("Popis"), vlavo, 238, vlavo},
@@ -352,22 +374,15 @@ void TfrmUctovnyDennik::NastavitZoznam() {
         {QStringLiteral("Dal"), QStringLiteral("Dal"), stred, 45, stred},
     };
     s.qryUctovnyDennik.model()->setColumns(stlpce);
-    // Riadok widens for the longest row number (a journal of a million lines) and Suma for
-    // the longest amount, Popis gives the room: a number is never cut.
-    const qint64 posledny = s.connection()
-                                .query(QStringLiteral("SELECT MAX(Riadok) FROM UctovnyDennik;"))
-                                .integer(0, 0);
-    const int riadok = std::max(
-        stlpce[0].width,
-        DBGrid->fontMetrics().horizontalAdvance(QString::number(posledny).fill(u'8')) + 12);
-    stlpce[3].width = std::max(80, stlpce[3].width - (riadok - stlpce[0].width));
-    stlpce[0].width = riadok;
+    // Suma widens for the longest amount and Riadok for the longest row number (a journal of
+    // a million lines), Popis gives the room: a number is never cut.
     const ResultSet najdlhsia = s.connection().query(
         QStringLiteral("SELECT Suma FROM UctovnyDennik ORDER BY LENGTH(Suma) DESC LIMIT 1;"));
     if (najdlhsia.rowCount() > 0)
         rozsiritStlpceSum(DBGrid, stlpce, {{4, najdlhsia.text(0, 0).fill(u'8')}});
     for (int i = 0; i < stlpce.size(); ++i)
         DBGrid->setColumnWidth(i, stlpce[i].width);
+    nastavitSirkuRiadku();
 
     prazdny_ = s.qryUctovnyDennik.text(QStringLiteral("Riadok")).isEmpty();
     pmHlavne->setDefaultAction(prazdny_ ? nullptr : pmItmUpravit);

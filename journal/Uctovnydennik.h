@@ -107,6 +107,9 @@ private:
     bool zosuladujem_ = false;
     // Drops the marks of rows edited or removed since the check.
     void zrusitUpraveneZnacky();
+    // Riadok as wide as the longest row number, and the practice mark before it.
+    void nastavitSirkuRiadku();
+    static constexpr int SirkaRiadku = 39;
     class ZnackyDennika* znacky_;
     QHash<qint64, QString> oznacene_; // marked row -> its values when it was checked
 };

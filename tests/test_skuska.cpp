@@ -29,6 +29,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
 #include <QTableView>
 #include <QTest>
 
@@ -745,6 +746,12 @@ private slots:
                                                       ? QStringLiteral("x")
                                                       : QStringLiteral("-"));
         QCOMPARE(znacky, (QStringList{"1:-", "2:-", "7:-", "123:x", "1234:x"}));
+        // the mark stands before the number, both whole; the count is shown whole
+        const int ikona = okno->DBGrid->style()->pixelMetric(QStyle::PM_SmallIconSize);
+        QVERIFY(okno->DBGrid->columnWidth(0) >=
+                ikona + okno->DBGrid->fontMetrics().horizontalAdvance(QStringLiteral("1234")) + 6);
+        QVERIFY(okno->lblNespravne->width() >=
+                okno->lblNespravne->fontMetrics().horizontalAdvance(okno->lblNespravne->text()));
         if (qEnvironmentVariableIsSet("SALDOVIA_SNIMKA"))
             okno->grab().save(qEnvironmentVariable("SALDOVIA_SNIMKA"));
 
