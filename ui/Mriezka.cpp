@@ -6,8 +6,10 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -151,6 +153,14 @@ void rozsiritStlpceSum(const QTableView* grid, QList<GridColumn>& stlpce,
         if ((stlpce[i].alignment & Qt::AlignLeft) &&
             (popis < 0 || stlpce[i].width > stlpce[popis].width))
             popis = i;
+    // Room the grid has right of its last column comes first (a vertical scroll bar may
+    // still take its part of it).
+    if (QWidget* okno = grid->window(); okno && okno->layout())
+        okno->layout()->activate();
+    int volne = grid->viewport()->width() - grid->verticalScrollBar()->sizeHint().width();
+    for (const GridColumn& c : stlpce)
+        volne -= c.width;
+    volne = std::max(0, volne);
     for (auto it = najsirsie.begin(); it != najsirsie.end(); ++it) {
         const int i = it.key();
         if (i < 0 || i >= stlpce.size() || !(stlpce[i].alignment & Qt::AlignRight))
@@ -159,8 +169,10 @@ void rozsiritStlpceSum(const QTableView* grid, QList<GridColumn>& stlpce,
         if (treba <= 0)
             continue;
         stlpce[i].width += treba;
+        const int zVolneho = std::min(volne, treba);
+        volne -= zVolneho;
         if (popis >= 0)
-            stlpce[popis].width = std::max(80, stlpce[popis].width - treba);
+            stlpce[popis].width = std::max(80, stlpce[popis].width - (treba - zVolneho));
     }
 }
 

@@ -22,8 +22,9 @@ void pripravitMriezku(QTableView* grid);
 int sirkaBunky(const QTableView* grid, const QString& text);
 
 // Widens each amount column (right-aligned) of `stlpce` that is narrower than its widest
-// value in `najsirsie` (column index -> value), taking the room from the widest
-// left-aligned column as far as that keeps 80 pixels: amounts are shown whole.
+// value in `najsirsie` (column index -> value), taking the room the grid has free, then
+// from the widest left-aligned column as far as that keeps 80 pixels: amounts are shown
+// whole.
 void rozsiritStlpceSum(const QTableView* grid, QList<GridColumn>& stlpce,
                        const QHash<int, QString>& najsirsie);
 // The keys of a grid as desktop grids have them: Enter and F2 open the selected row's
