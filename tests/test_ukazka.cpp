@@ -4,6 +4,8 @@
 
 #include "app/Hlavny.h"
 #include "app/Umiestnenie.h"
+#include "closing/Vykazy.h"
+#include "closing/Zavierka.h"
 #include "edits/DruhyDokladov.h"
 #include "exam/Vyhodnotenie.h"
 #include "ledger/Obraty.h"
@@ -350,6 +352,35 @@ private slots:
             QCOMPARE(r.rowCount(), 1);
             QCOMPARE(r.text(0, 0), r.text(0, 1));
         }
+    }
+
+    // The closed demo: its statements balance, their result is the journal's own sum of
+    // classes 5 and 6 taken row by row (the closing's postings on 702 and 710 left out), and
+    // both totals are those an outside ledger tool computed from the same journal.
+    void zavierka_vykazySaZhoduju() {
+        Kopia k(UKAZKA_ZAVIERKA);
+        Store s;
+        s.connectAgenda(k.path());
+        QVERIFY(zavierka::obsahujeZavierku(s));
+        const ResultSet r = s.connection().query(QStringLiteral(
+            "SELECT Suma, MaDat, Dal FROM UctovnyDennik WHERE substr(MaDat, 1, 3) NOT IN "
+            "('702', '710') AND substr(Dal, 1, 3) NOT IN ('702', '710');"));
+        Amount vysledok; // revenues less costs: credits less debits of classes 5 and 6
+        auto vysledkovy = [](const QString& u) { return u.startsWith(u'5') || u.startsWith(u'6'); };
+        for (int i = 0; i < r.rowCount(); ++i) {
+            const Amount a = suma(r.text(i, 0));
+            if (vysledkovy(r.text(i, 1)))
+                vysledok = vysledok - a;
+            if (vysledkovy(r.text(i, 2)))
+                vysledok += a;
+        }
+        const vykazy::Vykazy v = vykazy::zostavit(s, QDate(2025, 12, 31));
+        QVERIFY2(v.rozdiely.isEmpty(), qPrintable(v.rozdiely.join(u'\n')));
+        QVERIFY(v.suvahaSedi());
+        QVERIFY(v.vysledokSedi());
+        QCOMPARE(v.vysledokVykaz.toText(), vysledok.toText());
+        QCOMPARE(v.vysledokVykaz.toText(), QStringLiteral("-10092,19"));
+        QCOMPARE(v.aktiva.toText(), QStringLiteral("23627,37"));
     }
 
     // The exam file is the demo's journal without its assignments, with the demo as its
