@@ -21,21 +21,14 @@ QByteArray readFileBytes(const QString& path) {
     return f.readAll();
 }
 
-QStringList akoPouzivatel(const std::function<QStringList()>& f) {
+QStringList vDetskomProcese(const std::function<QStringList()>& f) {
     int rura[2];
     if (::pipe(rura) != 0)
         return {QStringLiteral("SKIP")};
     const pid_t dieta = ::fork();
     if (dieta == 0) {
         ::close(rura[0]);
-        QStringList out;
-        constexpr uid_t Nikto = 65534;
-        if (::geteuid() == 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(Nikto) != 0 || ::setuid(Nikto) != 0))
-            out << QStringLiteral("SKIP");
-        else
-            out = f();
-        const QByteArray b = out.join(u'\n').toUtf8();
+        const QByteArray b = f().join(u'\n').toUtf8();
         (void)!::write(rura[1], b.constData(), b.size());
         ::_exit(0);
     }
@@ -47,6 +40,16 @@ QStringList akoPouzivatel(const std::function<QStringList()>& f) {
     ::close(rura[0]);
     ::waitpid(dieta, nullptr, 0);
     return QString::fromUtf8(odpoved).split(u'\n');
+}
+
+QStringList akoPouzivatel(const std::function<QStringList()>& f) {
+    return vDetskomProcese([&f] {
+        constexpr uid_t Nikto = 65534;
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(Nikto) != 0 || ::setuid(Nikto) != 0))
+            return QStringList{QStringLiteral("SKIP")};
+        return f();
+    });
 }
 
 void writeFileBytes(const QString& path, const QByteArray& bytes) {

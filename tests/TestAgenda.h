@@ -25,6 +25,9 @@ private:
 };
 
 QByteArray readFileBytes(const QString& path);
+// Runs `f` in a forked child process and returns the lines it gave; {"SKIP"} where no child
+// can be started.
+QStringList vDetskomProcese(const std::function<QStringList()>& f);
 // Runs `f` in a child process as an ordinary user, so that permissions apply (root becomes
 // "nobody" there: the files it needs must be open to others), and returns the lines it
 // gave; {"SKIP"} where that cannot be done.

@@ -715,11 +715,7 @@ private slots:
         QVERIFY(QDir().mkpath(plny));
         const QString mala = a.file(QStringLiteral("mala.mdb")); // fits; the big agenda does not
         QVERIFY(QFile::copy(QStringLiteral(PREPARED_AGENDA), mala));
-        int rura[2];
-        QVERIFY(::pipe(rura) == 0);
-        const pid_t dieta = ::fork();
-        if (dieta == 0) {
-            ::close(rura[0]);
+        const QStringList v = vDetskomProcese([&] {
             QStringList out;
             const bool root = ::geteuid() == 0;
             if (::unshare(root ? CLONE_NEWNS : CLONE_NEWUSER | CLONE_NEWNS) != 0 ||
@@ -739,18 +735,8 @@ private slots:
                                                                    : QStringLiteral("zmeneny"))
                     << QDir(plny).entryList(QDir::Files | QDir::Hidden | QDir::System).join(u',');
             }
-            const QByteArray b = out.join(u'\n').toUtf8();
-            (void)!::write(rura[1], b.constData(), b.size());
-            ::_exit(0);
-        }
-        ::close(rura[1]);
-        QByteArray odpoved;
-        char buf[4096];
-        for (ssize_t n; (n = ::read(rura[0], buf, sizeof buf)) > 0;)
-            odpoved.append(buf, n);
-        ::close(rura[0]);
-        ::waitpid(dieta, nullptr, 0);
-        const QStringList v = QString::fromUtf8(odpoved).split(u'\n');
+            return out;
+        });
         if (v.value(0) == QLatin1String("SKIP"))
             QSKIP("no private mount of a small file system here");
         QCOMPARE(v.size(), 4);
