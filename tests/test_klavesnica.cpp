@@ -544,6 +544,39 @@ private slots:
         QVERIFY2(chyby.isEmpty(), qPrintable(chyby.join(u'\n')));
     }
 
+    // The first editor opened from a register, one full-size window over another: under a
+    // window manager the program's idea of where the window is agrees with where it is, so
+    // its lists and calendars open at their controls.
+    void editorOverARegisterKnowsItsPlace() {
+        naOkno(QStringLiteral("TfrmDoklady"), [&](QDialog* d) {
+            auto* w = qobject_cast<TfrmDoklady*>(d);
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            naOkno(QStringLiteral("TfrmDoklad2"), [&](QDialog* e) {
+                auto* doklad = qobject_cast<TfrmDoklad2*>(e);
+                QVERIFY(QTest::qWaitForWindowExposed(doklad));
+                QTRY_COMPARE(doklad->pos(), h->pracovnaPlocha().topLeft());
+                QTest::qWait(100); // the window manager's late reports
+                QTRY_COMPARE(doklad->windowHandle()->position(), doklad->pos());
+                QComboBox* cb = doklad->cbSposobPlatby;
+                cb->showPopup();
+                QWidget* zoznam = cb->view()->window();
+                QTRY_VERIFY(zoznam->isVisible());
+                const QRect ovladac(doklad->pos() + cb->mapTo(doklad, QPoint()), cb->size());
+                QVERIFY2(zoznam->frameGeometry().adjusted(-3, -3, 3, 3).intersects(ovladac),
+                         qPrintable(QStringLiteral("list at %1,%2, control at %3,%4")
+                                        .arg(zoznam->x())
+                                        .arg(zoznam->y())
+                                        .arg(ovladac.x())
+                                        .arg(ovladac.y())));
+                cb->hidePopup();
+                doklad->btnZrusit->click();
+            });
+            w->btnPridatClick();
+            w->close();
+        });
+        h->otvoritOkno(new TfrmDoklady(*h, QStringLiteral("FP")));
+    }
+
     // F1 opens the class results' topic in its window and the hand-in's topic in its
     // dialog; the print preview blocks only the windows it was opened from.
     void helpTopicsAndThePreview() {

@@ -198,6 +198,15 @@ void TfrmCeleOkno::naPlochu() {
 void TfrmCeleOkno::showEvent(QShowEvent* e) {
     naPlochu();
     QDialog::showEvent(e);
+    // A window manager placing a window over another one may report a place the window is
+    // not at (the corner of its frame), and pop-ups and messages would then open that far
+    // from their controls. The place is asked for again until the report agrees with it.
+    for (const int ms : {30, 150, 500, 1500})
+        QTimer::singleShot(ms, this, [this] {
+            QWindow* okno = windowHandle();
+            if (okno && isVisible() && !isMinimized() && okno->position() != pos())
+                okno->setPosition(pos());
+        });
 }
 
 void TfrmCeleOkno::moveEvent(QMoveEvent* e) {
