@@ -21,6 +21,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
@@ -303,7 +304,12 @@ private slots:
             auto* w = qobject_cast<TfrmUctovnyDennik*>(d);
             naOkno(QStringLiteral("TfrmPolozkaUctovnehoDennika"), [&](QDialog* e) {
                 auto* p = qobject_cast<TfrmPolozkaUctovnehoDennika*>(e);
-                // nothing changed: Escape closes at once
+                // nothing changed (the calendar looked at): Escape closes at once
+                QTest::mouseClick(p->dtpDatum, Qt::LeftButton, {},
+                                  QPoint(p->dtpDatum->width() - 6, p->dtpDatum->height() / 2));
+                QTRY_VERIFY(p->dtpDatum->calendarWidget()->isVisible());
+                QTest::keyClick(p->dtpDatum->calendarWidget(), Qt::Key_Escape);
+                QTRY_VERIFY(!p->dtpDatum->calendarWidget()->isVisible());
                 QTest::keyClick(p->edtPopis, Qt::Key_Escape);
                 QVERIFY(!p->isVisible());
             });

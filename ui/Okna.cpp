@@ -127,7 +127,9 @@ void TfrmOkno::closeEvent(QCloseEvent* e) {
 QString TfrmOkno::stav() const {
     QStringList hodnoty;
     for (QWidget* w : findChildren<QWidget*>()) {
-        if (w->property("mimoZmien").toBool())
+        // A pop-up's own controls (the calendar of a date field, made when it first opens)
+        // are not the window's fields.
+        if (w->property("mimoZmien").toBool() || w->window() != this)
             continue;
         if (auto* e = qobject_cast<QLineEdit*>(w))
             hodnoty << e->text();
