@@ -1054,6 +1054,34 @@ private slots:
             QVERIFY2(!anglicky.match(t).hasMatch(), qPrintable(t));
     }
 
+    // "&Áno" answers to A and Alt+A as well as to Á: every keyboard has the letter.
+    void yesAnswersToItsLetterWithoutTheAccent() {
+        QtDialogService qt;
+        TfrmHlavny h(agenda->dir());
+        h.PrvaAktivacia = false;
+        h.show();
+        QStringList tlacidla;
+        for (const QKeyCombination k :
+             {QKeyCombination(Qt::Key_A), QKeyCombination(Qt::AltModifier, Qt::Key_A),
+              QKeyCombination(Qt::AltModifier, Qt::Key_N)}) {
+            naDalsieOkno([&](QDialog* d) {
+                for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
+                    if (b->isVisible())
+                        tlacidla << b->text();
+                QTest::keyClick(d, k.key(), k.keyboardModifiers());
+                QTest::qWait(300); // the button's animated click
+                if (d->isVisible())
+                    d->reject(); // not answered: "Zrušiť"
+            });
+            const auto odpoved = qt.message(
+                &h, QStringLiteral("Upozornenie"), QStringLiteral("Uložiť zmeny?"),
+                DialogService::Icon::Question,
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+            QCOMPARE(odpoved, k.key() == Qt::Key_N ? QMessageBox::No : QMessageBox::Yes);
+        }
+        QVERIFY(tlacidla.contains(QStringLiteral("&Áno")));
+    }
+
     void printerSetupDoesNotPrint() {
         QtDialogService qt;
         TfrmHlavny h(agenda->dir());

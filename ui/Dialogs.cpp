@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
@@ -143,6 +144,30 @@ bool askYesNo(QWidget* parent, const QString& caption, const QString& text,
                                              defaultButton) == QMessageBox::Yes;
 }
 
+void pismenaBezDiakritiky(QWidget* okno, bool ajBezAlt) {
+    for (QAbstractButton* b : okno->findChildren<QAbstractButton*>()) {
+        const QString text = b->text();
+        const qsizetype i = text.indexOf(u'&');
+        if (i < 0 || i + 1 >= text.size() || text[i + 1] == u'&')
+            continue;
+        const QString rozlozene = text[i + 1].decomposition();
+        if (rozlozene.isEmpty() || rozlozene[0].unicode() > 0x7f || !rozlozene[0].isLetter())
+            continue;
+        const int kluc = Qt::Key_A + (rozlozene[0].toUpper().unicode() - u'A');
+        for (const QKeyCombination k :
+             {QKeyCombination(Qt::AltModifier, Qt::Key(kluc)), QKeyCombination(Qt::Key(kluc))}) {
+            if (k.keyboardModifiers() == Qt::NoModifier && !ajBezAlt)
+                continue;
+            auto* skratka = new QShortcut(QKeySequence(k), b);
+            skratka->setContext(Qt::WindowShortcut);
+            QObject::connect(skratka, &QShortcut::activated, b, [b] {
+                if (b->isEnabled() && b->isVisible())
+                    b->animateClick();
+            });
+        }
+    }
+}
+
 QMessageBox::StandardButton QtDialogService::message(QWidget* parent, const QString& caption,
                                                      const QString& text, Icon icon,
                                                      QMessageBox::StandardButtons buttons,
@@ -166,6 +191,7 @@ QMessageBox::StandardButton QtDialogService::message(QWidget* parent, const QStr
     }
     box.setStandardButtons(buttons);
     box.setDefaultButton(defaultButton);
+    pismenaBezDiakritiky(&box, true);
     if (buttons.testFlag(QMessageBox::Cancel))
         box.setEscapeButton(QMessageBox::Cancel);
     else if (buttons.testFlag(QMessageBox::No))

@@ -87,6 +87,11 @@ private:
 };
 
 // Shorthands for the three kinds of message of the program.
+// Buttons of `okno` whose mnemonic is a letter with a diacritic ("&Áno") also answer to the
+// letter without it (Alt+A), which every keyboard has; with `ajBezAlt` to the plain letter
+// too, as a message box takes its mnemonics.
+void pismenaBezDiakritiky(QWidget* okno, bool ajBezAlt);
+
 void showError(QWidget* parent, const QString& caption, const QString& text);       // "Chyba"
 void showWarning(QWidget* parent, const QString& caption, const QString& text);     // exclamation
 void showInformation(QWidget* parent, const QString& caption, const QString& text); // information
