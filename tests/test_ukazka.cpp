@@ -7,6 +7,7 @@
 #include "closing/Vykazy.h"
 #include "closing/Zavierka.h"
 #include "edits/DruhyDokladov.h"
+#include "edits/Upravy.h"
 #include "exam/Vyhodnotenie.h"
 #include "ledger/Obraty.h"
 #include "notes/Rtf.h"
@@ -119,6 +120,8 @@ private slots:
                  QStringLiteral("Papiernictvo Javor, s.r.o."));
         QCOMPARE(n.text(QStringLiteral("UctovnyRok")), QStringLiteral("2025"));
         QCOMPARE(n.text(QStringLiteral("SadzbaDPH")), QStringLiteral("23"));
+        // the reduced rates its invoices use, offered by the line editor
+        QCOMPARE(upravy::znizeneSadzbyDPH(s), (std::array<QString, 2>{"19", "5"}));
         QVERIFY(n.text(QStringLiteral("SkuskaDlzka")).isEmpty());
 
         // The logo the settings name is a picture.

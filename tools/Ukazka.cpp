@@ -4,6 +4,7 @@
 #include "closing/Zavierka.h"
 #include "documents/Cislovanie.h"
 #include "edits/DruhyDokladov.h"
+#include "edits/Upravy.h"
 #include "exam/Generovanie.h"
 #include "ledger/Obraty.h"
 #include "store/Agenda.h"
@@ -155,12 +156,24 @@ QString Tvorba::popis(const Riadok& r, const QString& text, int najviac) const {
 void Tvorba::firma() {
     SettingsRow& s = store_.tblAgendaNastavenie;
     s.edit();
+    std::array<QString, 2> znizene;
     for (const Riadok& r : zdroje::readRows(subor("firma.csv"), 2)) {
+        // the reduced rates, kept beside the settings row
+        if (r.polia[0] == QLatin1String("ZnizeneSadzbyDPH")) {
+            const QStringList sadzby = r.polia[1].split(u' ', Qt::SkipEmptyParts);
+            if (sadzby.size() > 2)
+                die(QStringLiteral("%1: at most two reduced rates").arg(r.kde));
+            for (qsizetype i = 0; i < sadzby.size(); ++i)
+                znizene[i] = sadzby[i];
+            continue;
+        }
         if (!StlpceFirmy.contains(r.polia[0]))
             die(QStringLiteral("%1: unknown column %2").arg(r.kde, r.polia[0]));
         s.setText(r.polia[0], r.polia[1]);
     }
     s.post();
+    if (!znizene[0].isEmpty())
+        upravy::ulozitZnizeneSadzbyDPH(store_, znizene);
     rok_ = nastavenie(QStringLiteral("UctovnyRok"));
     const bool rokOk = rok_.size() == 4 && rok_.toInt() >= 2005;
     const int sadzba = nastavenie(QStringLiteral("SadzbaDPH")).toInt();
