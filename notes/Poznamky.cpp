@@ -910,11 +910,13 @@ bool TfrmPoznamky::nacitatSubor(const QString& cesta) {
     zobrazitDokument(doc);
     // Told before anything is saved: saving keeps only what the notes show.
     if (!vynechane.prazdne())
-        showWarning(this, QStringLiteral("Upozornenie"),
-                    QStringLiteral("Súbor %1 obsahuje aj to, čo poznámky nedokážu zobraziť, a pri "
-                                   "načítaní bolo vynechané:\n%2.\n\nUložením poznámok sa to "
-                                   "stratí natrvalo.")
-                        .arg(meno, vynechane.text()));
+        showWarning(
+            this, QStringLiteral("Upozornenie"),
+            QStringLiteral(
+                "Súbor %1 obsahuje aj to, čo poznámky nedokážu zobraziť, a pri "
+                "načítaní bolo vynechané alebo zjednodušené:\n%2.\n\nUložením poznámok sa to "
+                "stratí natrvalo.")
+                .arg(meno, vynechane.text()));
     return true;
 }
 

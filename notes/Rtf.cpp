@@ -1226,6 +1226,7 @@ QString Vynechane::text() const {
     pridat(hlavicky, "hlavičky a päty");
     pridat(poznamky, "poznámky pod čiarou");
     pridat(komentare, "komentáre");
+    pridat(tabulky, "tabuľky bez orámovania (bunky zarovnané tabulátormi)");
     return t.join(QStringLiteral(", "));
 }
 
@@ -1250,8 +1251,9 @@ int twipy(double pixely) {
 
 // The tab stops of the rows of each table: a column starts where its cell starts in the
 // word processor, or further right when a cell of the column before is wider.
-void zarovnatTabulky(QList<Odsek>& odseky, const QFont& pismo, QList<QList<double>>& tabulatory) {
+int zarovnatTabulky(QList<Odsek>& odseky, const QFont& pismo, QList<QList<double>>& tabulatory) {
     tabulatory.resize(odseky.size());
+    int tabuliek = 0;
     const bool pisma = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     constexpr double medzera = 12.0; // pixels between the widest text and the next column
     for (qsizetype i = 0; i < odseky.size();) {
@@ -1297,10 +1299,15 @@ void zarovnatTabulky(QList<Odsek>& odseky, const QFont& pismo, QList<QList<doubl
             zaciatky.resize(sirky.size(), 0.0);
         for (qsizetype k = 1; k < zaciatky.size(); ++k)
             zaciatky[k] = std::max(zaciatky[k], zaciatky[k - 1] + sirky.value(k - 1) + medzera);
-        for (qsizetype r = i; r < koniec; ++r)
+        for (qsizetype r = i; r < koniec; ++r) {
             tabulatory[r] = zaciatky.mid(1);
+            // a centred or right-aligned cell would move its row off the stops
+            odseky[r].zarovnanie = Qt::AlignLeft;
+        }
+        ++tabuliek;
         i = koniec;
     }
+    return tabuliek;
 }
 
 } // namespace
@@ -1310,10 +1317,12 @@ Chyba citat(const QByteArray& data, QTextDocument& doc, bool zachranit, Vynechan
     const Chyba chyba = c.citat();
     if (chyba == Chyba::NieJeRtf || (chyba == Chyba::Poskodene && !zachranit))
         return chyba;
-    if (vynechane)
-        *vynechane = c.vynechane;
     QList<QList<double>> tabulatory;
-    zarovnatTabulky(c.odseky, doc.defaultFont(), tabulatory);
+    const int tabuliek = zarovnatTabulky(c.odseky, doc.defaultFont(), tabulatory);
+    if (vynechane) {
+        *vynechane = c.vynechane;
+        vynechane->tabulky = tabuliek;
+    }
 
     doc.clear();
     QTextCursor kurzor(&doc);

@@ -23,7 +23,10 @@ struct Vynechane {
     int hlavicky = 0;  // headers and footers
     int poznamky = 0;  // footnotes and endnotes
     int komentare = 0; // comments
-    bool prazdne() const { return !obrazky && !objekty && !hlavicky && !poznamky && !komentare; }
+    int tabulky = 0;   // tables, kept as rows of cells at tab stops without their frames
+    bool prazdne() const {
+        return !obrazky && !objekty && !hlavicky && !poznamky && !komentare && !tabulky;
+    }
     // "obrázky: 2, objekty: 1" in Slovak; empty when nothing was skipped.
     QString text() const;
 };
