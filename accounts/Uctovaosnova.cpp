@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -70,8 +71,28 @@ TfrmUctovaOsnova::TfrmUctovaOsnova(Kontext& k)
     connect(DBGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             chranene(this, [this](const QModelIndex& current, const QModelIndex&) {
                 DataSet& q = kontext.store().qryUctovaOsnova;
-                if (current.isValid() && current.row() + 1 != q.recNo())
-                    q.setRecNo(current.row() + 1);
+                if (!current.isValid() || current.row() + 1 == q.recNo())
+                    return;
+                int riadok = current.row();
+                if (maZmeny()) {
+                    // An account typed in the edit area is saved or thrown away first, as on
+                    // closing; "Zrušiť" (or a refused save) keeps it and its row.
+                    const QString ciel = current.siblingAtColumn(0).data().toString();
+                    if (!mozeZatvorit()) {
+                        QTimer::singleShot(0, this, [this] { ukazatVybranyRiadok(); });
+                        return;
+                    }
+                    // a save filled the list anew: the row chosen is found by its number
+                    const QAbstractItemModel* m = DBGrid->model();
+                    riadok = -1;
+                    for (int r = 0; r < m->rowCount() && riadok < 0; ++r)
+                        if (m->index(r, 0).data().toString() == ciel)
+                            riadok = r;
+                    if (riadok < 0)
+                        return;
+                }
+                q.setRecNo(riadok + 1);
+                ukazatVybranyRiadok();
             }));
 
     lblEditacia = new QLabel(QStringLiteral("Editácia položky Účtovej osnovy"));

@@ -387,6 +387,28 @@ private slots:
             dialogs->answers = {QMessageBox::Cancel};
             w->btnZavriet->click();
             QVERIFY(w->isVisible());
+            // so does choosing another row: Zrušiť keeps the typed account and its row
+            const QString cislo = w->lblEdtCislo->text();
+            const int otazky = static_cast<int>(dialogs->messages.size());
+            auto zvolitRiadok = [w](int r) {
+                w->DBGrid->selectionModel()->setCurrentIndex(w->DBGrid->model()->index(r, 0),
+                                                             QItemSelectionModel::ClearAndSelect |
+                                                                 QItemSelectionModel::Rows);
+                QTest::qWait(10);
+            };
+            dialogs->answers = {QMessageBox::Cancel};
+            zvolitRiadok(3);
+            QCOMPARE(dialogs->messages.size(), otazky + 1);
+            QCOMPARE(w->lblEdtNazov->text(), QStringLiteral("Nový názov"));
+            QCOMPARE(w->lblEdtCislo->text(), cislo);
+            QTRY_COMPARE(w->DBGrid->currentIndex().siblingAtColumn(0).data().toString(), cislo);
+            // Nie: the row chosen, as stored
+            dialogs->answers = {QMessageBox::No};
+            zvolitRiadok(3);
+            const QString tretie = w->DBGrid->model()->index(3, 0).data().toString();
+            QCOMPARE(w->lblEdtCislo->text(), tretie);
+            QVERIFY(!w->maZmeny());
+            prepisat(w->lblEdtNazov, QStringLiteral("Nový názov"));
         });
         h->mmItmUctovaOsnovaClick();
         QCOMPARE(dialogs->last().text, otazka);
