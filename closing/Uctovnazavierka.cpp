@@ -132,6 +132,7 @@ void TfrmUctovnaZavierka::NastavitZoznam() {
     ponuknut_ = false;
     grdZapisy->setRowCount(0);
     lblStav->clear();
+    lblStav->setStyleSheet(Cervena);
     lblVysledok->clear();
     lblKontrola->clear();
     lblKontrola->setStyleSheet(QString());
@@ -144,8 +145,13 @@ void TfrmUctovnaZavierka::NastavitZoznam() {
         lblStav->setText(QStringLiteral("Účtovný rok agendy nie je nastavený: závierku nie je "
                                         "možné pripraviť."));
     } else if (zavierka::obsahujeZavierku(store)) {
-        lblStav->setText(QStringLiteral("Účtovný denník už obsahuje závierkové zápisy (účty 702 "
-                                        "a 710): závierka sa druhý raz nezaúčtuje."));
+        // A closed year shows its closing as it stands in the journal.
+        const QList<QStringList> zapisy = zavierka::zauctovanaZavierka(store);
+        vyplnitZapisy(zapisy);
+        lblStav->setText(QStringLiteral("Závierka je zaúčtovaná: účtovný denník už obsahuje "
+                                        "závierkové zápisy (účty 702 a 710), tu zobrazené. "
+                                        "Druhý raz sa nezaúčtuje."));
+        lblStav->setStyleSheet(Tucne);
     } else if (!chybne.isEmpty()) {
         lblStav->setText(hlavnakniha::spravaBezPredkontacie(chybne).replace(u'\n', u' '));
     } else {
@@ -158,18 +164,11 @@ void TfrmUctovnaZavierka::NastavitZoznam() {
     if (!ponuknut_)
         return;
 
-    grdZapisy->setRowCount(static_cast<int>(navrh_.zapisy.size()));
+    QList<QStringList> zapisy;
     const QString datum = dateToText(navrh_.datum);
-    for (int i = 0; i < navrh_.zapisy.size(); ++i) {
-        const zavierka::Zapis& z = navrh_.zapisy[i];
-        const QStringList bunky{datum, z.popis, z.maDat, z.dal, z.suma.toText()};
-        for (int s = 0; s < bunky.size(); ++s) {
-            auto* item = new QTableWidgetItem(bunky[s]);
-            if (s == 4)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            grdZapisy->setItem(i, s, item);
-        }
-    }
+    for (const zavierka::Zapis& z : std::as_const(navrh_.zapisy))
+        zapisy << QStringList{datum, z.popis, z.maDat, z.dal, z.suma.toText()};
+    vyplnitZapisy(zapisy);
     if (navrh_.vyrovnany()) {
         lblKontrola->setText(QStringLiteral("702: MD = D  (%1 = %2)")
                                  .arg(navrh_.maDat702.toText(), navrh_.dal702.toText()));
@@ -192,6 +191,17 @@ void TfrmUctovnaZavierka::NastavitZoznam() {
             : QStringLiteral("Výsledok hospodárenia: 0,00 (bez prevodu na 431)"));
 }
 
+void TfrmUctovnaZavierka::vyplnitZapisy(const QList<QStringList>& zapisy) {
+    grdZapisy->setRowCount(static_cast<int>(zapisy.size()));
+    for (int i = 0; i < zapisy.size(); ++i)
+        for (int s = 0; s < zapisy[i].size(); ++s) {
+            auto* item = new QTableWidgetItem(zapisy[i][s]);
+            if (s == 4)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grdZapisy->setItem(i, s, item);
+        }
+}
+
 void TfrmUctovnaZavierka::btnZauctovatClick() {
     if (!ponuknut_) {
         showInformation(this, Caption,
@@ -206,6 +216,11 @@ void TfrmUctovnaZavierka::btnZauctovatClick() {
         return;
     }
     const int pocet = static_cast<int>(navrh_.zapisy.size());
+    if (!askYesNo(this, Caption,
+                  QStringLiteral("Zaúčtovať závierku do účtovného denníka (%1 zápisov ku dňu %2)?")
+                      .arg(QString::number(pocet), dateToText(navrh_.datum)),
+                  DialogService::Icon::Question, QMessageBox::Yes))
+        return;
     zavierka::zapisat(kontext.store(), navrh_);
     NastavitZoznam();
     showInformation(

@@ -56,6 +56,8 @@ public:
 
 private:
     void exportovat(const QString& nazov, const QByteArray& obsah);
+    // The rows of the table: date, description, debit, credit and amount of each posting.
+    void vyplnitZapisy(const QList<QStringList>& zapisy);
     ReportFrame ramec(const QString& nazov);
 
     zavierka::Navrh navrh_;

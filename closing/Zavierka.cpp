@@ -83,6 +83,17 @@ bool obsahujeZavierku(Store& store) {
                .rowCount() > 0;
 }
 
+QList<QStringList> zauctovanaZavierka(Store& store) {
+    const ResultSet r = store.connection().query(
+        QStringLiteral("SELECT Datum, Popis, RTRIM(MaDat), RTRIM(Dal), Suma FROM UctovnyDennik "
+                       "WHERE %1 ORDER BY Riadok;")
+            .arg(zavierkovy()));
+    QList<QStringList> zapisy;
+    for (int i = 0; i < r.rowCount(); ++i)
+        zapisy << QStringList{r.text(i, 0), r.text(i, 1), r.text(i, 2), r.text(i, 3), r.text(i, 4)};
+    return zapisy;
+}
+
 QString popis(Krok krok, const QString& ucet, bool zisk) {
     switch (krok) {
     case Krok::Vysledkovy:

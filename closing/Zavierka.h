@@ -42,6 +42,9 @@ QList<Zostatok> zostatky(Store& store, const Vyber& vyber = {});
 
 // Whether the journal holds a posting on 702 or 710: the closing has been written.
 bool obsahujeZavierku(Store& store);
+// The closing's postings in the journal (those on 702 and 710) in their order: the date,
+// the description, the accounts and the amount of each, as the journal keeps them.
+QList<QStringList> zauctovanaZavierka(Store& store);
 
 enum class Krok {
     Vysledkovy, // a cost or revenue account closed to 710
