@@ -426,7 +426,7 @@ void TfrmVysledkyTriedy::btnPodrobnostiClick() {
 void TfrmVysledkyTriedy::btnExportClick() {
     const QString cesta = DialogService::instance().saveFile(
         this, QStringLiteral("Export výsledkov triedy"),
-        QDir::home().filePath(QStringLiteral("Vysledky triedy.csv")),
+        QDir::home().filePath(QStringLiteral("Výsledky triedy.csv")),
         QStringLiteral("Súbor CSV (*.csv)"), QStringLiteral("csv"));
     if (cesta.isEmpty())
         return;

@@ -225,6 +225,7 @@ private slots:
         QVERIFY2(text.startsWith(Vitajte + QStringLiteral("\n\n")), qPrintable(text));
         for (const QString& cast :
              {QStringLiteral("Ukazka.mdb"), QStringLiteral("UkazkaSkuska.mdb"),
+              QStringLiteral("UkazkaZavierka.mdb"),
               QDir::toNativeSeparators(QDir(agenda->dir()).absolutePath()),
               QStringLiteral("Agenda → Obnoviť...")})
             QVERIFY2(text.contains(cast), qPrintable(text));
@@ -586,7 +587,7 @@ private slots:
             QVERIFY2(help->contains(context), qPrintable(QString::number(context)));
         // the start and the agenda topics say where the demo and its exam are
         for (int context : {1, 104})
-            for (const char* subor : {"Ukazka.mdb", "UkazkaSkuska.mdb"})
+            for (const char* subor : {"Ukazka.mdb", "UkazkaSkuska.mdb", "UkazkaZavierka.mdb"})
                 QVERIFY2(help->topics()[context].html.contains(QString::fromLatin1(subor)), subor);
         QVERIFY(help->topics()[104].html.contains(QStringLiteral("/usr/share/saldovia/")));
         // every link leads to a topic
