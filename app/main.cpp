@@ -43,8 +43,8 @@ bool odpovedatNaTerminali(int argc, char** argv) {
                    "Saldovia – výučba podvojného účtovníctva v školách.\n"
                    "Bez volieb otvorí agendu Data.mdb v priečinku používateľa\n"
                    "(~/.local/share/Saldovia/) alebo vedľa prenosného programu.\n"
-                   "Ukážková agenda Ukazka.mdb a jej skúška UkazkaSkuska.mdb sa otvárajú\n"
-                   "v programe cez Agenda → Obnoviť...\n\n"
+                   "Ukážková agenda Ukazka.mdb, jej skúška UkazkaSkuska.mdb a uzavretý rok\n"
+                   "UkazkaZavierka.mdb sa otvárajú v programe cez Agenda → Obnoviť...\n\n"
                    "  --version    vypíše verziu programu a skončí\n"
                    "  -h, --help   vypíše tento text a skončí\n",
                    stdout);
