@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextLayout>
 
@@ -194,10 +193,17 @@ namespace {
 // one letter-spaced word and drop its spaces. Spaces of at least half an em between such
 // letters are read as spaces; other texts keep the font's own spacing.
 QFont spacedForReaders(const QString& text, const QFont& font) {
-    const QStringList words =
-        text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-    if (words.size() < 2 ||
-        !std::all_of(words.begin(), words.end(), [](const QString& w) { return w.size() == 1; }))
+    int words = 0;
+    int length = 0; // of the word being read
+    for (const QChar c : text) {
+        if (c.isSpace())
+            length = 0;
+        else if (++length == 1)
+            ++words;
+        else
+            return font; // a word of more letters
+    }
+    if (words < 2)
         return font;
     QFont f(font);
     const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 10.0;
