@@ -603,11 +603,13 @@ void TfrmHlavny::NacitatStatusBar() {
                                          "o firme a účtovnom roku...");
         // Where the demo to try first lies, when it is installed.
         if (const QString ukazka = priecinokUkazky(datovyPriecinok_); !ukazka.isEmpty())
-            vitajte += QStringLiteral("\n\nUkážkovú agendu Ukazka.mdb, jej skúšku "
-                                      "UkazkaSkuska.mdb a uzavretý rok UkazkaZavierka.mdb "
-                                      "nájdete v priečinku %1.\nOtvoríte ich cez Agenda → "
-                                      "Obnoviť...")
-                           .arg(QDir::toNativeSeparators(ukazka));
+            vitajte +=
+                QStringLiteral(
+                    "\n\nUkážkovú agendu Ukazka.mdb, jej skúšku "
+                    "UkazkaSkuska.mdb a uzavretý rok UkazkaZavierka.mdb "
+                    "nájdete v priečinku %1.\nPo uložení nastavení ich otvoríte cez Agenda → "
+                    "Obnoviť...")
+                    .arg(QDir::toNativeSeparators(ukazka));
         showInformation(this, QStringLiteral("Nastavenie agendy"), vitajte);
         mmItmNastavenieClick();
     }

@@ -318,6 +318,23 @@ private slots:
         QCOMPARE(pocet(QStringLiteral("Doklady")), 1);
     }
 
+    // A reopened document shows a description longer than its field from its beginning.
+    void longTextsShowFromTheirBeginning() {
+        const QString popis = QStringLiteral("Presun tovaru zo skladu do predajne, dodávka 118");
+        const QString cislo = doklad("SR", {}, [&](TfrmDoklad* d) {
+            d->edtPopis->setText(popis);
+            pridatRiadok(d, {"10", "132", "131", {}});
+            d->btnUlozitClick();
+        });
+        doklad("SR", cislo, [&](TfrmDoklad* d) {
+            QCOMPARE(d->edtPopis->text(), popis);
+            QVERIFY(d->edtPopis->fontMetrics().horizontalAdvance(popis) > d->edtPopis->width());
+            QVERIFY(d->focusWidget() != d->edtPopis);
+            QCOMPARE(d->edtPopis->cursorPosition(), 0);
+            d->btnZrusitClick();
+        });
+    }
+
     void theNinetyNineDocumentLimit() {
         sql(QStringLiteral("INSERT INTO Doklady (Druh, Cislo, Logo) VALUES ('ID', 'ID0598', 0);"));
         QCOMPARE(doklad("ID", {},

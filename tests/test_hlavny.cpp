@@ -1063,19 +1063,22 @@ private slots:
         h.show();
         QStringList tlacidla;
         for (const QKeyCombination k :
-             {QKeyCombination(Qt::Key_A), QKeyCombination(Qt::AltModifier, Qt::Key_A),
+             {QKeyCombination(Qt::Key_A), QKeyCombination(Qt::ShiftModifier, Qt::Key_A),
+              QKeyCombination(Qt::AltModifier, Qt::Key_A),
               QKeyCombination(Qt::AltModifier, Qt::Key_N)}) {
             naDalsieOkno([&](QDialog* d) {
                 for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
                     if (b->isVisible())
                         tlacidla << b->text();
+                // wide enough for the title a window manager puts over it
+                QVERIFY(d->width() > d->fontMetrics().horizontalAdvance(d->windowTitle()) + 100);
                 QTest::keyClick(d, k.key(), k.keyboardModifiers());
                 QTest::qWait(300); // the button's animated click
                 if (d->isVisible())
                     d->reject(); // not answered: "Zrušiť"
             });
             const auto odpoved = qt.message(
-                &h, QStringLiteral("Upozornenie"), QStringLiteral("Uložiť zmeny?"),
+                &h, QStringLiteral("Obnovenie agendy zo zálohy"), QStringLiteral("Uložiť zmeny?"),
                 DialogService::Icon::Question,
                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
             QCOMPARE(odpoved, k.key() == Qt::Key_N ? QMessageBox::No : QMessageBox::Yes);

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
@@ -155,8 +156,9 @@ void pismenaBezDiakritiky(QWidget* okno, bool ajBezAlt) {
             continue;
         const int kluc = Qt::Key_A + (rozlozene[0].toUpper().unicode() - u'A');
         for (const QKeyCombination k :
-             {QKeyCombination(Qt::AltModifier, Qt::Key(kluc)), QKeyCombination(Qt::Key(kluc))}) {
-            if (k.keyboardModifiers() == Qt::NoModifier && !ajBezAlt)
+             {QKeyCombination(Qt::AltModifier, Qt::Key(kluc)), QKeyCombination(Qt::Key(kluc)),
+              QKeyCombination(Qt::ShiftModifier, Qt::Key(kluc))}) {
+            if (!(k.keyboardModifiers() & Qt::AltModifier) && !ajBezAlt)
                 continue;
             auto* skratka = new QShortcut(QKeySequence(k), b);
             skratka->setContext(Qt::WindowShortcut);
@@ -192,6 +194,14 @@ QMessageBox::StandardButton QtDialogService::message(QWidget* parent, const QStr
     box.setStandardButtons(buttons);
     box.setDefaultButton(defaultButton);
     pismenaBezDiakritiky(&box, true);
+    // As wide as its title needs, so that the window manager shows the title whole.
+    if (auto* mriezka = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont tucne = box.font();
+        tucne.setBold(true);
+        const int sirka = QFontMetrics(tucne).horizontalAdvance(caption) + 140;
+        mriezka->addItem(new QSpacerItem(sirka, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                         mriezka->rowCount(), 0, 1, mriezka->columnCount());
+    }
     if (buttons.testFlag(QMessageBox::Cancel))
         box.setEscapeButton(QMessageBox::Cancel);
     else if (buttons.testFlag(QMessageBox::No))

@@ -54,6 +54,13 @@ bool TfrmOkno::event(QEvent* e) {
         if (!zobrazene_) {
             // Everything the window fills in before it is shown is what it opened with.
             zobrazene_ = true;
+            // A text longer than its field shows from its beginning (the field with the
+            // focus keeps its cursor at the end, where typing goes on).
+            for (QLineEdit* pole : findChildren<QLineEdit*>())
+                if (pole->window() == this && pole != focusWidget() &&
+                    !qobject_cast<QAbstractSpinBox*>(pole->parentWidget()) &&
+                    !qobject_cast<QComboBox*>(pole->parentWidget()))
+                    pole->setCursorPosition(0);
             zapamatatStav();
             prevziatFokus();
         }
