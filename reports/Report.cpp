@@ -217,14 +217,15 @@ QFont spacedForReaders(const QString& text, const QFont& font) {
 
 double BandWriter::text(const QRectF& box, const QString& text, const TextStyle& style,
                         const QString& name) {
-    const QFont font = spacedForReaders(text, style.font);
     if (mode_ == Mode::Measure) {
         double height = box.height();
         if (style.wordWrap)
-            height = std::max(height, wrappedHeight(text, font, box.width()));
+            height = std::max(height,
+                              wrappedHeight(text, spacedForReaders(text, style.font), box.width()));
         extend(box.top() + height);
         return height;
     }
+    const QFont font = spacedForReaders(text, style.font);
     ReportItem item;
     item.kind = ReportItem::Kind::Text;
     item.name = name;
