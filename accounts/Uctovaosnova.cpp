@@ -90,6 +90,9 @@ TfrmUctovaOsnova::TfrmUctovaOsnova(Kontext& k)
                             riadok = r;
                     if (riadok < 0)
                         return;
+                    // the click goes on to select the place it was made at, where another
+                    // account may stand now: the saved choice is marked after it
+                    QTimer::singleShot(0, this, [this] { ukazatVybranyRiadok(); });
                 }
                 q.setRecNo(riadok + 1);
                 ukazatVybranyRiadok();
@@ -235,7 +238,9 @@ void TfrmUctovaOsnova::nastavitSirkyStlpcov() {
 void TfrmUctovaOsnova::ukazatVybranyRiadok() {
     const DataSet& q = kontext.store().qryUctovaOsnova;
     const int riadok = q.recNo() - 1;
-    if (riadok < 0 || DBGrid->currentIndex().row() == riadok)
+    const QItemSelectionModel* vyber = DBGrid->selectionModel();
+    if (riadok < 0 || (DBGrid->currentIndex().row() == riadok && vyber->isRowSelected(riadok, {}) &&
+                       vyber->selectedRows().size() == 1))
         return;
     const QModelIndex index = DBGrid->model()->index(riadok, 0);
     DBGrid->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |

@@ -1065,7 +1065,7 @@ private slots:
         for (const QKeyCombination k :
              {QKeyCombination(Qt::Key_A), QKeyCombination(Qt::ShiftModifier, Qt::Key_A),
               QKeyCombination(Qt::AltModifier, Qt::Key_A),
-              QKeyCombination(Qt::AltModifier, Qt::Key_N)}) {
+              QKeyCombination(Qt::AltModifier, Qt::Key_N), QKeyCombination(Qt::Key_Z)}) {
             naDalsieOkno([&](QDialog* d) {
                 for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
                     if (b->isVisible())
@@ -1075,15 +1075,18 @@ private slots:
                 QTest::keyClick(d, k.key(), k.keyboardModifiers());
                 QTest::qWait(300); // the button's animated click
                 if (d->isVisible())
-                    d->reject(); // not answered: "Zrušiť"
+                    d->done(-1); // not answered
             });
             const auto odpoved = qt.message(
                 &h, QStringLiteral("Obnovenie agendy zo zálohy"), QStringLiteral("Uložiť zmeny?"),
                 DialogService::Icon::Question,
                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
-            QCOMPARE(odpoved, k.key() == Qt::Key_N ? QMessageBox::No : QMessageBox::Yes);
+            QCOMPARE(odpoved, k.key() == Qt::Key_N   ? QMessageBox::No
+                              : k.key() == Qt::Key_Z ? QMessageBox::Cancel
+                                                     : QMessageBox::Yes);
         }
         QVERIFY(tlacidla.contains(QStringLiteral("&Áno")));
+        QVERIFY(tlacidla.contains(QStringLiteral("&Zrušiť")));
     }
 
     void printerSetupDoesNotPrint() {

@@ -408,6 +408,21 @@ private slots:
             const QString tretie = w->DBGrid->model()->index(3, 0).data().toString();
             QCOMPARE(w->lblEdtCislo->text(), tretie);
             QVERIFY(!w->maZmeny());
+            // Áno saves it; the row clicked is the one marked and shown, though the list was
+            // read anew
+            prepisat(w->lblEdtCislo, QStringLiteral("51891"));
+            prepisat(w->lblEdtNazov, QStringLiteral("Druhy test"));
+            const QModelIndex piaty = w->DBGrid->model()->index(5, 0);
+            const QString piate = piaty.data().toString();
+            dialogs->answers = {QMessageBox::Yes};
+            QTest::mouseClick(w->DBGrid->viewport(), Qt::LeftButton, {},
+                              w->DBGrid->visualRect(piaty).center());
+            QTest::qWait(20);
+            QCOMPARE(pocet(QStringLiteral("UctovaOsnova"), QStringLiteral("Cislo = '51891'")), 1);
+            QCOMPARE(w->lblEdtCislo->text(), piate);
+            const QModelIndexList vybrane = w->DBGrid->selectionModel()->selectedRows();
+            QCOMPARE(vybrane.size(), 1);
+            QCOMPARE(vybrane[0].data().toString(), piate);
             prepisat(w->lblEdtNazov, QStringLiteral("Nový názov"));
         });
         h->mmItmUctovaOsnovaClick();

@@ -53,7 +53,7 @@ private:
                  {"Retry", QStringLiteral("Skúsiť znova")},
                  {"Ignore", QStringLiteral("Ignorovať")},
                  {"Close", QStringLiteral("Zavrieť")},
-                 {"Cancel", QStringLiteral("Zrušiť")},
+                 {"Cancel", QStringLiteral("&Zrušiť")},
                  {"Discard", QStringLiteral("Zahodiť")},
                  {"Help", QStringLiteral("Pomocník")},
                  {"Apply", QStringLiteral("Použiť")},
