@@ -2,8 +2,12 @@
 
 #include "store/Connection.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 using namespace saldovia;
 
@@ -41,7 +45,39 @@ void TestOkien::init() {
     pripravit();
 }
 
+namespace {
+
+QList<QPointer<QTimer>> cakajuce;
+
+} // namespace
+
+void naOkno(const QString& meno, std::function<void(QDialog*)> f) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    cakajuce << timer;
+    auto ticks = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, f, ticks, meno] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        const bool najdene = d && d->objectName() == meno && d->isVisible();
+        if (++*ticks > 1000 || najdene) {
+            timer->stop();
+            timer->deleteLater();
+            if (najdene) {
+                // the user types once the window has taken the focus
+                (void)QTest::qWaitFor([d] { return QApplication::activeWindow() == d; }, 2000);
+                f(d);
+                if (d->isVisible())
+                    d->reject();
+            }
+        }
+    });
+    timer->start();
+}
+
 void TestOkien::cleanup() {
+    for (const QPointer<QTimer>& t : std::as_const(cakajuce))
+        delete t.data();
+    cakajuce.clear();
     upratat();
     dialogs.reset();
     agenda.reset();

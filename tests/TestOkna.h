@@ -7,8 +7,10 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
+class QDialog;
 class QLineEdit;
 
 // Runs statements on an agenda file through a connection of its own, as a test does before
@@ -33,6 +35,11 @@ int pocetRiadkov(saldovia::TfrmHlavny& h, const QString& table, const QString& w
 
 // Replaces an edit's text as typing over it would (QTest types ASCII only).
 void prepisat(QLineEdit* e, const QString& text);
+
+// Runs f on the modal window named `meno` once it is shown and has taken the focus, then
+// closes it unless f did; gives up after five seconds. Windows opened from inside f are
+// waited for by further calls. A test's clean-up drops the waits still pending.
+void naOkno(const QString& meno, std::function<void(QDialog*)> f);
 
 // The fixture of the window tests: every test gets a fresh agenda and a scripted dialog
 // service. A test class adds its own set-up in pripravit() and its own clean-up in upratat()

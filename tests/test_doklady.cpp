@@ -34,31 +34,6 @@ using namespace saldovia;
 
 namespace {
 
-// The waits still pending: a test's cleanup drops them so they cannot act in the next test.
-QList<QPointer<QTimer>> cakajuce;
-
-// Runs f on the modal window named `meno` once it is the active one; gives up after two
-// seconds. Windows opened from inside f are waited for by further calls.
-void naOkno(const QString& meno, std::function<void(QDialog*)> f) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    cakajuce << timer;
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, f, ticks, meno] {
-        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (++*ticks > 400 || (d && d->objectName() == meno)) {
-            timer->stop();
-            timer->deleteLater();
-            if (d && d->objectName() == meno) {
-                f(d);
-                if (d->isVisible())
-                    d->reject();
-            }
-        }
-    });
-    timer->start();
-}
-
 void vybratUcet(TUctovyVyber* cb, const QString& ucet) {
     for (int i = 0; i < cb->count(); ++i)
         if (cb->itemText(i).startsWith(ucet + QStringLiteral("        "))) {
@@ -183,13 +158,6 @@ class TestDoklady : public TestHlavnehoOkna {
                                    "MenoUzivatela = 'Jana Nová';"),
                     QStringLiteral("15.03.2006"));
     }
-    void upratat() override {
-        for (const QPointer<QTimer>& t : cakajuce)
-            delete t.data();
-        cakajuce.clear();
-        TestHlavnehoOkna::upratat();
-    }
-
 private slots:
 
     void numbering() {

@@ -41,34 +41,6 @@ using namespace saldovia;
 
 namespace {
 
-QList<QPointer<QTimer>> cakajuce;
-
-// Runs f on the modal window named `meno` once it is the active one (then closes it unless f
-// did); gives up after five seconds. Windows opened from inside f are waited for by further
-// calls.
-void naOkno(const QString& meno, std::function<void(QDialog*)> f) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    cakajuce << timer;
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, f, ticks, meno] {
-        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        const bool najdene = d && d->objectName() == meno && d->isVisible();
-        if (++*ticks > 1000 || najdene) {
-            timer->stop();
-            timer->deleteLater();
-            if (najdene) {
-                // the user types once the window has taken the focus
-                (void)QTest::qWaitFor([d] { return QApplication::activeWindow() == d; }, 2000);
-                f(d);
-                if (d->isVisible())
-                    d->reject();
-            }
-        }
-    });
-    timer->start();
-}
-
 // The letter Alt presses with a caption ("O&dstrániť" → d), or none.
 QChar mnemonika(const QString& text) {
     for (qsizetype i = 0; i + 1 < text.size(); ++i) {
@@ -163,13 +135,6 @@ class TestKlavesnica : public TestHlavnehoOkna {
         h->show();
         QVERIFY(QTest::qWaitForWindowExposed(h.get()));
     }
-    void upratat() override {
-        for (const QPointer<QTimer>& t : std::as_const(cakajuce))
-            delete t.data();
-        cakajuce.clear();
-        h.reset();
-    }
-
     // Types a key into the focused control of the active window, as the keyboard does.
     static void stlacit(Qt::Key key) {
         QWidget* w = QApplication::focusWidget();
